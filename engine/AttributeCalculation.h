@@ -1,0 +1,88 @@
+// CDeviceAttributeCalculation: the one object through which the host works
+// with the module. It owns the calculation table and the definition table.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "catalogue/Catalogue.h"
+#include "engine/CalculationTable.h"
+#include "frame/ModuleInterface.h"
+
+class CDeviceAttributeCalculation final : public CAttributeCalculation {
+public:
+    CDeviceAttributeCalculation();
+    ~CDeviceAttributeCalculation() override;
+    CDeviceAttributeCalculation(const CDeviceAttributeCalculation&) = delete;
+    CDeviceAttributeCalculation& operator=(const CDeviceAttributeCalculation&) = delete;
+
+    void AttachHost(CCalculationHost* host) override;
+    bool IsReady() override;
+    void DetachHost() override;
+    void BuildCatalogue() override;
+
+    CDDObject* CalculateAttributes05(ContextWord c, CDDObject* o) override { return Forward(c, o); }
+    CDDObject* CalculateAttributes06(ContextWord c, CDDObject* o) override { return Forward(c, o); }
+    CDDObject* CalculateAttributes07(ContextWord c, CDDObject* o) override { return Forward(c, o); }
+    CDDObject* CalculateAttributes08(ContextWord c, CDDObject* o) override { return Forward(c, o); }
+    CDDObject* CalculateAttributes09(ContextWord c, CDDObject* o) override { return Forward(c, o); }
+    CDDObject* CalculateAttributes10(ContextWord c, CDDObject* o) override { return Forward(c, o); }
+    CDDObject* CalculateAttributes11(ContextWord c, CDDObject* o) override { return Forward(c, o); }
+    CDDObject* CalculateAttributes12(ContextWord c, CDDObject* o) override { return Forward(c, o); }
+    CDDObject* CalculateAttributes13(ContextWord c, CDDObject* o) override { return Forward(c, o); }
+    bool MenuValidity(ContextWord context, CDDObject* menu) override;
+    CDDObject* CalculateAttributes15(ContextWord c, CDDObject* o) override { return Forward(c, o); }
+    bool MethodValidity(ContextWord context, CDDObject* method) override;
+    std::int32_t ExecuteMethod(ContextWord context, CDDObject* method, std::int32_t argument,
+                               bool ignoreFailures) override;
+    CDDObject* CalculateAttributes18(ContextWord c, CDDObject* o) override { return Forward(c, o); }
+    CDDObject* CalculateAttributes19(ContextWord c, CDDObject* o) override { return Forward(c, o); }
+    CDDObject* CalculateAttributes20(ContextWord c, CDDObject* o) override { return Forward(c, o); }
+    CDDObject* CalculateAttributes21(ContextWord c, CDDObject* o) override { return Forward(c, o); }
+    CDDObject* CalculateAttributes22(ContextWord c, CDDObject* o) override { return Forward(c, o); }
+    bool VariableValidity(ContextWord context, CDDObject* variable) override;
+    CDDObject* CalculateAttributes24(ContextWord c, CDDObject* o) override { return Forward(c, o); }
+    CDDObject* CalculateAttributes25(ContextWord c, CDDObject* o) override { return Forward(c, o); }
+    CDDObject* CalculateAttributes26(ContextWord c, CDDObject* o) override { return Forward(c, o); }
+
+    // Services of the engine to calculators, conditions and method bodies.
+    CCalculationHost* host() const { return host_; }
+    const CDDDefinition* definition(item::Id id) const;
+    void reportError(const CStrPP& text) const;
+
+    // Clearing steps run before a variable's or method's own values are set.
+    static void ClearVariableClasses(CDDVariableClass* classes);
+    static void ClearHandling(CDDVariable* variable);
+    static void ClearMethodClasses(CDDMethodClass* classes);
+
+private:
+    // The one rule of all 18 forwarder slots.
+    CDDObject* Forward(ContextWord context, CDDObject* object);
+    bool Validity(ContextWord context, CDDObject* object, enumDDObjectKind kind, const char* message);
+
+    // Catalogue steps, in the order BuildCatalogue runs them.
+    void BuildVariableLists();
+    void BuildBlocks();
+    void BuildConnections();
+    void BuildItemArrays();
+    void BuildArrays();
+    void BuildRecords();
+    void BuildVariables();
+    void BuildCommands();
+    void BuildMenus();
+    void BuildMethods();
+    void BuildCollections();
+    void BuildRelations();
+    void BuildResponseCodes();
+    void BuildTransactionReferences();
+    void BuildVariableDefinitionSets();
+    void BuildGroup(enumDDObjectKind kind);
+    void AddItem(CStrPP name, std::int32_t id, enumDDObjectKind kind);
+    void AddVariable(CStrPP name, std::int32_t id, enumDDVariableType type, std::uint32_t classMask);
+    void Store(CDDObject& object);
+    void ClearDefinitions();
+
+    CCalculationHost* host_ = nullptr;
+    CalculationTable calculators_{};
+    std::array<CDDDefinition*, item::kCount + 1> definitions_{};
+};

@@ -1,0 +1,21 @@
+// ExecuteMethod: the switch in front of the method bodies.
+#include "engine/AttributeCalculation.h"
+#include "engine/MethodTable.h"
+
+std::int32_t CDeviceAttributeCalculation::ExecuteMethod(ContextWord context, CDDObject* method,
+                                                        std::int32_t argument, bool ignoreFailures) {
+    if (!method) return -1;
+    try {
+        const CDDDefinition* own = method->getcDefinition();
+        if (!own) return -1;
+        const std::int32_t id = own->getID();
+        if (id < 0) return -1;
+        if (const auto result = runMethodStub(*this, id, context, method, argument, ignoreFailures, host_))
+            return *result;
+        reportError(CStrPP(":   0,  0 : illegal method ID (execute)"));
+        return -1;
+    } catch (...) {
+        // No exception may reach the host.
+        return -1;
+    }
+}

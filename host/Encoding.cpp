@@ -1,0 +1,97 @@
+#include "host/Encoding.h"
+
+#include <array>
+#include <cstdint>
+
+namespace {
+
+// Code points of 0x80 to 0x9F in Windows-1252; 0 marks the five unused bytes.
+constexpr std::array<std::uint16_t, 32> kHigh = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+};
+
+void appendUtf8(std::string& out, std::uint32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+}  // namespace
+
+std::string cp1252ToUtf8(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x80 && byte <= 0x9F) {
+            const std::uint16_t cp = kHigh[byte - 0x80];
+            appendUtf8(out, cp ? cp : 0xFFFD);
+        } else {
+            appendUtf8(out, byte);
+        }
+    }
+    return out;
+}
+
+std::string utf8ToCp1252(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        std::uint32_t cp = b;
+        std::size_t length = 1;
+        if (b >= 0xF0) length = 4, cp = b & 0x07;
+        else if (b >= 0xE0) length = 3, cp = b & 0x0F;
+        else if (b >= 0xC0) length = 2, cp = b & 0x1F;
+        if (i + length > text.size()) break;
+        for (std::size_t k = 1; k < length; ++k) cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        i += length;
+        if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
+            out += static_cast<char>(cp);
+            continue;
+        }
+        char mapped = '?';
+        for (std::size_t k = 0; k < kHigh.size(); ++k)
+            if (kHigh[k] == cp) mapped = static_cast<char>(0x80 + k);
+        out += mapped;
+    }
+    return out;
+}
+
+std::string languagePart(std::string_view text, std::string_view language) {
+    // Split into (tag, part) pairs; the text before the first tag is English.
+    auto trimmed = [](std::string_view part) {
+        while (!part.empty() && part.back() == ' ') part.remove_suffix(1);
+        return std::string(part);
+    };
+    std::string english;
+    std::string wanted;
+    bool found = false;
+    std::string_view tag = "en";
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        const bool atTag = i + 3 < text.size() && text[i] == '|' && text[i + 3] == '|' &&
+                           std::isalpha(static_cast<unsigned char>(text[i + 1])) &&
+                           std::isalpha(static_cast<unsigned char>(text[i + 2]));
+        if (i < text.size() && !atTag) continue;
+        const std::string_view part = text.substr(start, i - start);
+        if (tag == "en" && (start == 0 || english.empty())) english = trimmed(part);
+        if (tag == language && !found) {
+            wanted = trimmed(part);
+            found = true;
+        }
+        if (i == text.size()) break;
+        tag = text.substr(i + 1, 2);
+        start = i + 4;
+        i += 3;
+    }
+    return found ? wanted : english;
+}

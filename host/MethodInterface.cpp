@@ -1,0 +1,182 @@
+#include "host/MethodInterface.h"
+
+#include <cstdio>
+
+#include "host/Encoding.h"
+
+std::string variantText(const CDDCommonVariant& value) {
+    using Kind = CDDCommonVariant::Kind;
+    switch (value.kind()) {
+    case Kind::Empty: return "(empty)";
+    case Kind::Text: return "\"" + cp1252ToUtf8(value.text()) + "\"";
+    case Kind::Float:
+    case Kind::Double: {
+        char buffer[64];
+        std::snprintf(buffer, sizeof buffer, "%.9g", value.asDouble());
+        return buffer;
+    }
+    case Kind::IdList: {
+        std::string out = "[";
+        for (std::size_t i = 0; i < value.ids().size(); ++i) out += (i ? "," : "") + std::to_string(value.ids()[i]);
+        return out + "]";
+    }
+    default: return std::to_string(value.asInt64());
+    }
+}
+
+SimulatedMethodInterface::~SimulatedMethodInterface() = default;
+
+bool SimulatedMethodInterface::attempt(const std::string& operation) {
+    const int n = ++calls_[operation];
+    failed_ = host_.failures_.count({operation, n}) > 0;
+    return !failed_;
+}
+
+CDDCommonVariant SimulatedMethodInterface::runValue(const std::string& name) const {
+    const auto found = run_.find(name);
+    return found != run_.end() ? found->second : host_.value(host_.idOf(name));
+}
+
+void SimulatedMethodInterface::put(const std::string& name, const CDDCommonVariant& value) { run_[name] = value; }
+
+void SimulatedMethodInterface::BeginMethod(ContextWord context, CCalculationHost*, const CDDDefinition& method,
+                                           std::int32_t argument) {
+    context_ = context;
+    failed_ = false;
+    host_.log_.add("BeginMethod " + host_.nameOf(&method) + " " + std::to_string(argument));
+}
+
+void SimulatedMethodInterface::PutMessageValues(CVBCollection* values) {
+    namedValues_.reset(values);
+    std::string line = "PutMessageValues";
+    if (values)
+        for (const auto& [name, value] : values->items())
+            line += " " + cp1252ToUtf8(name.str()) + "=" + variantText(value);
+    host_.log_.add(line);
+}
+
+std::int32_t SimulatedMethodInterface::GetResult() {
+    host_.log_.add("GetResult " + std::to_string(result_));
+    return result_;
+}
+
+void SimulatedMethodInterface::SetResult(std::int32_t result) {
+    result_ = result;
+    host_.log_.add("SetResult " + std::to_string(result));
+}
+
+bool SimulatedMethodInterface::HasFailed() {
+    host_.log_.add(std::string("HasFailed ") + (failed_ ? "true" : "false"));
+    return failed_;
+}
+
+void SimulatedMethodInterface::AbortMethod(std::int32_t code) {
+    host_.log_.add("AbortMethod " + std::to_string(code));
+}
+
+std::int32_t SimulatedMethodInterface::ShowMessage(const CStrPP& text, std::int32_t) {
+    attempt("ShowMessage");
+    host_.log_.add("ShowMessage " + cp1252ToUtf8(text.str()));
+    host_.messages_.push_back(text.str());
+    namedValues_.reset();
+    return 0;
+}
+
+bool SimulatedMethodInterface::PutFloatValue(const CStrPP& variable, float value) {
+    const bool done = attempt("PutFloatValue");
+    host_.log_.add("PutFloatValue " + variable.str() + " " + variantText(CDDCommonVariant(value)));
+    if (done) put(variable.str(), CDDCommonVariant(value));
+    return done;
+}
+
+float SimulatedMethodInterface::GetFloatValue(const CStrPP& variable) {
+    attempt("GetFloatValue");
+    const CDDCommonVariant value = runValue(variable.str());
+    host_.log_.add("GetFloatValue " + variable.str() + " " + variantText(value));
+    return static_cast<float>(value.asDouble());
+}
+
+std::int32_t SimulatedMethodInterface::EditValue(const CStrPP& prompt, std::int32_t, const CStrPP& variable) {
+    const bool done = attempt("EditValue");
+    host_.log_.add("EditValue " + variable.str() + " " + cp1252ToUtf8(prompt.str()));
+    host_.messages_.push_back(prompt.str());
+    namedValues_.reset();
+    if (done && !host_.answers_.empty()) {
+        put(variable.str(), host_.answers_.front());
+        host_.answers_.pop_front();
+    }
+    return 0;
+}
+
+bool SimulatedMethodInterface::PutIntegerValue(const CStrPP& variable, std::int32_t value) {
+    const bool done = attempt("PutIntegerValue");
+    host_.log_.add("PutIntegerValue " + variable.str() + " " + std::to_string(value));
+    if (done) put(variable.str(), CDDCommonVariant(static_cast<int>(value)));
+    return done;
+}
+
+std::int32_t SimulatedMethodInterface::GetIntegerValue(const CStrPP& variable) {
+    attempt("GetIntegerValue");
+    const CDDCommonVariant value = runValue(variable.str());
+    host_.log_.add("GetIntegerValue " + variable.str() + " " + variantText(value));
+    return static_cast<std::int32_t>(value.asInt64());
+}
+
+std::int32_t SimulatedMethodInterface::GetLongValue(const CStrPP& variable) {
+    attempt("GetLongValue");
+    const CDDCommonVariant value = runValue(variable.str());
+    host_.log_.add("GetLongValue " + variable.str() + " " + variantText(value));
+    return static_cast<std::int32_t>(value.asInt64());
+}
+
+std::int32_t SimulatedMethodInterface::SaveValues() {
+    const bool done = attempt("SaveValues");
+    host_.log_.add("SaveValues");
+    if (done)
+        for (const auto& [name, value] : run_)
+            if (const std::int32_t id = host_.idOf(name)) host_.setValue(id, value);
+    return done ? 0 : -1;
+}
+
+std::int32_t SimulatedMethodInterface::GetVariableId(const CStrPP& variable) {
+    const bool done = attempt("GetVariableId");
+    const std::int32_t id = host_.idOf(variable.str());
+    host_.log_.add("GetVariableId " + variable.str() + " " + std::to_string(id));
+    if (!id) failed_ = true;
+    return done ? id : 0;
+}
+
+std::vector<std::int32_t> SimulatedMethodInterface::commandVariables(const std::string& command, bool request) {
+    std::vector<std::int32_t> ids;
+    const std::int32_t id = host_.idOf(command);
+    const auto filled = id ? host_.calculated(id, context_) : nullptr;
+    auto* typed = dynamic_cast<CDDCommand*>(filled.get());
+    const CDDTransactionSet* set = typed ? typed->transactionSet() : nullptr;
+    if (!set || set->items().empty()) return ids;
+    const CDDDataItemList* list = request ? set->items().front().getRequest() : set->items().front().getReply();
+    if (list)
+        for (const auto& item : list->items())
+            if (item.getKind() == dddReference && item.reference().getDefinition())
+                ids.push_back(item.reference().getDefinition()->getID());
+    return ids;
+}
+
+std::int32_t SimulatedMethodInterface::ReadCommand(const CStrPP& command) {
+    const bool done = attempt("ReadCommand");
+    host_.log_.add("ReadCommand " + command.str());
+    if (!host_.idOf(command.str())) failed_ = true;
+    if (!done || failed_) return -1;
+    for (const std::int32_t variable : commandVariables(command.str(), false))
+        put(host_.object(variable)->getcDefinition()->getName().str(), host_.deviceValue(variable));
+    return 0;
+}
+
+std::int32_t SimulatedMethodInterface::WriteCommand(const CStrPP& command) {
+    const bool done = attempt("WriteCommand");
+    host_.log_.add("WriteCommand " + command.str());
+    if (!host_.idOf(command.str())) failed_ = true;
+    if (!done || failed_) return -1;
+    for (const std::int32_t variable : commandVariables(command.str(), true))
+        host_.setDeviceValue(variable, runValue(host_.object(variable)->getcDefinition()->getName().str()));
+    return 0;
+}

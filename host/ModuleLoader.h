@@ -1,0 +1,31 @@
+// Loads a device module from its path as a host does (dlopen) and finds its
+// five entry points.
+#pragma once
+
+#include <string>
+
+#include "frame/ModuleInterface.h"
+
+class ModuleLoader {
+public:
+    explicit ModuleLoader(const std::string& path);
+    ~ModuleLoader();
+    ModuleLoader(const ModuleLoader&) = delete;
+    ModuleLoader& operator=(const ModuleLoader&) = delete;
+
+    bool loaded() const { return handle_ != nullptr; }
+    const std::string& error() const { return error_; }
+
+    GetAttributeCalculationFn getAttributeCalculation = nullptr;
+    GetInformationFn getInformation = nullptr;
+    GetAttributeCalcDataCategoryFn getAttributeCalcDataCategory = nullptr;
+    DllRegisterServerFn dllRegisterServer = nullptr;
+    DllUnregisterServerFn dllUnregisterServer = nullptr;
+
+    // The module file next to the running program, or $DDHOST_MODULE.
+    static std::string defaultPath();
+
+private:
+    void* handle_ = nullptr;
+    std::string error_;
+};

@@ -1,0 +1,62 @@
+#include "host/Session.h"
+
+#include <cerrno>
+#include <cstdlib>
+
+#include "host/Encoding.h"
+
+CDDCommonVariant parseValue(const std::string& text) {
+    if (text.empty()) return CDDCommonVariant();
+    if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
+        return CDDCommonVariant(utf8ToCp1252(text.substr(1, text.size() - 2)).c_str());
+    char* end = nullptr;
+    errno = 0;
+    if (text.find_first_of(".eE") == std::string::npos) {
+        const long long whole = std::strtoll(text.c_str(), &end, 0);
+        if (end && *end == '\0' && errno == 0) {
+            if (whole >= INT32_MIN && whole <= INT32_MAX) return CDDCommonVariant(static_cast<int>(whole));
+            return CDDCommonVariant(static_cast<long>(whole));
+        }
+    }
+    const double real = std::strtod(text.c_str(), &end);
+    if (end && *end == '\0') return CDDCommonVariant(real);
+    return CDDCommonVariant(utf8ToCp1252(text).c_str());
+}
+
+Session::Session(const std::string& modulePath) : loader_(modulePath), host_(std::make_unique<StandInHost>()) {
+    if (!loader_.error().empty()) {
+        error_ = loader_.error();
+        return;
+    }
+    calculator_.reset(loader_.getAttributeCalculation());
+    if (!calculator_) {
+        error_ = "the module gave no attribute calculator";
+        return;
+    }
+    calculator_->AttachHost(host_.get());
+    host_->useModule(calculator_.get());
+    calculator_->BuildCatalogue();
+    host_->startFromDefaults();
+}
+
+Session::~Session() {
+    // The calculator goes first: it may still hold nothing of the host, but
+    // it must never outlive the module's code.
+    if (calculator_) calculator_->DetachHost();
+    calculator_.reset();
+    host_.reset();
+}
+
+bool Session::set(const std::string& assignment) {
+    const auto equals = assignment.find('=');
+    if (equals == std::string::npos) return false;
+    const std::int32_t id = host_->idOf(utf8ToCp1252(assignment.substr(0, equals)));
+    if (!id) return false;
+    const CDDCommonVariant value = parseValue(assignment.substr(equals + 1));
+    if (value.isEmpty())
+        host_->clearValue(id);
+    else
+        host_->setValue(id, value);
+    host_->setDeviceValue(id, value);
+    return true;
+}

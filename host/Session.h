@@ -1,0 +1,38 @@
+// A host session: the module loaded from its path, its attribute calculator
+// attached to a stand-in host and the catalogue built, with every variable
+// at its default.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "host/ModuleLoader.h"
+#include "host/StandInHost.h"
+
+class Session {
+public:
+    explicit Session(const std::string& modulePath = ModuleLoader::defaultPath());
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    bool ok() const { return calculator_ != nullptr; }
+    const std::string& error() const { return error_; }
+    ModuleLoader& module() { return loader_; }
+    CAttributeCalculation& calculator() { return *calculator_; }
+    StandInHost& host() { return *host_; }
+
+    // NAME=VALUE: a whole number gives an int, a number with a point or an
+    // exponent a double, "..." a text, nothing an empty value. Sets the host's
+    // current value and the simulated device's. False when NAME is unknown.
+    bool set(const std::string& assignment);
+
+private:
+    ModuleLoader loader_;
+    std::unique_ptr<StandInHost> host_;
+    std::unique_ptr<CAttributeCalculation> calculator_;
+    std::string error_;
+};
+
+// Parses VALUE as `set` does.
+CDDCommonVariant parseValue(const std::string& text);

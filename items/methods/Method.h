@@ -1,0 +1,71 @@
+// Methods and relations as data: each method's attributes and body, each
+// relation's unit or changed variable and its re-read set.
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+#include "catalogue/Items.h"
+#include "engine/CalculationTable.h"
+#include "engine/IdList.h"
+#include "engine/MethodTable.h"
+
+namespace methods {
+
+class MethodRun;
+using Body = void (*)(MethodRun& run);
+
+struct Method {
+    item::Id id;
+    std::int32_t access;
+    std::int32_t methodClass;
+    const char* label = "";
+    Body body = nullptr;
+};
+
+struct UnitRelation {
+    item::Id id;
+    item::Id unit;
+    IdList<12> reread;
+};
+
+struct RefreshRelation {
+    item::Id id;
+    IdList<2> changed;
+    IdList<2> reread;
+};
+
+void enter(CalculationTable& table);
+
+extern const std::span<const Method> kMethods;
+extern const std::span<const UnitRelation> kUnitRelations;
+extern const std::span<const RefreshRelation> kRefreshRelations;
+
+// The bodies, one per method, named after it.
+void method_phys_factory_reset_params_body(MethodRun& run);
+void method_phys_factory_reset_warm_body(MethodRun& run);
+void method_phys_factory_reset_address_body(MethodRun& run);
+void method_phys_factory_reset_device_specific_body(MethodRun& run);
+void GetNumericSoftwareRevision_body(MethodRun& run);
+void method_check_func1_AI_alarm_hys_body(MethodRun& run);
+void method_set_status_limit_1_body(MethodRun& run);
+void method_preset_alarm_body(MethodRun& run);
+void method_parWriteLocking_remember_body(MethodRun& run);
+void method_parWriteLocking_check_body(MethodRun& run);
+void updateParShowAccess_body(MethodRun& run);
+void uploadVariablesPreWriteActions_body(MethodRun& run);
+void uploadVariablesPostWriteActions_body(MethodRun& run);
+void meth_reset_trans1_min_sensor_value_body(MethodRun& run);
+void meth_reset_trans1_max_sensor_value_body(MethodRun& run);
+void meth_reset_min_temperature_body(MethodRun& run);
+void meth_reset_max_temperature_body(MethodRun& run);
+void meth_pe_trans1_calibration_type_offline_body(MethodRun& run);
+void meth_transfer_calibration_empty_body(MethodRun& run);
+void meth_transfer_calibration_full_body(MethodRun& run);
+void method_output_limits_remember_body(MethodRun& run);
+void method_output_limits_reset_body(MethodRun& run);
+void method_output_limits_restore_body(MethodRun& run);
+void set_unit_to_bus_offline_post_edit_body(MethodRun& run);
+void set_unit_to_bus_online_post_edit_body(MethodRun& run);
+
+}  // namespace methods

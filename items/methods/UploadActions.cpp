@@ -1,0 +1,20 @@
+// Around a write of the upload parameter set: unlock the device first, put
+// the lock value it reported back afterwards.
+#include "items/methods/MethodRun.h"
+
+namespace methods {
+
+void uploadVariablesPreWriteActions_body(MethodRun& run) {
+    run.PutIntegerValue(item::parWriteLocking_BACKUP, run.GetIntegerValue(item::parWriteLocking_DIAGNOSTIC));
+    run.PutIntegerValue(item::parWriteLocking, 9361);
+    run.WriteCommand(item::write_parWriteLocking);
+    run.SaveValues();
+}
+
+void uploadVariablesPostWriteActions_body(MethodRun& run) {
+    run.PutIntegerValue(item::parWriteLocking, run.GetIntegerValue(item::parWriteLocking_BACKUP));
+    run.WriteCommand(item::write_parWriteLocking);
+    run.SaveValues();
+}
+
+}  // namespace methods

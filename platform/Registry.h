@@ -1,0 +1,58 @@
+// The registry calls the module's self-registration uses, with the
+// semantics it relies on, backed by files under a root directory:
+// $DD_REGISTRY_ROOT, else $XDG_DATA_HOME/ddregistry, else
+// ~/.local/share/ddregistry. A key is a directory, a value a file; only the
+// backslash separates keys, so "Corvalin / KSM 27 / V1.0" is one key.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+using LONG = std::int32_t;
+using DWORD = std::uint32_t;
+using BYTE = unsigned char;
+using REGSAM = std::uint32_t;
+
+struct RegistryKey;
+using HKEY = RegistryKey*;
+
+extern const HKEY HKEY_LOCAL_MACHINE;
+
+inline constexpr LONG ERROR_SUCCESS = 0;
+inline constexpr LONG ERROR_FILE_NOT_FOUND = 2;
+inline constexpr LONG ERROR_ACCESS_DENIED = 5;
+inline constexpr LONG ERROR_INVALID_HANDLE = 6;
+inline constexpr LONG ERROR_BAD_NETPATH = 53;
+inline constexpr LONG ERROR_INVALID_PARAMETER = 87;
+inline constexpr DWORD REG_SZ = 1;
+inline constexpr DWORD REG_DWORD = 4;
+inline constexpr REGSAM KEY_WRITE = 0x20006;
+
+// Only the local machine (no machine name) can be reached.
+LONG RegConnectRegistryA(const char* machine, HKEY predefined, HKEY* result);
+// Creates missing keys along the path; opens an existing one.
+LONG RegCreateKeyExA(HKEY key, const char* subKey, DWORD reserved, char* keyClass, DWORD options, REGSAM access,
+                     void* security, HKEY* result, DWORD* disposition);
+LONG RegOpenKeyExA(HKEY key, const char* subKey, DWORD options, REGSAM access, HKEY* result);
+LONG RegSetValueExA(HKEY key, const char* valueName, DWORD reserved, DWORD type, const BYTE* data, DWORD size);
+// Deletes a key that has no subkeys, with its values.
+LONG RegDeleteKeyA(HKEY key, const char* subKey);
+LONG RegCloseKey(HKEY key);
+
+// Reading back, for the host tool and the tests.
+struct RegistryValue {
+    std::string name;
+    DWORD type = 0;
+    std::vector<BYTE> data;
+};
+std::filesystem::path registryRoot();
+// The values of a key below HKEY_LOCAL_MACHINE (backslash-separated path),
+// or nothing when the key does not exist.
+std::optional<std::vector<RegistryValue>> readKey(const std::string& path);
+
+}  // namespace platform

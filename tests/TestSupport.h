@@ -1,0 +1,29 @@
+// Shared helpers of the tests: a host session on the built module.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "host/Session.h"
+
+inline std::unique_ptr<Session> openSession() {
+    auto session = std::make_unique<Session>(DD_MODULE_PATH);
+    EXPECT_TRUE(session->ok()) << session->error();
+    return session;
+}
+
+// A fresh copy of the item's stored object, filled by the module.
+inline std::unique_ptr<CDDObject> calculate(Session& s, const char* name) {
+    return s.host().calculated(s.host().idOf(name));
+}
+
+template <class T>
+std::unique_ptr<T> calculateAs(Session& s, const char* name) {
+    auto object = calculate(s, name);
+    auto* typed = dynamic_cast<T*>(object.get());
+    if (!typed) return nullptr;
+    object.release();
+    return std::unique_ptr<T>(typed);
+}
