@@ -159,7 +159,7 @@ constexpr Variable kRows[] = {
      .handling = read,
      .maxEnumIndex = 1,
      .enumerators = kPhysicalParentClass},
-    // 250, "Not used".
+    // Only 250 "Not used", the first of the closing codes.
     {.id = item::phys_blk_class,
      .label = kClassLabel,
      .help = "Class: Defines the physical block class (Device type).  |de|Klasse: Bestimmt die Klasse des Physical Blocks, (Gerätetyp).  |fr|Catégorie : définit la catégorie principale du bloc physique (type   d'appareil).  |it|Classe: determina la classe del blocco fisico (tipo di dispositivo).  |es|Clase: define la clase del bloque físico, (tipo de aparato)",

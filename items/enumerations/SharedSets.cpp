@@ -8,84 +8,38 @@ namespace {
 constexpr const char* kRcas = "Remote Cascade (RCAS)  |de|Fernkaskade  |fr|Cascade déportée  |it|Cascata remota  |es|Cascada remota ";
 constexpr const char* kAuto = "AUTO";
 constexpr const char* kManual = "MAN";
-constexpr const char* kLocalOverride =
-    "Local Override (LO)  |de|Lokale Überlagerung  |fr|Commande de hevauchement locale prioritaire  |it|Comando locale "
-    "(il comando locale ha priorità sul comando automatico)  |es|Superposición local";
-constexpr const char* kOutOfService =
-    "Out of Service (O/S)  |de|Außer Betrieb  |fr|Hors service  |it|Fuori servizio  |es|Fuera de servicio";
+constexpr const char* kLocalOverride = "Local Override (LO)  |de|Lokale Überlagerung  |fr|Commande de hevauchement locale prioritaire  |it|Comando locale (il comando locale ha priorità sul comando automatico)  |es|Superposición local";
+constexpr const char* kOutOfService = "Out of Service (O/S)  |de|Außer Betrieb  |fr|Hors service  |it|Fuori servizio  |es|Fuera de servicio";
 
-constexpr const char* kParameterModification =
-    "Parameter modification  |de|Parametersatz-Änderung  |fr|Modification du jeu de paramètres  |it|Modifica set di "
-    "parametri  |es|Modificación de los parámetros";
+constexpr const char* kParameterModification = "Parameter modification  |de|Parametersatz-Änderung  |fr|Modification du jeu de paramètres  |it|Modifica set di parametri  |es|Modificación de los parámetros";
 
 // The texts of the quality sets; the manual set lacks two of the Bad rows.
 constexpr const char* kGood = "Good  |de|Gut  |fr|Bon  |it|Buono  |es|Bueno ";
-constexpr const char* kGoodUpdateEvent =
-    "Good: Update event  |de|Gut: Parametrierung geändert  |fr|Bon : Update event  |it|Buono: Update event  |es|Bueno: "
-    "Update event";
-constexpr const char* kGoodWarningLimit =
-    "Good: warning Limit  |de|Gut: Warngrenze  |fr|Bon : limite d'avertissement  |it|Buono: limite avviso  |es|Bueno: "
-    "Límite de advertencia";
-constexpr const char* kGoodAlarmLimit =
-    "Good: alarm Limit  |de|Gut: Alarmgrenze  |fr|Bon : limite d'alarme  |it|Buono: limite allarme  |es|Bueno: Límite de "
-    "alarma";
-constexpr const char* kGoodUnackBlockAlarm =
-    "Good: unacknowledged block alarm  |de|Gut: unquittierter Blockalarm  |fr|Bon : bloc d'alarme non validé  |it|Buono: "
-    "allarme di blocco non confermato  |es|Bueno: Alarma en bloque ignorada";
-constexpr const char* kGoodUnackWarning =
-    "Good: unacknowledged Warning  |de|Gut: unquittierte Warnung  |fr|Bon : avertissement non validé  |it|Buono: avviso "
-    "non confermato  |es|Bueno: Advertencia ignorada";
-constexpr const char* kGoodUnackAlarm =
-    "Good: unacknowledged Alarm  |de|Gut: unquittierter Alarm  |fr|Bon : alarme non validée  |it|Buono: allarme non "
-    "confermato  |es|Bueno: Alarma ignorada";
-constexpr const char* kGoodFailSafe =
-    "Good: Initiate fail-safe  |de|Gut: Gehe in Fail-Safe  |fr|Bon : initialiser le disposiif de sécurité  |it|Buono: vai "
-    "in posizione di sicurezza  |es|Bueno: Pasa a autoprotección";
-constexpr const char* kGoodMaintenance =
-    "Good: Maintenance required.  |de|Gut: Wartung erforderlich.  |fr|Bon: Maintenance nécessaire  |it|Buono: "
-    "manutenzione necessaria.  |es|Bueno: Requiere mantenimiento.";
+constexpr const char* kGoodUpdateEvent = "Good: Update event  |de|Gut: Parametrierung geändert  |fr|Bon : Update event  |it|Buono: Update event  |es|Bueno: Update event";
+constexpr const char* kGoodWarningLimit = "Good: warning Limit  |de|Gut: Warngrenze  |fr|Bon : limite d'avertissement  |it|Buono: limite avviso  |es|Bueno: Límite de advertencia";
+constexpr const char* kGoodAlarmLimit = "Good: alarm Limit  |de|Gut: Alarmgrenze  |fr|Bon : limite d'alarme  |it|Buono: limite allarme  |es|Bueno: Límite de alarma";
+constexpr const char* kGoodUnackBlockAlarm = "Good: unacknowledged block alarm  |de|Gut: unquittierter Blockalarm  |fr|Bon : bloc d'alarme non validé  |it|Buono: allarme di blocco non confermato  |es|Bueno: Alarma en bloque ignorada";
+constexpr const char* kGoodUnackWarning = "Good: unacknowledged Warning  |de|Gut: unquittierte Warnung  |fr|Bon : avertissement non validé  |it|Buono: avviso non confermato  |es|Bueno: Advertencia ignorada";
+constexpr const char* kGoodUnackAlarm = "Good: unacknowledged Alarm  |de|Gut: unquittierter Alarm  |fr|Bon : alarme non validée  |it|Buono: allarme non confermato  |es|Bueno: Alarma ignorada";
+constexpr const char* kGoodFailSafe = "Good: Initiate fail-safe  |de|Gut: Gehe in Fail-Safe  |fr|Bon : initialiser le disposiif de sécurité  |it|Buono: vai in posizione di sicurezza  |es|Bueno: Pasa a autoprotección";
+constexpr const char* kGoodMaintenance = "Good: Maintenance required.  |de|Gut: Wartung erforderlich.  |fr|Bon: Maintenance nécessaire  |it|Buono: manutenzione necessaria.  |es|Bueno: Requiere mantenimiento.";
 constexpr const char* kUncertain = "Uncertain  |de|Unsicher  |fr|Douteux  |it|Incerto  |es|Inseguro";
-constexpr const char* kUncertainLastUsable =
-    "Uncertain: last usable value  |de|Unsicher: letzter brauchbarer Wert  |fr|Douteux : dernière valeur utilisable  "
-    "|it|Incerto: ultimo valore utilizzabile  |es|Inseguro: Último valor utilizable";
-constexpr const char* kUncertainSubstitute =
-    "Uncertain: substitute value  |de|Unsicher: Ersatzwert  |fr|Douteux : valeur de remplacement  |it|Incerto: valore "
-    "sostitutivo  |es|Inseguro: Valor substitutivo";
-constexpr const char* kUncertainInitial =
-    "Uncertain: initial value  |de|Unsicher: Initialwert  |fr|Douteux : valeur initiale  |it|Incerto: valore iniziale  "
-    "|es|Inseguro: Valor inicial";
-constexpr const char* kUncertainInaccurate =
-    "Uncertain: Value uncertain  |de|Unsicher: Wert ungenau  |fr|Douteux : valeur imprécise  |it|Incerto: valore "
-    "impreciso  |es|Inseguro: valor inexacto";
-constexpr const char* kUncertainRange =
-    "Uncertain: Range violation  |de|Unsicher: außerhalb Wertebereich  |fr|Douteux : hors plage de valeurs  |it|Incerto: "
-    "oltre il campo valori  |es|Inseguro: por fuera del margen";
-constexpr const char* kUncertainSubNormal =
-    "Uncertain: Sub-normal  |de|Unsicher: unnormal  |fr|Douteux : anormal  |it|Incerto: anomalo  |es|Inseguro: anormal";
-constexpr const char* kUncertainConfiguration =
-    "Uncertain: configuration error  |de|Unsicher: Konfigurationsfehler  |fr|Douteux : erreur de configuration  "
-    "|it|Incerto: errore di configurazione  |es|Inseguro: Error de configuración";
+constexpr const char* kUncertainLastUsable = "Uncertain: last usable value  |de|Unsicher: letzter brauchbarer Wert  |fr|Douteux : dernière valeur utilisable  |it|Incerto: ultimo valore utilizzabile  |es|Inseguro: Último valor utilizable";
+constexpr const char* kUncertainSubstitute = "Uncertain: substitute value  |de|Unsicher: Ersatzwert  |fr|Douteux : valeur de remplacement  |it|Incerto: valore sostitutivo  |es|Inseguro: Valor substitutivo";
+constexpr const char* kUncertainInitial = "Uncertain: initial value  |de|Unsicher: Initialwert  |fr|Douteux : valeur initiale  |it|Incerto: valore iniziale  |es|Inseguro: Valor inicial";
+constexpr const char* kUncertainInaccurate = "Uncertain: Value uncertain  |de|Unsicher: Wert ungenau  |fr|Douteux : valeur imprécise  |it|Incerto: valore impreciso  |es|Inseguro: valor inexacto";
+constexpr const char* kUncertainRange = "Uncertain: Range violation  |de|Unsicher: außerhalb Wertebereich  |fr|Douteux : hors plage de valeurs  |it|Incerto: oltre il campo valori  |es|Inseguro: por fuera del margen";
+constexpr const char* kUncertainSubNormal = "Uncertain: Sub-normal  |de|Unsicher: unnormal  |fr|Douteux : anormal  |it|Incerto: anomalo  |es|Inseguro: anormal";
+constexpr const char* kUncertainConfiguration = "Uncertain: configuration error  |de|Unsicher: Konfigurationsfehler  |fr|Douteux : erreur de configuration  |it|Incerto: errore di configurazione  |es|Inseguro: Error de configuración";
 constexpr const char* kBad = "Bad  |de|Schlecht  |fr|Mauvais  |it|Scarto  |es|Malo";
-constexpr const char* kBadConfiguration =
-    "Bad: configuration error  |de|Schlecht: Konfigurationsfehler  |fr|Mauvais : erreur de configuration  |it|Scarto: "
-    "errore di configurazione  |es|Malo: Error de configuración";
-constexpr const char* kBadDevice =
-    "Bad: device failure  |de|Schlecht: Gerätefehler  |fr|Mauvais : erreur de l'appareil  |it|Scarto: errore "
-    "apparrecchio  |es|Malo: Aparato averiado";
-constexpr const char* kBadSensor =
-    "Bad: sensor failure  |de|Schlecht: Sensorfehler  |fr|Mauvais : erreur de détecteur  |it|Scarto: errore trasduttore  "
-    "|es|Malo: Sensor averiado";
-constexpr const char* kBadNoUsable =
-    "Bad: no usable value (no comm.)  |de|Schlecht: kein brauchbarer Wert (keine Komm.)  |fr|Mauvais : pas de valeur "
-    "utilisable (pas de comm.)  |it|Scarto: nessun valore utilizzabile (nessuna com.)  |es|Malo: ningún valor utilizable "
-    "(sin com.)";
-constexpr const char* kBadOutOfService =
-    "Bad: out of service  |de|Schlecht: außer Betrieb  |fr|Mauvais : Hors service  |it|Scarto: fuori servizio  |es|Malo: "
-    "Fuera de servicio";
+constexpr const char* kBadConfiguration = "Bad: configuration error  |de|Schlecht: Konfigurationsfehler  |fr|Mauvais : erreur de configuration  |it|Scarto: errore di configurazione  |es|Malo: Error de configuración";
+constexpr const char* kBadDevice = "Bad: device failure  |de|Schlecht: Gerätefehler  |fr|Mauvais : erreur de l'appareil  |it|Scarto: errore apparrecchio  |es|Malo: Aparato averiado";
+constexpr const char* kBadSensor = "Bad: sensor failure  |de|Schlecht: Sensorfehler  |fr|Mauvais : erreur de détecteur  |it|Scarto: errore trasduttore  |es|Malo: Sensor averiado";
+constexpr const char* kBadNoUsable = "Bad: no usable value (no comm.)  |de|Schlecht: kein brauchbarer Wert (keine Komm.)  |fr|Mauvais : pas de valeur utilisable (pas de comm.)  |it|Scarto: nessun valore utilizzabile (nessuna com.)  |es|Malo: ningún valor utilizable (sin com.)";
+constexpr const char* kBadOutOfService = "Bad: out of service  |de|Schlecht: außer Betrieb  |fr|Mauvais : Hors service  |it|Scarto: fuori servizio  |es|Malo: Fuera de servicio";
 
 constexpr const char* kLimitOk = "OK  |fr|OK  |it|OK  |es|OK";
-constexpr const char* kLimitConstant =
-    "Value constant  |de|Wert konstant  |fr|Valeur constante  |it|Valore costante  |es|Valor constante";
+constexpr const char* kLimitConstant = "Value constant  |de|Wert konstant  |fr|Valeur constante  |it|Valore costante  |es|Valor constante";
 
 }  // namespace
 
@@ -123,14 +77,10 @@ constexpr Enumerator kDisabledEnabledSet[2] = {
 };
 
 constexpr Enumerator kProfileSet[4] = {
-    {16385, "PROFIBUS PA, Compact Class A  |fr|PROFIBUS PA, Compact Classe A  |it|PROFIBUS PA, Compact Class A  |es|PROFIBUS "
-            "PA, Compact Class A"},
-    {16386, "PROFIBUS PA, Compact Class B  |fr|PROFIBUS PA, Compact Classe B  |it|PROFIBUS PA, Compact Class B  |es|PROFIBUS "
-            "PA, Compact Class B"},
-    {16513, "PROFIBUS PA, Simple Class A  |fr|PROFIBUS PA, Simple Classe A  |it|PROFIBUS PA, Simple ClassA  |es|PROFIBUS PA, "
-            "Simple Class A"},
-    {16514, "PROFIBUS PA, Simple Class B  |fr|PROFIBUS PA, Simple Classe B  |it|PROFIBUS PA, Simple Class B  |es|PROFIBUS PA, "
-            "Simple Class B"},
+    {16385, "PROFIBUS PA, Compact Class A  |fr|PROFIBUS PA, Compact Classe A  |it|PROFIBUS PA, Compact Class A  |es|PROFIBUS PA, Compact Class A"},
+    {16386, "PROFIBUS PA, Compact Class B  |fr|PROFIBUS PA, Compact Classe B  |it|PROFIBUS PA, Compact Class B  |es|PROFIBUS PA, Compact Class B"},
+    {16513, "PROFIBUS PA, Simple Class A  |fr|PROFIBUS PA, Simple Classe A  |it|PROFIBUS PA, Simple ClassA  |es|PROFIBUS PA, Simple Class A"},
+    {16514, "PROFIBUS PA, Simple Class B  |fr|PROFIBUS PA, Simple Classe B  |it|PROFIBUS PA, Simple Class B  |es|PROFIBUS PA, Simple Class B"},
 };
 
 // Major number times 256 plus minor number.
@@ -286,14 +236,10 @@ constexpr BitEnumerator kBlockAlarmBits[2] = {
 };
 
 constexpr BitEnumerator kLimitAlarmBits[5] = {
-    {0x0200, "Upper Limit Alarm  |de|Oberer Alarmgrenzwert  |fr|Limite d'alarme supérieure  |it|Valore limite superiore "
-             "allarme   |es|Valor límite superior de la alarma"},
-    {0x0400, "Upper Limit Warning  |de|Oberer Warngrenzwert  |fr|Limite d'avertissement supérieure  |it|Valore limite "
-             "superiore avviso   |es|Valor límite superior de advertencia"},
-    {0x0800, "Lower Limit Alarm  |de|Unterer Alarmgrenzwert  |fr|Limite d'alarme inférieure  |it|Valore limite inferiore "
-             "allarme   |es|Valor límite inferior de la alarma"},
-    {0x1000, "Lower Limit Warning  |de|Unterer Warngrenzwert  |fr|Limite d'avertissement inférieure  |it|Valore limite "
-             "inferiore avviso   |es|Valor límite inferior de advertencia"},
+    {0x0200, "Upper Limit Alarm  |de|Oberer Alarmgrenzwert  |fr|Limite d'alarme supérieure  |it|Valore limite superiore allarme   |es|Valor límite superior de la alarma"},
+    {0x0400, "Upper Limit Warning  |de|Oberer Warngrenzwert  |fr|Limite d'avertissement supérieure  |it|Valore limite superiore avviso   |es|Valor límite superior de advertencia"},
+    {0x0800, "Lower Limit Alarm  |de|Unterer Alarmgrenzwert  |fr|Limite d'alarme inférieure  |it|Valore limite inferiore allarme   |es|Valor límite inferior de la alarma"},
+    {0x1000, "Lower Limit Warning  |de|Unterer Warngrenzwert  |fr|Limite d'avertissement inférieure  |it|Valore limite inferiore avviso   |es|Valor límite inferior de advertencia"},
     {0x8000, kParameterModification},
 };
 
@@ -301,57 +247,33 @@ constexpr BitEnumerator kLimitAlarmBits[5] = {
 // byte has no condition.
 constexpr BitEnumerator kDiagnosisBits[18] = {
     {0, "Status OK  |de|Zustand OK  |fr|Etat OK  |it|Stato OK.  |es|Estado OK"},
-    {0x01000000, "Hardware failure electronics.  |de|Hardware-Fehler Elektronik.  |fr|Erreur du matériel, électronique  "
-                 "|it|Errore elettronica hardware.  |es|Error electrónica del hardware."},
-    {0x02000000, "Hardware failure mechanics.  |de|Hardware-Fehler Mechanik.  |fr|Erreur du matériel, mécanique  |it|Errore "
-                 "meccanica hardware.   |es|Error mecánica del hardware."},
-    {0x04000000, "Motor temperature too high.  |de|Motortemperatur zu hoch.  |fr|Température moteur trop élevée  "
-                 "|it|Temperatura motore troppo elevata.  |es|Temperatura excesiva del motor."},
-    {0x08000000, "Electronics temperature too high.  |de|Elektroniktemperatur zu hoch.  |fr|Température électronique trop "
-                 "élevée  |it|Temperatura della parte elettronica troppo elevata.  |es|Temperatura excesiva del sistema "
-                 "electrónico."},
-    {0x10000000, "Memory checksum error.  |de|Speicher Prüfsummenfehler.  |fr|Erreur de total de contrôle mémoire.  "
-                 "|it|Errore cumulativo del controllo della memoria.  |es|Error de suma de control de la memoria."},
+    {0x01000000, "Hardware failure electronics.  |de|Hardware-Fehler Elektronik.  |fr|Erreur du matériel, électronique  |it|Errore elettronica hardware.  |es|Error electrónica del hardware."},
+    {0x02000000, "Hardware failure mechanics.  |de|Hardware-Fehler Mechanik.  |fr|Erreur du matériel, mécanique  |it|Errore meccanica hardware.   |es|Error mecánica del hardware."},
+    {0x04000000, "Motor temperature too high.  |de|Motortemperatur zu hoch.  |fr|Température moteur trop élevée  |it|Temperatura motore troppo elevata.  |es|Temperatura excesiva del motor."},
+    {0x08000000, "Electronics temperature too high.  |de|Elektroniktemperatur zu hoch.  |fr|Température électronique trop élevée  |it|Temperatura della parte elettronica troppo elevata.  |es|Temperatura excesiva del sistema electrónico."},
+    {0x10000000, "Memory checksum error.  |de|Speicher Prüfsummenfehler.  |fr|Erreur de total de contrôle mémoire.  |it|Errore cumulativo del controllo della memoria.  |es|Error de suma de control de la memoria."},
     {0x20000000,
-     "Failure in measurement.  |de|Fehler in Meßwerterfassung.  |fr|Erreur de mesure  |it|Errore di acquisizione valori di "
-     "misura.  |es|Error de medición.",
+     "Failure in measurement.  |de|Fehler in Meßwerterfassung.  |fr|Erreur de mesure  |it|Errore di acquisizione valori di misura.  |es|Error de medición.",
      "  |es|Error de medición. "},
-    {0x40000000, "Device not initialized.  |de|Gerät nicht initialisiert.  |fr|Appareil non initialisé  |it|Apparecchio "
-                 "non inizializzato.  |es|Aparato no inicializado."},
+    {0x40000000, "Device not initialized.  |de|Gerät nicht initialisiert.  |fr|Appareil non initialisé  |it|Apparecchio non inizializzato.  |es|Aparato no inicializado."},
     {-2147483648,
-     "Selfcalibration failed.  |de|Selbstabgleich fehlerhaft.  |fr|Autocalibrage erroné  |it|Autocompensazione errata.  "
-     "|es|Error en la autocompensación. ",
+     "Selfcalibration failed.  |de|Selbstabgleich fehlerhaft.  |fr|Autocalibrage erroné  |it|Autocompensazione errata.  |es|Error en la autocompensación. ",
      "  |it|Autocompensazione errata.  |es|Error en la autocompensación."},
-    {0x00010000, "Zero point error (limit position).  |de|Nullpunktfehler (Endlage).  |fr|Erreur de point zéro (fin de "
-                 "course)  |it|Errore punto zero (finecorsa).  |es|Error límite punto cero (posición final)."},
-    {0x00020000, "Power supply failed.  |de|Keine Hilfsenergie.  |fr|Pas d'énergie auxiliaire  |it|Nessuna energia "
-                 "ausiliaria.  |es|Fallo en la fuente de energía."},
+    {0x00010000, "Zero point error (limit position).  |de|Nullpunktfehler (Endlage).  |fr|Erreur de point zéro (fin de course)  |it|Errore punto zero (finecorsa).  |es|Error límite punto cero (posición final)."},
+    {0x00020000, "Power supply failed.  |de|Keine Hilfsenergie.  |fr|Pas d'énergie auxiliaire  |it|Nessuna energia ausiliaria.  |es|Fallo en la fuente de energía."},
     {0x00040000,
-     "Configuration not valid.  |de|Konfiguration ungültig.  |fr|Configuration non valide  |it|Configurazione non valida.  "
-     "|es|Configuración no válida.",
+     "Configuration not valid.  |de|Konfiguration ungültig.  |fr|Configuration non valide  |it|Configurazione non valida.  |es|Configuración no válida.",
      "  |es|Configuración no válida. "},
     {0x00080000,
-     "New start-up (warm startup) carried out.  |de|Wiederanlauf (Warmstart) ausgeführt.  |fr|Redémarrage (à chaud) "
-     "effectué  |it|Riavviamento (avviamento a caldo) eseguito.  |es|Ejecutado reinicio (arranque en caliente) ",
+     "New start-up (warm startup) carried out.  |de|Wiederanlauf (Warmstart) ausgeführt.  |fr|Redémarrage (à chaud) effectué  |it|Riavviamento (avviamento a caldo) eseguito.  |es|Ejecutado reinicio (arranque en caliente) ",
      "  |es|Ejecutado reinicio (arranque en caliente)"},
-    {0x00100000, "Restart (cold startup) carried out.  |de|Neuanlauf (Kaltstart) ausgeführt.  |fr|Redémarrage (à froid) "
-                 "effectué  |it|Nuovo avviamento (avviamento a freddo) eseguito.  |es|Ejecutado reinicio (arranque en "
-                 "frío)"},
-    {0x00200000, "Maintenance required.  |de|Wartung erforderlich.  |fr|Maintenance nécessaire  |it|Manutenzione "
-                 "necessaria.  |es|Requiere mantenimiento."},
-    {0x00400000, "Characterization invalid.  |de|Kennlinie ungültig.  |fr|Caractéristique non valide  |it|Curva "
-                 "caratteristica non valida.  |es|Curva característica no válida. "},
+    {0x00100000, "Restart (cold startup) carried out.  |de|Neuanlauf (Kaltstart) ausgeführt.  |fr|Redémarrage (à froid) effectué  |it|Nuovo avviamento (avviamento a freddo) eseguito.  |es|Ejecutado reinicio (arranque en frío)"},
+    {0x00200000, "Maintenance required.  |de|Wartung erforderlich.  |fr|Maintenance nécessaire  |it|Manutenzione necessaria.  |es|Requiere mantenimiento."},
+    {0x00400000, "Characterization invalid.  |de|Kennlinie ungültig.  |fr|Caractéristique non valide  |it|Curva caratteristica non valida.  |es|Curva característica no válida. "},
     {0x00800000,
-     "Ident Number Violation.  |de|Verletzung der Identnummer.  |fr|Violation du numéro d'identification  |it|Violazione "
-     "del numero ID.  |es|Violación del n° de identificación.",
-     "Ident Number Violation: Message during cyclical operation, if the   ident number is changed acyclicly.  "
-     "|de|Identnummer Verletzung: Meldung beim zyklischen Betrieb, wenn die   Identnummer azyklisch geändert wurde.  "
-     "|fr|Violation du numéro d'identification : message en fonctionnement   cyclique  si le numéro d'identification "
-     "acyclique a été modifié.   |it|Violazione del numero ID: segnalazione con funzionamento ciclico,   se il numero ID è "
-     "stato modificato con un comando aciclico.  |es|Violación del n° de identificación: Mensaje que aparece en "
-     "funcionamiento   cíclico cuando el n° de identificación cambia acíclicamente."},
-    {0x00000080, "More information available.  |de|Weitere Informationen verfügbar.  |fr|Informations supplémentaires "
-                 "disponibles  |it|Ulteriori informazioni disponibili.  |es|Más información disponible."},
+     "Ident Number Violation.  |de|Verletzung der Identnummer.  |fr|Violation du numéro d'identification  |it|Violazione del numero ID.  |es|Violación del n° de identificación.",
+     "Ident Number Violation: Message during cyclical operation, if the   ident number is changed acyclicly.  |de|Identnummer Verletzung: Meldung beim zyklischen Betrieb, wenn die   Identnummer azyklisch geändert wurde.  |fr|Violation du numéro d'identification : message en fonctionnement   cyclique  si le numéro d'identification acyclique a été modifié.   |it|Violazione del numero ID: segnalazione con funzionamento ciclico,   se il numero ID è stato modificato con un comando aciclico.  |es|Violación del n° de identificación: Mensaje que aparece en funcionamiento   cíclico cuando el n° de identificación cambia acíclicamente."},
+    {0x00000080, "More information available.  |de|Weitere Informationen verfügbar.  |fr|Informations supplémentaires disponibles  |it|Ulteriori informazioni disponibili.  |es|Más información disponible."},
 };
 
 // Value = 64 x quality + 4 x substatus + limit bits.
@@ -478,13 +400,10 @@ constexpr Enumerator kFullQualitySet[25] = {
     {23, kUncertainConfiguration},
     {0, kBad},
     {1, kBadConfiguration},
-    {2, "Bad: not connected  |de|Schlecht: keine Verbindung  |fr|Mauvais : pas de liaison  |it|Scarto: nessun "
-        "collegamento  |es|Malo: sin conexión"},
+    {2, "Bad: not connected  |de|Schlecht: keine Verbindung  |fr|Mauvais : pas de liaison  |it|Scarto: nessun collegamento  |es|Malo: sin conexión"},
     {3, kBadDevice},
     {4, kBadSensor},
-    {5, "Bad: last usable value (no comm.)  |de|Schlecht: letzter brauchbarer Wert (keine Komm.)  |fr|Mauvais : dernière "
-        "valeur utilisable (pas de comm.)  |it|Scarto: ultimo valore utilizzabile (nessuna com.)  |es|Malo: último valor "
-        "utilizable (sin com.)"},
+    {5, "Bad: last usable value (no comm.)  |de|Schlecht: letzter brauchbarer Wert (keine Komm.)  |fr|Mauvais : dernière valeur utilisable (pas de comm.)  |it|Scarto: ultimo valore utilizzabile (nessuna com.)  |es|Malo: último valor utilizable (sin com.)"},
     {6, kBadNoUsable},
     {7, kBadOutOfService},
 };
@@ -524,10 +443,8 @@ constexpr Enumerator kReducedLimitSet[2] = {
 
 constexpr Enumerator kFullLimitSet[4] = {
     {0, kLimitOk},
-    {1, "Limit underflow  |de|Grenzwert unterschritten  |fr|Valeur inférieure non atteinte  |it|Valore limite superato "
-        "verso il basso  |es|Por debajo del límite inferior"},
-    {2, "Limit overflow  |de|Grenzwert überschritten  |fr|Valeur inférieure dépassée  |it|Valore limite superato verso "
-        "l'alto  |es|Por encima del límite superior"},
+    {1, "Limit underflow  |de|Grenzwert unterschritten  |fr|Valeur inférieure non atteinte  |it|Valore limite superato verso il basso  |es|Por debajo del límite inferior"},
+    {2, "Limit overflow  |de|Grenzwert überschritten  |fr|Valeur inférieure dépassée  |it|Valore limite superato verso l'alto  |es|Por encima del límite superior"},
     {3, kLimitConstant},
 };
 
@@ -557,8 +474,7 @@ constexpr Enumerator kSensorUnitSet[5] = {
     {1130, "Pa", "Pascals  |de|Pascal  |fr|Pascals  |it|Pascal  |es|Pascal"},
     {1138, "mbar", "Millibars  |de|Millibar  |fr|Millibars  |it|Millibar  |es|Milibarios"},
     {1141, "psi",
-     "Pounds Per Square Inch  |de|Pfund per Quadratinch  |fr|Livres par pouce carré  |it|Libbra per inch quadrato (in)  "
-     "|es|Libras por pulgada cuadrada"},
+     "Pounds Per Square Inch  |de|Pfund per Quadratinch  |fr|Livres par pouce carré  |it|Libbra per inch quadrato (in)  |es|Libras por pulgada cuadrada"},
 };
 
 constexpr Enumerator kCalibrationTypeSet[2] = {

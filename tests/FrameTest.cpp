@@ -1,0 +1,245 @@
+// The module's identity, start-up, data category, registration, resources
+// and exports.
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "frame/Information.h"
+#include "platform/Registry.h"
+#include "resources/Resources.h"
+#include "tests/TestSupport.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string run(const std::string& command) {
+    std::string out;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[4096];
+        while (std::fgets(buffer, sizeof buffer, pipe)) out += buffer;
+        pclose(pipe);
+    }
+    return out;
+}
+
+const std::string kKey = "SOFTWARE\\Vantrope\\PB\\DTMs\\Q15\\Corvalin / KSM 27 / V1.0";
+
+// A registry root of the test's own.
+struct RegistryRoot {
+    RegistryRoot() {
+        path = fs::temp_directory_path() / ("ddregistry-test-" + std::to_string(getpid()));
+        fs::remove_all(path);
+        setenv("DD_REGISTRY_ROOT", path.c_str(), 1);
+    }
+    ~RegistryRoot() {
+        std::error_code ec;
+        fs::permissions(path, fs::perms::owner_all, ec);
+        fs::remove_all(path, ec);
+    }
+    fs::path path;
+};
+
+}  // namespace
+
+TEST(Information, AnswersEverySlot) {
+    ModuleLoader module(DD_MODULE_PATH);
+    std::unique_ptr<CInformation> info(module.getInformation());
+    ASSERT_NE(info, nullptr);
+    EXPECT_EQ(info->GetNumber01(), 1);
+    EXPECT_EQ(info->GetManufacturerId(), 17);
+    EXPECT_EQ(info->GetResourceId(), 101);
+    EXPECT_EQ(info->GetLogoBitmapId(), 103);
+    EXPECT_EQ(info->GetManufacturerName().str(), "Quorvane");
+    EXPECT_EQ(info->GetDeviceTypeId(), 5434);
+    EXPECT_EQ(info->GetIconId(), 102);
+    EXPECT_EQ(info->GetDeviceBitmapId(), 104);
+    EXPECT_EQ(info->GetDeviceName().str(), "Corvalin / KSM 27 / V1.0");
+    EXPECT_EQ(info->GetDescription().str(), "Level (Capacitive)");
+    EXPECT_EQ(info->GetNumber11(), 11);
+    EXPECT_EQ(info->GetHelpFileName().str(), "ZTQQVPB153A0101.html");
+    EXPECT_EQ(info->GetVersionLabel().str(), "Version:");
+    EXPECT_EQ(info->GetFileVersion().str(), "1.5.153.348");
+    EXPECT_EQ(info->GetSecondVersion().str(), "1.0.1");
+    EXPECT_EQ(info->GetTechnicalDescription().str(), "1:17;5434,1,1");
+    EXPECT_EQ(info->GetBuildDate().str(), "Wed Oct 21 10:12:02 2015");
+    EXPECT_EQ(info->GetPairNames().str(), "");
+    EXPECT_EQ(info->GetPairValue(CStrPP("")).str(), "");
+    EXPECT_EQ(info->GetPairValue(CStrPP("anything")).str(), "");
+}
+
+TEST(Information, StandardMenuAndSpecialItemCodes) {
+    ModuleLoader module(DD_MODULE_PATH);
+    std::unique_ptr<CInformation> info(module.getInformation());
+    const std::map<int, std::string> menus = {
+        {0, "download_variables"}, {1, "upload_variables"}, {2, "DTM_online_root_menu"},
+        {4, "DTM_offline_root_menu"}, {6, "DTM_observe_menu"}, {8, "DTM_simulation_menu"},
+        {9, "DTM_diagnosis_menu"}, {14, "DTM_trend_menu"}, {15, "__ZTQ__CommunicationMenu"},
+        {10003, "DTM_reset_menu"}, {10004, "DTM_LockUnlock"}, {10007, "DTM_trend_menu"}};
+    for (int code = -2; code <= 10010; ++code) {
+        const auto found = menus.find(code);
+        EXPECT_EQ(info->GetStandardMenuName(code).str(), found == menus.end() ? "" : found->second) << code;
+    }
+    EXPECT_EQ(info->GetStandardMenuName(INT32_MAX).str(), "");
+    EXPECT_EQ(info->GetSpecialItemName(0).str(), "__ZTQ__CommunicationMenu");
+    EXPECT_EQ(info->GetSpecialItemName(1).str(), "__ZTQ__BusAddress");
+    EXPECT_EQ(info->GetSpecialItemName(2).str(), "phys_tag_desc");
+    EXPECT_EQ(info->GetSpecialItemName(3).str(), "");
+    EXPECT_EQ(info->GetSpecialItemName(-1).str(), "");
+    // Returned strings are independent copies.
+    CStrPP first = info->GetDeviceName();
+    first.AddStr(" changed");
+    EXPECT_EQ(info->GetDeviceName().str(), "Corvalin / KSM 27 / V1.0");
+}
+
+TEST(Information, PairTableWalkOfAnotherShape) {
+    const char* names[] = {"a", "b", "c", ""};
+    const char* values[] = {"x", "", "z", ""};
+    const PairTable table{names, values};
+    EXPECT_EQ(pairNames(table).str(), "a,c");
+    EXPECT_EQ(pairValue(table, CStrPP("c")).str(), "z");
+    EXPECT_EQ(pairValue(table, CStrPP("b")).str(), "");
+    EXPECT_EQ(pairValue(table, CStrPP("d")).str(), "");
+}
+
+TEST(StartUp, RecordsTheModulesFullPathAndBasePath) {
+    ModuleLoader module(DD_MODULE_PATH);
+    std::unique_ptr<CInformation> info(module.getInformation());
+    const std::string expected = fs::canonical(DD_MODULE_PATH).string();
+    EXPECT_EQ(info->GetModulePath().str(), expected);
+    EXPECT_EQ(info->GetModuleBasePath().str(), expected.substr(0, expected.rfind('.')));
+}
+
+TEST(StartUp, PathsResolveLinksAndCutAtTheLastDot) {
+    // A module reached through a symbolic link in a folder whose name has a
+    // dot: the path is the resolved one, and the base path loses only the
+    // file's extension.
+    const fs::path folder = fs::temp_directory_path() / ("dd.module-" + std::to_string(getpid()));
+    fs::create_directories(folder);
+    const fs::path copy = folder / "ZTQQVPB153A0101.v2.so";
+    fs::copy_file(DD_MODULE_PATH, copy, fs::copy_options::overwrite_existing);
+    const fs::path link = folder / "link.so";
+    fs::create_symlink(copy, link);
+    {
+        ModuleLoader module(link.string());
+        ASSERT_TRUE(module.loaded()) << module.error();
+        std::unique_ptr<CInformation> info(module.getInformation());
+        EXPECT_EQ(info->GetModulePath().str(), fs::canonical(copy).string());
+        EXPECT_EQ(info->GetModuleBasePath().str(), (fs::canonical(folder) / "ZTQQVPB153A0101.v2").string());
+    }
+    fs::remove_all(folder);
+}
+
+TEST(DataCategory, ThreeForTheGsdConfigurationVariables) {
+    ModuleLoader module(DD_MODULE_PATH);
+    const std::uint16_t* table = nullptr;
+    std::int32_t count = 0;
+    module.getAttributeCalcDataCategory(&table, &count);
+    ASSERT_EQ(count, 636);
+    int threes = 0;
+    for (int id = 0; id < count; ++id) {
+        const bool gsd = (id >= 14 && id <= 41) || id == 571;
+        EXPECT_EQ(table[id], gsd ? 3 : 0) << id;
+        threes += table[id] == 3;
+    }
+    EXPECT_EQ(threes, 29);
+    module.getAttributeCalcDataCategory(nullptr, nullptr);  // no crash
+}
+
+TEST(Registration, RegisterTwiceThenUnregisterLeavesTheRegistryAsItWas) {
+    RegistryRoot root;
+    ModuleLoader module(DD_MODULE_PATH);
+    EXPECT_EQ(module.dllUnregisterServer(), 0);  // never written: still a success
+    EXPECT_EQ(module.dllRegisterServer(), 0);
+    EXPECT_EQ(module.dllRegisterServer(), 0);
+    const auto values = platform::readKey(kKey);
+    ASSERT_TRUE(values.has_value());
+    std::map<std::string, platform::RegistryValue> byName;
+    for (const auto& v : *values) byName[v.name] = v;
+    ASSERT_EQ(byName.size(), 5u);
+    std::unique_ptr<CInformation> info(module.getInformation());
+    const std::string path = info->GetModulePath().str();
+    const auto& dllPath = byName.at("DLLPATH");
+    EXPECT_EQ(dllPath.type, platform::REG_SZ);
+    ASSERT_EQ(dllPath.data.size(), path.size() + 1);  // the terminating zero counts
+    EXPECT_EQ(dllPath.data.back(), 0);
+    EXPECT_EQ(std::string(dllPath.data.begin(), dllPath.data.end() - 1), path);
+    EXPECT_EQ(byName.at("Description").data.size(), 19u);
+    EXPECT_EQ(byName.at("TechnicalDescription").data.size(), 14u);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(byName.at("TechnicalDescription").data.data())),
+              "1:17;5434,1,1");
+    for (const char* dword : {"BottomBarStyle", "WriteNotAvailableVariablesToDevice"}) {
+        EXPECT_EQ(byName.at(dword).type, platform::REG_DWORD);
+        EXPECT_EQ(byName.at(dword).data, (std::vector<unsigned char>{1, 0, 0, 0}));
+    }
+    EXPECT_EQ(module.dllUnregisterServer(), 0);
+    EXPECT_FALSE(platform::readKey(kKey).has_value());
+    EXPECT_TRUE(platform::readKey("SOFTWARE\\Vantrope\\PB\\DTMs\\Q15").has_value());  // parents stay
+}
+
+TEST(Registration, ARegistryThatCannotBeWrittenReportsFailure) {
+    if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
+    RegistryRoot root;
+    fs::create_directories(root.path);
+    fs::permissions(root.path, fs::perms::owner_read | fs::perms::owner_exec);
+    ModuleLoader module(DD_MODULE_PATH);
+    EXPECT_NE(module.dllRegisterServer(), 0);
+    EXPECT_EQ(module.dllUnregisterServer(), 0);
+}
+
+TEST(Registration, ARegistryRootThatIsAFileReportsFailure) {
+    RegistryRoot root;
+    std::ofstream(root.path) << "not a folder";
+    ModuleLoader module(DD_MODULE_PATH);
+    EXPECT_NE(module.dllRegisterServer(), 0);
+    fs::remove(root.path);
+}
+
+TEST(Registration, KeyNamesSplitOnlyAtBackslashesAndCannotClimbOut) {
+    RegistryRoot root;
+    platform::HKEY machine = nullptr, key = nullptr;
+    ASSERT_EQ(platform::RegConnectRegistryA(nullptr, platform::HKEY_LOCAL_MACHINE, &machine), 0);
+    ASSERT_EQ(platform::RegCreateKeyExA(machine, "A\\..\\b/c\\d", 0, nullptr, 0, platform::KEY_WRITE, nullptr, &key,
+                                        nullptr),
+              0);
+    const platform::BYTE one[4] = {1, 0, 0, 0};
+    EXPECT_EQ(platform::RegSetValueExA(key, "../x", 0, platform::REG_DWORD, one, 4), 0);
+    platform::RegCloseKey(key);
+    EXPECT_TRUE(platform::readKey("A\\..\\b/c\\d").has_value());
+    EXPECT_EQ(platform::readKey("A\\..\\b/c\\d")->front().name, "../x");
+    EXPECT_FALSE(fs::exists(root.path / "x.value"));
+    // A key with subkeys is not deleted.
+    EXPECT_NE(platform::RegDeleteKeyA(machine, "A"), 0);
+    EXPECT_NE(platform::RegConnectRegistryA("remote", platform::HKEY_LOCAL_MACHINE, &key), 0);
+    platform::RegCloseKey(machine);
+}
+
+TEST(Resources, IconBitmapsStringAndVersion) {
+    const auto icon = resources::image(resources::Kind::IconGroup, 102);
+    ASSERT_GE(icon.size(), 22u);
+    EXPECT_EQ(icon[6], 16);   // width
+    EXPECT_EQ(icon[7], 16);   // height
+    EXPECT_EQ(icon[12], 8);   // bits per pixel
+    auto bitmapSize = [](std::span<const unsigned char> b) {
+        auto u32 = [&](std::size_t at) { return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | b[at + 3] << 24; };
+        return std::tuple<int, int, int, int>(u32(18), u32(22), b[28], u32(30));
+    };
+    EXPECT_EQ(bitmapSize(resources::image(resources::Kind::Bitmap, 103)), std::make_tuple(128, 147, 8, 0));
+    EXPECT_EQ(bitmapSize(resources::image(resources::Kind::Bitmap, 104)), std::make_tuple(128, 189, 8, 0));
+    EXPECT_TRUE(resources::image(resources::Kind::Bitmap, 101).empty());
+    EXPECT_EQ(resources::string(1000), "QUORVANE");
+    const auto& version = resources::version();
+    EXPECT_EQ(version.fileVersionText, "1,5,153,348");
+    EXPECT_EQ(version.language, 0x0407);
+    EXPECT_EQ(version.codePage, 0x04B0);
+    EXPECT_EQ(version.oleSelfRegister, "");
+}
+
+TEST(Exports, ExactlyTheFiveEntryPoints) {
+    const std::string symbols = run("nm -D --defined-only '" DD_MODULE_PATH "' | awk '{print $3}' | sort");
+    EXPECT_EQ(symbols,
+              "DllRegisterServer\nDllUnregisterServer\nGetAttributeCalcDataCategory\nGetAttributeCalculation\n"
+              "GetInformation\n");
+}
