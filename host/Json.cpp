@@ -1,5 +1,6 @@
 #include "host/Json.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -28,19 +29,12 @@ std::string jsonString(std::string_view utf8) {
 
 std::string jsonReal(double value) {
     if (!std::isfinite(value)) return "null";
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.17g", value);
-    // Shortest text that reads back as the same double.
-    for (int precision = 1; precision <= 17; ++precision) {
-        char candidate[40];
-        std::snprintf(candidate, sizeof candidate, "%.*g", precision, value);
-        if (std::strtod(candidate, nullptr) == value) {
-            std::string s = candidate;
-            if (s.find_first_of(".eE") == std::string::npos) s += ".0";
-            return s;
-        }
-    }
-    return buffer;
+    // The shortest text that reads back as the same double.
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    std::string s(buffer, result.ptr);
+    if (s.find_first_of(".e") == std::string::npos) s += ".0";
+    return s;
 }
 
 JsonObject& JsonObject::raw(std::string_view key, const std::string& json) {
@@ -53,3 +47,44 @@ JsonObject& JsonObject::text(std::string_view key, std::string_view utf8) { retu
 JsonObject& JsonObject::number(std::string_view key, long long value) { return raw(key, std::to_string(value)); }
 JsonObject& JsonObject::real(std::string_view key, double value) { return raw(key, jsonReal(value)); }
 JsonObject& JsonObject::boolean(std::string_view key, bool value) { return raw(key, value ? "true" : "false"); }
+
+std::string prettyJson(std::string_view json) {
+    std::string out;
+    int depth = 0;
+    bool inString = false;
+    auto newline = [&] { out += '\n' + std::string(static_cast<std::size_t>(depth) * 2, ' '); };
+    for (std::size_t i = 0; i < json.size(); ++i) {
+        const char c = json[i];
+        if (inString) {
+            out += c;
+            if (c == '\\' && i + 1 < json.size()) out += json[++i];
+            else if (c == '"') inString = false;
+            continue;
+        }
+        switch (c) {
+        case '"': inString = true; out += c; break;
+        case '{':
+        case '[': {
+            const char close = c == '{' ? '}' : ']';
+            // Small objects and empty lists stay on one line.
+            const std::size_t end = json.find(close, i);
+            if (end != std::string_view::npos && json.substr(i, end - i).find_first_of("{[", 1) == std::string_view::npos &&
+                end - i < 60) {
+                out += json.substr(i, end - i + 1);
+                i = end;
+                break;
+            }
+            out += c;
+            ++depth;
+            newline();
+            break;
+        }
+        case '}':
+        case ']': --depth; newline(); out += c; break;
+        case ',': out += c; newline(); break;
+        case ':': out += ": "; break;
+        default: out += c;
+        }
+    }
+    return out;
+}

@@ -19,3 +19,6 @@ private:
 
 std::string jsonString(std::string_view utf8);
 std::string jsonReal(double value);
+
+// The same JSON laid out one member per line, indented, for people to read.
+std::string prettyJson(std::string_view json);

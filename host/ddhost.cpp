@@ -10,6 +10,7 @@
 
 #include "host/Dump.h"
 #include "host/Encoding.h"
+#include "host/Json.h"
 #include "host/MethodInterface.h"
 #include "host/Session.h"
 #include "platform/Registry.h"
@@ -258,7 +259,7 @@ int main(int argc, char** argv) {
             return 2;
         }
         if (command == "show") {
-            std::printf("%s\n", dumpItem(host, session.calculator(), id).c_str());
+            std::printf("%s\n", prettyJson(dumpItem(host, session.calculator(), id)).c_str());
         } else if (command == "tree") {
             std::set<std::int32_t> path;
             tree(host, id, "", o.language, 0, path);
