@@ -13,7 +13,8 @@ std::string array(const List& items, auto&& each) {
     std::string out = "[";
     bool first = true;
     for (const auto& i : items) {
-        out += (first ? "" : ",") + each(i);
+        if (!first) out += ',';
+        out += each(i);
         first = false;
     }
     return out + "]";

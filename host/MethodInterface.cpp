@@ -8,7 +8,7 @@ std::string variantText(const CDDCommonVariant& value) {
     using Kind = CDDCommonVariant::Kind;
     switch (value.kind()) {
     case Kind::Empty: return "(empty)";
-    case Kind::Text: return "\"" + cp1252ToUtf8(value.text()) + "\"";
+    case Kind::Text: return std::string(1, '"').append(cp1252ToUtf8(value.text())).append(1, '"');
     case Kind::Float:
     case Kind::Double: {
         char buffer[64];
@@ -17,7 +17,7 @@ std::string variantText(const CDDCommonVariant& value) {
     }
     case Kind::IdList: {
         std::string out = "[";
-        for (std::size_t i = 0; i < value.ids().size(); ++i) out += (i ? "," : "") + std::to_string(value.ids()[i]);
+        for (std::size_t i = 0; i < value.ids().size(); ++i) out.append(i ? "," : "").append(std::to_string(value.ids()[i]));
         return out + "]";
     }
     default: return std::to_string(value.asInt64());
@@ -51,7 +51,7 @@ void SimulatedMethodInterface::PutMessageValues(CVBCollection* values) {
     std::string line = "PutMessageValues";
     if (values)
         for (const auto& [name, value] : values->items())
-            line += " " + cp1252ToUtf8(name.str()) + "=" + variantText(value);
+            line.append(" ").append(cp1252ToUtf8(name.str())).append("=").append(variantText(value));
     host_.log_.add(line);
 }
 

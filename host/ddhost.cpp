@@ -117,7 +117,7 @@ std::string valueText(StandInHost& host, const CDDVariable& variable, const std:
     }
     std::string text = variantText(value);
     if (variable.getConstantUnit() && !variable.getConstantUnit()->IsEmpty())
-        text += " " + languagePart(utf8(*variable.getConstantUnit()), language);
+        text.append(" ").append(languagePart(utf8(*variable.getConstantUnit()), language));
     return text;
 }
 
