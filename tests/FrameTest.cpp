@@ -6,7 +6,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "frame/Identity.h"
 #include "frame/Information.h"
+#include "platform/Application.h"
 #include "platform/Registry.h"
 #include "resources/Resources.h"
 #include "tests/TestSupport.h"
@@ -110,6 +112,20 @@ TEST(StartUp, RecordsTheModulesFullPathAndBasePath) {
     const std::string expected = fs::canonical(DD_MODULE_PATH).string();
     EXPECT_EQ(info->GetModulePath().str(), expected);
     EXPECT_EQ(info->GetModuleBasePath().str(), expected.substr(0, expected.rfind('.')));
+}
+
+TEST(StartUp, PathsAreEmptyUntilStartUpAndTheWholePathWithoutADot) {
+    // The module's objects linked into this test program: nothing has started
+    // them yet, so both paths are still empty.
+    EXPECT_EQ(identity::modulePath.str(), "");
+    EXPECT_EQ(identity::moduleBasePath.str(), "");
+    platform::StartModule();
+    const std::string self = fs::canonical("/proc/self/exe").string();
+    EXPECT_EQ(identity::modulePath.str(), self);
+    const auto dot = self.rfind('.');
+    EXPECT_EQ(identity::moduleBasePath.str(), dot == std::string::npos ? self : self.substr(0, dot));
+    platform::StartModule();  // once only
+    EXPECT_EQ(identity::modulePath.str(), self);
 }
 
 TEST(StartUp, PathsResolveLinksAndCutAtTheLastDot) {
