@@ -448,25 +448,6 @@ constexpr Enumerator kFullLimitSet[4] = {
     {3, kLimitConstant},
 };
 
-constexpr Enumerator kOutputUnitSet[17] = {
-    {1342, "%"},
-    {1012, "cm|de|cm|fr|cm|it|cm"},
-    {1013, "mm"},
-    {1010, "m"},
-    {1019, "in"},
-    {1018, "ft"},
-    {1038, "l"},
-    {1042, "hl"},
-    {1036, "cm3"},
-    {1035, "dm3"},
-    {1034, "m3"},
-    {1043, "ft3"},
-    {1048, "usgal"},
-    {1049, "i gal"},
-    {1088, "kg"},
-    {1092, "t"},
-    {1094, "lb"},
-};
 
 constexpr Enumerator kSensorUnitSet[5] = {
     {1018, "ft", "Feet  |de|Fuß  |fr|Pieds  |it|Piedi  |es|Pies"},

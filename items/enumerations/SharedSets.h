@@ -46,8 +46,27 @@ extern const Enumerator kManualQualitySet[23];
 extern const Enumerator kReducedLimitSet[2];
 extern const Enumerator kFullLimitSet[4];
 
-// Unit codes.
-extern const Enumerator kOutputUnitSet[17];
+// Unit codes. The output unit set also gives the unit texts that the range
+// values choose by the primary value's unit.
+inline constexpr Enumerator kOutputUnitSet[17] = {
+    {1342, "%"},
+    {1012, "cm|de|cm|fr|cm|it|cm"},
+    {1013, "mm"},
+    {1010, "m"},
+    {1019, "in"},
+    {1018, "ft"},
+    {1038, "l"},
+    {1042, "hl"},
+    {1036, "cm3"},
+    {1035, "dm3"},
+    {1034, "m3"},
+    {1043, "ft3"},
+    {1048, "usgal"},
+    {1049, "i gal"},
+    {1088, "kg"},
+    {1092, "t"},
+    {1094, "lb"},
+};
 extern const Enumerator kSensorUnitSet[5];
 
 extern const Enumerator kCalibrationTypeSet[2];

@@ -1,31 +1,23 @@
 // The unit-code tables shared by several variables: unit texts chosen by
 // trans1_primary_value_unit (P) and by trans1_level_unit (L), with the level
 // limits' bounds per level unit.
+#include <array>
+#include <iterator>
+
+#include "items/enumerations/SharedSets.h"
 #include "items/variables/Variable.h"
 
 namespace variables {
 
 namespace {
 
-constexpr CodeRow kRowsP[] = {
-    {1342, "%"},
-    {1012, "cm|de|cm|fr|cm|it|cm"},
-    {1013, "mm"},
-    {1010, "m"},
-    {1019, "in"},
-    {1018, "ft"},
-    {1038, "l"},
-    {1042, "hl"},
-    {1036, "cm3"},
-    {1035, "dm3"},
-    {1034, "m3"},
-    {1043, "ft3"},
-    {1048, "usgal"},
-    {1049, "i gal"},
-    {1088, "kg"},
-    {1092, "t"},
-    {1094, "lb"},
-};
+// Its codes and texts are the primary value unit's enumerators, in order.
+constexpr auto kRowsP = [] {
+    std::array<CodeRow, std::size(enumerations::kOutputUnitSet)> rows{};
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        rows[i] = {enumerations::kOutputUnitSet[i].value, enumerations::kOutputUnitSet[i].description};
+    return rows;
+}();
 
 // The foot row is not symmetric: -32805.11916 below, +32805.21915 above.
 constexpr CodeRow kRowsL[] = {
