@@ -2,6 +2,7 @@
 // built like its online twin; its moving bound comes from its offline
 // partner, and it is writable only while the offline calibration type is 0.
 // The level copies follow the online level unit: there is no offline one.
+#include "items/variables/CalibrationTexts.h"
 #include "items/variables/Variable.h"
 
 namespace variables {
@@ -13,8 +14,7 @@ constexpr Handling kOfflineWrite = lockedAnd(item::trans1_calibration_type_offli
 constexpr Variable kRows[] = {
     {.id = item::trans1_cal_point_hi_offline,
      .label = "cap. full|de|Kap. Vollabgl.|fr|Capacité plein|es|Kap. Vollabgl.|it|cap. di pieno|nl|volcapaciteit",
-     .help = "The maximum adjustment of the sensor.  |de|Die maximale Verstellung des Sensors.  |fr|Réglage maximum "
-             "du capteur.  |it|Lo scostamento massimo del trasduttore  |es|Dl ajuste máximo del sensor.",
+     .help = kCalPointHighHelp,
      .displayFormat = ".3f",
      .range = range(valueOf(item::trans1_cal_point_lo_offline), bound(real(2100.0))),
      .defaultValue = integer(2000),
@@ -22,8 +22,7 @@ constexpr Variable kRows[] = {
      .unit = unit("pF")},
     {.id = item::trans1_cal_point_lo_offline,
      .label = "cap. empty|de|Kap. Leerabgl.|fr|Capacité vide|es|Kap. Leerabgl.|it|cap. di vuoto|nl|leegcapaciteit",
-     .help = "The minimum adjustment of the sensor.  |de|Die minimale Verstellung des Sensors.  |fr|Réglage minimum "
-             "du capteur.  |it|Lo scostamento minimo del trasduttore  |es|El ajuste mínimo del sensor.",
+     .help = kCalPointLowHelp,
      .displayFormat = ".3f",
      .range = range(bound(real(0.0)), valueOf(item::trans1_cal_point_hi_offline)),
      .defaultValue = integer(0),
@@ -31,15 +30,7 @@ constexpr Variable kRows[] = {
      .unit = unit("pF")},
     {.id = item::trans1_level_lo_offline,
      .label = "value empty|de|Wert Leerabgl.|fr|Valeur cal. vide|es|Wert Leerabgl.|it|val. di vuoto|nl|leegwaarde",
-     .help = "Level empty is the value of level at lower calibration point. The   unit is defined in level unit.  "
-             "|de|Füllstand leer ist der Wert des Füllstands am unteren Abgleichpunkt. Die Einheit wird in der "
-             "Füllstandseinheit festgelegt.  "
-             "|fr|Niveau vide est la valeur du niveau au point de calibrage inférieur. L'unité est définie dans "
-             "l'unité de niveau.  "
-             "|it|Livello di riempimento vuoto è il valore del livello nel punto di compensazione inferiore. L'unità "
-             "è definita nell'unità del livello.  "
-             "|es|Nivel vacío es el valor del nivel en el punto inferior de calibración. La unidad se define en la "
-             "unidad de nivel.",
+     .help = kLevelEmptyHelp,
      .displayFormat = "10.3f",
      .editFormat = "10.3f",
      .range = range(lowerByCode(item::trans1_level_unit, kUnitTableL), valueOf(item::trans1_level_hi_offline)),
@@ -48,15 +39,7 @@ constexpr Variable kRows[] = {
      .unit = unitByCode(item::trans1_level_unit, kUnitTableL)},
     {.id = item::trans1_level_hi_offline,
      .label = "value full|de|Wert Vollabgl.|fr|Valeur cal.plein|es|Wert Vollabgl.|it|al. di pieno|nl|volwaarde",
-     .help = "Level full is the value of level at upper calibration point. The   unit is defined in level unit.  "
-             "|de|Füllstand voll ist der Wert des Füllstands am oberen Abgleichpunkt. Die Einheit wird in der "
-             "Füllstandseinheit festgelegt.  "
-             "|fr|Niveau plein est la valeur du niveau au point de calibrage supérieur. L'unité est définie dans "
-             "l'unité de niveau.  "
-             "|it|Livello di riempimento pieno è il valore del livello nel punto di compensazione superiore. L'unità "
-             "è definita nell'unità del livello.  "
-             "|es|Nivel lleno es el valor del nivel en el punto superior de calibración. La unidad se define en la "
-             "unidad de nivel.",
+     .help = kLevelFullHelp,
      .displayFormat = "10.3f",
      .editFormat = "10.3f",
      .range = range(valueOf(item::trans1_level_lo_offline), upperByCode(item::trans1_level_unit, kUnitTableL)),
