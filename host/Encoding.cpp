@@ -1,7 +1,9 @@
 #include "host/Encoding.h"
 
 #include <array>
+#include <cctype>
 #include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -67,31 +69,34 @@ std::string utf8ToCp1252(std::string_view text) {
 }
 
 std::string languagePart(std::string_view text, std::string_view language) {
-    // Split into (tag, part) pairs; the text before the first tag is English.
-    auto trimmed = [](std::string_view part) {
-        while (!part.empty() && part.back() == ' ') part.remove_suffix(1);
-        return std::string(part);
+    // Split into (tag, part); the text before the first tag is English.
+    struct Part {
+        std::string_view tag, text;
     };
-    std::string english;
-    std::string wanted;
-    bool found = false;
+    std::vector<Part> parts;
     std::string_view tag = "en";
     std::size_t start = 0;
-    for (std::size_t i = 0; i <= text.size(); ++i) {
-        const bool atTag = i + 3 < text.size() && text[i] == '|' && text[i + 3] == '|' &&
-                           std::isalpha(static_cast<unsigned char>(text[i + 1])) &&
-                           std::isalpha(static_cast<unsigned char>(text[i + 2]));
-        if (i < text.size() && !atTag) continue;
-        const std::string_view part = text.substr(start, i - start);
-        if (tag == "en" && (start == 0 || english.empty())) english = trimmed(part);
-        if (tag == language && !found) {
-            wanted = trimmed(part);
-            found = true;
-        }
-        if (i == text.size()) break;
+    for (std::size_t i = 0; i + 3 < text.size(); ++i) {
+        if (text[i] != '|' || text[i + 3] != '|' || !std::isalpha(static_cast<unsigned char>(text[i + 1])) ||
+            !std::isalpha(static_cast<unsigned char>(text[i + 2])))
+            continue;
+        parts.push_back({tag, text.substr(start, i - start)});
         tag = text.substr(i + 1, 2);
         start = i + 4;
         i += 3;
     }
-    return found ? wanted : english;
+    parts.push_back({tag, text.substr(start)});
+    auto trimmed = [](std::string_view part) {
+        while (!part.empty() && part.back() == ' ') part.remove_suffix(1);
+        return std::string(part);
+    };
+    // The first non-empty part of a language: an empty lead before "|en|" is no English.
+    auto find = [&](std::string_view wanted) -> const Part* {
+        for (const Part& p : parts)
+            if (p.tag == wanted && !p.text.empty()) return &p;
+        return nullptr;
+    };
+    if (const Part* found = find(language)) return trimmed(found->text);
+    const Part* english = find("en");
+    return english ? trimmed(english->text) : std::string();
 }
