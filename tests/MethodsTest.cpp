@@ -1,0 +1,891 @@
+// Method runs end to end against the stand-in host's simulated device, the
+// methods' attributes and validity, the dispatcher, and the relations.
+#include <climits>
+#include <cstring>
+#include <set>
+
+#include "host/Encoding.h"
+#include "host/MethodInterface.h"
+#include "tests/TestSupport.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+struct MethodRow {
+    std::int32_t id;
+    const char* name;
+    int access;
+    int methodClass;
+    const char* label;
+};
+
+const MethodRow kMethods[] = {
+    {121, "method_phys_factory_reset_params", 0, 14,
+     "Factory Reset  |de|Rücksetzen in Auslieferzustand  |fr|Remise à l'état de livraison  |it|Reset allo stato d "
+     "fornitura  |es|Reposición al estado original de suministro"},
+    {122, "method_phys_factory_reset_warm", 0, 14,
+     "Warm start  |de|Warmstart  |fr|Démarrage à chaud  |it|Avvio a caldo  |es|Arranque en caliente"},
+    {123, "method_phys_factory_reset_address", 0, 14,
+     "Reset Address to '126'  |de|Rücksetzen der Adresse auf '126'  |fr|Remise de l'adresse à '126'  |it|Riportare "
+     "l'indirizzo su '126'  |es|Reponer dirección a '126'"},
+    {124, "method_phys_factory_reset_device_specific", 0, 14,
+     "Reset (device specific)  |de|Rücksetzen (Gerätespezifisch)  |fr|Remise à zéro (spécifique à l'appareil)  "
+     "|it|Reset (specifico per il tipo di dispositivo)  |es|Reset (específ. aparato)"},
+    {138, "GetNumericSoftwareRevision", 1, 14, "GetNumericSoftwareRevision"},
+    {272, "method_check_func1_AI_alarm_hys", 1, 2, ""},
+    {376, "method_set_status_limit_1", 1, 2, ""},
+    {435, "method_preset_alarm", 1, 2, ""},
+    {498, "method_parWriteLocking_remember", 1, 14, ""},
+    {499, "method_parWriteLocking_check", 1, 14, ""},
+    {611, "updateParShowAccess", 1, 14, ""},
+    {612, "uploadVariablesPreWriteActions", 0, 14, "Download of the Operation Code before uploading the variables"},
+    {613, "uploadVariablesPostWriteActions", 0, 14, ""},
+    {614, "meth_reset_trans1_min_sensor_value", 0, 14, "Reset min. meas. value|de|Min. Messwert rücksetzen"},
+    {615, "meth_reset_trans1_max_sensor_value", 0, 14, "Reset max. meas. value|de|Max. Messwert rücksetzen"},
+    {616, "meth_reset_min_temperature", 0, 14, "Reset min. temp.|de|Min. Temp. rücksetzen"},
+    {617, "meth_reset_max_temperature", 0, 14, "Reset max. temp.|de|Max. Temp. rücksetzen"},
+    {618, "meth_pe_trans1_calibration_type_offline", 1, 14, ""},
+    {619, "meth_transfer_calibration_empty", 1, 14, "Transfer|de|Übertragen"},
+    {620, "meth_transfer_calibration_full", 1, 14, "Transfer|de|Übertragen"},
+    {625, "method_output_limits_remember", 1, 2, ""},
+    {626, "method_output_limits_reset", 0, 2, ""},
+    {627, "method_output_limits_restore", 0, 2, ""},
+    {632, "set_unit_to_bus_offline_post_edit", 1, 14, "Set unit to bus|de|Setze Einheit"},
+    {634, "set_unit_to_bus_online_post_edit", 0, 14, "Set unit to bus|de|Setze Einheit"},
+};
+
+const char* const kLockedResets[] = {"meth_reset_trans1_min_sensor_value", "meth_reset_trans1_max_sensor_value",
+                                     "meth_reset_min_temperature", "meth_reset_max_temperature"};
+
+const std::set<std::string> kInterfaceOps = {
+    "BeginMethod",   "PutMessageValues", "GetResult",       "SetResult",       "HasFailed",  "AbortMethod",
+    "ShowMessage",   "PutFloatValue",    "GetFloatValue",   "EditValue",       "PutIntegerValue",
+    "GetIntegerValue", "GetLongValue",   "SaveValues",      "GetVariableId",   "ReadCommand", "WriteCommand"};
+// Operations that the failure test follows.
+const std::set<std::string> kTestedOps = {"ShowMessage", "EditValue", "GetVariableId", "ReadCommand", "WriteCommand"};
+
+const char* const kWarmText = "Warm start|de|Warmstart|fr|Démarrage à chaud|it|Avvio a caldo|sp|Arranque en caliente";
+const char* const kResetPrompt = "Reset  |de|Rücksetzen  |fr|Remise à zéro  |it|Reset  |es|Reset";
+const char* const kOnlineCalibrationText =
+    "Online Calibration not possible in Offlinetable. See Menu Device, Calibration.|de|Online Abgleich in "
+    "Offlinetabelle nicht möglich. Siehe Menü Gerät, Grundabgleich.";
+const char* const kHysteresisText =
+    "The error signal hysteresis is invalid and will be set to 5 percent of the alarm limit value.  |de|Alarm-Hysterese "
+    "ist ungültig und wird auf 5 Prozent der Alarmgrenzwerte eingestellt!  |fr|L'hystérésis du signal d'alarme n'est "
+    "pas valide et sera réglée à 5 % de la valeur limite d'alarme.  |it|L'isteresi per l'elaborazione dell'allarme "
+    "non è valida e viene, pertanto impostata al 5 % dei valori limite.  |es|La histéresis de la alarma no es válida, "
+    "por lo que se ajustará al 5% de los límites de la alarma.";
+
+const float kPreset = 3.4e38f;
+
+std::string op(const std::string& line) { return line.substr(0, line.find(' ')); }
+
+std::string firstTwoWords(const std::string& line) {
+    const auto first = line.find(' ');
+    return first == std::string::npos ? line : line.substr(0, line.find(' ', first + 1));
+}
+
+// The method-interface calls of the last run; message texts are checked
+// byte-exact through messages(), so they are cut from the lines here.
+Lines trace(Session& s) {
+    Lines out;
+    for (const auto& line : s.host().log().lines()) {
+        const std::string o = op(line);
+        if (!kInterfaceOps.count(o)) continue;
+        out.push_back(o == "ShowMessage" ? o : o == "EditValue" ? firstTwoWords(line) : line);
+    }
+    return out;
+}
+
+std::int32_t run(Session& s, const char* method, bool ignoreFailures = false, std::int32_t arg = 0) {
+    s.host().log().clear();
+    const CDDObject* stored = s.host().objectNamed(method);
+    EXPECT_NE(stored, nullptr) << method;
+    if (!stored) return INT_MIN;
+    std::unique_ptr<CDDObject> copy(stored->clone());
+    return s.calculator().ExecuteMethod(ContextWord{0}, copy.get(), arg, ignoreFailures);
+}
+
+// The lines of a plain run with result 0.
+Lines framed(const char* method, Lines body) {
+    body.insert(body.begin(), std::string("BeginMethod ") + method + " 0");
+    body.push_back("GetResult 0");
+    return body;
+}
+
+// Numeric variants compare by value across kinds.
+::testing::AssertionResult Same(const CDDCommonVariant& actual, const CDDCommonVariant& expected) {
+    if (actual == expected) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << variantText(actual) << " (" << kindName(actual.kind()) << "), expected "
+                                         << variantText(expected);
+}
+
+std::string fl(float value) { return variantText(CDDCommonVariant(value)); }
+
+std::uint32_t bits(float value) {
+    std::uint32_t out = 0;
+    std::memcpy(&out, &value, sizeof out);
+    return out;
+}
+
+CDDCommonVariant value(Session& s, const char* name) { return s.host().value(s.host().idOf(name)); }
+CDDCommonVariant device(Session& s, const char* name) { return s.host().deviceValue(s.host().idOf(name)); }
+float deviceFloat(Session& s, const char* name) { return static_cast<float>(device(s, name).asDouble()); }
+
+void setBoth(Session& s, const char* name, const CDDCommonVariant& v) {
+    const std::int32_t id = s.host().idOf(name);
+    ASSERT_NE(id, 0) << name;
+    s.host().setValue(id, v);
+    s.host().setDeviceValue(id, v);
+}
+
+void setAll(Session& s, std::initializer_list<const char*> assignments) {
+    for (const char* a : assignments) EXPECT_TRUE(s.set(a)) << a;
+}
+
+void setRevision(Session& s, const char* chars, bool hostToo) {
+    for (int i = 0; i < 6; ++i) {
+        const std::int32_t id = s.host().idOf("phys_software_rev_00" + std::to_string(i));
+        s.host().setDeviceValue(id, CDDCommonVariant(static_cast<int>(chars[i])));
+        if (hostToo) s.host().setValue(id, CDDCommonVariant(static_cast<int>(chars[i])));
+    }
+}
+
+// Values under which every method takes its longest path.
+void richState(Session& s) {
+    setAll(s, {"parWriteLocking=9361", "var_locking_local=0", "parWriteLocking_DIAGNOSTIC=0",
+               "parWriteLocking_BACKUP=0", "func1_AI_hi_hi_lim=100.0", "func1_AI_hi_lim=80.0",
+               "func1_AI_lo_lim=20.0", "func1_AI_lo_lo_lim=0.0", "func1_AI_alarm_hys=200.0", "var_local_hi_hi=90.0",
+               "var_local_hi=70.0", "var_local_lo=30.0", "var_local_lo_lo=10.0", "trans1_calibration_type=0",
+               "trans1_calibration_type_offline=1", "func1_AI_simulate_status_quality=32", "func1_AI_target_mode=16",
+               "func1_AI_out_status_quality=48", "phys_factory_reset=0"});
+    setRevision(s, "V1.23.", true);
+    s.host().scriptAnswer(CDDCommonVariant(2712));
+}
+
+Lines normalTrace(const char* method) {
+    auto s = openSession();
+    richState(*s);
+    EXPECT_EQ(run(*s, method), 0) << method;
+    return trace(*s);
+}
+
+}  // namespace
+
+// ------------------------------------------------------------ attributes
+
+TEST(MethodsAttributes, EachMethodCarriesItsClassAccessLabelAndValidity) {
+    auto s = openSession();
+    s->set("parWriteLocking=9361");
+    for (const auto& m : kMethods) {
+        EXPECT_EQ(s->host().idOf(m.name), m.id) << m.name;
+        auto method = calculateAs<CDDMethod>(*s, m.name);
+        ASSERT_NE(method, nullptr) << m.name;
+        EXPECT_EQ(method->classes().setBits(), std::vector<int>{m.methodClass}) << m.name;
+        // The ten method classes are cleared, then the method's own is set.
+        EXPECT_EQ(method->classes().writtenCount(), 10) << m.name;
+        for (const int c : {2, 15, 14, 9, 10, 11, 16, 13, 18, 12}) {
+            EXPECT_EQ(method->classes().get(c), c == m.methodClass) << m.name << " " << c;
+        }
+        EXPECT_EQ(method->getAccess(), enumDDAccessType(m.access)) << m.name;
+        ASSERT_TRUE(method->getLabel().has_value()) << m.name;
+        EXPECT_EQ(method->getLabel()->str(), m.label) << m.name;
+        EXPECT_EQ(method->getValidity(), true) << m.name;
+        EXPECT_EQ(method->getAttributesAvailable(), true) << m.name;
+    }
+    EXPECT_EQ(s->host().alive(), 0);
+}
+
+TEST(MethodsAttributes, OnlyTheFourResetsFollowTheWriteLock) {
+    auto s = openSession();
+    const std::set<std::string> locked(std::begin(kLockedResets), std::end(kLockedResets));
+    for (const char* lock : {"parWriteLocking=0", "parWriteLocking=9360", "parWriteLocking=9362", "parWriteLocking=1",
+                             "parWriteLocking=9361", "parWriteLocking="}) {
+        s->set(lock);
+        const bool unlocked = std::string(lock) == "parWriteLocking=9361";
+        for (const auto& m : kMethods) {
+            const bool expected = !locked.count(m.name) || unlocked;
+            auto method = calculateAs<CDDMethod>(*s, m.name);
+            EXPECT_EQ(method->getValidity(), expected) << lock << " " << m.name;
+            EXPECT_EQ(s->calculator().MethodValidity(ContextWord{0}, method.get()), expected) << lock << " " << m.name;
+        }
+    }
+    EXPECT_EQ(s->host().alive(), 0);
+}
+
+// ------------------------------------------------------------ frame and abort rule
+
+TEST(MethodsFrame, EveryRunIsBegunOnceFirstEndedOnceLastAndTestsOnlyTheFiveOperations) {
+    for (const auto& m : kMethods) {
+        auto s = openSession();
+        richState(*s);
+        EXPECT_EQ(run(*s, m.name, false, m.id * 10 + 3), 0) << m.name;
+        const Lines all = s->host().log().lines();
+        EXPECT_EQ(s->host().log().count("CreateMethodInterface"), 1u) << m.name;
+        ASSERT_FALSE(all.empty());
+        EXPECT_EQ(all.front(), "CreateMethodInterface") << m.name;
+        const Lines t = trace(*s);
+        ASSERT_GE(t.size(), 2u) << m.name;
+        EXPECT_EQ(t.front(), std::string("BeginMethod ") + m.name + " " + std::to_string(m.id * 10 + 3));
+        EXPECT_EQ(t.back(), "GetResult 0") << m.name;
+        EXPECT_EQ(s->host().log().count("BeginMethod"), 1u) << m.name;
+        EXPECT_EQ(s->host().log().count("GetResult"), 1u) << m.name;
+        EXPECT_EQ(s->host().log().count("AbortMethod") + s->host().log().count("SetResult"), 0u) << m.name;
+        for (std::size_t i = 1; i < t.size(); ++i) {
+            EXPECT_EQ(op(t[i]) == "HasFailed", kTestedOps.count(op(t[i - 1])) > 0) << m.name << " line " << i;
+            if (op(t[i]) == "ShowMessage" || op(t[i]) == "EditValue") {
+                EXPECT_EQ(op(t[i - 1]), "PutMessageValues") << m.name;
+            }
+            if (op(t[i - 1]) == "PutMessageValues") {
+                EXPECT_TRUE(op(t[i]) == "ShowMessage" || op(t[i]) == "EditValue") << m.name;
+            }
+        }
+        EXPECT_TRUE(s->host().errors().empty()) << m.name;
+        EXPECT_EQ(s->host().alive(), 0) << m.name;
+    }
+}
+
+TEST(MethodsAbort, EachTestedFailureStopsTheRunUnlessFailuresAreIgnored) {
+    int cases = 0;
+    for (const auto& m : kMethods) {
+        const Lines normal = normalTrace(m.name);
+        std::map<std::string, int> seen;
+        for (std::size_t i = 0; i < normal.size(); ++i) {
+            const std::string o = op(normal[i]);
+            if (!kTestedOps.count(o)) continue;
+            const int nth = ++seen[o];
+            ++cases;
+            const std::string where = std::string(m.name) + " " + o + " #" + std::to_string(nth);
+            {
+                auto s = openSession();
+                richState(*s);
+                s->host().scriptFailure(o, nth);
+                EXPECT_EQ(run(*s, m.name, false), -2) << where;
+                Lines expected(normal.begin(), normal.begin() + static_cast<long>(i) + 1);
+                expected.insert(expected.end(), {"HasFailed true", "AbortMethod 0", "SetResult -2", "GetResult -2"});
+                EXPECT_EQ(trace(*s), expected) << where;
+                EXPECT_EQ(s->host().alive(), 0) << where;
+            }
+            {
+                auto s = openSession();
+                richState(*s);
+                s->host().scriptFailure(o, nth);
+                EXPECT_EQ(run(*s, m.name, true), 0) << where;
+                Lines expected, seenOps;
+                for (const auto& line : normal) expected.push_back(firstTwoWords(line));
+                expected[i + 1] = "HasFailed true";
+                for (const auto& line : trace(*s)) seenOps.push_back(firstTwoWords(line));
+                EXPECT_EQ(seenOps, expected) << where;
+                EXPECT_EQ(s->host().alive(), 0) << where;
+            }
+        }
+    }
+    EXPECT_EQ(cases, 37);
+}
+
+// ------------------------------------------------------------ dispatcher
+
+TEST(MethodsDispatch, EveryMethodIdRunsWithItsArgumentUnchangedEvenWhenInvalid) {
+    auto s = openSession();
+    s->set("parWriteLocking=0");
+    for (const std::int32_t arg : {0, -1, 7, INT32_MAX, INT32_MIN}) {
+        for (const auto& m : kMethods) {
+            EXPECT_EQ(run(*s, m.name, arg % 2 != 0, arg), 0) << m.name;
+            const Lines t = trace(*s);
+            ASSERT_FALSE(t.empty()) << m.name;
+            EXPECT_EQ(t.front(), std::string("BeginMethod ") + m.name + " " + std::to_string(arg));
+        }
+    }
+    // The invalid resets still write.
+    for (const char* reset : kLockedResets) {
+        run(*s, reset);
+        EXPECT_EQ(s->host().log().count("WriteCommand"), 1u) << reset;
+    }
+    EXPECT_TRUE(s->host().errors().empty());
+    EXPECT_EQ(s->host().alive(), 0);
+}
+
+TEST(MethodsDispatch, OtherIdsGiveMinusOneAndOneTextWithoutARun) {
+    auto s = openSession();
+    std::vector<std::unique_ptr<CDDObject>> objects;
+    for (const char* name : {"parWriteLocking", "Page_reset", "write_phys_factory_reset", "AI_OUT_SCALE_UNIT",
+                             "highest_rel_offset__num_parameters", "physical_block"}) {
+        ASSERT_NE(s->host().objectNamed(name), nullptr) << name;
+        objects.emplace_back(s->host().objectNamed(name)->clone());
+    }
+    for (const std::int32_t id : {0, 120, 125, 137, 139, 493, 633, 635, 636, 100000})
+        objects.push_back(std::make_unique<CDDMethod>(CDDDefinition(id, "method_preset_alarm", ddkMethod)));
+    s->host().log().clear();
+    for (const auto& object : objects) {
+        const std::size_t before = s->host().errors().size();
+        EXPECT_EQ(s->calculator().ExecuteMethod(ContextWord{0}, object.get(), 5, false), -1)
+            << object->getcDefinition()->getID();
+        ASSERT_EQ(s->host().errors().size(), before + 1);
+        EXPECT_EQ(s->host().errors().back(), ":   0,  0 : illegal method ID (execute)");
+    }
+    for (const std::int32_t id : {-1, -121, INT32_MIN}) {
+        CDDMethod negative(CDDDefinition(id, "method_preset_alarm", ddkMethod));
+        EXPECT_EQ(s->calculator().ExecuteMethod(ContextWord{0}, &negative, 5, false), -1);
+    }
+    EXPECT_EQ(s->host().errors().size(), objects.size());
+    EXPECT_EQ(s->host().log().count("CreateMethodInterface"), 0u);
+    EXPECT_EQ(s->host().alive(), 0);
+}
+
+// ------------------------------------------------------------ factory resets
+
+TEST(MethodsFactoryReset, EachWritesItsCodeOnceThenSavesTwice) {
+    struct Case {
+        const char* method;
+        int code;
+        Lines head;             // before the put or the write
+        const char* message;    // null: none shown
+    };
+    const Case cases[] = {
+        {"method_phys_factory_reset_params", 1,
+         {"PutMessageValues", "ShowMessage", "HasFailed false", "PutIntegerValue phys_factory_reset 1"},
+         kMethods[0].label},
+        {"method_phys_factory_reset_warm", 2506,
+         {"PutMessageValues sz=\"" + cp1252ToUtf8(kWarmText) + "\" iLen=512", "ShowMessage", "HasFailed false",
+          "PutIntegerValue phys_factory_reset 2506"},
+         kWarmText},
+        {"method_phys_factory_reset_address", 2712, {"PutIntegerValue phys_factory_reset 2712"}, nullptr},
+        {"method_phys_factory_reset_device_specific", 4321,
+         {"PutMessageValues", "EditValue phys_factory_reset", "HasFailed false"}, kResetPrompt},
+    };
+    for (const auto& c : cases) {
+        auto s = openSession();
+        setAll(*s, {"phys_factory_reset=0"});
+        s->host().scriptAnswer(CDDCommonVariant(4321));
+        EXPECT_EQ(run(*s, c.method), 0) << c.method;
+        Lines t = trace(*s);
+        // The unassigned buffer of the device-specific reset may hold any text.
+        for (auto& line : t) {
+            if (line.rfind("PutMessageValues sz=", 0) == 0 && std::string(c.method).find("specific") != std::string::npos) {
+                EXPECT_EQ(line.find(' ', std::strlen("PutMessageValues sz=\"")), std::string::npos) << line;
+                line = "PutMessageValues";
+            }
+        }
+        Lines body = c.head;
+        body.insert(body.end(), {"WriteCommand write_phys_factory_reset", "HasFailed false", "SaveValues", "SaveValues"});
+        EXPECT_EQ(t, framed(c.method, body)) << c.method;
+        EXPECT_EQ(s->host().messages(), c.message ? Lines{c.message} : Lines{}) << c.method;
+        EXPECT_TRUE(Same(device(*s, "phys_factory_reset"), CDDCommonVariant(c.code))) << c.method;
+        EXPECT_TRUE(Same(value(*s, "phys_factory_reset"), CDDCommonVariant(c.code))) << c.method;
+        EXPECT_EQ(s->host().alive(), 0);
+    }
+}
+
+TEST(MethodsFactoryReset, AFailedMessageKeepsTheCodeFromTheDeviceUnlessIgnored) {
+    for (const bool ignore : {false, true}) {
+        auto s = openSession();
+        setAll(*s, {"phys_factory_reset=0"});
+        s->host().scriptFailure("ShowMessage");
+        EXPECT_EQ(run(*s, "method_phys_factory_reset_params", ignore), ignore ? 0 : -2);
+        EXPECT_TRUE(Same(device(*s, "phys_factory_reset"), CDDCommonVariant(ignore ? 1 : 0))) << ignore;
+        EXPECT_EQ(s->host().log().count("SaveValues"), ignore ? 2u : 0u);
+    }
+    auto s = openSession();
+    setAll(*s, {"phys_factory_reset=0"});
+    s->host().scriptFailure("WriteCommand");
+    EXPECT_EQ(run(*s, "method_phys_factory_reset_address"), -2);
+    EXPECT_TRUE(Same(value(*s, "phys_factory_reset"), CDDCommonVariant(0)));  // nothing saved
+    EXPECT_EQ(s->host().alive(), 0);
+}
+
+// ------------------------------------------------------------ write lock and access
+
+TEST(MethodsWriteLock, EditSequenceKeepsOnlyZeroAndTheUnlockCode) {
+    auto s = openSession();
+    setAll(*s, {"parWriteLocking=0", "var_locking_local=0"});
+    const std::int32_t lockId = s->host().idOf("parWriteLocking");
+    struct Step {
+        int entered, lock, local;
+    };
+    const Step steps[] = {{9361, 9361, 9361}, {1234, 9361, 9361}, {9360, 9361, 9361}, {0, 0, 0},
+                          {9361 + 65536, 0, 0}, {-1, 0, 0},     {9361, 9361, 9361}, {9361, 9361, 9361}};
+    for (const auto& step : steps) {
+        EXPECT_EQ(run(*s, "method_parWriteLocking_remember"), 0);
+        s->host().setValue(lockId, CDDCommonVariant(step.entered));  // the user's entry
+        EXPECT_EQ(run(*s, "method_parWriteLocking_check"), 0);
+        EXPECT_TRUE(Same(value(*s, "parWriteLocking"), CDDCommonVariant(step.lock))) << step.entered;
+        EXPECT_TRUE(Same(value(*s, "var_locking_local"), CDDCommonVariant(step.local))) << step.entered;
+        for (const char* reset : kLockedResets) {
+            auto method = calculateAs<CDDMethod>(*s, reset);
+            EXPECT_EQ(method->getValidity(), step.lock == 9361) << step.entered << " " << reset;
+            EXPECT_EQ(s->calculator().MethodValidity(ContextWord{0}, method.get()), step.lock == 9361);
+        }
+    }
+    EXPECT_EQ(s->host().alive(), 0);
+}
+
+TEST(MethodsWriteLock, EachBodyReadsPutsAndSavesOnce) {
+    auto s = openSession();
+    setAll(*s, {"parWriteLocking=77", "var_locking_local=5"});
+    run(*s, "method_parWriteLocking_remember");
+    EXPECT_EQ(trace(*s), framed("method_parWriteLocking_remember",
+                                {"GetIntegerValue parWriteLocking 77", "PutIntegerValue var_locking_local 77",
+                                 "SaveValues"}));
+    setAll(*s, {"parWriteLocking=12", "var_locking_local=9361"});
+    run(*s, "method_parWriteLocking_check");
+    EXPECT_EQ(trace(*s), framed("method_parWriteLocking_check",
+                                {"GetIntegerValue parWriteLocking 12", "GetIntegerValue var_locking_local 9361",
+                                 "PutIntegerValue parWriteLocking 9361", "SaveValues"}));
+    for (const int accepted : {0, 9361}) {
+        s->host().setValue(s->host().idOf("parWriteLocking"), CDDCommonVariant(accepted));
+        run(*s, "method_parWriteLocking_check");
+        const std::string v = std::to_string(accepted);
+        EXPECT_EQ(trace(*s), framed("method_parWriteLocking_check",
+                                    {"GetIntegerValue parWriteLocking " + v, "PutIntegerValue var_locking_local " + v,
+                                     "SaveValues"}));
+    }
+    for (const int lock : {9361, 0, 1, 9360, 9362, 4, -9361}) {
+        setAll(*s, {"parShowAccess=7"});
+        s->host().setValue(s->host().idOf("parWriteLocking"), CDDCommonVariant(lock));
+        run(*s, "updateParShowAccess");
+        const int access = lock == 9361 ? 4 : 0;
+        EXPECT_EQ(trace(*s), framed("updateParShowAccess", {"GetIntegerValue parWriteLocking " + std::to_string(lock),
+                                                            "PutIntegerValue parShowAccess " + std::to_string(access),
+                                                            "SaveValues"}));
+        EXPECT_TRUE(Same(value(*s, "parShowAccess"), CDDCommonVariant(access))) << lock;
+    }
+    EXPECT_EQ(s->host().alive(), 0);
+}
+
+// ------------------------------------------------------------ upload write actions and output limits
+
+TEST(MethodsUpload, PreWriteUnlocksFromTheReportedLockAndPostWritePutsTheBackupBack) {
+    auto s = openSession();
+    setAll(*s, {"parWriteLocking_DIAGNOSTIC=5", "parWriteLocking=0", "parWriteLocking_BACKUP=0"});
+    run(*s, "uploadVariablesPreWriteActions");
+    EXPECT_EQ(trace(*s), framed("uploadVariablesPreWriteActions",
+                                {"GetIntegerValue parWriteLocking_DIAGNOSTIC 5", "PutIntegerValue parWriteLocking_BACKUP 5",
+                                 "PutIntegerValue parWriteLocking 9361", "WriteCommand write_parWriteLocking",
+                                 "HasFailed false", "SaveValues"}));
+    EXPECT_TRUE(Same(device(*s, "parWriteLocking"), CDDCommonVariant(9361)));
+    EXPECT_TRUE(Same(value(*s, "parWriteLocking"), CDDCommonVariant(9361)));
+    EXPECT_TRUE(Same(value(*s, "parWriteLocking_BACKUP"), CDDCommonVariant(5)));
+    run(*s, "uploadVariablesPostWriteActions");
+    EXPECT_EQ(trace(*s), framed("uploadVariablesPostWriteActions",
+                                {"GetIntegerValue parWriteLocking_BACKUP 5", "PutIntegerValue parWriteLocking 5",
+                                 "WriteCommand write_parWriteLocking", "HasFailed false", "SaveValues"}));
+    EXPECT_TRUE(Same(device(*s, "parWriteLocking"), CDDCommonVariant(5)));
+    EXPECT_TRUE(Same(value(*s, "parWriteLocking"), CDDCommonVariant(5)));
+    // Already unlocked: written again all the same, and kept unlocked afterwards.
+    setAll(*s, {"parWriteLocking_DIAGNOSTIC=9361", "parWriteLocking=9361"});
+    run(*s, "uploadVariablesPreWriteActions");
+    EXPECT_EQ(s->host().log().count("WriteCommand"), 1u);
+    run(*s, "uploadVariablesPostWriteActions");
+    EXPECT_TRUE(Same(device(*s, "parWriteLocking"), CDDCommonVariant(9361)));
+    EXPECT_EQ(s->host().alive(), 0);
+}
+
+TEST(MethodsOutputLimits, PresetWritesTheExtremesAndPutsTheHostValuesBack) {
+    auto s = openSession();
+    setAll(*s, {"func1_AI_hi_hi_lim=100.0", "func1_AI_hi_lim=80.0", "func1_AI_lo_lim=20.0", "func1_AI_lo_lo_lim=-10.5"});
+    run(*s, "method_preset_alarm");
+    EXPECT_EQ(trace(*s),
+              framed("method_preset_alarm",
+                     {"GetFloatValue func1_AI_hi_hi_lim 100", "PutFloatValue func1_AI_hi_hi_lim " + fl(kPreset),
+                      "WriteCommand write_func1_AI_hi_hi_lim", "HasFailed false", "PutFloatValue func1_AI_hi_hi_lim 100",
+                      "GetFloatValue func1_AI_lo_lo_lim -10.5", "PutFloatValue func1_AI_lo_lo_lim " + fl(-kPreset),
+                      "WriteCommand write_func1_AI_lo_lo_lim", "HasFailed false",
+                      "PutFloatValue func1_AI_lo_lo_lim -10.5"}));
+    EXPECT_EQ(bits(deviceFloat(*s, "func1_AI_hi_hi_lim")), 0x7F7FC99Eu);
+    EXPECT_EQ(bits(deviceFloat(*s, "func1_AI_lo_lo_lim")), 0xFF7FC99Eu);
+    EXPECT_TRUE(Same(device(*s, "func1_AI_hi_lim"), CDDCommonVariant(80.0)));
+    EXPECT_TRUE(Same(device(*s, "func1_AI_lo_lim"), CDDCommonVariant(20.0)));
+    EXPECT_TRUE(Same(value(*s, "func1_AI_hi_hi_lim"), CDDCommonVariant(100.0)));
+    EXPECT_TRUE(Same(value(*s, "func1_AI_lo_lo_lim"), CDDCommonVariant(-10.5)));
+    EXPECT_EQ(s->host().alive(), 0);
+}
+
+TEST(MethodsOutputLimits, RememberResetAndRestoreFollowTheirOrderAndTheLock) {
+    auto s = openSession();
+    setAll(*s, {"parWriteLocking=0", "func1_AI_hi_hi_lim=100.0", "func1_AI_hi_lim=80.0", "func1_AI_lo_lim=20.0",
+                "func1_AI_lo_lo_lim=-10.5"});
+    run(*s, "method_output_limits_remember");  // whatever the lock
+    EXPECT_EQ(trace(*s), framed("method_output_limits_remember",
+                                {"GetFloatValue func1_AI_lo_lo_lim -10.5", "PutFloatValue var_local_lo_lo -10.5",
+                                 "GetFloatValue func1_AI_lo_lim 20", "PutFloatValue var_local_lo 20",
+                                 "GetFloatValue func1_AI_hi_hi_lim 100", "PutFloatValue var_local_hi_hi 100",
+                                 "GetFloatValue func1_AI_hi_lim 80", "PutFloatValue var_local_hi 80", "SaveValues"}));
+    EXPECT_TRUE(Same(value(*s, "var_local_lo_lo"), CDDCommonVariant(-10.5f)));
+    EXPECT_TRUE(Same(value(*s, "var_local_hi"), CDDCommonVariant(80.0f)));
+    for (const int lock : {0, 9360, 9362, 1}) {
+        s->host().setValue(s->host().idOf("parWriteLocking"), CDDCommonVariant(lock));
+        for (const char* m : {"method_output_limits_reset", "method_output_limits_restore"}) {
+            run(*s, m);
+            EXPECT_EQ(trace(*s), framed(m, {"GetLongValue parWriteLocking " + std::to_string(lock)})) << lock;
+        }
+    }
+    s->host().setValue(s->host().idOf("parWriteLocking"), CDDCommonVariant(9361));
+    run(*s, "method_output_limits_reset");
+    Lines body{"GetLongValue parWriteLocking 9361"};
+    for (const char* limit : {"hi_hi", "hi", "lo", "lo_lo"}) {
+        body.push_back(std::string("PutFloatValue func1_AI_") + limit + "_lim " + fl(kPreset));
+        body.push_back(std::string("WriteCommand write_func1_AI_") + limit + "_lim");
+        body.push_back("HasFailed false");
+    }
+    body.push_back("SaveValues");
+    EXPECT_EQ(trace(*s), framed("method_output_limits_reset", body));
+    for (const char* limit : {"func1_AI_hi_hi_lim", "func1_AI_hi_lim", "func1_AI_lo_lim", "func1_AI_lo_lo_lim"}) {
+        EXPECT_EQ(bits(deviceFloat(*s, limit)), 0x7F7FC99Eu) << limit;
+        EXPECT_EQ(bits(static_cast<float>(value(*s, limit).asDouble())), 0x7F7FC99Eu) << limit;
+    }
+    run(*s, "method_output_limits_restore");
+    EXPECT_EQ(trace(*s), framed("method_output_limits_restore",
+                                {"GetLongValue parWriteLocking 9361", "GetFloatValue var_local_lo_lo -10.5",
+                                 "PutFloatValue func1_AI_lo_lo_lim -10.5", "GetFloatValue var_local_lo 20",
+                                 "PutFloatValue func1_AI_lo_lim 20", "GetFloatValue var_local_hi 80",
+                                 "PutFloatValue func1_AI_hi_lim 80", "GetFloatValue var_local_hi_hi 100",
+                                 "PutFloatValue func1_AI_hi_hi_lim 100", "WriteCommand write_func1_AI_lo_lo_lim",
+                                 "HasFailed false", "WriteCommand write_func1_AI_lo_lim", "HasFailed false",
+                                 "WriteCommand write_func1_AI_hi_lim", "HasFailed false",
+                                 "WriteCommand write_func1_AI_hi_hi_lim", "HasFailed false"}));
+    EXPECT_EQ(deviceFloat(*s, "func1_AI_lo_lo_lim"), -10.5f);
+    EXPECT_EQ(deviceFloat(*s, "func1_AI_hi_lim"), 80.0f);
+    EXPECT_EQ(deviceFloat(*s, "func1_AI_hi_hi_lim"), 100.0f);
+    EXPECT_EQ(bits(static_cast<float>(value(*s, "func1_AI_lo_lim").asDouble())), 0x7F7FC99Eu);  // restore saves nothing
+    EXPECT_EQ(s->host().alive(), 0);
+}
+
+TEST(MethodsUpload, TheMenusActionListsRestoreTheLimitsOfAnUnlockedDevice) {
+    auto s = openSession();
+    setAll(*s, {"parWriteLocking_DIAGNOSTIC=9361", "parWriteLocking=9361", "func1_AI_hi_hi_lim=100.0",
+                "func1_AI_hi_lim=80.0", "func1_AI_lo_lim=20.0", "func1_AI_lo_lo_lim=-10.5"});
+    auto menu = calculateAs<CDDMenu>(*s, "upload_variables");
+    ASSERT_NE(menu, nullptr);
+    ASSERT_NE(menu->getPreWriteActions(), nullptr);
+    ASSERT_NE(menu->getPostWriteActions(), nullptr);
+    Lines pre, post;
+    for (const auto& d : menu->getPreWriteActions()->items()) pre.push_back(d.getName().str());
+    for (const auto& d : menu->getPostWriteActions()->items()) post.push_back(d.getName().str());
+    EXPECT_EQ(pre, (Lines{"uploadVariablesPreWriteActions", "method_output_limits_remember", "method_output_limits_reset"}));
+    EXPECT_EQ(post, (Lines{"uploadVariablesPostWriteActions", "method_output_limits_restore"}));
+    for (const auto& m : pre) EXPECT_EQ(run(*s, m.c_str()), 0) << m;
+    EXPECT_EQ(bits(deviceFloat(*s, "func1_AI_lo_lo_lim")), 0x7F7FC99Eu);
+    for (const auto& m : post) EXPECT_EQ(run(*s, m.c_str()), 0) << m;
+    EXPECT_EQ(deviceFloat(*s, "func1_AI_hi_hi_lim"), 100.0f);
+    EXPECT_EQ(deviceFloat(*s, "func1_AI_hi_lim"), 80.0f);
+    EXPECT_EQ(deviceFloat(*s, "func1_AI_lo_lim"), 20.0f);
+    EXPECT_EQ(deviceFloat(*s, "func1_AI_lo_lo_lim"), -10.5f);
+    EXPECT_TRUE(Same(device(*s, "parWriteLocking"), CDDCommonVariant(9361)));
+    EXPECT_EQ(s->host().alive(), 0);
+}
+
+// ------------------------------------------------------------ minimum and maximum resets
+
+TEST(MethodsMinMaxReset, PutZeroSaveThenWriteWhateverTheLock) {
+    const std::pair<const char*, const char*> variables[] = {
+        {"trans1_min_sensor_value", "write_trans1_min_sensor_value"},
+        {"trans1_max_sensor_value", "write_trans1_max_sensor_value"},
+        {"trans1_min_temperature", "write_trans1_min_temperature"},
+        {"trans1_max_temperature", "write_trans1_max_temperature"}};
+    for (const char* lock : {"parWriteLocking=0", "parWriteLocking=9361"}) {
+        auto s = openSession();
+        s->set(lock);
+        for (int i = 0; i < 4; ++i) {
+            const auto [variable, command] = variables[i];
+            setBoth(*s, variable, CDDCommonVariant(12.5));
+            EXPECT_EQ(run(*s, kLockedResets[i]), 0);
+            EXPECT_EQ(trace(*s), framed(kLockedResets[i], {std::string("PutFloatValue ") + variable + " 0", "SaveValues",
+                                                           std::string("WriteCommand ") + command, "HasFailed false"}));
+            EXPECT_TRUE(Same(value(*s, variable), CDDCommonVariant(0.0f))) << variable;
+            EXPECT_TRUE(Same(device(*s, variable), CDDCommonVariant(0.0f))) << variable;
+        }
+    }
+    // A failed write finds the zero already saved.
+    auto s = openSession();
+    setBoth(*s, "trans1_max_temperature", CDDCommonVariant(12.5));
+    s->host().scriptFailure("WriteCommand");
+    EXPECT_EQ(run(*s, "meth_reset_max_temperature"), -2);
+    EXPECT_TRUE(Same(value(*s, "trans1_max_temperature"), CDDCommonVariant(0.0f)));
+    EXPECT_TRUE(Same(device(*s, "trans1_max_temperature"), CDDCommonVariant(12.5)));
+    EXPECT_EQ(s->host().alive(), 0);
+}
+
+// ------------------------------------------------------------ calibration
+
+TEST(MethodsCalibration, TransfersSendThePointOnlyForOfflineCalibration) {
+    for (const int type : {0, 1, 2}) {
+        auto s = openSession();
+        setAll(*s, {("trans1_calibration_type=" + std::to_string(type)).c_str()});
+        for (const char* v : {"trans1_cal_point_lo", "trans1_level_lo", "parBargraphScaleMin", "trans1_cal_point_hi",
+                              "trans1_level_hi", "parBargraphScaleMax"})
+            setBoth(*s, v, CDDCommonVariant(1.0));
+        const float held[] = {2.5f, 3.5f, 4.5f, 5.5f, 6.5f, 7.5f};
+        const char* names[] = {"trans1_cal_point_lo", "trans1_level_lo", "parBargraphScaleMin",
+                               "trans1_cal_point_hi", "trans1_level_hi", "parBargraphScaleMax"};
+        for (int i = 0; i < 6; ++i) s->host().setValue(s->host().idOf(names[i]), CDDCommonVariant(held[i]));
+        const std::string t = "GetIntegerValue trans1_calibration_type " + std::to_string(type);
+        for (const char* side : {"empty", "full"}) {
+            const bool empty = std::string(side) == "empty";
+            const std::string m = std::string("meth_transfer_calibration_") + side;
+            EXPECT_EQ(run(*s, m.c_str()), 0);
+            Lines body{t};
+            for (const char* c : {empty ? "trans1_cal_point_lo" : "trans1_cal_point_hi",
+                                  empty ? "trans1_level_lo" : "trans1_level_hi",
+                                  empty ? "parBargraphScaleMin" : "parBargraphScaleMax"}) {
+                if (type != 0 && std::string(c).find("cal_point") != std::string::npos) continue;
+                body.push_back(std::string("WriteCommand write_") + c);
+                body.push_back("HasFailed false");
+            }
+            EXPECT_EQ(trace(*s), framed(m.c_str(), body)) << type;
+        }
+        for (int i = 0; i < 6; ++i) {
+            const bool sent = type == 0 || i % 3 != 0;
+            EXPECT_EQ(deviceFloat(*s, names[i]), sent ? held[i] : 1.0f) << names[i] << " " << type;
+        }
+        EXPECT_EQ(s->host().log().count("SaveValues"), 0u);
+        EXPECT_EQ(s->host().alive(), 0);
+    }
+}
+
+TEST(MethodsCalibration, OnlineTypeInTheOfflineTableIsRefusedWithOneMessage) {
+    auto s = openSession();
+    for (const int type : {0, 2, 1}) {
+        setAll(*s, {("trans1_calibration_type_offline=" + std::to_string(type)).c_str()});
+        EXPECT_EQ(run(*s, "meth_pe_trans1_calibration_type_offline"), 0);
+        Lines body{"GetIntegerValue trans1_calibration_type_offline " + std::to_string(type)};
+        if (type == 1) body.insert(body.end(), {"PutMessageValues", "ShowMessage", "HasFailed false"});
+        EXPECT_EQ(trace(*s), framed("meth_pe_trans1_calibration_type_offline", body));
+    }
+    EXPECT_EQ(s->host().messages(), Lines{kOnlineCalibrationText});
+    EXPECT_EQ(std::strlen(kOnlineCalibrationText), 163u);
+    EXPECT_TRUE(Same(value(*s, "trans1_calibration_type_offline"), CDDCommonVariant(1)));
+    EXPECT_EQ(s->host().alive(), 0);
+}
+
+// ------------------------------------------------------------ set unit to bus
+
+TEST(MethodsUnitToBus, OfflineCopiesUnitAndRangeInTheHostOnly) {
+    const Lines expected = framed(
+        "set_unit_to_bus_offline_post_edit",
+        {"GetIntegerValue trans1_primary_value_unit 1013", "PutIntegerValue func1_AI_out_unit 1013",
+         "GetFloatValue func1_AI_pv_lower_range_value 2.5", "PutFloatValue func1_AI_out_lower_range_value 2.5",
+         "GetFloatValue func1_AI_pv_upper_range_value 12.75", "PutFloatValue func1_AI_out_upper_range_value 12.75",
+         "SaveValues"});
+    for (const char* entered : {"phys_pa_set_unit_to_bus_offline=1", "phys_pa_set_unit_to_bus_offline=0"}) {
+        auto s = openSession();
+        setAll(*s, {entered, "trans1_primary_value_unit=1013", "func1_AI_pv_lower_range_value=2.5",
+                    "func1_AI_pv_upper_range_value=12.75", "func1_AI_out_unit=1001",
+                    "func1_AI_out_lower_range_value=0.0", "func1_AI_out_upper_range_value=100.0"});
+        EXPECT_EQ(run(*s, "set_unit_to_bus_offline_post_edit"), 0);
+        EXPECT_EQ(trace(*s), expected) << entered;
+        EXPECT_TRUE(Same(value(*s, "func1_AI_out_unit"), CDDCommonVariant(1013)));
+        EXPECT_TRUE(Same(value(*s, "func1_AI_out_lower_range_value"), CDDCommonVariant(2.5f)));
+        EXPECT_TRUE(Same(value(*s, "func1_AI_out_upper_range_value"), CDDCommonVariant(12.75f)));
+        EXPECT_TRUE(Same(device(*s, "func1_AI_out_unit"), CDDCommonVariant(1001)));
+        EXPECT_EQ(s->host().alive(), 0);
+    }
+}
+
+TEST(MethodsUnitToBus, OnlineWritesOnceThenReadsUnitThenRange) {
+    for (const char* entered : {"phys_pa_set_unit_to_bus_online=1", "phys_pa_set_unit_to_bus_online=0"}) {
+        auto s = openSession();
+        setAll(*s, {entered});
+        EXPECT_EQ(run(*s, "set_unit_to_bus_online_post_edit"), 0);
+        EXPECT_EQ(trace(*s), framed("set_unit_to_bus_online_post_edit",
+                                    {"WriteCommand write_phys_pa_set_unit_to_bus", "HasFailed false",
+                                     "ReadCommand read_func1_AI_out_scale_2", "HasFailed false",
+                                     "ReadCommand read_func1_AI_out_scale", "HasFailed false"}))
+            << entered;
+        EXPECT_EQ(s->host().alive(), 0);
+    }
+}
+
+// ------------------------------------------------------------ numeric software revision
+
+TEST(MethodsSoftwareRevision, DigitsOfCharactersTwoToSixMakeTheNumber) {
+    const std::pair<const char*, int> cases[] = {
+        {"V1.23.", 123},   {"Vabcde", 0},     {"9.....", 0},       {"x12345", 12345}, {"x99999", 99999},
+        {"x/0:9/", 9},     {"x90807", 90807}, {"x 1 2 ", 12},      {"0a0b0c", 0},     {"x~@[`\x7f", 0}};
+    for (const auto& [chars, number] : cases) {
+        auto s = openSession();
+        setRevision(*s, "777777", true);  // the host's own values differ from the device's
+        setRevision(*s, chars, false);
+        EXPECT_EQ(run(*s, "GetNumericSoftwareRevision"), 0);
+        Lines body{"ReadCommand read_phys_software_rev_numeric", "HasFailed false"};
+        for (int i = 1; i < 6; ++i) {
+            const int code = chars[i];
+            const int reads = code < 48 ? 1 : code < 58 ? 3 : 2;
+            for (int r = 0; r < reads; ++r)
+                body.push_back("GetIntegerValue phys_software_rev_00" + std::to_string(i) + " " + std::to_string(code));
+        }
+        body.push_back("PutIntegerValue phys_software_rev_numeric " + std::to_string(number));
+        body.push_back("SaveValues");
+        EXPECT_EQ(trace(*s), framed("GetNumericSoftwareRevision", body)) << chars;
+        EXPECT_TRUE(Same(value(*s, "phys_software_rev_numeric"), CDDCommonVariant(number))) << chars;
+        EXPECT_EQ(s->host().alive(), 0);
+    }
+}
+
+TEST(MethodsSoftwareRevision, AFailedReadStopsUnlessIgnoredThenTheHostsValuesCount) {
+    for (const bool ignore : {false, true}) {
+        auto s = openSession();
+        setRevision(*s, "x7a8b9", true);
+        setRevision(*s, "V1.23.", false);
+        setAll(*s, {"phys_software_rev_numeric=5"});
+        s->host().scriptFailure("ReadCommand");
+        EXPECT_EQ(run(*s, "GetNumericSoftwareRevision", ignore), ignore ? 0 : -2);
+        EXPECT_EQ(s->host().log().count("GetIntegerValue"), ignore ? 13u : 0u);
+        EXPECT_TRUE(Same(value(*s, "phys_software_rev_numeric"), CDDCommonVariant(ignore ? 789 : 5)));
+    }
+}
+
+// ------------------------------------------------------------ alarm hysteresis
+
+TEST(MethodsHysteresis, AnInvalidHysteresisBecomesFivePercentOfTheSpanWithAMessage) {
+    struct Case {
+        float hiHi, loLo, hys;
+        bool corrected;
+    };
+    const Case cases[] = {
+        {100, 0, 5, false},    {100, 0, 0, false},      {100, 0, 99.99f, false}, {100, 0, 100, true},
+        {100, 0, 100.5f, true}, {100, 0, -1, true},     {100, 0, -0.001f, true}, {0, 100, 100, true},
+        {0, 100, 50, false},   {50, 50, 0, true},       {50, 50, -2, true},      {-20, -70, 2, false},
+        {-20, -70, 50, true},  {0.2f, 0, 1, true},  {10.1f, 0.3f, 9.8f, true}, {10.1f, 0.3f, 9.79f, false}};
+    for (const auto& c : cases) {
+        const std::string where = fl(c.hiHi) + " " + fl(c.loLo) + " " + fl(c.hys);
+        auto s = openSession();
+        setBoth(*s, "func1_AI_hi_hi_lim", CDDCommonVariant(c.hiHi));
+        setBoth(*s, "func1_AI_lo_lo_lim", CDDCommonVariant(c.loLo));
+        setBoth(*s, "func1_AI_alarm_hys", CDDCommonVariant(c.hys));
+        EXPECT_EQ(run(*s, "method_check_func1_AI_alarm_hys"), 0) << where;
+        float span = c.hiHi - c.loLo;
+        if (span < 0) span = -span;
+        const float corrected = static_cast<float>(static_cast<double>(span) * 0.05);
+        Lines body{"GetFloatValue func1_AI_hi_hi_lim " + fl(c.hiHi), "GetFloatValue func1_AI_lo_lo_lim " + fl(c.loLo),
+                   "GetFloatValue func1_AI_alarm_hys " + fl(c.hys)};
+        if (c.corrected)
+            body.insert(body.end(),
+                        {"PutFloatValue func1_AI_alarm_hys " + fl(corrected), "SaveValues",
+                         "GetVariableId func1_AI_alarm_hys 273", "HasFailed false", "GetVariableId func1_AI_out_unit 303",
+                         "HasFailed false",
+                         "PutMessageValues hi_hi_lim=" + fl(c.hiHi) + " lo_lo_lim=" + fl(c.loLo) + " hyst=" + fl(c.hys) +
+                             " hyst_new=" + fl(corrected) + " fDiff=" + fl(span) + " var_id=[273,303,0]",
+                         "ShowMessage", "HasFailed false"});
+        EXPECT_EQ(trace(*s), framed("method_check_func1_AI_alarm_hys", body)) << where;
+        EXPECT_TRUE(Same(value(*s, "func1_AI_alarm_hys"), CDDCommonVariant(c.corrected ? corrected : c.hys))) << where;
+        EXPECT_EQ(s->host().messages(), c.corrected ? Lines{kHysteresisText} : Lines{}) << where;
+        EXPECT_EQ(s->host().alive(), 0);
+    }
+}
+
+TEST(MethodsHysteresis, AFailedIdentifierLookupStopsAfterTheCorrectionWasSaved) {
+    for (const char* failing : {"GetVariableId", "ShowMessage"}) {
+        auto s = openSession();
+        setAll(*s, {"func1_AI_hi_hi_lim=100.0", "func1_AI_lo_lo_lim=0.0", "func1_AI_alarm_hys=-1.0"});
+        s->host().scriptFailure(failing);
+        EXPECT_EQ(run(*s, "method_check_func1_AI_alarm_hys"), -2);
+        EXPECT_TRUE(Same(value(*s, "func1_AI_alarm_hys"), CDDCommonVariant(5.0f))) << failing;
+        EXPECT_EQ(s->host().log().count("PutMessageValues"), std::string(failing) == "ShowMessage" ? 1u : 0u);
+        EXPECT_EQ(s->host().alive(), 0);
+    }
+}
+
+// ------------------------------------------------------------ status limit
+
+TEST(MethodsStatusLimit, LimitsAreClearedForQualities32And48OutputOnlyInManual) {
+    struct Case {
+        int simQuality, mode, outQuality;
+        bool simCleared, outCleared;
+    };
+    const Case cases[] = {{32, 8, 16, true, false},   {48, 128, 0, true, false},  {16, 16, 48, false, true},
+                          {0, 8, 48, false, false},   {33, 16, 32, false, true},  {32, 16, 48, true, true},
+                          {47, 16, 33, false, false}, {49, 128, 32, false, false}, {48, 17, 48, true, false}};
+    for (const auto& c : cases) {
+        auto s = openSession();
+        setAll(*s, {"func1_AI_simulate_status_limit=2", "func1_AI_out_status_limit=3"});
+        setBoth(*s, "func1_AI_simulate_status_quality", CDDCommonVariant(c.simQuality));
+        setBoth(*s, "func1_AI_target_mode", CDDCommonVariant(c.mode));
+        setBoth(*s, "func1_AI_out_status_quality", CDDCommonVariant(c.outQuality));
+        EXPECT_EQ(run(*s, "method_set_status_limit_1"), 0);
+        Lines body{"GetIntegerValue func1_AI_simulate_status_quality " + std::to_string(c.simQuality)};
+        if (c.simCleared) body.push_back("PutIntegerValue func1_AI_simulate_status_limit 0");
+        body.push_back("GetIntegerValue func1_AI_target_mode " + std::to_string(c.mode));
+        body.push_back("GetIntegerValue func1_AI_out_status_quality " + std::to_string(c.outQuality));
+        if (c.outCleared) body.push_back("PutIntegerValue func1_AI_out_status_limit 0");
+        EXPECT_EQ(trace(*s), framed("method_set_status_limit_1", body))
+            << c.simQuality << " " << c.mode << " " << c.outQuality;
+        EXPECT_EQ(s->host().alive(), 0);
+    }
+}
+
+// ------------------------------------------------------------ relations
+
+TEST(Relations, UnitRelationsNameTheirUnitAndRereadSetInOrder) {
+    struct Case {
+        const char* relation;
+        const char* unit;
+        Lines reread;
+    };
+    const Lines out{"func1_AI_out_value",        "func1_AI_out_upper_range_value", "func1_AI_out_lower_range_value",
+                    "func1_AI_hi_hi_lim",        "func1_AI_hi_lim",                "func1_AI_lo_lim",
+                    "func1_AI_lo_lo_lim",        "func1_AI_hi_hi_alm_value",       "func1_AI_hi_alm_value",
+                    "func1_AI_lo_alm_value",     "func1_AI_lo_lo_alm_value"};
+    Lines withHysteresisFourth = out;
+    withHysteresisFourth.insert(withHysteresisFourth.begin() + 3, "func1_AI_alarm_hys");
+    Lines withHysteresisLast = out;
+    withHysteresisLast.push_back("func1_AI_alarm_hys");
+    const Case cases[] = {
+        {"AI_1_OUT_SCALE_UNIT", "func1_AI_out_unit", withHysteresisFourth},
+        {"TB_LEVEL_UNIT", "trans1_level_unit",
+         {"trans1_level_lo", "trans1_level_lo_offline", "trans1_level_hi", "trans1_level_hi_offline", "trans1_level"}},
+        {"TB_TEMPERATURE_UNIT", "trans1_temperature_unit",
+         {"trans1_temperature", "trans1_max_temperature", "trans1_min_temperature"}},
+        {"AI_PV_SCALE_UNIT", "trans1_primary_value_unit",
+         {"func1_AI_pv_lower_range_value", "func1_AI_pv_upper_range_value", "func1_AI_simulate_value"}},
+        {"AI_OUT_SCALE_UNIT", "func1_AI_out_unit", withHysteresisLast},
+    };
+    auto s = openSession();
+    s->host().log().clear();
+    for (const auto& c : cases) {
+        std::string first;
+        for (int call = 0; call < 2; ++call) {
+            auto unit = calculateAs<CDDUnit>(*s, c.relation);
+            ASSERT_NE(unit, nullptr) << c.relation;
+            EXPECT_EQ(unit->getcDefinition()->getKind(), ddkUnit);
+            ASSERT_TRUE(unit->getUnit().has_value()) << c.relation;
+            EXPECT_EQ(unit->getUnit()->getName().str(), c.unit);
+            EXPECT_EQ(unit->getUnit()->getID(), s->host().idOf(c.unit));
+            ASSERT_NE(unit->reread(), nullptr) << c.relation;
+            Lines names;
+            std::string seen;
+            for (const auto& d : unit->reread()->items()) {
+                names.push_back(d.getName().str());
+                EXPECT_EQ(d.getID(), s->host().idOf(d.getName().str())) << c.relation;
+                seen += d.getName().str() + ":" + std::to_string(d.getID()) + " ";
+            }
+            EXPECT_EQ(names, c.reread) << c.relation;
+            EXPECT_EQ(unit->getAttributesAvailable(), true);
+            if (call == 0) first = seen;
+            EXPECT_EQ(seen, first) << c.relation;
+        }
+    }
+    EXPECT_TRUE(s->host().log().lines().empty());  // no host call
+    EXPECT_EQ(s->host().alive(), 0);
+}
+
+TEST(Relations, RefreshRelationRereadsTheParameterCountWhenTheOffsetChanges) {
+    auto s = openSession();
+    s->host().log().clear();
+    for (int call = 0; call < 2; ++call) {
+        auto refresh = calculateAs<CDDRefresh>(*s, "highest_rel_offset__num_parameters");
+        ASSERT_NE(refresh, nullptr);
+        EXPECT_EQ(refresh->getcDefinition()->getID(), 90);
+        ASSERT_NE(refresh->reread(), nullptr);
+        ASSERT_NE(refresh->changed(), nullptr);
+        ASSERT_EQ(refresh->reread()->items().size(), 1u);
+        ASSERT_EQ(refresh->changed()->items().size(), 1u);
+        EXPECT_EQ(refresh->reread()->items()[0].getName().str(), "trans1_blk_num_parameters");
+        EXPECT_EQ(refresh->reread()->items()[0].getID(), 92);
+        EXPECT_EQ(refresh->changed()->items()[0].getName().str(), "trans1_blk_highest_rel_offset");
+        EXPECT_EQ(refresh->changed()->items()[0].getID(), 91);
+        EXPECT_EQ(refresh->getAttributesAvailable(), true);
+    }
+    EXPECT_TRUE(s->host().log().lines().empty());
+    EXPECT_EQ(s->host().alive(), 0);
+}
