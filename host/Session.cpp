@@ -50,9 +50,12 @@ Session::~Session() {
 bool Session::set(const std::string& assignment) {
     const auto equals = assignment.find('=');
     if (equals == std::string::npos) return false;
-    const std::int32_t id = host_->idOf(utf8ToCp1252(assignment.substr(0, equals)));
+    return put(utf8ToCp1252(assignment.substr(0, equals)), parseValue(assignment.substr(equals + 1)));
+}
+
+bool Session::put(const std::string& name, const CDDCommonVariant& value) {
+    const std::int32_t id = host_->idOf(name);
     if (!id) return false;
-    const CDDCommonVariant value = parseValue(assignment.substr(equals + 1));
     if (value.isEmpty())
         host_->clearValue(id);
     else

@@ -26,6 +26,8 @@ public:
     // exponent a double, "..." a text, nothing an empty value. Sets the host's
     // current value and the simulated device's. False when NAME is unknown.
     bool set(const std::string& assignment);
+    // The same with the value given: an empty value clears the host's.
+    bool put(const std::string& name, const CDDCommonVariant& value);
 
 private:
     ModuleLoader loader_;

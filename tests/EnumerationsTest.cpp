@@ -40,16 +40,6 @@ Calc run(Session& s, const std::string& name) {
     return c;
 }
 
-void put(Session& s, const std::string& name, const CDDCommonVariant& value) {
-    const auto id = s.host().idOf(name);
-    ASSERT_NE(id, 0) << name;
-    if (value.isEmpty()) {
-        s.host().clearValue(id);
-    } else {
-        s.host().setValue(id, value);
-    }
-}
-
 std::vector<std::int32_t> values(const CDDType& t) {
     std::vector<std::int32_t> out;
     for (const auto& e : t.enumerators().items()) out.push_back(e.getValue());

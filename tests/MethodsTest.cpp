@@ -133,12 +133,7 @@ CDDCommonVariant value(Session& s, const char* name) { return s.host().value(s.h
 CDDCommonVariant device(Session& s, const char* name) { return s.host().deviceValue(s.host().idOf(name)); }
 float deviceFloat(Session& s, const char* name) { return static_cast<float>(device(s, name).asDouble()); }
 
-void setBoth(Session& s, const char* name, const CDDCommonVariant& v) {
-    const std::int32_t id = s.host().idOf(name);
-    ASSERT_NE(id, 0) << name;
-    s.host().setValue(id, v);
-    s.host().setDeviceValue(id, v);
-}
+void setBoth(Session& s, const char* name, const CDDCommonVariant& v) { put(s, name, v); }
 
 void setAll(Session& s, std::initializer_list<const char*> assignments) {
     for (const char* a : assignments) EXPECT_TRUE(s.set(a)) << a;

@@ -19,6 +19,11 @@ inline std::unique_ptr<CDDObject> calculate(Session& s, const char* name) {
     return s.host().calculated(s.host().idOf(name));
 }
 
+// Sets a current value (and the simulated device's); empty clears it.
+inline void put(Session& s, const std::string& name, const CDDCommonVariant& value) {
+    ASSERT_TRUE(s.put(name, value)) << name;
+}
+
 template <class T>
 std::unique_ptr<T> calculateAs(Session& s, const char* name) {
     auto object = calculate(s, name);

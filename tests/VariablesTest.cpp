@@ -26,16 +26,6 @@ std::string show(const CDDCommonVariant& v) {
     return buffer;
 }
 
-void put(Session& s, const char* name, const CDDCommonVariant& value) {
-    const auto id = s.host().idOf(name);
-    ASSERT_NE(id, 0) << name;
-    if (value.isEmpty()) {
-        s.host().clearValue(id);
-    } else {
-        s.host().setValue(id, value);
-    }
-}
-
 std::vector<std::string> readsSince(Session& s) {
     Reads reads;
     for (const auto& line : s.host().log().with("GetCurrentValue")) reads.push_back(line.substr(16));
