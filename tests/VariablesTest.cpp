@@ -317,7 +317,9 @@ TEST(VariablesRangeFormat, LowerValuesChooseByTheirOwnValueAndTheDecimalPoint) {
                 ASSERT_NE(a.v, nullptr);
                 const std::string why = std::string(name) + " at " + show(value) + ", decimal point " + show(point);
                 std::string expected = large ? "8.4g" : "7.4f";
-                if (digits >= 0) expected = large ? "." + std::to_string(digits + 1) + "g" : "." + std::to_string(digits) + "f";
+                if (digits >= 0) {
+                    expected = std::string(1, '.').append(std::to_string(large ? digits + 1 : digits)).append(large ? "g" : "f");
+                }
                 EXPECT_EQ(text(a.v->type()->getDisplayFormat()), expected) << why;
                 EXPECT_EQ(text(a.v->type()->getEditFormat()), "%G") << why;
                 // Its own value once when above the upper bound, else twice; then the decimal point once.
