@@ -102,15 +102,8 @@ CDDObject* StandInStore::GetMemberObject(ContextWord, CDDCollection* collection,
     if (!found || !found->getDefinition()) return nullptr;
     const CDDObject* stored = host_.object(found->getDefinition()->getID());
     if (!stored) return nullptr;
-    ++host_.handedOut_;
-    // A copy of the item's object whose deletion the host sees.
-    struct Counted final : CDDObject {
-        Counted(const CDDObject& o, long& alive) : CDDObject(o), alive_(alive) { ++alive_; }
-        ~Counted() override { --alive_; }
-        long& alive_;
-    };
-    std::unique_ptr<CDDObject> copy(stored->clone());
-    return new Counted(*copy, host_.alive_);
+    // The module reads only the object's definition.
+    return host_.handOut<CDDObject>(*stored);
 }
 
 CDDCommonVariant* StandInStore::GetCurrentValue(ContextWord, const CDDDefinition* variable) {

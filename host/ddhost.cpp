@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iostream>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -121,6 +122,13 @@ std::string valueText(StandInHost& host, const CDDVariable& variable, const std:
     return text;
 }
 
+// An entry's own description where its menu gives one, else the item's label.
+std::string shownLabel(const std::string& description, const std::optional<CStrPP>& label,
+                       const std::string& language) {
+    if (!description.empty()) return description;
+    return label ? languagePart(utf8(*label), language) : std::string();
+}
+
 void tree(StandInHost& host, std::int32_t id, const std::string& label, const std::string& language, int depth,
           std::set<std::int32_t>& path) {
     const auto object = host.calculated(id);
@@ -128,10 +136,8 @@ void tree(StandInHost& host, std::int32_t id, const std::string& label, const st
     const std::string indent(static_cast<std::size_t>(depth) * 2, ' ');
     const std::string name = utf8(object->getcDefinition()->getName());
     if (const auto* menu = dynamic_cast<const CDDMenu*>(object.get())) {
-        const std::string shown = !label.empty() ? label
-                                  : menu->getLabel() ? languagePart(utf8(*menu->getLabel()), language)
-                                                     : std::string();
-        std::printf("%s%s [%s]\n", indent.c_str(), shown.c_str(), name.c_str());
+        std::printf("%s%s [%s]\n", indent.c_str(), shownLabel(label, menu->getLabel(), language).c_str(),
+                    name.c_str());
         if (!path.insert(id).second || !menu->menuItems()) return;  // a menu that contains itself stops here
         for (const auto& entry : menu->menuItems()->items()) {
             if (!entry.getDefinition()) continue;
@@ -141,16 +147,12 @@ void tree(StandInHost& host, std::int32_t id, const std::string& label, const st
         }
         path.erase(id);
     } else if (const auto* variable = dynamic_cast<const CDDVariable*>(object.get())) {
-        const std::string shown = !label.empty() ? label
-                                  : variable->getLabel() ? languagePart(utf8(*variable->getLabel()), language)
-                                                         : std::string();
-        std::printf("%s%s [%s] = %s\n", indent.c_str(), shown.c_str(), name.c_str(),
+        std::printf("%s%s [%s] = %s\n", indent.c_str(), shownLabel(label, variable->getLabel(), language).c_str(),
+                    name.c_str(),
                     valueText(host, *variable, language).c_str());
     } else if (const auto* method = dynamic_cast<const CDDMethod*>(object.get())) {
-        const std::string shown = !label.empty() ? label
-                                  : method->getLabel() ? languagePart(utf8(*method->getLabel()), language)
-                                                       : std::string();
-        std::printf("%s%s [%s] (method, runnable)\n", indent.c_str(), shown.c_str(), name.c_str());
+        std::printf("%s%s [%s] (method, runnable)\n", indent.c_str(),
+                    shownLabel(label, method->getLabel(), language).c_str(), name.c_str());
     } else {
         std::printf("%s[%s]\n", indent.c_str(), name.c_str());
     }
