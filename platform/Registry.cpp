@@ -1,5 +1,6 @@
 #include "platform/Registry.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -179,6 +180,8 @@ std::optional<std::vector<RegistryValue>> readKey(const std::string& path) {
         value.data.assign(bytes.begin() + 4, bytes.end());
         values.push_back(std::move(value));
     }
+    std::sort(values.begin(), values.end(),
+              [](const RegistryValue& a, const RegistryValue& b) { return a.name < b.name; });
     return values;
 }
 
