@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "frame/ModuleInterface.h"
+#include "interfaces/ModuleInterface.h"
 
 class ModuleLoader {
 public:

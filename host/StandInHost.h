@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/ModuleInterface.h"
+#include "interfaces/ModuleInterface.h"
 #include "host/CallLog.h"
 
 class StandInHost;

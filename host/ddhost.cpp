@@ -14,7 +14,7 @@
 #include "host/Json.h"
 #include "host/MethodInterface.h"
 #include "host/Session.h"
-#include "platform/Registry.h"
+#include "platform/SystemRegistry.h"
 
 namespace {
 

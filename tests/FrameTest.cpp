@@ -9,7 +9,7 @@
 #include "frame/Identity.h"
 #include "frame/Information.h"
 #include "platform/Application.h"
-#include "platform/Registry.h"
+#include "platform/SystemRegistry.h"
 #include "resources/Resources.h"
 #include "tests/TestSupport.h"
 

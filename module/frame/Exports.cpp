@@ -5,7 +5,7 @@
 #include "engine/AttributeCalculation.h"
 #include "frame/DataCategory.h"
 #include "frame/Information.h"
-#include "frame/ModuleInterface.h"
+#include "interfaces/ModuleInterface.h"
 #include "frame/Registration.h"
 #include "platform/Application.h"
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "host/Interfaces.h"
+#include "interfaces/HostInterfaces.h"
 
 class CDeviceAttributeCalculation;
 

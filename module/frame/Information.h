@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <span>
 
-#include "frame/ModuleInterface.h"
+#include "interfaces/ModuleInterface.h"
 
 // Name/value pairs: an empty name ends the table; the values list has an
 // entry at the same index.

@@ -5,7 +5,7 @@
 #include "engine/TextJoin.h"
 #include "frame/Identity.h"
 #include "frame/Registration.h"
-#include "platform/Registry.h"
+#include "platform/SystemRegistry.h"
 
 using namespace platform;
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "host/Interfaces.h"
+#include "interfaces/HostInterfaces.h"
 #include "objectmodel/Objects.h"
 
 class CAttributeCalculation {

@@ -1,4 +1,4 @@
-#include "platform/Registry.h"
+#include "platform/SystemRegistry.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -7,7 +7,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "engine/CalculationTable.h"
-#include "frame/ModuleInterface.h"
+#include "interfaces/ModuleInterface.h"
 
 class CDeviceAttributeCalculation final : public CAttributeCalculation {
 public:
