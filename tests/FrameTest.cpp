@@ -114,18 +114,45 @@ TEST(StartUp, RecordsTheModulesFullPathAndBasePath) {
     EXPECT_EQ(info->GetModuleBasePath().str(), expected.substr(0, expected.rfind('.')));
 }
 
-TEST(StartUp, PathsAreEmptyUntilStartUpAndTheWholePathWithoutADot) {
-    // The module's objects linked into this test program: nothing has started
-    // them yet, so both paths are still empty.
-    EXPECT_EQ(identity::modulePath.str(), "");
-    EXPECT_EQ(identity::moduleBasePath.str(), "");
-    platform::StartModule();
+TEST(StartUp, PathsAreSetAtLoadAndTheWholePathWithoutADot) {
+    // The module's objects linked into this test program started when the
+    // program was loaded, before any entry point or test ran.
     const std::string self = fs::canonical("/proc/self/exe").string();
     EXPECT_EQ(identity::modulePath.str(), self);
     const auto dot = self.rfind('.');
     EXPECT_EQ(identity::moduleBasePath.str(), dot == std::string::npos ? self : self.substr(0, dot));
     platform::StartModule();  // once only
     EXPECT_EQ(identity::modulePath.str(), self);
+}
+
+TEST(StartUp, ThePathIsTakenAtLoadWhateverTheWorkingFolderBecomes) {
+    RegistryRoot root;
+    const fs::path folder = fs::temp_directory_path() / ("dd-relative-" + std::to_string(getpid()));
+    fs::create_directories(folder / "t" / "plain");
+    fs::copy_file(DD_MODULE_PATH, folder / "t/plain/ZTQQVPB153A0101.so", fs::copy_options::overwrite_existing);
+    const std::string expected = fs::canonical(folder / "t/plain/ZTQQVPB153A0101.so").string();
+    const fs::path before = fs::current_path();
+    fs::current_path(folder);
+    {
+        // Loaded by a relative name; the host then moves away.
+        ModuleLoader module("t/plain/ZTQQVPB153A0101.so");
+        fs::current_path("/");
+        ASSERT_TRUE(module.loaded()) << module.error();
+        EXPECT_EQ(module.dllRegisterServer(), 0);
+        std::unique_ptr<CInformation> info(module.getInformation());
+        EXPECT_EQ(info->GetModulePath().str(), expected);
+        EXPECT_EQ(info->GetModuleBasePath().str(), expected.substr(0, expected.size() - 3));
+        const auto values = platform::readKey(kKey);
+        ASSERT_TRUE(values.has_value());
+        for (const auto& v : *values) {
+            if (v.name == "DLLPATH") {
+                EXPECT_EQ(std::string(v.data.begin(), v.data.end()), expected + '\0');
+            }
+        }
+        EXPECT_EQ(module.dllUnregisterServer(), 0);
+    }
+    fs::current_path(before);
+    fs::remove_all(folder);
 }
 
 TEST(StartUp, PathsResolveLinksAndCutAtTheLastDot) {

@@ -1,6 +1,6 @@
 // The class library's application object as the module uses it: one static
-// instance whose InitInstance runs once when the module starts, before any of
-// its entry points does its work.
+// instance whose InitInstance runs once when the module is loaded, before
+// the host can call any of its entry points.
 #pragma once
 
 namespace platform {
@@ -19,7 +19,9 @@ private:
 };
 
 // The library's start-up for the module: runs the application object's
-// InitInstance once. Every entry point calls it first.
+// InitInstance once. The platform's load step calls it once the module's
+// static objects exist; the entry points call it too, which does nothing
+// once it has run. It may throw (out of memory); a later call tries again.
 void StartModule();
 
 }  // namespace platform

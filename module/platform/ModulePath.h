@@ -6,8 +6,10 @@
 namespace platform {
 
 // The full path of the shared object that holds `anchor`, with every
-// component resolved (symbolic links followed); the loader's own text when it
-// cannot be resolved; empty when the loader does not know the file.
+// component resolved (symbolic links followed); when it cannot be resolved,
+// the loader's own text made absolute against the current folder (called at
+// load, that is the folder the loader found the file from); empty when the
+// loader does not know the file.
 std::string modulePathOf(const void* anchor);
 
 }  // namespace platform
