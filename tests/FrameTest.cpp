@@ -28,6 +28,9 @@ std::string run(const std::string& command) {
 }
 
 const std::string kKey = "SOFTWARE\\Vantrope\\PB\\DTMs\\Q15\\Corvalin / KSM 27 / V1.0";
+// What installers see when the registry refuses a step: a failed result
+// carrying the registry's "access denied".
+constexpr std::int32_t kAccessDenied = static_cast<std::int32_t>(0x80070005u);
 
 // A registry root of the test's own.
 struct RegistryRoot {
@@ -228,16 +231,45 @@ TEST(Registration, ARegistryThatCannotBeWrittenReportsFailure) {
     fs::create_directories(root.path);
     fs::permissions(root.path, fs::perms::owner_read | fs::perms::owner_exec);
     ModuleLoader module(DD_MODULE_PATH);
-    EXPECT_NE(module.dllRegisterServer(), 0);
-    EXPECT_EQ(module.dllUnregisterServer(), 0);
+    EXPECT_EQ(module.dllRegisterServer(), kAccessDenied);
+    EXPECT_EQ(module.dllUnregisterServer(), 0);  // no key to remove
 }
 
 TEST(Registration, ARegistryRootThatIsAFileReportsFailure) {
     RegistryRoot root;
     std::ofstream(root.path) << "not a folder";
     ModuleLoader module(DD_MODULE_PATH);
-    EXPECT_NE(module.dllRegisterServer(), 0);
+    EXPECT_EQ(module.dllRegisterServer(), kAccessDenied);
     fs::remove(root.path);
+}
+
+TEST(Registration, ARootThatCannotBeReadFailsBothCallsAlike) {
+    // A root that loops back on itself cannot be looked into, not even by root.
+    RegistryRoot root;
+    fs::create_directories(root.path);
+    fs::create_directory_symlink("loop", root.path / "loop");
+    setenv("DD_REGISTRY_ROOT", (root.path / "loop").c_str(), 1);
+    ModuleLoader module(DD_MODULE_PATH);
+    EXPECT_EQ(module.dllRegisterServer(), kAccessDenied);
+    EXPECT_EQ(module.dllUnregisterServer(), kAccessDenied);
+}
+
+TEST(Registration, AKeyThatCannotBeDeletedReportsFailure) {
+    RegistryRoot root;
+    ModuleLoader module(DD_MODULE_PATH);
+    ASSERT_EQ(module.dllRegisterServer(), 0);
+    // Another program's subkey under the device's key: the key stays.
+    platform::HKEY machine = nullptr, key = nullptr;
+    ASSERT_EQ(platform::RegConnectRegistryA(nullptr, platform::HKEY_LOCAL_MACHINE, &machine), 0);
+    ASSERT_EQ(platform::RegCreateKeyExA(machine, (kKey + "\\Other").c_str(), 0, nullptr, 0, platform::KEY_WRITE,
+                                        nullptr, &key, nullptr),
+              0);
+    platform::RegCloseKey(key);
+    platform::RegCloseKey(machine);
+    EXPECT_EQ(module.dllUnregisterServer(), kAccessDenied);
+    EXPECT_TRUE(platform::readKey(kKey).has_value());
+    fs::remove_all(root.path / "HKEY_LOCAL_MACHINE");
+    EXPECT_EQ(module.dllUnregisterServer(), 0);
 }
 
 TEST(Registration, KeyNamesSplitOnlyAtBackslashesAndCannotClimbOut) {

@@ -1,17 +1,34 @@
 // Self-registration: the key under which the host finds its device modules,
 // with the module's path and identity.
+#include "frame/Registration.h"
+
 #include <cstring>
 
 #include "engine/TextJoin.h"
 #include "frame/Identity.h"
-#include "frame/Registration.h"
-#include "platform/SystemRegistry.h"
 
 using namespace platform;
 
 namespace {
 
 constexpr const char* kParentKey = "SOFTWARE\\Vantrope\\PB\\DTMs\\Q15";
+
+// A key handle that is closed on every road out of the scope it lives in.
+class OpenKey {
+public:
+    OpenKey() = default;
+    ~OpenKey() {
+        if (key_) RegCloseKey(key_);
+    }
+    OpenKey(const OpenKey&) = delete;
+    OpenKey& operator=(const OpenKey&) = delete;
+
+    HKEY* out() { return &key_; }
+    HKEY get() const { return key_; }
+
+private:
+    HKEY key_ = nullptr;
+};
 
 LONG setText(HKEY key, const char* name, const CStrPP& text) {
     // The size counts the terminating zero.
@@ -27,38 +44,34 @@ LONG setNumber(HKEY key, const char* name, DWORD number) {
 }  // namespace
 
 std::int32_t registerModule() {
-    HKEY root = nullptr;
-    if (LONG failed = RegConnectRegistryA(nullptr, HKEY_LOCAL_MACHINE, &root)) return failed;
+    OpenKey root;
+    if (const LONG failed = RegConnectRegistryA(nullptr, HKEY_LOCAL_MACHINE, root.out()))
+        return hresultFromWin32(failed);
     const CStrPP path = "SOFTWARE\\Vantrope\\PB\\DTMs\\Q15\\" + identity::deviceName;
-    HKEY key = nullptr;
-    LONG result = RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
+    OpenKey key;
+    LONG result = RegCreateKeyExA(root.get(), path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, key.out(), nullptr);
     if (result == ERROR_SUCCESS) {
         // Every value is tried; the first failure is what the caller learns.
         const LONG results[] = {
-            setText(key, "DLLPATH", identity::modulePath),
-            setText(key, "Description", identity::description),
-            setText(key, "TechnicalDescription", identity::technicalDescription),
-            setNumber(key, "BottomBarStyle", 1),
-            setNumber(key, "WriteNotAvailableVariablesToDevice", 1),
+            setText(key.get(), "DLLPATH", identity::modulePath),
+            setText(key.get(), "Description", identity::description),
+            setText(key.get(), "TechnicalDescription", identity::technicalDescription),
+            setNumber(key.get(), "BottomBarStyle", 1),
+            setNumber(key.get(), "WriteNotAvailableVariablesToDevice", 1),
         };
         for (const LONG r : results)
             if (r != ERROR_SUCCESS && result == ERROR_SUCCESS) result = r;
-        RegCloseKey(key);
     }
-    RegCloseKey(root);
-    return result;
+    return hresultFromWin32(result);
 }
 
 std::int32_t unregisterModule() {
-    HKEY root = nullptr;
-    if (LONG failed = RegConnectRegistryA(nullptr, HKEY_LOCAL_MACHINE, &root)) return failed;
-    HKEY parent = nullptr;
-    LONG result = RegOpenKeyExA(root, kParentKey, 0, KEY_WRITE, &parent);
-    if (result == ERROR_SUCCESS) {
-        result = RegDeleteKeyA(parent, identity::deviceName.c_str());
-        RegCloseKey(parent);
-    }
-    RegCloseKey(root);
+    OpenKey root;
+    if (const LONG failed = RegConnectRegistryA(nullptr, HKEY_LOCAL_MACHINE, root.out()))
+        return hresultFromWin32(failed);
+    OpenKey parent;
+    LONG result = RegOpenKeyExA(root.get(), kParentKey, 0, KEY_WRITE, parent.out());
+    if (result == ERROR_SUCCESS) result = RegDeleteKeyA(parent.get(), identity::deviceName.c_str());
     // A key that is not there is as unregistered as it gets.
-    return result == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : result;
+    return result == ERROR_FILE_NOT_FOUND ? 0 : hresultFromWin32(result);
 }

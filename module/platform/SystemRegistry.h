@@ -27,6 +27,7 @@ inline constexpr LONG ERROR_SUCCESS = 0;
 inline constexpr LONG ERROR_FILE_NOT_FOUND = 2;
 inline constexpr LONG ERROR_ACCESS_DENIED = 5;
 inline constexpr LONG ERROR_INVALID_HANDLE = 6;
+inline constexpr LONG ERROR_NOT_ENOUGH_MEMORY = 8;
 inline constexpr LONG ERROR_BAD_NETPATH = 53;
 inline constexpr LONG ERROR_INVALID_PARAMETER = 87;
 inline constexpr DWORD REG_SZ = 1;
@@ -52,7 +53,9 @@ struct RegistryValue {
 };
 std::filesystem::path registryRoot();
 // The values of a key below HKEY_LOCAL_MACHINE (backslash-separated path),
-// or nothing when the key does not exist.
+// or nothing when the key does not exist. A damaged folder (a value file
+// whose name the registry cannot have written) throws std::runtime_error
+// naming that file.
 std::optional<std::vector<RegistryValue>> readKey(const std::string& path);
 
 }  // namespace platform

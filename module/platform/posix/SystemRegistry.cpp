@@ -1,9 +1,18 @@
 #include "platform/SystemRegistry.h"
 
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <memory>
+#include <new>
+#include <stdexcept>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -39,15 +48,29 @@ std::string escape(const std::string& name) {
     return out.empty() ? "%" : out;
 }
 
-std::string unescape(const std::string& name) {
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+// The name `escape` made this file name from; nothing when the file name is
+// not one it makes.
+std::optional<std::string> unescape(const std::string& name) {
+    if (name == "%") return std::string();
     std::string out;
     for (std::size_t i = 0; i < name.size(); ++i) {
-        if (name[i] == '%' && i + 2 < name.size()) {
-            out += static_cast<char>(std::stoi(name.substr(i + 1, 2), nullptr, 16));
-            i += 2;
-        } else if (name[i] != '%') {
+        if (name[i] != '%') {
             out += name[i];
+            continue;
         }
+        if (i + 2 >= name.size()) return std::nullopt;
+        const int high = hexDigit(name[i + 1]);
+        const int low = hexDigit(name[i + 2]);
+        if (high < 0 || low < 0) return std::nullopt;
+        out += static_cast<char>(high * 16 + low);
+        i += 2;
     }
     return out;
 }
@@ -75,6 +98,33 @@ const fs::path* directoryOf(HKEY key) {
 
 constexpr const char* kValueSuffix = ".value";
 
+// A file-system failure as the registry reports it.
+LONG refused(const std::error_code& ec) {
+    return ec == std::errc::not_enough_memory ? ERROR_NOT_ENOUGH_MEMORY : ERROR_ACCESS_DENIED;
+}
+
+// Runs one registry call: like the system's, it reports and never throws.
+template <class Call>
+LONG guarded(Call call) noexcept {
+    try {
+        return call();
+    } catch (const std::bad_alloc&) {
+        return ERROR_NOT_ENOUGH_MEMORY;
+    } catch (...) {
+        return ERROR_ACCESS_DENIED;
+    }
+}
+
+// Whether a key's folder is there: ERROR_SUCCESS, ERROR_FILE_NOT_FOUND, or
+// the failure that kept it from being looked at.
+LONG lookAt(const fs::path& path) {
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    if (fs::is_directory(status)) return ERROR_SUCCESS;
+    if (!ec || status.type() == fs::file_type::not_found) return ERROR_FILE_NOT_FOUND;
+    return refused(ec);
+}
+
 }  // namespace
 
 const HKEY HKEY_LOCAL_MACHINE = &localMachineToken;
@@ -91,8 +141,10 @@ LONG RegConnectRegistryA(const char* machine, HKEY predefined, HKEY* result) {
     *result = nullptr;
     if (machine && *machine) return ERROR_BAD_NETPATH;
     if (predefined != HKEY_LOCAL_MACHINE) return ERROR_INVALID_HANDLE;
-    *result = new RegistryKey{registryRoot() / "HKEY_LOCAL_MACHINE", false};
-    return ERROR_SUCCESS;
+    return guarded([&] {
+        *result = new RegistryKey{registryRoot() / "HKEY_LOCAL_MACHINE", false};
+        return ERROR_SUCCESS;
+    });
 }
 
 LONG RegCreateKeyExA(HKEY key, const char* subKey, DWORD, char*, DWORD, REGSAM, void*, HKEY* result,
@@ -101,13 +153,21 @@ LONG RegCreateKeyExA(HKEY key, const char* subKey, DWORD, char*, DWORD, REGSAM, 
     *result = nullptr;
     const fs::path* base = directoryOf(key);
     if (!base) return ERROR_INVALID_HANDLE;
-    const fs::path path = below(*base, subKey);
-    std::error_code ec;
-    const bool existed = fs::is_directory(path, ec);
-    if (!existed && (!fs::create_directories(path, ec) || ec) && !fs::is_directory(path)) return ERROR_ACCESS_DENIED;
-    if (disposition) *disposition = existed ? 2 : 1;  // opened an existing key : created a new one
-    *result = new RegistryKey{path, false};
-    return ERROR_SUCCESS;
+    return guarded([&] {
+        const fs::path path = below(*base, subKey);
+        const LONG found = lookAt(path);
+        if (found != ERROR_SUCCESS && found != ERROR_FILE_NOT_FOUND) return found;
+        if (found == ERROR_FILE_NOT_FOUND) {
+            std::error_code ec;
+            fs::create_directories(path, ec);
+            // Made meanwhile by another program is as good as made.
+            if (lookAt(path) != ERROR_SUCCESS) return ec ? refused(ec) : ERROR_ACCESS_DENIED;
+        }
+        auto opened = std::make_unique<RegistryKey>(RegistryKey{path, false});
+        if (disposition) *disposition = found == ERROR_SUCCESS ? 2 : 1;  // opened an existing key : created one
+        *result = opened.release();
+        return ERROR_SUCCESS;
+    });
 }
 
 LONG RegOpenKeyExA(HKEY key, const char* subKey, DWORD, REGSAM, HKEY* result) {
@@ -115,46 +175,77 @@ LONG RegOpenKeyExA(HKEY key, const char* subKey, DWORD, REGSAM, HKEY* result) {
     *result = nullptr;
     const fs::path* base = directoryOf(key);
     if (!base) return ERROR_INVALID_HANDLE;
-    const fs::path path = below(*base, subKey);
-    std::error_code ec;
-    if (!fs::is_directory(path, ec)) return ERROR_FILE_NOT_FOUND;
-    *result = new RegistryKey{path, false};
-    return ERROR_SUCCESS;
+    return guarded([&] {
+        const fs::path path = below(*base, subKey);
+        if (const LONG found = lookAt(path); found != ERROR_SUCCESS) return found;
+        *result = new RegistryKey{path, false};
+        return ERROR_SUCCESS;
+    });
 }
 
 LONG RegSetValueExA(HKEY key, const char* valueName, DWORD, DWORD type, const BYTE* data, DWORD size) {
     const fs::path* base = directoryOf(key);
     if (!base) return ERROR_INVALID_HANDLE;
     if (!data && size) return ERROR_INVALID_PARAMETER;
-    const fs::path file = *base / (escape(valueName ? valueName : "") + kValueSuffix);
-    const fs::path partial = file.string() + ".partial";
-    {
-        std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-        const BYTE header[4] = {BYTE(type), BYTE(type >> 8), BYTE(type >> 16), BYTE(type >> 24)};
-        out.write(reinterpret_cast<const char*>(header), 4);
-        if (size) out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-        if (!out.flush()) {
-            std::error_code ec;
-            fs::remove(partial, ec);
-            return ERROR_ACCESS_DENIED;
+    return guarded([&] {
+        const fs::path file = *base / (escape(valueName ? valueName : "") + kValueSuffix);
+        const fs::path partial = file.string() + ".partial";
+        std::error_code ec;
+        {
+            std::ofstream out(partial, std::ios::binary | std::ios::trunc);
+            const BYTE header[4] = {BYTE(type), BYTE(type >> 8), BYTE(type >> 16), BYTE(type >> 24)};
+            out.write(reinterpret_cast<const char*>(header), 4);
+            if (size) out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+            if (!out.flush()) {
+                fs::remove(partial, ec);
+                return ERROR_ACCESS_DENIED;
+            }
         }
-    }
-    std::error_code ec;
-    fs::rename(partial, file, ec);
-    return ec ? ERROR_ACCESS_DENIED : ERROR_SUCCESS;
+        fs::rename(partial, file, ec);
+        if (!ec) return ERROR_SUCCESS;
+        std::error_code ignored;
+        fs::remove(partial, ignored);
+        return refused(ec);
+    });
 }
 
 LONG RegDeleteKeyA(HKEY key, const char* subKey) {
     const fs::path* base = directoryOf(key);
     if (!base) return ERROR_INVALID_HANDLE;
     if (!subKey || !*subKey) return ERROR_INVALID_PARAMETER;
-    const fs::path path = below(*base, subKey);
-    std::error_code ec;
-    if (!fs::is_directory(path, ec)) return ERROR_FILE_NOT_FOUND;
-    for (const auto& entry : fs::directory_iterator(path, ec))
-        if (entry.is_directory()) return ERROR_ACCESS_DENIED;  // a key with subkeys stays
-    fs::remove_all(path, ec);
-    return ec ? ERROR_ACCESS_DENIED : ERROR_SUCCESS;
+    return guarded([&] {
+        const fs::path path = below(*base, subKey);
+        if (const LONG found = lookAt(path); found != ERROR_SUCCESS) return found;
+        // The folder is read with the system's own calls: they report a lack
+        // of memory, where the library's iterators may end the process.
+        const std::unique_ptr<DIR, int (*)(DIR*)> folder(opendir(path.c_str()), &closedir);
+        if (!folder) return refused(std::error_code(errno, std::generic_category()));
+        const auto each = [&](auto&& visit) -> LONG {
+            rewinddir(folder.get());
+            errno = 0;
+            while (const dirent* entry = readdir(folder.get())) {
+                if (std::strcmp(entry->d_name, ".") == 0 || std::strcmp(entry->d_name, "..") == 0) continue;
+                if (const LONG failed = visit(entry->d_name)) return failed;
+                errno = 0;
+            }
+            return errno ? refused(std::error_code(errno, std::generic_category())) : ERROR_SUCCESS;
+        };
+        const int descriptor = dirfd(folder.get());
+        // A key with subkeys stays.
+        if (const LONG failed = each([&](const char* name) -> LONG {
+                struct stat status {};
+                if (fstatat(descriptor, name, &status, 0) != 0) return ERROR_SUCCESS;  // gone meanwhile
+                return S_ISDIR(status.st_mode) ? ERROR_ACCESS_DENIED : ERROR_SUCCESS;
+            }))
+            return failed;
+        if (const LONG failed = each([&](const char* name) -> LONG {
+                if (unlinkat(descriptor, name, 0) == 0 || errno == ENOENT) return ERROR_SUCCESS;
+                return refused(std::error_code(errno, std::generic_category()));
+            }))
+            return failed;
+        if (rmdir(path.c_str()) != 0) return refused(std::error_code(errno, std::generic_category()));
+        return ERROR_SUCCESS;
+    });
 }
 
 LONG RegCloseKey(HKEY key) {
@@ -165,17 +256,23 @@ LONG RegCloseKey(HKEY key) {
 
 std::optional<std::vector<RegistryValue>> readKey(const std::string& path) {
     const fs::path directory = below(registryRoot() / "HKEY_LOCAL_MACHINE", path.c_str());
-    std::error_code ec;
-    if (!fs::is_directory(directory, ec)) return std::nullopt;
+    if (lookAt(directory) != ERROR_SUCCESS) return std::nullopt;
     std::vector<RegistryValue> values;
-    for (const auto& entry : fs::directory_iterator(directory, ec)) {
-        const std::string file = entry.path().filename().string();
-        if (!entry.is_regular_file() || file.size() <= 6 || file.substr(file.size() - 6) != kValueSuffix) continue;
-        std::ifstream in(entry.path(), std::ios::binary);
+    std::error_code ec;
+    for (fs::directory_iterator entry(directory, ec), end; !ec && entry != end; entry.increment(ec)) {
+        const std::string file = entry->path().filename().string();
+        std::error_code probe;
+        if (!entry->is_regular_file(probe) || file.size() <= 6 || file.substr(file.size() - 6) != kValueSuffix)
+            continue;
+        const std::string stem = file.substr(0, file.size() - 6);
+        std::optional<std::string> name = unescape(stem);
+        if (!name)
+            throw std::runtime_error("damaged registry value name \"" + stem + "\" in " + directory.string());
+        std::ifstream in(entry->path(), std::ios::binary);
         std::vector<BYTE> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         if (bytes.size() < 4) continue;
         RegistryValue value;
-        value.name = unescape(file.substr(0, file.size() - 6));
+        value.name = std::move(*name);
         value.type = DWORD(bytes[0]) | DWORD(bytes[1]) << 8 | DWORD(bytes[2]) << 16 | DWORD(bytes[3]) << 24;
         value.data.assign(bytes.begin() + 4, bytes.end());
         values.push_back(std::move(value));
