@@ -1,5 +1,6 @@
-// The module's five entry points. Each starts the module first (the class
-// library's DLL start-up) and lets no exception out.
+// The module's five entry points. The module has started when it was loaded;
+// each entry point still asks for the start-up, which then does nothing, and
+// lets no exception out, not even when memory runs out.
 #include <new>
 
 #include "engine/AttributeCalculation.h"
@@ -12,35 +13,49 @@
 #define DD_EXPORT extern "C" __attribute__((visibility("default")))
 
 DD_EXPORT CAttributeCalculation* GetAttributeCalculation() {
-    platform::StartModule();
-    return new (std::nothrow) CDeviceAttributeCalculation();
+    try {
+        platform::StartModule();
+        return new (std::nothrow) CDeviceAttributeCalculation();
+    } catch (...) {
+        return nullptr;
+    }
 }
 
 DD_EXPORT CInformation* GetInformation() {
-    platform::StartModule();
-    return new (std::nothrow) CDeviceInformation();
+    try {
+        platform::StartModule();
+        return new (std::nothrow) CDeviceInformation();
+    } catch (...) {
+        return nullptr;
+    }
 }
 
 DD_EXPORT void GetAttributeCalcDataCategory(const std::uint16_t** table, std::int32_t* count) {
-    platform::StartModule();
+    try {
+        platform::StartModule();
+    } catch (...) {
+        // The table needs nothing the start-up makes.
+    }
     if (table) *table = kDataCategories.data();
     if (count) *count = static_cast<std::int32_t>(kDataCategories.size());
 }
 
 DD_EXPORT std::int32_t DllRegisterServer() {
-    platform::StartModule();
     try {
+        platform::StartModule();
         return registerModule();
     } catch (...) {
-        return -1;
+        // Only an allocation can fail on this road.
+        return kOutOfMemory;
     }
 }
 
 DD_EXPORT std::int32_t DllUnregisterServer() {
-    platform::StartModule();
     try {
+        platform::StartModule();
         return unregisterModule();
     } catch (...) {
-        return -1;
+        // Only an allocation can fail on this road.
+        return kOutOfMemory;
     }
 }

@@ -37,6 +37,17 @@ constexpr NamedCode kSpecialItems[] = {
 constexpr const char* kPairNames[] = {""};
 constexpr const char* kPairValues[] = {""};
 
+// A text for the host: a copy, or the empty text when no memory is left for
+// one (the empty text needs none). Nothing is thrown at the host.
+template <class Make>
+CStrPP answer(Make make) noexcept {
+    try {
+        return make();
+    } catch (...) {
+        return CStrPP();
+    }
+}
+
 CStrPP lookup(std::span<const NamedCode> table, std::int32_t code) {
     const auto found = std::find_if(table.begin(), table.end(), [code](const NamedCode& n) { return n.code == code; });
     return CStrPP(found == table.end() ? "" : found->name);
@@ -67,22 +78,52 @@ std::int32_t CDeviceInformation::GetNumber01() { return 1; }
 std::int32_t CDeviceInformation::GetManufacturerId() { return 17; }
 std::int32_t CDeviceInformation::GetResourceId() { return 101; }
 std::int32_t CDeviceInformation::GetLogoBitmapId() { return resources::kLogoBitmap; }
-CStrPP CDeviceInformation::GetManufacturerName() { return identity::manufacturerName; }
+CStrPP CDeviceInformation::GetManufacturerName() {
+    return answer([&] { return identity::manufacturerName; });
+}
 std::int32_t CDeviceInformation::GetDeviceTypeId() { return 0x153A; }
 std::int32_t CDeviceInformation::GetIconId() { return resources::kIcon; }
 std::int32_t CDeviceInformation::GetDeviceBitmapId() { return resources::kDeviceBitmap; }
-CStrPP CDeviceInformation::GetDeviceName() { return identity::deviceName; }
-CStrPP CDeviceInformation::GetDescription() { return identity::description; }
+CStrPP CDeviceInformation::GetDeviceName() {
+    return answer([&] { return identity::deviceName; });
+}
+CStrPP CDeviceInformation::GetDescription() {
+    return answer([&] { return identity::description; });
+}
 std::int32_t CDeviceInformation::GetNumber11() { return 11; }
-CStrPP CDeviceInformation::GetHelpFileName() { return identity::helpFileName; }
-CStrPP CDeviceInformation::GetStandardMenuName(std::int32_t code) { return lookup(kStandardMenus, code); }
-CStrPP CDeviceInformation::GetPairNames() { return pairNames({kPairNames, kPairValues}); }
-CStrPP CDeviceInformation::GetPairValue(const CStrPP& key) { return pairValue({kPairNames, kPairValues}, key); }
-CStrPP CDeviceInformation::GetSpecialItemName(std::int32_t code) { return lookup(kSpecialItems, code); }
-CStrPP CDeviceInformation::GetModuleBasePath() { return identity::moduleBasePath; }
-CStrPP CDeviceInformation::GetModulePath() { return identity::modulePath; }
-CStrPP CDeviceInformation::GetVersionLabel() { return identity::versionLabel; }
-CStrPP CDeviceInformation::GetFileVersion() { return identity::fileVersion; }
-CStrPP CDeviceInformation::GetSecondVersion() { return identity::secondVersion; }
-CStrPP CDeviceInformation::GetTechnicalDescription() { return identity::technicalDescription; }
-CStrPP CDeviceInformation::GetBuildDate() { return identity::buildDate; }
+CStrPP CDeviceInformation::GetHelpFileName() {
+    return answer([&] { return identity::helpFileName; });
+}
+CStrPP CDeviceInformation::GetStandardMenuName(std::int32_t code) {
+    return answer([&] { return lookup(kStandardMenus, code); });
+}
+CStrPP CDeviceInformation::GetPairNames() {
+    return answer([&] { return pairNames({kPairNames, kPairValues}); });
+}
+CStrPP CDeviceInformation::GetPairValue(const CStrPP& key) {
+    return answer([&] { return pairValue({kPairNames, kPairValues}, key); });
+}
+CStrPP CDeviceInformation::GetSpecialItemName(std::int32_t code) {
+    return answer([&] { return lookup(kSpecialItems, code); });
+}
+CStrPP CDeviceInformation::GetModuleBasePath() {
+    return answer([&] { return identity::moduleBasePath; });
+}
+CStrPP CDeviceInformation::GetModulePath() {
+    return answer([&] { return identity::modulePath; });
+}
+CStrPP CDeviceInformation::GetVersionLabel() {
+    return answer([&] { return identity::versionLabel; });
+}
+CStrPP CDeviceInformation::GetFileVersion() {
+    return answer([&] { return identity::fileVersion; });
+}
+CStrPP CDeviceInformation::GetSecondVersion() {
+    return answer([&] { return identity::secondVersion; });
+}
+CStrPP CDeviceInformation::GetTechnicalDescription() {
+    return answer([&] { return identity::technicalDescription; });
+}
+CStrPP CDeviceInformation::GetBuildDate() {
+    return answer([&] { return identity::buildDate; });
+}

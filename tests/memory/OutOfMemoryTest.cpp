@@ -1,0 +1,213 @@
+// The module's entry points when memory runs out. This program replaces the
+// global allocation functions, so that a test can make every allocation from
+// some point on fail, in the module as much as in the host.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <filesystem>
+#include <new>
+
+#include "host/ModuleLoader.h"
+#include "platform/SystemRegistry.h"
+
+namespace {
+
+// Allocations left before they start failing; negative: they never fail.
+std::atomic<long> allowance{-1};
+
+void* allocate(std::size_t size) noexcept {
+    for (long left = allowance.load(); left >= 0;) {
+        if (left == 0) return nullptr;
+        if (allowance.compare_exchange_weak(left, left - 1)) break;
+    }
+    return std::malloc(size ? size : 1);
+}
+
+void* allocateAligned(std::size_t size, std::align_val_t alignment) noexcept {
+    if (allowance.load() == 0) return nullptr;
+    if (allowance.load() > 0) --allowance;
+    const auto a = static_cast<std::size_t>(alignment);
+    return std::aligned_alloc(a, (size + a - 1) / a * a);
+}
+
+// Allocations fail from the n-th one on while this lives.
+struct OutOfMemoryAfter {
+    explicit OutOfMemoryAfter(long n) { allowance = n; }
+    ~OutOfMemoryAfter() { allowance = -1; }
+    bool ranOut() const { return allowance.load() == 0; }
+};
+
+}  // namespace
+
+void* operator new(std::size_t size) {
+    if (void* p = allocate(size)) return p;
+    throw std::bad_alloc();
+}
+void* operator new[](std::size_t size) {
+    if (void* p = allocate(size)) return p;
+    throw std::bad_alloc();
+}
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return allocate(size); }
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return allocate(size); }
+void* operator new(std::size_t size, std::align_val_t a) {
+    if (void* p = allocateAligned(size, a)) return p;
+    throw std::bad_alloc();
+}
+void* operator new[](std::size_t size, std::align_val_t a) {
+    if (void* p = allocateAligned(size, a)) return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete[](void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
+void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }
+void operator delete(void* p, std::align_val_t) noexcept { std::free(p); }
+void operator delete[](void* p, std::align_val_t) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t, std::align_val_t) noexcept { std::free(p); }
+void operator delete[](void* p, std::size_t, std::align_val_t) noexcept { std::free(p); }
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kKey = "SOFTWARE\\Vantrope\\PB\\DTMs\\Q15\\Corvalin / KSM 27 / V1.0";
+
+// A copy of the module no one in this process has loaded yet.
+struct FreshModule {
+    FreshModule() {
+        folder = fs::temp_directory_path() / ("dd-oom-" + std::to_string(getpid()) + "-" + std::to_string(++count));
+        fs::create_directories(folder);
+        path = folder / "ZTQQVPB153A0101.so";
+        fs::copy_file(DD_MODULE_PATH, path, fs::copy_options::overwrite_existing);
+        setenv("DD_REGISTRY_ROOT", (folder / "registry").c_str(), 1);
+    }
+    ~FreshModule() {
+        std::error_code ec;
+        fs::remove_all(folder, ec);
+    }
+    static inline int count = 0;
+    fs::path folder, path;
+};
+
+}  // namespace
+
+TEST(OutOfMemory, EntryPointsLetNothingOut) {
+    FreshModule fresh;
+    ModuleLoader module(fresh.path.string());
+    ASSERT_TRUE(module.loaded()) << module.error();
+    bool escaped = false;
+    CInformation* info = nullptr;
+    CAttributeCalculation* calculator = nullptr;
+    std::int32_t registered = 0, unregistered = 0;
+    {
+        OutOfMemoryAfter none(0);
+        try {
+            info = module.getInformation();
+            calculator = module.getAttributeCalculation();
+            const std::uint16_t* table = nullptr;
+            std::int32_t count = 0;
+            module.getAttributeCalcDataCategory(&table, &count);
+            registered = module.dllRegisterServer();
+            unregistered = module.dllUnregisterServer();
+        } catch (...) {
+            escaped = true;
+        }
+    }
+    EXPECT_FALSE(escaped);
+    EXPECT_EQ(info, nullptr);
+    EXPECT_EQ(calculator, nullptr);
+    EXPECT_LT(registered, 0);
+    EXPECT_LT(unregistered, 0);
+    // The module's path was taken when it was loaded, not by a first call.
+    std::unique_ptr<CInformation> later(module.getInformation());
+    ASSERT_NE(later, nullptr);
+    EXPECT_EQ(later->GetModulePath().str(), fs::canonical(fresh.path).string());
+}
+
+TEST(OutOfMemory, InformationTextsAreEmptyRatherThanThrown) {
+    ModuleLoader module(DD_MODULE_PATH);
+    std::unique_ptr<CInformation> info(module.getInformation());
+    ASSERT_NE(info, nullptr);
+    using Text = CStrPP (CInformation::*)();
+    const Text texts[] = {&CInformation::GetManufacturerName, &CInformation::GetDeviceName,
+                          &CInformation::GetDescription,      &CInformation::GetHelpFileName,
+                          &CInformation::GetPairNames,        &CInformation::GetModuleBasePath,
+                          &CInformation::GetModulePath,       &CInformation::GetVersionLabel,
+                          &CInformation::GetFileVersion,      &CInformation::GetSecondVersion,
+                          &CInformation::GetTechnicalDescription, &CInformation::GetBuildDate};
+    int n = 0;
+    for (const Text text : texts) {
+        ++n;
+        CInformation* const answering = info.get();
+        const std::string whole = (answering->*text)().str();
+        bool escaped = false;
+        std::string got = "?";
+        {
+            OutOfMemoryAfter none(0);
+            try {
+                const CStrPP answer = (answering->*text)();
+                got = answer.str() == whole ? "whole" : answer.IsEmpty() ? "empty" : "cut";
+            } catch (...) {
+                escaped = true;
+            }
+        }
+        EXPECT_FALSE(escaped) << "text " << n;
+        EXPECT_TRUE(got == "whole" || got == "empty") << "text " << n << ": " << got;
+    }
+    for (const std::int32_t code : {0, 2, 15, 10003, 99}) {
+        bool escaped = false;
+        {
+            OutOfMemoryAfter none(0);
+            try {
+                info->GetStandardMenuName(code);
+                info->GetSpecialItemName(code);
+                info->GetPairValue(CStrPP());
+            } catch (...) {
+                escaped = true;
+            }
+        }
+        EXPECT_FALSE(escaped) << code;
+    }
+}
+
+TEST(OutOfMemory, RegistrationIsHonestWhereverMemoryRunsOut) {
+    // Fail from the n-th allocation on, for every n until a call completes.
+    for (const bool add : {true, false}) {
+        FreshModule fresh;
+        ModuleLoader module(fresh.path.string());
+        ASSERT_TRUE(module.loaded()) << module.error();
+        bool completed = false;
+        for (long n = 0; !completed && n < 100000; ++n) {
+            // Start from the other state each time.
+            ASSERT_EQ(add ? module.dllUnregisterServer() : module.dllRegisterServer(), 0);
+            std::int32_t result = 0;
+            bool escaped = false, ranOut = false;
+            {
+                OutOfMemoryAfter after(n);
+                try {
+                    result = add ? module.dllRegisterServer() : module.dllUnregisterServer();
+                } catch (...) {
+                    escaped = true;
+                }
+                ranOut = after.ranOut();
+            }
+            ASSERT_FALSE(escaped) << (add ? "register" : "unregister") << " after " << n;
+            completed = !ranOut;
+            if (result == 0) {
+                // Success means the entry is as it should be.
+                const auto values = platform::readKey(kKey);
+                EXPECT_EQ(values.has_value(), add) << n;
+                if (add && values) {
+                    EXPECT_EQ(values->size(), 5u) << n;
+                }
+            } else {
+                EXPECT_LT(result, 0) << (add ? "register" : "unregister") << " after " << n;
+            }
+        }
+        EXPECT_TRUE(completed);
+    }
+}
