@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -87,7 +88,14 @@ int registry(ModuleLoader& module, bool add) {
     std::unique_ptr<CInformation> i(module.getInformation());
     const std::string key = "SOFTWARE\\Vantrope\\PB\\DTMs\\Q15\\" + (i ? i->GetDeviceName().str() : std::string());
     std::printf("registry root: %s\n", platform::registryRoot().c_str());
-    const auto values = platform::readKey(key);
+    std::optional<std::vector<platform::RegistryValue>> values;
+    try {
+        values = platform::readKey(key);
+    } catch (const std::exception& damaged) {
+        std::fflush(stdout);
+        std::fprintf(stderr, "ddhost: %s\n", damaged.what());
+        return 1;
+    }
     if (!values) {
         std::printf("HKEY_LOCAL_MACHINE\\%s: (no key)\n", cp1252ToUtf8(key).c_str());
         return result == 0 ? 0 : 1;

@@ -17,8 +17,9 @@ struct Output {
     std::string text;
 };
 
-Output tool(const std::string& arguments) {
-    const std::string command = std::string("'") + DD_HOST_TOOL + "' --module '" DD_MODULE_PATH "' " + arguments;
+Output tool(const std::string& arguments, const std::string& environment = "") {
+    const std::string command =
+        environment + "'" + DD_HOST_TOOL + "' --module '" DD_MODULE_PATH "' " + arguments;
     Output out{-1, ""};
     if (FILE* pipe = popen(command.c_str(), "r")) {
         char buffer[8192];
@@ -86,6 +87,19 @@ TEST(HostTool, ErrorsAreClearAndNeverCrash) {
     EXPECT_EQ(tool("run trans1_level_unit 2>/dev/null").status, 2);
     const auto missing = tool("--module /nonexistent/module.so info 2>&1");
     EXPECT_EQ(missing.status, 2 - 1);
+}
+
+TEST(HostTool, ADamagedRegistryFolderEndsWithAClearError) {
+    // A value file whose name holds a malformed escape, beside the module's own.
+    const auto root = std::filesystem::temp_directory_path() / ("ddregistry-damaged-" + std::to_string(getpid()));
+    const auto key = root / "HKEY_LOCAL_MACHINE/SOFTWARE/Vantrope/PB/DTMs/Q15/Corvalin %2F KSM 27 %2F V1%2E0";
+    std::filesystem::create_directories(key);
+    std::ofstream(key / "Bad%G1.value") << std::string(8, '\0');
+    const auto out = tool("register 2>&1", "DD_REGISTRY_ROOT='" + root.string() + "' ");
+    std::filesystem::remove_all(root);
+    EXPECT_EQ(out.status, 1) << out.text;
+    EXPECT_NE(out.text.find("DllRegisterServer: 0"), std::string::npos) << out.text;
+    EXPECT_NE(out.text.find("ddhost: damaged registry value name \"Bad%G1\""), std::string::npos) << out.text;
 }
 
 TEST(HostTool, InfoAndRunShowWhatTheModuleSaysAndDoes) {
