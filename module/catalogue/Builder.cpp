@@ -34,6 +34,11 @@ std::unique_ptr<CDDObject> makeObject(enumDDObjectKind kind, const CDDDefinition
 }  // namespace
 
 void CDeviceAttributeCalculation::BuildCatalogue() {
+    // Asked for by the host from inside one of the module's own operations (a
+    // callback during a build, a calculation or a method run): ignored, as the
+    // operation under way still reads the definitions a build replaces.
+    if (busy_) return;
+    const Busy busy(busy_);
     try {
         // A second build replaces the definitions of the first.
         ClearDefinitions();

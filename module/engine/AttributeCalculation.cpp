@@ -37,6 +37,7 @@ void CDeviceAttributeCalculation::reportError(const CStrPP& text) const {
 
 CDDObject* CDeviceAttributeCalculation::Forward(ContextWord context, CDDObject* object) {
     if (!object) return object;
+    const Busy busy(busy_);
     try {
         const CDDDefinition* own = object->getcDefinition();
         if (!own) return object;

@@ -82,7 +82,22 @@ private:
     void Store(CDDObject& object);
     void ClearDefinitions();
 
+    // Marks one of the module's own operations as under way while it lives.
+    class Busy {
+    public:
+        explicit Busy(int& depth) : depth_(depth) { ++depth_; }
+        ~Busy() { --depth_; }
+        Busy(const Busy&) = delete;
+        Busy& operator=(const Busy&) = delete;
+
+    private:
+        int& depth_;
+    };
+
     CCalculationHost* host_ = nullptr;
+    // Builds, calculations, validity tests and method runs under way: a host
+    // may call back into the module from inside any of them.
+    int busy_ = 0;
     CalculationTable calculators_{};
     std::array<CDDDefinition*, item::kCount + 1> definitions_{};
 };

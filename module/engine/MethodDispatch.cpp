@@ -5,6 +5,7 @@
 std::int32_t CDeviceAttributeCalculation::ExecuteMethod(ContextWord context, CDDObject* method,
                                                         std::int32_t argument, bool ignoreFailures) {
     if (!method) return -1;
+    const Busy busy(busy_);
     try {
         const CDDDefinition* own = method->getcDefinition();
         if (!own) return -1;

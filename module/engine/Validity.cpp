@@ -36,6 +36,7 @@ constexpr Condition kConditions[] = {
 bool CDeviceAttributeCalculation::Validity(ContextWord context, CDDObject* object, enumDDObjectKind kind,
                                            const char* message) {
     if (!object) return false;
+    const Busy busy(busy_);
     try {
         const CDDDefinition* own = object->getcDefinition();
         if (!own) return false;

@@ -52,5 +52,8 @@ std::optional<std::int32_t> runMethodStub(CDeviceAttributeCalculation& calculato
     const auto& all = methods::kMethods;
     const auto found = std::find_if(all.begin(), all.end(), [id](const methods::Method& m) { return m.id == id; });
     if (found == all.end() || !found->body) return std::nullopt;
+    // Before the catalogue is built the method has no names to work with:
+    // refused as the forwarders refuse it.
+    if (!calculator.definition(found->id)) return -1;
     return methods::runMethod(found->body, calculator, context, method, argument, ignoreFailures, host);
 }
