@@ -1,12 +1,16 @@
 #include "objectmodel/Objects.h"
 
+#include <type_traits>
+
 // ---------------------------------------------------------------- definitions
 
 CDDDefinition::CDDDefinition() = default;
 CDDDefinition::CDDDefinition(std::int32_t id, const CStrPP& name, enumDDObjectKind kind)
     : id_(id), name_(name), kind_(kind), empty_(false) {}
 CDDDefinition::CDDDefinition(const CDDDefinition&) = default;
+CDDDefinition::CDDDefinition(CDDDefinition&&) noexcept = default;
 CDDDefinition& CDDDefinition::operator=(const CDDDefinition&) = default;
+CDDDefinition& CDDDefinition::operator=(CDDDefinition&&) noexcept = default;
 CDDDefinition::~CDDDefinition() = default;
 std::int32_t CDDDefinition::getID() const { return id_; }
 CStrPP CDDDefinition::getName() const { return name_; }
@@ -15,7 +19,9 @@ bool CDDDefinition::isEmpty() const { return empty_; }
 
 CDDDefinitionList::CDDDefinitionList() = default;
 CDDDefinitionList::CDDDefinitionList(const CDDDefinitionList&) = default;
+CDDDefinitionList::CDDDefinitionList(CDDDefinitionList&&) noexcept = default;
 CDDDefinitionList& CDDDefinitionList::operator=(const CDDDefinitionList&) = default;
+CDDDefinitionList& CDDDefinitionList::operator=(CDDDefinitionList&&) noexcept = default;
 CDDDefinitionList::~CDDDefinitionList() = default;
 void CDDDefinitionList::Add(const CDDDefinition& definition, std::int32_t, std::int32_t) {
     items_.push_back(definition);
@@ -24,19 +30,26 @@ const std::vector<CDDDefinition>& CDDDefinitionList::items() const { return item
 
 CDDDefinitionSet::CDDDefinitionSet() = default;
 CDDDefinitionSet::CDDDefinitionSet(const CDDDefinitionSet&) = default;
+CDDDefinitionSet::CDDDefinitionSet(CDDDefinitionSet&&) noexcept = default;
 CDDDefinitionSet& CDDDefinitionSet::operator=(const CDDDefinitionSet&) = default;
+CDDDefinitionSet& CDDDefinitionSet::operator=(CDDDefinitionSet&&) noexcept = default;
 CDDDefinitionSet::~CDDDefinitionSet() = default;
 void CDDDefinitionSet::Insert(const CDDDefinition& definition) { items_.push_back(definition); }
 const std::vector<CDDDefinition>& CDDDefinitionSet::items() const { return items_; }
 
 CDDVariableDefinitionSet::CDDVariableDefinitionSet() = default;
 CDDVariableDefinitionSet::CDDVariableDefinitionSet(const CDDVariableDefinitionSet&) = default;
+CDDVariableDefinitionSet::CDDVariableDefinitionSet(CDDVariableDefinitionSet&&) noexcept = default;
 CDDVariableDefinitionSet& CDDVariableDefinitionSet::operator=(const CDDVariableDefinitionSet&) = default;
+CDDVariableDefinitionSet& CDDVariableDefinitionSet::operator=(CDDVariableDefinitionSet&&) noexcept = default;
 CDDVariableDefinitionSet::~CDDVariableDefinitionSet() = default;
 
 CDDTransactionRef::CDDTransactionRef(std::int32_t transaction, const CDDDefinition& command)
     : transaction_(transaction), command_(command) {}
 CDDTransactionRef::CDDTransactionRef(const CDDTransactionRef&) = default;
+CDDTransactionRef::CDDTransactionRef(CDDTransactionRef&&) noexcept = default;
+CDDTransactionRef& CDDTransactionRef::operator=(const CDDTransactionRef&) = default;
+CDDTransactionRef& CDDTransactionRef::operator=(CDDTransactionRef&&) noexcept = default;
 CDDTransactionRef::~CDDTransactionRef() = default;
 std::int32_t CDDTransactionRef::getTransaction() const { return transaction_; }
 const CDDDefinition& CDDTransactionRef::getCommand() const { return command_; }
@@ -45,7 +58,9 @@ const CDDDefinition& CDDTransactionRef::getCommand() const { return command_; }
 
 CDDObject::CDDObject(const CDDDefinition& definition) : definition_(definition) {}
 CDDObject::CDDObject(const CDDObject&) = default;
+CDDObject::CDDObject(CDDObject&&) noexcept = default;
 CDDObject& CDDObject::operator=(const CDDObject&) = default;
+CDDObject& CDDObject::operator=(CDDObject&&) noexcept = default;
 CDDObject::~CDDObject() = default;
 const CDDDefinition* CDDObject::getcDefinition() const { return &definition_; }
 CDDDefinition* CDDObject::getDefinition() { return &definition_; }
@@ -55,6 +70,10 @@ std::optional<bool> CDDObject::getAttributesAvailable() const { return available
 
 #define DDOM_PLAIN_OBJECT_IMPL(Name)                                          \
     Name::Name(const CDDDefinition& definition) : CDDObject(definition) {}    \
+    Name::Name(const Name&) = default;                                        \
+    Name::Name(Name&&) noexcept = default;                                    \
+    Name& Name::operator=(const Name&) = default;                             \
+    Name& Name::operator=(Name&&) noexcept = default;                         \
     Name::~Name() = default;                                                  \
     CDDObject* Name::clone() const { return new Name(*this); }
 DDOM_PLAIN_OBJECT_IMPL(CDDEditDisplay)
@@ -71,6 +90,9 @@ DDOM_PLAIN_OBJECT_IMPL(CDDResponseCodes)
 
 CDDClassBits::CDDClassBits() = default;
 CDDClassBits::CDDClassBits(const CDDClassBits&) = default;
+CDDClassBits::CDDClassBits(CDDClassBits&&) noexcept = default;
+CDDClassBits& CDDClassBits::operator=(const CDDClassBits&) = default;
+CDDClassBits& CDDClassBits::operator=(CDDClassBits&&) noexcept = default;
 CDDClassBits::~CDDClassBits() = default;
 std::optional<bool> CDDClassBits::get(int value) const {
     if (value < 0 || value >= kCount) return std::nullopt;
@@ -101,6 +123,9 @@ void CDDMethodClass::putClassInfo(enumDDMethodClass value, bool on) { put(value,
 
 CDDEnumerator::CDDEnumerator() = default;
 CDDEnumerator::CDDEnumerator(const CDDEnumerator&) = default;
+CDDEnumerator::CDDEnumerator(CDDEnumerator&&) noexcept = default;
+CDDEnumerator& CDDEnumerator::operator=(const CDDEnumerator&) = default;
+CDDEnumerator& CDDEnumerator::operator=(CDDEnumerator&&) noexcept = default;
 CDDEnumerator::~CDDEnumerator() = default;
 void CDDEnumerator::putValue(std::int32_t value) { value_ = value; }
 void CDDEnumerator::putDescription(const CStrPP& text) { description_ = text; }
@@ -111,6 +136,9 @@ const std::optional<CStrPP>& CDDEnumerator::getHelp() const { return help_; }
 
 CDDBitEnumerator::CDDBitEnumerator(std::int32_t bit) : bit_(bit) {}
 CDDBitEnumerator::CDDBitEnumerator(const CDDBitEnumerator&) = default;
+CDDBitEnumerator::CDDBitEnumerator(CDDBitEnumerator&&) noexcept = default;
+CDDBitEnumerator& CDDBitEnumerator::operator=(const CDDBitEnumerator&) = default;
+CDDBitEnumerator& CDDBitEnumerator::operator=(CDDBitEnumerator&&) noexcept = default;
 CDDBitEnumerator::~CDDBitEnumerator() = default;
 void CDDBitEnumerator::putDescription(const CStrPP& text) { description_ = text; }
 void CDDBitEnumerator::putHelp(const CStrPP& text) { help_ = text; }
@@ -122,18 +150,27 @@ const std::optional<CDDDefinition>& CDDBitEnumerator::getMethod() const { return
 
 CDDEnumeratorSet::CDDEnumeratorSet() = default;
 CDDEnumeratorSet::CDDEnumeratorSet(const CDDEnumeratorSet&) = default;
+CDDEnumeratorSet::CDDEnumeratorSet(CDDEnumeratorSet&&) noexcept = default;
+CDDEnumeratorSet& CDDEnumeratorSet::operator=(const CDDEnumeratorSet&) = default;
+CDDEnumeratorSet& CDDEnumeratorSet::operator=(CDDEnumeratorSet&&) noexcept = default;
 CDDEnumeratorSet::~CDDEnumeratorSet() = default;
 void CDDEnumeratorSet::Add(const CDDEnumerator& enumerator) { items_.push_back(enumerator); }
 const std::vector<CDDEnumerator>& CDDEnumeratorSet::items() const { return items_; }
 
 CDDBitEnumeratorSet::CDDBitEnumeratorSet() = default;
 CDDBitEnumeratorSet::CDDBitEnumeratorSet(const CDDBitEnumeratorSet&) = default;
+CDDBitEnumeratorSet::CDDBitEnumeratorSet(CDDBitEnumeratorSet&&) noexcept = default;
+CDDBitEnumeratorSet& CDDBitEnumeratorSet::operator=(const CDDBitEnumeratorSet&) = default;
+CDDBitEnumeratorSet& CDDBitEnumeratorSet::operator=(CDDBitEnumeratorSet&&) noexcept = default;
 CDDBitEnumeratorSet::~CDDBitEnumeratorSet() = default;
 void CDDBitEnumeratorSet::Add(const CDDBitEnumerator& enumerator) { items_.push_back(enumerator); }
 const std::vector<CDDBitEnumerator>& CDDBitEnumeratorSet::items() const { return items_; }
 
 CDDType::CDDType(enumDDVariableType type) : type_(type) {}
 CDDType::CDDType(const CDDType&) = default;
+CDDType::CDDType(CDDType&&) noexcept = default;
+CDDType& CDDType::operator=(const CDDType&) = default;
+CDDType& CDDType::operator=(CDDType&&) noexcept = default;
 CDDType::~CDDType() = default;
 void CDDType::putSize(int size) { size_ = size; }
 void CDDType::putScalingFactor(double factor) { scaling_ = factor; }
@@ -163,6 +200,9 @@ const CDDBitEnumeratorSet& CDDType::bitEnumerators() const { return bitEnumerato
 
 CDDVariable::CDDVariable(const CDDDefinition& definition) : CDDObject(definition) {}
 CDDVariable::CDDVariable(const CDDVariable&) = default;
+CDDVariable::CDDVariable(CDDVariable&&) noexcept = default;
+CDDVariable& CDDVariable::operator=(const CDDVariable&) = default;
+CDDVariable& CDDVariable::operator=(CDDVariable&&) noexcept = default;
 CDDVariable::~CDDVariable() = default;
 CDDObject* CDDVariable::clone() const { return new CDDVariable(*this); }
 void CDDVariable::putLabel(const CStrPP& text) { label_ = text; }
@@ -194,6 +234,9 @@ const CDDDefinitionList* CDDVariable::getPostReadActions() const { return postRe
 
 CDDBlock::CDDBlock(const CDDDefinition& definition, enumDDBlockKind kind) : CDDObject(definition), kind_(kind) {}
 CDDBlock::CDDBlock(const CDDBlock&) = default;
+CDDBlock::CDDBlock(CDDBlock&&) noexcept = default;
+CDDBlock& CDDBlock::operator=(const CDDBlock&) = default;
+CDDBlock& CDDBlock::operator=(CDDBlock&&) noexcept = default;
 CDDBlock::~CDDBlock() = default;
 CDDObject* CDDBlock::clone() const { return new CDDBlock(*this); }
 void CDDBlock::putType(enumDDBlockType type) { type_ = type; }
@@ -205,17 +248,26 @@ enumDDBlockKind CDDBlock::getBlockKind() const { return kind_; }
 
 CDDIndex::CDDIndex(std::int32_t index) : index_(index) {}
 CDDIndex::CDDIndex(const CDDIndex&) = default;
+CDDIndex::CDDIndex(CDDIndex&&) noexcept = default;
+CDDIndex& CDDIndex::operator=(const CDDIndex&) = default;
+CDDIndex& CDDIndex::operator=(CDDIndex&&) noexcept = default;
 CDDIndex::~CDDIndex() = default;
 std::int32_t CDDIndex::getIndex() const { return index_; }
 
 CDDReference::CDDReference() = default;
 CDDReference::CDDReference(const CDDReference&) = default;
+CDDReference::CDDReference(CDDReference&&) noexcept = default;
+CDDReference& CDDReference::operator=(const CDDReference&) = default;
+CDDReference& CDDReference::operator=(CDDReference&&) noexcept = default;
 CDDReference::~CDDReference() = default;
 void CDDReference::putDefinition(const CDDDefinition& definition) { definition_ = definition; }
 const std::optional<CDDDefinition>& CDDReference::getDefinition() const { return definition_; }
 
 CDDDataItem::CDDDataItem() = default;
 CDDDataItem::CDDDataItem(const CDDDataItem&) = default;
+CDDDataItem::CDDDataItem(CDDDataItem&&) noexcept = default;
+CDDDataItem& CDDDataItem::operator=(const CDDDataItem&) = default;
+CDDDataItem& CDDDataItem::operator=(CDDDataItem&&) noexcept = default;
 CDDDataItem::~CDDDataItem() = default;
 void CDDDataItem::putKind(enumDDDataItemType kind) { kind_ = kind; }
 CDDReference* CDDDataItem::getReference() { return &reference_; }
@@ -228,12 +280,18 @@ const std::optional<CDDCommonVariant>& CDDDataItem::getConstantValue() const { r
 
 CDDDataItemList::CDDDataItemList() = default;
 CDDDataItemList::CDDDataItemList(const CDDDataItemList&) = default;
+CDDDataItemList::CDDDataItemList(CDDDataItemList&&) noexcept = default;
+CDDDataItemList& CDDDataItemList::operator=(const CDDDataItemList&) = default;
+CDDDataItemList& CDDDataItemList::operator=(CDDDataItemList&&) noexcept = default;
 CDDDataItemList::~CDDDataItemList() = default;
 void CDDDataItemList::Add(const CDDDataItem& item, std::int32_t, std::int32_t) { items_.push_back(item); }
 const std::vector<CDDDataItem>& CDDDataItemList::items() const { return items_; }
 
 CDDTransaction::CDDTransaction(std::int32_t number) : number_(number) {}
 CDDTransaction::CDDTransaction(const CDDTransaction&) = default;
+CDDTransaction::CDDTransaction(CDDTransaction&&) noexcept = default;
+CDDTransaction& CDDTransaction::operator=(const CDDTransaction&) = default;
+CDDTransaction& CDDTransaction::operator=(CDDTransaction&&) noexcept = default;
 CDDTransaction::~CDDTransaction() = default;
 void CDDTransaction::setRequest(CDDDataItemList* list) { request_.reset(list); }
 void CDDTransaction::setReply(CDDDataItemList* list) { reply_.reset(list); }
@@ -243,12 +301,18 @@ std::int32_t CDDTransaction::getNumber() const { return number_; }
 
 CDDTransactionSet::CDDTransactionSet() = default;
 CDDTransactionSet::CDDTransactionSet(const CDDTransactionSet&) = default;
+CDDTransactionSet::CDDTransactionSet(CDDTransactionSet&&) noexcept = default;
+CDDTransactionSet& CDDTransactionSet::operator=(const CDDTransactionSet&) = default;
+CDDTransactionSet& CDDTransactionSet::operator=(CDDTransactionSet&&) noexcept = default;
 CDDTransactionSet::~CDDTransactionSet() = default;
 void CDDTransactionSet::Insert(const CDDTransaction& transaction) { items_.push_back(transaction); }
 const std::vector<CDDTransaction>& CDDTransactionSet::items() const { return items_; }
 
 CDDCommand::CDDCommand(const CDDDefinition& definition) : CDDObject(definition) {}
 CDDCommand::CDDCommand(const CDDCommand&) = default;
+CDDCommand::CDDCommand(CDDCommand&&) noexcept = default;
+CDDCommand& CDDCommand::operator=(const CDDCommand&) = default;
+CDDCommand& CDDCommand::operator=(CDDCommand&&) noexcept = default;
 CDDCommand::~CDDCommand() = default;
 CDDObject* CDDCommand::clone() const { return new CDDCommand(*this); }
 void CDDCommand::putBlock(const CDDBlock& block) { block_ = block; }
@@ -266,6 +330,9 @@ const CDDTransactionSet* CDDCommand::transactionSet() const { return transaction
 CDDMenuItem::CDDMenuItem() = default;
 CDDMenuItem::CDDMenuItem(const CDDDefinition& definition) : definition_(definition) {}
 CDDMenuItem::CDDMenuItem(const CDDMenuItem&) = default;
+CDDMenuItem::CDDMenuItem(CDDMenuItem&&) noexcept = default;
+CDDMenuItem& CDDMenuItem::operator=(const CDDMenuItem&) = default;
+CDDMenuItem& CDDMenuItem::operator=(CDDMenuItem&&) noexcept = default;
 CDDMenuItem::~CDDMenuItem() = default;
 void CDDMenuItem::putDefinition(const CDDDefinition& definition) { definition_ = definition; }
 void CDDMenuItem::putDescription(const CStrPP& text) { description_ = text; }
@@ -280,12 +347,18 @@ const std::map<std::int32_t, bool>& CDDMenuItem::getQualifications() const { ret
 
 CDDMenuItemList::CDDMenuItemList() = default;
 CDDMenuItemList::CDDMenuItemList(const CDDMenuItemList&) = default;
+CDDMenuItemList::CDDMenuItemList(CDDMenuItemList&&) noexcept = default;
+CDDMenuItemList& CDDMenuItemList::operator=(const CDDMenuItemList&) = default;
+CDDMenuItemList& CDDMenuItemList::operator=(CDDMenuItemList&&) noexcept = default;
 CDDMenuItemList::~CDDMenuItemList() = default;
 void CDDMenuItemList::Add(const CDDMenuItem& item, std::int32_t, std::int32_t) { items_.push_back(item); }
 const std::vector<CDDMenuItem>& CDDMenuItemList::items() const { return items_; }
 
 CDDMenu::CDDMenu(const CDDDefinition& definition) : CDDObject(definition) {}
 CDDMenu::CDDMenu(const CDDMenu&) = default;
+CDDMenu::CDDMenu(CDDMenu&&) noexcept = default;
+CDDMenu& CDDMenu::operator=(const CDDMenu&) = default;
+CDDMenu& CDDMenu::operator=(CDDMenu&&) noexcept = default;
 CDDMenu::~CDDMenu() = default;
 CDDObject* CDDMenu::clone() const { return new CDDMenu(*this); }
 void CDDMenu::putLabel(const CStrPP& text) { label_ = text; }
@@ -306,6 +379,9 @@ const CDDDefinitionList* CDDMenu::getPostWriteActions() const { return postWrite
 
 CDDMethod::CDDMethod(const CDDDefinition& definition) : CDDObject(definition) {}
 CDDMethod::CDDMethod(const CDDMethod&) = default;
+CDDMethod::CDDMethod(CDDMethod&&) noexcept = default;
+CDDMethod& CDDMethod::operator=(const CDDMethod&) = default;
+CDDMethod& CDDMethod::operator=(CDDMethod&&) noexcept = default;
 CDDMethod::~CDDMethod() = default;
 CDDObject* CDDMethod::clone() const { return new CDDMethod(*this); }
 CDDMethodClass* CDDMethod::getClass() { return &classes_; }
@@ -321,6 +397,9 @@ const std::optional<bool>& CDDMethod::getValidity() const { return validity_; }
 
 CDDMember::CDDMember(CStrPP name) : name_(std::move(name)) {}
 CDDMember::CDDMember(const CDDMember&) = default;
+CDDMember::CDDMember(CDDMember&&) noexcept = default;
+CDDMember& CDDMember::operator=(const CDDMember&) = default;
+CDDMember& CDDMember::operator=(CDDMember&&) noexcept = default;
 CDDMember::~CDDMember() = default;
 void CDDMember::putDefinition(const CDDDefinition& definition) { definition_ = definition; }
 void CDDMember::putDescription(const CStrPP& text) { description_ = text; }
@@ -334,6 +413,9 @@ bool CDDMember::hasHelp() const { return help_.has_value(); }
 
 CDDMemberSet::CDDMemberSet() = default;
 CDDMemberSet::CDDMemberSet(const CDDMemberSet&) = default;
+CDDMemberSet::CDDMemberSet(CDDMemberSet&&) noexcept = default;
+CDDMemberSet& CDDMemberSet::operator=(const CDDMemberSet&) = default;
+CDDMemberSet& CDDMemberSet::operator=(CDDMemberSet&&) noexcept = default;
 CDDMemberSet::~CDDMemberSet() = default;
 void CDDMemberSet::Add(const CDDMember& member) { items_.push_back(member); }
 CDDMember* CDDMemberSet::getItem(const CStrPP& name) {
@@ -345,6 +427,9 @@ const std::vector<CDDMember>& CDDMemberSet::items() const { return items_; }
 
 CDDCollection::CDDCollection(const CDDDefinition& definition) : CDDObject(definition) {}
 CDDCollection::CDDCollection(const CDDCollection&) = default;
+CDDCollection::CDDCollection(CDDCollection&&) noexcept = default;
+CDDCollection& CDDCollection::operator=(const CDDCollection&) = default;
+CDDCollection& CDDCollection::operator=(CDDCollection&&) noexcept = default;
 CDDCollection::~CDDCollection() = default;
 CDDObject* CDDCollection::clone() const { return new CDDCollection(*this); }
 void CDDCollection::putLabel(const CStrPP& text) { label_ = text; }
@@ -357,6 +442,9 @@ const CDDMemberSet* CDDCollection::memberSet() const { return members_.get(); }
 
 CDDUnit::CDDUnit(const CDDDefinition& definition) : CDDObject(definition) {}
 CDDUnit::CDDUnit(const CDDUnit&) = default;
+CDDUnit::CDDUnit(CDDUnit&&) noexcept = default;
+CDDUnit& CDDUnit::operator=(const CDDUnit&) = default;
+CDDUnit& CDDUnit::operator=(CDDUnit&&) noexcept = default;
 CDDUnit::~CDDUnit() = default;
 CDDObject* CDDUnit::clone() const { return new CDDUnit(*this); }
 void CDDUnit::putUnit(const CDDDefinition& unit) { unit_ = unit; }
@@ -367,6 +455,9 @@ const CDDVariableDefinitionSet* CDDUnit::reread() const { return reread_.get(); 
 
 CDDRefresh::CDDRefresh(const CDDDefinition& definition) : CDDObject(definition) {}
 CDDRefresh::CDDRefresh(const CDDRefresh&) = default;
+CDDRefresh::CDDRefresh(CDDRefresh&&) noexcept = default;
+CDDRefresh& CDDRefresh::operator=(const CDDRefresh&) = default;
+CDDRefresh& CDDRefresh::operator=(CDDRefresh&&) noexcept = default;
 CDDRefresh::~CDDRefresh() = default;
 CDDObject* CDDRefresh::clone() const { return new CDDRefresh(*this); }
 void CDDRefresh::setReread(CDDVariableDefinitionSet* set) { reread_.reset(set); }
@@ -380,6 +471,19 @@ const CDDVariableDefinitionSet* CDDRefresh::changed() const { return changed_.ge
 
 CVBCollection::CVBCollection() = default;
 CVBCollection::CVBCollection(const CVBCollection&) = default;
+CVBCollection::CVBCollection(CVBCollection&&) noexcept = default;
+CVBCollection& CVBCollection::operator=(const CVBCollection&) = default;
+CVBCollection& CVBCollection::operator=(CVBCollection&&) noexcept = default;
 CVBCollection::~CVBCollection() = default;
 void CVBCollection::Add(const CStrPP& name, const CDDCommonVariant& value) { items_.emplace_back(name, value); }
 const std::vector<std::pair<CStrPP, CDDCommonVariant>>& CVBCollection::items() const { return items_; }
+
+// Lists grow by moving their elements only when the moves cannot throw.
+static_assert(std::is_nothrow_move_constructible_v<CDDDefinition>);
+static_assert(std::is_nothrow_move_constructible_v<CDDEnumerator>);
+static_assert(std::is_nothrow_move_constructible_v<CDDBitEnumerator>);
+static_assert(std::is_nothrow_move_constructible_v<CDDDataItem>);
+static_assert(std::is_nothrow_move_constructible_v<CDDTransaction>);
+static_assert(std::is_nothrow_move_constructible_v<CDDMenuItem>);
+static_assert(std::is_nothrow_move_constructible_v<CDDMember>);
+static_assert(std::is_nothrow_move_constructible_v<CDDCommonVariant>);

@@ -1,7 +1,9 @@
 // The device-description object model as the module and the host share it.
 // Ownership: set operations that take a pointer take ownership (and free what
 // they replace); Add and Insert copy; every class has a virtual destructor and
-// deep copies. Getters are for the host and the tests; the module only writes.
+// deep copies. Moves never throw, so a list that grows moves what it holds
+// instead of copying it. Getters are for the host and the tests; the module
+// only writes.
 #pragma once
 
 #include <array>
@@ -62,7 +64,9 @@ public:
     CDDDefinition();  // names no item: ID 0, empty name
     CDDDefinition(std::int32_t id, const CStrPP& name, enumDDObjectKind kind);
     CDDDefinition(const CDDDefinition&);
+    CDDDefinition(CDDDefinition&&) noexcept;
     CDDDefinition& operator=(const CDDDefinition&);
+    CDDDefinition& operator=(CDDDefinition&&) noexcept;
     virtual ~CDDDefinition();
 
     std::int32_t getID() const;
@@ -82,7 +86,9 @@ class DDOM_API CDDDefinitionList {
 public:
     CDDDefinitionList();
     CDDDefinitionList(const CDDDefinitionList&);
+    CDDDefinitionList(CDDDefinitionList&&) noexcept;
     CDDDefinitionList& operator=(const CDDDefinitionList&);
+    CDDDefinitionList& operator=(CDDDefinitionList&&) noexcept;
     virtual ~CDDDefinitionList();
     void Add(const CDDDefinition& definition, std::int32_t position, std::int32_t positionAfter);
     const std::vector<CDDDefinition>& items() const;
@@ -96,7 +102,9 @@ class DDOM_API CDDDefinitionSet {
 public:
     CDDDefinitionSet();
     CDDDefinitionSet(const CDDDefinitionSet&);
+    CDDDefinitionSet(CDDDefinitionSet&&) noexcept;
     CDDDefinitionSet& operator=(const CDDDefinitionSet&);
+    CDDDefinitionSet& operator=(CDDDefinitionSet&&) noexcept;
     virtual ~CDDDefinitionSet();
     void Insert(const CDDDefinition& definition);
     const std::vector<CDDDefinition>& items() const;
@@ -109,7 +117,9 @@ class DDOM_API CDDVariableDefinitionSet : public CDDDefinitionSet {
 public:
     CDDVariableDefinitionSet();
     CDDVariableDefinitionSet(const CDDVariableDefinitionSet&);
+    CDDVariableDefinitionSet(CDDVariableDefinitionSet&&) noexcept;
     CDDVariableDefinitionSet& operator=(const CDDVariableDefinitionSet&);
+    CDDVariableDefinitionSet& operator=(CDDVariableDefinitionSet&&) noexcept;
     ~CDDVariableDefinitionSet() override;
 };
 
@@ -117,6 +127,9 @@ class DDOM_API CDDTransactionRef {
 public:
     CDDTransactionRef(std::int32_t transaction, const CDDDefinition& command);
     CDDTransactionRef(const CDDTransactionRef&);
+    CDDTransactionRef(CDDTransactionRef&&) noexcept;
+    CDDTransactionRef& operator=(const CDDTransactionRef&);
+    CDDTransactionRef& operator=(CDDTransactionRef&&) noexcept;
     virtual ~CDDTransactionRef();
     std::int32_t getTransaction() const;
     const CDDDefinition& getCommand() const;
@@ -132,7 +145,9 @@ class DDOM_API CDDObject {
 public:
     explicit CDDObject(const CDDDefinition& definition);
     CDDObject(const CDDObject&);
+    CDDObject(CDDObject&&) noexcept;
     CDDObject& operator=(const CDDObject&);
+    CDDObject& operator=(CDDObject&&) noexcept;
     virtual ~CDDObject();
 
     virtual const CDDDefinition* getcDefinition() const;
@@ -152,6 +167,10 @@ private:
     class DDOM_API Name : public CDDObject {                   \
     public:                                                    \
         explicit Name(const CDDDefinition& definition);        \
+        Name(const Name&);                                     \
+        Name(Name&&) noexcept;                                 \
+        Name& operator=(const Name&);                          \
+        Name& operator=(Name&&) noexcept;                      \
         ~Name() override;                                      \
         CDDObject* clone() const override;                     \
     };
@@ -174,6 +193,9 @@ public:
     static constexpr int kCount = 19;
     CDDClassBits();
     CDDClassBits(const CDDClassBits&);
+    CDDClassBits(CDDClassBits&&) noexcept;
+    CDDClassBits& operator=(const CDDClassBits&);
+    CDDClassBits& operator=(CDDClassBits&&) noexcept;
     virtual ~CDDClassBits();
     std::optional<bool> get(int value) const;
     std::vector<int> setBits() const;  // the classes that are true, ascending
@@ -204,6 +226,9 @@ class DDOM_API CDDEnumerator {
 public:
     CDDEnumerator();
     CDDEnumerator(const CDDEnumerator&);
+    CDDEnumerator(CDDEnumerator&&) noexcept;
+    CDDEnumerator& operator=(const CDDEnumerator&);
+    CDDEnumerator& operator=(CDDEnumerator&&) noexcept;
     virtual ~CDDEnumerator();
     void putValue(std::int32_t value);
     void putDescription(const CStrPP& text);
@@ -222,6 +247,9 @@ class DDOM_API CDDBitEnumerator {
 public:
     explicit CDDBitEnumerator(std::int32_t bit);
     CDDBitEnumerator(const CDDBitEnumerator&);
+    CDDBitEnumerator(CDDBitEnumerator&&) noexcept;
+    CDDBitEnumerator& operator=(const CDDBitEnumerator&);
+    CDDBitEnumerator& operator=(CDDBitEnumerator&&) noexcept;
     virtual ~CDDBitEnumerator();
     void putDescription(const CStrPP& text);
     void putHelp(const CStrPP& text);
@@ -242,6 +270,9 @@ class DDOM_API CDDEnumeratorSet {
 public:
     CDDEnumeratorSet();
     CDDEnumeratorSet(const CDDEnumeratorSet&);
+    CDDEnumeratorSet(CDDEnumeratorSet&&) noexcept;
+    CDDEnumeratorSet& operator=(const CDDEnumeratorSet&);
+    CDDEnumeratorSet& operator=(CDDEnumeratorSet&&) noexcept;
     virtual ~CDDEnumeratorSet();
     void Add(const CDDEnumerator& enumerator);
     const std::vector<CDDEnumerator>& items() const;
@@ -254,6 +285,9 @@ class DDOM_API CDDBitEnumeratorSet {
 public:
     CDDBitEnumeratorSet();
     CDDBitEnumeratorSet(const CDDBitEnumeratorSet&);
+    CDDBitEnumeratorSet(CDDBitEnumeratorSet&&) noexcept;
+    CDDBitEnumeratorSet& operator=(const CDDBitEnumeratorSet&);
+    CDDBitEnumeratorSet& operator=(CDDBitEnumeratorSet&&) noexcept;
     virtual ~CDDBitEnumeratorSet();
     void Add(const CDDBitEnumerator& enumerator);
     const std::vector<CDDBitEnumerator>& items() const;
@@ -266,6 +300,9 @@ class DDOM_API CDDType {
 public:
     explicit CDDType(enumDDVariableType type);
     CDDType(const CDDType&);
+    CDDType(CDDType&&) noexcept;
+    CDDType& operator=(const CDDType&);
+    CDDType& operator=(CDDType&&) noexcept;
     virtual ~CDDType();
 
     void putSize(int size);
@@ -315,6 +352,9 @@ class DDOM_API CDDVariable : public CDDObject {
 public:
     explicit CDDVariable(const CDDDefinition& definition);
     CDDVariable(const CDDVariable&);
+    CDDVariable(CDDVariable&&) noexcept;
+    CDDVariable& operator=(const CDDVariable&);
+    CDDVariable& operator=(CDDVariable&&) noexcept;
     ~CDDVariable() override;
     CDDObject* clone() const override;
 
@@ -359,6 +399,9 @@ class DDOM_API CDDBlock : public CDDObject {
 public:
     CDDBlock(const CDDDefinition& definition, enumDDBlockKind kind);
     CDDBlock(const CDDBlock&);
+    CDDBlock(CDDBlock&&) noexcept;
+    CDDBlock& operator=(const CDDBlock&);
+    CDDBlock& operator=(CDDBlock&&) noexcept;
     ~CDDBlock() override;
     CDDObject* clone() const override;
 
@@ -379,6 +422,9 @@ class DDOM_API CDDIndex {
 public:
     explicit CDDIndex(std::int32_t index);
     CDDIndex(const CDDIndex&);
+    CDDIndex(CDDIndex&&) noexcept;
+    CDDIndex& operator=(const CDDIndex&);
+    CDDIndex& operator=(CDDIndex&&) noexcept;
     virtual ~CDDIndex();
     std::int32_t getIndex() const;
 
@@ -390,6 +436,9 @@ class DDOM_API CDDReference {
 public:
     CDDReference();
     CDDReference(const CDDReference&);
+    CDDReference(CDDReference&&) noexcept;
+    CDDReference& operator=(const CDDReference&);
+    CDDReference& operator=(CDDReference&&) noexcept;
     virtual ~CDDReference();
     void putDefinition(const CDDDefinition& definition);
     const std::optional<CDDDefinition>& getDefinition() const;
@@ -402,6 +451,9 @@ class DDOM_API CDDDataItem {
 public:
     CDDDataItem();
     CDDDataItem(const CDDDataItem&);
+    CDDDataItem(CDDDataItem&&) noexcept;
+    CDDDataItem& operator=(const CDDDataItem&);
+    CDDDataItem& operator=(CDDDataItem&&) noexcept;
     virtual ~CDDDataItem();
     void putKind(enumDDDataItemType kind);
     CDDReference* getReference();
@@ -424,6 +476,9 @@ class DDOM_API CDDDataItemList {
 public:
     CDDDataItemList();
     CDDDataItemList(const CDDDataItemList&);
+    CDDDataItemList(CDDDataItemList&&) noexcept;
+    CDDDataItemList& operator=(const CDDDataItemList&);
+    CDDDataItemList& operator=(CDDDataItemList&&) noexcept;
     virtual ~CDDDataItemList();
     void Add(const CDDDataItem& item, std::int32_t position, std::int32_t positionAfter);
     const std::vector<CDDDataItem>& items() const;
@@ -436,6 +491,9 @@ class DDOM_API CDDTransaction {
 public:
     explicit CDDTransaction(std::int32_t number);
     CDDTransaction(const CDDTransaction&);
+    CDDTransaction(CDDTransaction&&) noexcept;
+    CDDTransaction& operator=(const CDDTransaction&);
+    CDDTransaction& operator=(CDDTransaction&&) noexcept;
     virtual ~CDDTransaction();
     void setRequest(CDDDataItemList* list);
     void setReply(CDDDataItemList* list);
@@ -453,6 +511,9 @@ class DDOM_API CDDTransactionSet {
 public:
     CDDTransactionSet();
     CDDTransactionSet(const CDDTransactionSet&);
+    CDDTransactionSet(CDDTransactionSet&&) noexcept;
+    CDDTransactionSet& operator=(const CDDTransactionSet&);
+    CDDTransactionSet& operator=(CDDTransactionSet&&) noexcept;
     virtual ~CDDTransactionSet();
     void Insert(const CDDTransaction& transaction);
     const std::vector<CDDTransaction>& items() const;
@@ -465,6 +526,9 @@ class DDOM_API CDDCommand : public CDDObject {
 public:
     explicit CDDCommand(const CDDDefinition& definition);
     CDDCommand(const CDDCommand&);
+    CDDCommand(CDDCommand&&) noexcept;
+    CDDCommand& operator=(const CDDCommand&);
+    CDDCommand& operator=(CDDCommand&&) noexcept;
     ~CDDCommand() override;
     CDDObject* clone() const override;
 
@@ -493,6 +557,9 @@ public:
     CDDMenuItem();
     explicit CDDMenuItem(const CDDDefinition& definition);
     CDDMenuItem(const CDDMenuItem&);
+    CDDMenuItem(CDDMenuItem&&) noexcept;
+    CDDMenuItem& operator=(const CDDMenuItem&);
+    CDDMenuItem& operator=(CDDMenuItem&&) noexcept;
     virtual ~CDDMenuItem();
     void putDefinition(const CDDDefinition& definition);
     void putDescription(const CStrPP& text);
@@ -515,6 +582,9 @@ class DDOM_API CDDMenuItemList {
 public:
     CDDMenuItemList();
     CDDMenuItemList(const CDDMenuItemList&);
+    CDDMenuItemList(CDDMenuItemList&&) noexcept;
+    CDDMenuItemList& operator=(const CDDMenuItemList&);
+    CDDMenuItemList& operator=(CDDMenuItemList&&) noexcept;
     virtual ~CDDMenuItemList();
     void Add(const CDDMenuItem& item, std::int32_t position, std::int32_t positionAfter);
     const std::vector<CDDMenuItem>& items() const;
@@ -527,6 +597,9 @@ class DDOM_API CDDMenu : public CDDObject {
 public:
     explicit CDDMenu(const CDDDefinition& definition);
     CDDMenu(const CDDMenu&);
+    CDDMenu(CDDMenu&&) noexcept;
+    CDDMenu& operator=(const CDDMenu&);
+    CDDMenu& operator=(CDDMenu&&) noexcept;
     ~CDDMenu() override;
     CDDObject* clone() const override;
 
@@ -560,6 +633,9 @@ class DDOM_API CDDMethod : public CDDObject {
 public:
     explicit CDDMethod(const CDDDefinition& definition);
     CDDMethod(const CDDMethod&);
+    CDDMethod(CDDMethod&&) noexcept;
+    CDDMethod& operator=(const CDDMethod&);
+    CDDMethod& operator=(CDDMethod&&) noexcept;
     ~CDDMethod() override;
     CDDObject* clone() const override;
 
@@ -586,6 +662,9 @@ class DDOM_API CDDMember {
 public:
     explicit CDDMember(CStrPP name);
     CDDMember(const CDDMember&);
+    CDDMember(CDDMember&&) noexcept;
+    CDDMember& operator=(const CDDMember&);
+    CDDMember& operator=(CDDMember&&) noexcept;
     virtual ~CDDMember();
     void putDefinition(const CDDDefinition& definition);
     void putDescription(const CStrPP& text);
@@ -608,6 +687,9 @@ class DDOM_API CDDMemberSet {
 public:
     CDDMemberSet();
     CDDMemberSet(const CDDMemberSet&);
+    CDDMemberSet(CDDMemberSet&&) noexcept;
+    CDDMemberSet& operator=(const CDDMemberSet&);
+    CDDMemberSet& operator=(CDDMemberSet&&) noexcept;
     virtual ~CDDMemberSet();
     void Add(const CDDMember& member);
     // The first member of that name, or null when there is none.
@@ -622,6 +704,9 @@ class DDOM_API CDDCollection : public CDDObject {
 public:
     explicit CDDCollection(const CDDDefinition& definition);
     CDDCollection(const CDDCollection&);
+    CDDCollection(CDDCollection&&) noexcept;
+    CDDCollection& operator=(const CDDCollection&);
+    CDDCollection& operator=(CDDCollection&&) noexcept;
     ~CDDCollection() override;
     CDDObject* clone() const override;
 
@@ -643,6 +728,9 @@ class DDOM_API CDDUnit : public CDDObject {
 public:
     explicit CDDUnit(const CDDDefinition& definition);
     CDDUnit(const CDDUnit&);
+    CDDUnit(CDDUnit&&) noexcept;
+    CDDUnit& operator=(const CDDUnit&);
+    CDDUnit& operator=(CDDUnit&&) noexcept;
     ~CDDUnit() override;
     CDDObject* clone() const override;
 
@@ -662,6 +750,9 @@ class DDOM_API CDDRefresh : public CDDObject {
 public:
     explicit CDDRefresh(const CDDDefinition& definition);
     CDDRefresh(const CDDRefresh&);
+    CDDRefresh(CDDRefresh&&) noexcept;
+    CDDRefresh& operator=(const CDDRefresh&);
+    CDDRefresh& operator=(CDDRefresh&&) noexcept;
     ~CDDRefresh() override;
     CDDObject* clone() const override;
 
@@ -685,6 +776,9 @@ class DDOM_API CVBCollection {
 public:
     CVBCollection();
     CVBCollection(const CVBCollection&);
+    CVBCollection(CVBCollection&&) noexcept;
+    CVBCollection& operator=(const CVBCollection&);
+    CVBCollection& operator=(CVBCollection&&) noexcept;
     virtual ~CVBCollection();
     void Add(const CStrPP& name, const CDDCommonVariant& value);
     const std::vector<std::pair<CStrPP, CDDCommonVariant>>& items() const;

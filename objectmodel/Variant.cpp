@@ -16,7 +16,9 @@ CDDCommonVariant::CDDCommonVariant(const std::int32_t* ids, std::size_t count) :
     if (ids) ids_.assign(ids, ids + count);
 }
 CDDCommonVariant::CDDCommonVariant(const CDDCommonVariant& other) = default;
+CDDCommonVariant::CDDCommonVariant(CDDCommonVariant&& other) noexcept = default;
 CDDCommonVariant& CDDCommonVariant::operator=(const CDDCommonVariant& other) = default;
+CDDCommonVariant& CDDCommonVariant::operator=(CDDCommonVariant&& other) noexcept = default;
 CDDCommonVariant::~CDDCommonVariant() = default;
 
 Kind CDDCommonVariant::kind() const { return kind_; }

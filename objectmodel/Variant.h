@@ -26,7 +26,9 @@ public:
     // never reads beyond them.
     CDDCommonVariant(const std::int32_t* ids, std::size_t count);
     CDDCommonVariant(const CDDCommonVariant& other);
+    CDDCommonVariant(CDDCommonVariant&& other) noexcept;
     CDDCommonVariant& operator=(const CDDCommonVariant& other);
+    CDDCommonVariant& operator=(CDDCommonVariant&& other) noexcept;
     virtual ~CDDCommonVariant();
 
     Kind kind() const;
