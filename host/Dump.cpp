@@ -178,31 +178,40 @@ std::string variantJson(const CDDCommonVariant& value) {
 std::string dumpItem(StandInHost& host, CAttributeCalculation& module, std::int32_t id) {
     const std::unique_ptr<CDDObject> object = host.calculated(id);
     if (!object) return "{}";
-    const CDDDefinition& d = *object->getcDefinition();
+    std::optional<bool> valid;
+    if (dynamic_cast<const CDDVariable*>(object.get()))
+        valid = module.VariableValidity(ContextWord{0}, object.get());
+    else if (dynamic_cast<const CDDMenu*>(object.get()))
+        valid = module.MenuValidity(ContextWord{0}, object.get());
+    else if (dynamic_cast<const CDDMethod*>(object.get()))
+        valid = module.MethodValidity(ContextWord{0}, object.get());
+    return dumpObject(*object, valid);
+}
+
+std::string dumpObject(const CDDObject& object, std::optional<bool> valid) {
+    const CDDDefinition& d = *object.getcDefinition();
     JsonObject json;
     json.number("id", d.getID()).text("name", nameOf(d)).number("kind", d.getKind());
-    if (const auto* v = dynamic_cast<const CDDVariable*>(object.get())) {
+    if (const auto* v = dynamic_cast<const CDDVariable*>(&object)) {
         dumpVariable(json, *v);
-        json.boolean("valid", module.VariableValidity(ContextWord{0}, object.get()));
-    } else if (const auto* c = dynamic_cast<const CDDCommand*>(object.get())) {
+    } else if (const auto* c = dynamic_cast<const CDDCommand*>(&object)) {
         dumpCommand(json, *c);
-    } else if (const auto* m = dynamic_cast<const CDDMenu*>(object.get())) {
+    } else if (const auto* m = dynamic_cast<const CDDMenu*>(&object)) {
         dumpMenu(json, *m);
-        json.boolean("valid", module.MenuValidity(ContextWord{0}, object.get()));
-    } else if (const auto* mt = dynamic_cast<const CDDMethod*>(object.get())) {
+    } else if (const auto* mt = dynamic_cast<const CDDMethod*>(&object)) {
         dumpMethod(json, *mt);
-        json.boolean("valid", module.MethodValidity(ContextWord{0}, object.get()));
-    } else if (const auto* col = dynamic_cast<const CDDCollection*>(object.get())) {
+    } else if (const auto* col = dynamic_cast<const CDDCollection*>(&object)) {
         dumpCollection(json, *col);
-    } else if (const auto* b = dynamic_cast<const CDDBlock*>(object.get())) {
+    } else if (const auto* b = dynamic_cast<const CDDBlock*>(&object)) {
         dumpBlock(json, *b);
-    } else if (const auto* u = dynamic_cast<const CDDUnit*>(object.get())) {
+    } else if (const auto* u = dynamic_cast<const CDDUnit*>(&object)) {
         if (u->getUnit()) json.text("unit", nameOf(*u->getUnit()));
         if (u->reread()) json.raw("reread", namesOfSet(u->reread()));
-    } else if (const auto* r = dynamic_cast<const CDDRefresh*>(object.get())) {
+    } else if (const auto* r = dynamic_cast<const CDDRefresh*>(&object)) {
         if (r->changed()) json.raw("changed", namesOfSet(r->changed()));
         if (r->reread()) json.raw("reread", namesOfSet(r->reread()));
     }
-    if (object->getAttributesAvailable()) json.boolean("available", *object->getAttributesAvailable());
+    if (valid) json.boolean("valid", *valid);
+    if (object.getAttributesAvailable()) json.boolean("available", *object.getAttributesAvailable());
     return json.str();
 }

@@ -23,7 +23,9 @@ CDDCommonVariant parseValue(const std::string& text) {
     return CDDCommonVariant(utf8ToCp1252(text).c_str());
 }
 
-Session::Session(const std::string& modulePath) : loader_(modulePath), host_(std::make_unique<StandInHost>()) {
+Session::Session(const std::string& modulePath, Trace trace)
+    : loader_(modulePath), host_(std::make_unique<StandInHost>()) {
+    host_->log().enable(trace == Trace::On);
     if (!loader_.error().empty()) {
         error_ = loader_.error();
         return;

@@ -11,7 +11,11 @@
 
 class Session {
 public:
-    explicit Session(const std::string& modulePath = ModuleLoader::defaultPath());
+    // Trace::On records every call the module makes on the host from the
+    // catalogue on (the host's call log); Off records nothing.
+    enum class Trace { Off, On };
+
+    explicit Session(const std::string& modulePath = ModuleLoader::defaultPath(), Trace trace = Trace::Off);
     ~Session();
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;

@@ -47,9 +47,10 @@ std::string joined(const std::string& head, const std::vector<std::string>& tail
 bool StandInStore::AddObject(CDDObject* object) {
     if (!object) return false;
     const CDDDefinition* d = object->getcDefinition();
-    host_.log_.add(std::string("AddObject ") + kindWord(d->getKind()) + " " + host_.nameOf(d));
+    host_.log_.note([&] { return std::string("AddObject ") + kindWord(d->getKind()) + " " + host_.nameOf(d); });
     host_.byName_[d->getName().str()] = d->getID();
     host_.objects_[d->getID()].reset(object->clone());
+    host_.kept_.erase(d->getID());
     return true;
 }
 
@@ -57,7 +58,7 @@ bool StandInStore::PutRequestSet(CDDTransactionRef* transaction, CDDDefinitionSe
     if (!transaction) return false;
     const std::string command = host_.nameOf(&transaction->getCommand());
     auto items = names(host_, set);
-    host_.log_.add(joined("PutRequestSet " + command, items));
+    host_.log_.note([&] { return joined("PutRequestSet " + command, items); });
     host_.transactionSets_[command].request = std::move(items);
     return true;
 }
@@ -66,37 +67,46 @@ bool StandInStore::PutReplySet(CDDTransactionRef* transaction, CDDDefinitionSet*
     if (!transaction) return false;
     const std::string command = host_.nameOf(&transaction->getCommand());
     auto items = names(host_, set);
-    host_.log_.add(joined("PutReplySet " + command, items));
+    host_.log_.note([&] { return joined("PutReplySet " + command, items); });
     host_.transactionSets_[command].reply = std::move(items);
     return true;
 }
 
 bool StandInStore::PutVariableSet(CDDDefinition* variable, CDDDefinitionSet* set) {
     const std::size_t size = set ? set->items().size() : 0;
-    host_.log_.add("PutVariableSet " + host_.nameOf(variable) + " " + std::to_string(size));
+    host_.log_.note([&] { return "PutVariableSet " + host_.nameOf(variable) + " " + std::to_string(size); });
     host_.variableSets_.emplace_back(host_.nameOf(variable), size);
     return variable != nullptr;
 }
 
 CDDBlock* StandInStore::GetBlock(ContextWord context, const CDDDefinition* block) {
-    host_.log_.add("GetBlock " + host_.nameOf(block));
+    host_.log_.note([&] { return "GetBlock " + host_.nameOf(block); });
     if (!block || host_.answersNull("GetBlock")) return nullptr;
     auto filled = host_.calculated(block->getID(), context);
-    const auto* typed = dynamic_cast<const CDDBlock*>(filled.get());
-    return typed ? host_.handOut<CDDBlock>(*typed) : nullptr;
+    auto* typed = dynamic_cast<CDDBlock*>(filled.get());
+    return typed ? host_.handOut<CDDBlock>(std::move(*typed)) : nullptr;
 }
 
 CDDCollection* StandInStore::GetCollection(ContextWord context, const CDDDefinition* collection) {
-    host_.log_.add("GetCollection " + host_.nameOf(collection));
+    host_.log_.note([&] { return "GetCollection " + host_.nameOf(collection); });
     if (!collection || host_.answersNull("GetCollection")) return nullptr;
-    auto filled = host_.calculated(collection->getID(), context);
-    const auto* typed = dynamic_cast<const CDDCollection*>(filled.get());
-    return typed ? host_.handOut<CDDCollection>(*typed) : nullptr;
+    const std::int32_t id = collection->getID();
+    if (host_.keepsCollections_) {
+        auto& kept = host_.kept_[id];
+        if (!kept) kept = host_.calculated(id, context);
+        const auto* typed = dynamic_cast<const CDDCollection*>(kept.get());
+        return typed ? host_.handOut<CDDCollection>(*typed) : nullptr;
+    }
+    auto filled = host_.calculated(id, context);
+    auto* typed = dynamic_cast<CDDCollection*>(filled.get());
+    return typed ? host_.handOut<CDDCollection>(std::move(*typed)) : nullptr;
 }
 
 CDDObject* StandInStore::GetMemberObject(ContextWord, CDDCollection* collection, CStrPP member) {
-    host_.log_.add("GetMemberObject " + (collection ? host_.nameOf(collection->getcDefinition()) : "?") + " " +
-                   cp1252ToUtf8(member.str()));
+    host_.log_.note([&] {
+        return "GetMemberObject " + (collection ? host_.nameOf(collection->getcDefinition()) : "?") + " " +
+               cp1252ToUtf8(member.str());
+    });
     if (!collection || !collection->getMemberSet() || host_.answersNull("GetMemberObject")) return nullptr;
     const CDDMember* found = collection->getMemberSet()->getItem(member);
     if (!found || !found->getDefinition()) return nullptr;
@@ -107,13 +117,13 @@ CDDObject* StandInStore::GetMemberObject(ContextWord, CDDCollection* collection,
 }
 
 CDDCommonVariant* StandInStore::GetCurrentValue(ContextWord, const CDDDefinition* variable) {
-    host_.log_.add("GetCurrentValue " + host_.nameOf(variable));
+    host_.log_.note([&] { return "GetCurrentValue " + host_.nameOf(variable); });
     if (!variable || host_.answersNull("GetCurrentValue")) return nullptr;
     return host_.handOut<CDDCommonVariant>(host_.value(variable->getID()));
 }
 
 void StandInErrorOutput::PutError(const CStrPP& text) {
-    host_.log_.add("PutError " + cp1252ToUtf8(text.str()));
+    host_.log_.note([&] { return "PutError " + cp1252ToUtf8(text.str()); });
     host_.errors_.push_back(text.str());
 }
 
@@ -181,7 +191,8 @@ CDDCommonVariant StandInHost::deviceValue(std::int32_t id) const {
 
 void StandInHost::startFromDefaults() {
     // The defaults pass is the host's own business: it leaves no trace.
-    auto saved = log_.lines();
+    const bool tracing = log_.enabled();
+    log_.enable(false);
     values_.clear();
     std::map<std::int32_t, CDDCommonVariant> defaults;
     for (const auto& [id, stored] : objects_) {
@@ -193,7 +204,7 @@ void StandInHost::startFromDefaults() {
     }
     values_ = defaults;
     device_ = defaults;
-    log_.restore(std::move(saved));
+    log_.enable(tracing);
 }
 
 std::string StandInHost::nameOf(const CDDDefinition* definition) const {

@@ -1,7 +1,8 @@
 // The stand-in host: a CCalculationHost with its object store, error output
 // and method interface over a simulated device. It keeps copies of what the
-// module hands it, holds every variable's current value, logs every call and
-// counts the objects it hands out that are still alive.
+// module hands it, holds every variable's current value, logs every call when
+// a trace is asked for and counts the objects it hands out that are still
+// alive.
 #pragma once
 
 #include <cstdint>
@@ -73,6 +74,13 @@ public:
 
     // The module whose calculators fill the objects the store hands out.
     void useModule(CAttributeCalculation* module) { module_ = module; }
+    // Whether GetCollection fills each collection once and hands out copies
+    // of it (as a host that keeps filled collections does) or has the module
+    // fill it anew at every request (the default).
+    void keepCollections(bool keep) {
+        keepsCollections_ = keep;
+        kept_.clear();
+    }
     CAttributeCalculation* module() const { return module_; }
 
     // Objects kept from AddObject, by item ID and by name.
@@ -140,6 +148,8 @@ private:
     std::set<std::string> nulls_;
     std::vector<std::string> messages_;
     std::vector<std::string> errors_;
+    bool keepsCollections_ = false;
+    std::map<std::int32_t, std::unique_ptr<CDDObject>> kept_;
     CallLog log_;
     long alive_ = 0;
     long handedOut_ = 0;

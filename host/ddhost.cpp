@@ -247,7 +247,7 @@ int main(int argc, char** argv) {
         }
         return command == "info" ? info(module) : registry(module, command == "register");
     }
-    Session session(o.module);
+    Session session(o.module, o.trace.empty() ? Session::Trace::Off : Session::Trace::On);
     if (!session.ok()) {
         std::fprintf(stderr, "ddhost: %s\n", session.error().c_str());
         return 1;

@@ -8,8 +8,9 @@
 
 #include "host/Session.h"
 
+// Traced: tests read the host's call log.
 inline std::unique_ptr<Session> openSession() {
-    auto session = std::make_unique<Session>(DD_MODULE_PATH);
+    auto session = std::make_unique<Session>(DD_MODULE_PATH, Session::Trace::On);
     EXPECT_TRUE(session->ok()) << session->error();
     return session;
 }
