@@ -248,13 +248,16 @@ void replay(StandInHost& host, std::vector<HostCall>& calls) {
     using Op = HostCall::Op;
     const ContextWord context{0};
     CObjectStore* store = nullptr;
-    std::unique_ptr<CDDCollection> collection;  // the last one asked for: member requests name it
+    std::unique_ptr<CDDCollection> collection;  // the last one asked for: member requests name it; one at a time
     for (HostCall& call : calls) {
         switch (call.op) {
         case Op::GetObjectStore: store = host.GetObjectStore(); break;
         case Op::GetCurrentValue: delete store->GetCurrentValue(context, &call.items[0]); break;
         case Op::GetBlock: delete store->GetBlock(context, &call.items[0]); break;
-        case Op::GetCollection: collection.reset(store->GetCollection(context, &call.items[0])); break;
+        case Op::GetCollection:
+            collection.reset();
+            collection.reset(store->GetCollection(context, &call.items[0]));
+            break;
         case Op::GetMemberObject: delete store->GetMemberObject(context, collection.get(), call.member); break;
         case Op::AddObject: store->AddObject(rebuilt(*call.object).get()); break;
         case Op::PutRequestSet:
