@@ -1,6 +1,9 @@
 // The menu template and the collection template.
 #include <memory>
+#include <optional>
+#include <vector>
 
+#include "catalogue/Catalogue.h"
 #include "engine/Request.h"
 #include "engine/TextJoin.h"
 #include "items/menus/Menu.h"
@@ -19,23 +22,29 @@ const std::span<const Menu> kFamilies[] = {
 
 // A member entry takes its item, description and help from the collection
 // the host holds. A collection or member the host cannot give leaves the
-// entry out, reported, rather than adding an entry that names nothing.
-std::unique_ptr<CDDMenuItem> memberEntry(Request& r, const Entry& e) {
+// entry out, reported, rather than adding an entry that names nothing. What
+// the host hands out is freed as soon as it has been read: a menu of many
+// member entries never holds more than one collection.
+std::optional<CDDMenuItem> memberEntry(Request& r, const Entry& e) {
     const CDDDefinition* collectionDefinition = r.definition(e.item);
-    if (!collectionDefinition) return nullptr;
-    auto missing = [&]() -> std::unique_ptr<CDDMenuItem> {
+    if (!collectionDefinition) return std::nullopt;
+    auto missing = [&]() -> std::optional<CDDMenuItem> {
         r.calculator().reportError(CStrPP(":   0,  0 : missing collection member ") +
                                    collectionDefinition->getName() + CStrPP(".") + CStrPP(e.member));
-        return nullptr;
+        return std::nullopt;
     };
+    std::optional<CDDMenuItem> menuItem;
     CObjectStore* store = r.store();
-    CDDCollection* collection = store ? r.keep(store->GetCollection(r.context(), collectionDefinition)) : nullptr;
-    if (!collection) return missing();
-    store = r.store();
-    CDDObject* object = store ? r.keep(store->GetMemberObject(r.context(), collection, CStrPP(e.member))) : nullptr;
-    if (!object || !object->getDefinition()) return missing();
-    auto menuItem = std::make_unique<CDDMenuItem>();
-    menuItem->putDefinition(*object->getDefinition());
+    {
+        const std::unique_ptr<CDDCollection> collection(
+            store ? store->GetCollection(r.context(), collectionDefinition) : nullptr);
+        if (!collection) return missing();
+        store = r.store();
+        const std::unique_ptr<CDDObject> object(
+            store ? store->GetMemberObject(r.context(), collection.get(), CStrPP(e.member)) : nullptr);
+        if (!object || !object->getDefinition()) return missing();
+        menuItem.emplace(*object->getDefinition());
+    }
     store = r.store();
     const std::unique_ptr<CDDCollection> second(store ? store->GetCollection(r.context(), collectionDefinition)
                                                       : nullptr);
@@ -53,16 +62,43 @@ void addEntries(Request& r, CDDMenu& menu, std::span<const Entry> entries) {
             if (r.equals(e.item, e.value)) addEntries(r, menu, e.group);
             continue;
         }
-        std::unique_ptr<CDDMenuItem> menuItem;
+        std::optional<CDDMenuItem> menuItem;
         if (e.kind == Entry::Kind::Member) {
             menuItem = memberEntry(r, e);
         } else if (const CDDDefinition* definition = r.definition(e.item)) {
-            menuItem = std::make_unique<CDDMenuItem>(*definition);
+            menuItem.emplace(*definition);
         }
         if (!menuItem) continue;
         if (e.qualified) menuItem->putQualification(enumDDMenuItemQualificationType{1}, true);
         menu.getMenuItems()->Add(*menuItem, -1, -1);
     }
+}
+
+CDDMemberSet buildMemberSet(const Collection& d) {
+    CDDMemberSet set;
+    for (const Member& m : d.members) {
+        CDDMember member{CStrPP(m.name)};
+        if (const catalogue::Entry* entry = catalogue::find(m.item))
+            member.putDefinition(CDDDefinition(entry->id, CStrPP(entry->name), entry->kind));
+        member.putDescription(CStrPP(m.description));
+        member.putHelp(CStrPP(m.help));
+        set.Add(member);
+    }
+    return set;
+}
+
+// A collection's members never change (their definitions are the catalogue's,
+// the same in every build): each set is built once, on first use, and every
+// collection filled gets a copy.
+const CDDMemberSet& memberSet(const Collection& d) {
+    static const std::vector<CDDMemberSet> sets = [] {
+        std::vector<CDDMemberSet> built;
+        for (const Collection& c : kCollections) built.push_back(buildMemberSet(c));
+        return built;
+    }();
+    std::size_t at = 0;
+    while (at < kCollections.size() && &kCollections[at] != &d) ++at;
+    return sets.at(at);
 }
 
 template <void (CDDMenu::*Attach)(CDDDefinitionList*)>
@@ -90,16 +126,9 @@ void fillMenu(Request& r, CDDMenu& menu, const Menu& d) {
     writeActions<&CDDMenu::setPostWriteActions>(r, menu, d.postWrite);
 }
 
-void fillCollection(Request& r, CDDCollection& collection, const Collection& d) {
+void fillCollection(Request&, CDDCollection& collection, const Collection& d) {
     collection.putLabel(CStrPP(""));
-    collection.setMemberSet(new CDDMemberSet());
-    for (const Member& m : d.members) {
-        CDDMember member{CStrPP(m.name)};
-        if (const CDDDefinition* definition = r.definition(m.item)) member.putDefinition(*definition);
-        member.putDescription(CStrPP(m.description));
-        member.putHelp(CStrPP(m.help));
-        collection.getMemberSet()->Add(member);
-    }
+    collection.setMemberSet(new CDDMemberSet(memberSet(d)));
 }
 
 void enter(CalculationTable& table) {
