@@ -179,6 +179,7 @@ const char* const kHostOperations[] = {
 struct Bench {
     explicit Bench(ModuleLoader& module, bool build = true)
         : calculator(module.getAttributeCalculation()), host(inner) {
+        inner.log().enable(true);  // the tests read the call log
         inner.useModule(calculator.get());
         host.useModule(calculator.get());
         calculator->AttachHost(&host);
