@@ -1,5 +1,7 @@
 #include "catalogue/Catalogue.h"
 
+#include <iterator>
+
 namespace catalogue {
 
 namespace {
@@ -33,7 +35,9 @@ const Entry* find(std::int32_t id) {
     return &kItems[static_cast<std::size_t>(id)];
 }
 
-const std::array<item::Id, 270> kVariableSetOrder = {
+namespace {
+
+constexpr item::Id kVariableOrder[] = {
     item::phys_ident_number, item::phys_device_man_id, item::phys_device_id, item::phys_device_ser_num, item::phys_diagnosis, item::phys_diagnosis_mask, item::phys_diagnosis_extension, item::phys_diagnosis_extension_mask, item::phys_device_certification, item::phys_write_locking,
     item::phys_hw_write_protection, item::phys_factory_reset, item::phys_message, item::phys_descriptor, item::phys_install_date, item::trans1_max_sensor_value, item::trans1_min_sensor_value, item::phys_pa_set_unit_to_bus, item::trans1_actual_mode, item::trans1_blk_object,
     item::trans1_blk_parent_class, item::trans1_blk_class, item::trans1_blk_dd_reference, item::trans1_blk_dd_rev, item::trans1_blk_profile, item::trans1_blk_profile_rev, item::trans1_st_rev, item::trans1_blk_reserve, item::trans1_blk_execution_time, item::trans1_blk_highest_rel_offset,
@@ -62,5 +66,27 @@ const std::array<item::Id, 270> kVariableSetOrder = {
     item::parWriteLocking_DIAGNOSTIC, item::var_locking_local, item::old_parPASetUnitToBus, item::parShowAccess, item::parDisplayValue, item::parDisplayStatus, item::dummyInteger, item::TitleCalibration, item::TitleExtendedCalibration, item::TitleProfibusParameter,
     item::TitleSystemParameter, item::TitleSecuritySettings, item::TitleDiagnosticsReset, item::TitleSimulationEnabled, item::TitleService__configuration, item::Title_parClearLastError, item::capacity_low_value, item::capacity_high_value, item::_ZTQGSD_C1_Timeout, item::phys_pa_set_unit_to_bus_offline,
 };
+
+// Every variable once, and nothing else.
+constexpr bool isEachVariableOnce() {
+    bool variable[item::kCount + 1] = {};
+#define DD_VARIABLE(id, name, type, mask) variable[id] = true;
+#define DD_ITEM(id, name, kind)
+#include "catalogue/ItemList.inc"
+#undef DD_VARIABLE
+#undef DD_ITEM
+    bool seen[item::kCount + 1] = {};
+    for (const item::Id id : kVariableOrder) {
+        if (!variable[id] || seen[id]) return false;
+        seen[id] = true;
+    }
+    return true;
+}
+static_assert(std::size(kVariableOrder) == 270);
+static_assert(isEachVariableOnce());
+
+}  // namespace
+
+const std::span<const item::Id> kVariableSetOrder = kVariableOrder;
 
 }  // namespace catalogue

@@ -26,6 +26,6 @@ extern const std::array<Entry, item::kCount + 1> kItems;
 const Entry* find(std::int32_t id);
 
 // The order in which every variable receives its (empty) definition set.
-extern const std::array<item::Id, 270> kVariableSetOrder;
+extern const std::span<const item::Id> kVariableSetOrder;
 
 }  // namespace catalogue

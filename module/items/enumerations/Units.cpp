@@ -21,6 +21,7 @@ constexpr Enumerator kLevelUnits[] = {
     {1019, "in"},
     {1018, "ft"},
 };
+static_assert(std::size(kLevelUnits) == 6);
 
 constexpr Enumerator kSecondaryValue1Units[] = {
     {1018, "ft", "Feet  |de|Fuß  |fr|Pieds  |it|Piedi  |es|Pies"},

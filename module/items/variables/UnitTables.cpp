@@ -28,6 +28,7 @@ constexpr CodeRow kRowsL[] = {
     {1019, "in", real(-393661.6299), real(393661.6299)},
     {1018, "ft", real(-32805.11916), real(32805.21915)},
 };
+static_assert(std::size(kRowsL) == 6);
 
 }  // namespace
 
