@@ -1,0 +1,52 @@
+// Golden files: what ddhost prints for a list of command lines, pinned in
+// tests/golden/ and compared byte for byte. The list is tests/golden/cases.txt;
+// its head says how a case becomes a file.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct GoldenCase {
+    enum class Trace { None, AfterBuild, All };
+    std::string file;               // in the folder of the list
+    std::vector<std::string> args;  // ddhost's, without --trace
+    Trace trace = Trace::None;
+    std::string command;            // the first word that is no option or option value
+    bool dumpUnderValues = false;   // a dump with --set values: only the lines that differ
+};
+
+std::vector<GoldenCase> readGoldenCases(const std::string& listPath);
+
+// Runs the cases in-process through the host library, on one module.
+class GoldenRunner {
+public:
+    explicit GoldenRunner(std::string modulePath);
+    ~GoldenRunner();
+    GoldenRunner(const GoldenRunner&) = delete;
+    GoldenRunner& operator=(const GoldenRunner&) = delete;
+
+    // The text the case's file must hold.
+    std::string produce(const GoldenCase& c);
+
+private:
+    struct Output {
+        std::string out, err, trace;
+        int status = 0;
+    };
+    Output run(std::vector<std::string> args, bool traced);
+    std::string normalized(std::string text) const;
+
+    std::string modulePath_;
+    std::string reportedPath_;  // as the module gives it
+    std::string registryRoot_;
+    std::optional<std::string> savedRegistryRoot_;
+    std::optional<std::string> plainDump_;
+};
+
+// Empty when equal; else the file, the item and the first differing line.
+std::string goldenDifference(const std::string& file, const std::string& expected, const std::string& actual);
+
+std::optional<std::string> readFile(const std::string& path);
+bool writeFile(const std::string& path, const std::string& bytes);

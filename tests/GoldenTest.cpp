@@ -1,0 +1,63 @@
+// What a host sees, pinned in tests/golden/: each case of the list run through
+// the host library and compared with its file byte for byte.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+
+#include "tests/Golden.h"
+
+namespace {
+
+const std::string kFolder = DD_SOURCE_DIR "/tests/golden/";
+
+const std::vector<GoldenCase>& cases() {
+    static const std::vector<GoldenCase> all = readGoldenCases(kFolder + "cases.txt");
+    return all;
+}
+
+std::string group(const GoldenCase& c) { return c.command == "unregister" ? "register" : c.command; }
+
+class Golden : public ::testing::TestWithParam<std::string> {};
+
+}  // namespace
+
+TEST_P(Golden, EachCaseGivesItsFileByteForByte) {
+    GoldenRunner runner(DD_MODULE_PATH);
+    int count = 0;
+    for (const auto& c : cases()) {
+        if (group(c) != GetParam()) continue;
+        ++count;
+        const auto expected = readFile(kFolder + c.file);
+        if (!expected) {
+            ADD_FAILURE() << c.file << " is missing: the build target `golden` writes it";
+            continue;
+        }
+        const std::string difference = goldenDifference(c.file, *expected, runner.produce(c));
+        EXPECT_TRUE(difference.empty()) << difference;
+    }
+    EXPECT_GT(count, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, Golden, ::testing::Values("dump", "run", "tree", "info", "register"),
+                         [](const auto& info) { return info.param; });
+
+TEST(GoldenFiles, TheListNamesEveryFileOnce) {
+    std::set<std::string> listed;
+    for (const auto& c : cases()) EXPECT_TRUE(listed.insert(c.file).second) << c.file << " is listed twice";
+    for (const auto& entry : std::filesystem::directory_iterator(kFolder)) {
+        const std::string name = entry.path().filename().string();
+        EXPECT_TRUE(name == "cases.txt" || listed.count(name)) << name << " belongs to no case";
+    }
+}
+
+TEST(GoldenFiles, AMismatchNamesTheFileTheItemAndTheFirstDifferingLine) {
+    const std::string head = "{\"id\":380,\"name\":\"trans1_level\",\"kind\":0}\n";
+    const std::string difference =
+        goldenDifference("dump.txt", head + "{\"id\":381,\"name\":\"trans1_level_unit\",\"label\":\"a\"}\n",
+                         head + "{\"id\":381,\"name\":\"trans1_level_unit\",\"label\":\"b\"}\n");
+    EXPECT_NE(difference.find("dump.txt: differs at line 2, item 381 trans1_level_unit, column 47"), std::string::npos)
+        << difference;
+    EXPECT_NE(difference.find("expected: {\"id\":381,\"name\":\"trans1_level_unit\",\"label\":\"a\"}"), std::string::npos);
+    EXPECT_EQ(goldenDifference("x", "same\n", "same\n"), "");
+}

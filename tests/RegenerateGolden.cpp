@@ -1,0 +1,33 @@
+// Writes the golden files anew from the module given: the build target
+// `golden`. Each file it changes is checked against the device description
+// before it is committed, never accepted as it comes.
+#include <filesystem>
+#include <iostream>
+
+#include "tests/Golden.h"
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::cerr << "usage: regenerate_golden LIST MODULE\n";
+        return 2;
+    }
+    const std::filesystem::path folder = std::filesystem::path(argv[1]).parent_path();
+    const auto cases = readGoldenCases(argv[1]);
+    GoldenRunner runner(argv[2]);
+    int written = 0;
+    for (const auto& c : cases) {
+        const std::string text = runner.produce(c);
+        const std::string path = (folder / c.file).string();
+        const auto old = readFile(path);
+        if (old == text) continue;
+        if (!writeFile(path, text)) {
+            std::cerr << "cannot write " << path << "\n";
+            return 1;
+        }
+        ++written;
+        std::cout << (old ? "changed: " : "new:     ") << c.file << "\n";
+    }
+    std::cout << written << " of " << cases.size() << " golden files written"
+              << (written ? "; check each change against the device description before committing it\n" : "\n");
+    return 0;
+}
