@@ -49,27 +49,11 @@ struct RegistryRoot {
 
 }  // namespace
 
-TEST(Information, AnswersEverySlot) {
+// Every slot's answer is pinned by the golden file info.txt.
+TEST(Information, PairValuesAreEmptyForEveryName) {
     ModuleLoader module(DD_MODULE_PATH);
     std::unique_ptr<CInformation> info(module.getInformation());
     ASSERT_NE(info, nullptr);
-    EXPECT_EQ(info->GetNumber01(), 1);
-    EXPECT_EQ(info->GetManufacturerId(), 17);
-    EXPECT_EQ(info->GetResourceId(), 101);
-    EXPECT_EQ(info->GetLogoBitmapId(), 103);
-    EXPECT_EQ(info->GetManufacturerName().str(), "Quorvane");
-    EXPECT_EQ(info->GetDeviceTypeId(), 5434);
-    EXPECT_EQ(info->GetIconId(), 102);
-    EXPECT_EQ(info->GetDeviceBitmapId(), 104);
-    EXPECT_EQ(info->GetDeviceName().str(), "Corvalin / KSM 27 / V1.0");
-    EXPECT_EQ(info->GetDescription().str(), "Level (Capacitive)");
-    EXPECT_EQ(info->GetNumber11(), 11);
-    EXPECT_EQ(info->GetHelpFileName().str(), "ZTQQVPB153A0101.html");
-    EXPECT_EQ(info->GetVersionLabel().str(), "Version:");
-    EXPECT_EQ(info->GetFileVersion().str(), "1.5.153.348");
-    EXPECT_EQ(info->GetSecondVersion().str(), "1.0.1");
-    EXPECT_EQ(info->GetTechnicalDescription().str(), "1:17;5434,1,1");
-    EXPECT_EQ(info->GetBuildDate().str(), "Wed Oct 21 10:12:02 2015");
     EXPECT_EQ(info->GetPairNames().str(), "");
     EXPECT_EQ(info->GetPairValue(CStrPP("")).str(), "");
     EXPECT_EQ(info->GetPairValue(CStrPP("anything")).str(), "");
@@ -202,9 +186,15 @@ TEST(Registration, RegisterTwiceThenUnregisterLeavesTheRegistryAsItWas) {
     EXPECT_EQ(module.dllRegisterServer(), 0);
     const auto values = platform::readKey(kKey);
     ASSERT_TRUE(values.has_value());
+    // Read back in name order, byte by byte.
+    std::vector<std::string> names;
     std::map<std::string, platform::RegistryValue> byName;
-    for (const auto& v : *values) byName[v.name] = v;
-    ASSERT_EQ(byName.size(), 5u);
+    for (const auto& v : *values) {
+        names.push_back(v.name);
+        byName[v.name] = v;
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"BottomBarStyle", "DLLPATH", "Description", "TechnicalDescription",
+                                               "WriteNotAvailableVariablesToDevice"}));
     std::unique_ptr<CInformation> info(module.getInformation());
     const std::string path = info->GetModulePath().str();
     const auto& dllPath = byName.at("DLLPATH");

@@ -4,14 +4,19 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 #include "host/Session.h"
 
-// Traced: tests read the host's call log.
-inline std::unique_ptr<Session> openSession() {
-    auto session = std::make_unique<Session>(DD_MODULE_PATH, Session::Trace::On);
-    EXPECT_TRUE(session->ok()) << session->error();
+// Traced: tests read the host's call log. A module that cannot be loaded or
+// started fails the test that asked for it and ends it there.
+inline std::unique_ptr<Session> openSession(const std::string& modulePath = DD_MODULE_PATH) {
+    auto session = std::make_unique<Session>(modulePath, Session::Trace::On);
+    if (!session->ok()) {
+        ADD_FAILURE() << "no session on " << modulePath << ": " << session->error();
+        throw std::runtime_error("no session");
+    }
     return session;
 }
 
