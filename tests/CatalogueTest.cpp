@@ -128,6 +128,7 @@ TEST(Catalogue, BuildWithoutHostMakesNoCallsAndLaterRequestsStillWork) {
     calculator->BuildCatalogue();
     // Attached afterwards: the build made no call and left none for later.
     StandInHost host;
+    host.log().enable(true);
     calculator->AttachHost(&host);
     EXPECT_TRUE(host.log().lines().empty());
     EXPECT_TRUE(host.ids().empty());
