@@ -297,8 +297,9 @@ public:
     Walk(ModuleLoader& module, std::uint64_t seed) : module_(module), rng_(seed) {
         for (const auto& entry : catalogue::kItems)
             if (entry.name) {
-                (entry.kind == ddkVariable ? variables_ : others_).push_back(entry.id);
-                if (entry.kind == ddkMethod) methods_.push_back(entry.id);
+                const auto id = static_cast<item::Id>(entry.id);
+                (entry.kind == ddkVariable ? variables_ : others_).push_back(id);
+                if (entry.kind == ddkMethod) methods_.push_back(id);
             }
     }
 

@@ -1,10 +1,13 @@
 // BuildCatalogue: every item's definition into the definition table and its
-// object to the host's store, then the commands' transaction sets and the
-// variables' definition sets.
+// object to the host's store, kind by kind, then the commands' transaction
+// sets and the variables' definition sets.
+#include <initializer_list>
 #include <memory>
 
 #include "catalogue/Catalogue.h"
-#include "engine/AttributeCalculation.h"
+#include "engine/Classes.h"
+
+namespace catalogue {
 
 namespace {
 
@@ -31,96 +34,66 @@ std::unique_ptr<CDDObject> makeObject(enumDDObjectKind kind, const CDDDefinition
     return std::make_unique<CDDObject>(definition);
 }
 
+void store(CCalculationHost* host, CDDObject& object) {
+    if (!host) return;
+    if (CObjectStore* objects = host->GetObjectStore()) objects->AddObject(&object);
+}
+
+// A variable arrives with its type and all its classes written, the ones
+// outside its mask as false.
+void addVariable(CCalculationHost* host, DefinitionTable& definitions, const ItemEntry& entry) {
+    auto definition = std::make_unique<CDDDefinition>(entry.id, CStrPP(entry.name), ddkVariable);
+    CDDVariable variable(*definition);
+    definitions.put(entry.id, std::move(definition));
+    variable.setTypeInfo(new CDDType(entry.type));
+    for (int bit = 0; bit < classes::kCount; ++bit)
+        variable.getClass()->putClassInfo(enumDDVariableClassType{bit}, ((entry.classMask >> bit) & 1U) != 0);
+    store(host, variable);
+}
+
+void addItem(CCalculationHost* host, DefinitionTable& definitions, const ItemEntry& entry) {
+    auto definition = std::make_unique<CDDDefinition>(entry.id, CStrPP(entry.name), entry.kind);
+    const auto object = makeObject(entry.kind, *definition);
+    definitions.put(entry.id, std::move(definition));
+    store(host, *object);
+}
+
+// The items of the given kinds, in ascending ID.
+void addItems(CCalculationHost* host, DefinitionTable& definitions, std::initializer_list<enumDDObjectKind> kinds) {
+    for (const ItemEntry& entry : kItems) {
+        if (!entry.name) continue;
+        for (const enumDDObjectKind kind : kinds) {
+            if (entry.kind != kind) continue;
+            if (kind == ddkVariable)
+                addVariable(host, definitions, entry);
+            else
+                addItem(host, definitions, entry);
+        }
+    }
+}
+
 }  // namespace
 
-void CDeviceAttributeCalculation::BuildCatalogue() {
-    // Asked for by the host from inside one of the module's own operations (a
-    // callback during a build, a calculation or a method run): ignored, as the
-    // operation under way still reads the definitions a build replaces.
-    if (busy_) return;
-    const Busy busy(busy_);
-    try {
-        // A second build replaces the definitions of the first.
-        ClearDefinitions();
-        BuildVariableLists();
-        BuildBlocks();
-        BuildConnections();
-        BuildItemArrays();
-        BuildArrays();
-        BuildRecords();
-        BuildVariables();
-        BuildCommands();
-        BuildMenus();
-        BuildMethods();
-        BuildCollections();
-        BuildRelations();
-        BuildResponseCodes();
-        BuildTransactionReferences();
-        BuildVariableDefinitionSets();
-    } catch (...) {
-        // Out of memory: what was built stays; nothing reaches the host.
-    }
+void build(CCalculationHost* host, DefinitionTable& definitions) {
+    for (const enumDDObjectKind kind :
+         {ddkVariableList, ddkBlock, ddkConnection, ddkItemArray, ddkArray, ddkRecord, ddkVariable, ddkCommand,
+          ddkMenu, ddkMethod, ddkCollection})
+        addItems(host, definitions, {kind});
+    // The refresh relation and the unit relations together: ascending ID across both.
+    addItems(host, definitions, {ddkRefresh, ddkUnit});
+    addItems(host, definitions, {ddkResponseCodes});
+    buildTransactionReferences(host, definitions);
+    buildVariableDefinitionSets(host, definitions);
 }
 
-void CDeviceAttributeCalculation::BuildVariableLists() { BuildGroup(ddkVariableList); }
-void CDeviceAttributeCalculation::BuildBlocks() { BuildGroup(ddkBlock); }
-void CDeviceAttributeCalculation::BuildConnections() { BuildGroup(ddkConnection); }
-void CDeviceAttributeCalculation::BuildItemArrays() { BuildGroup(ddkItemArray); }
-void CDeviceAttributeCalculation::BuildArrays() { BuildGroup(ddkArray); }
-void CDeviceAttributeCalculation::BuildRecords() { BuildGroup(ddkRecord); }
-void CDeviceAttributeCalculation::BuildVariables() { BuildGroup(ddkVariable); }
-void CDeviceAttributeCalculation::BuildCommands() { BuildGroup(ddkCommand); }
-void CDeviceAttributeCalculation::BuildMenus() { BuildGroup(ddkMenu); }
-void CDeviceAttributeCalculation::BuildMethods() { BuildGroup(ddkMethod); }
-void CDeviceAttributeCalculation::BuildCollections() { BuildGroup(ddkCollection); }
-void CDeviceAttributeCalculation::BuildResponseCodes() { BuildGroup(ddkResponseCodes); }
-
-// The refresh relation, then the unit relations: ascending ID across both.
-void CDeviceAttributeCalculation::BuildRelations() {
-    for (const auto& entry : catalogue::kItems)
-        if (entry.name && (entry.kind == ddkRefresh || entry.kind == ddkUnit))
-            AddItem(CStrPP(entry.name), entry.id, entry.kind);
-}
-
-void CDeviceAttributeCalculation::BuildGroup(enumDDObjectKind kind) {
-    for (const auto& entry : catalogue::kItems) {
-        if (!entry.name || entry.kind != kind) continue;
-        if (kind == ddkVariable)
-            AddVariable(CStrPP(entry.name), entry.id, entry.type, entry.classMask);
-        else
-            AddItem(CStrPP(entry.name), entry.id, kind);
-    }
-}
-
-void CDeviceAttributeCalculation::AddItem(CStrPP name, std::int32_t id, enumDDObjectKind kind) {
-    auto definition = std::make_unique<CDDDefinition>(id, name, kind);
-    const auto object = makeObject(kind, *definition);
-    definitions_[static_cast<std::size_t>(id)] = definition.release();
-    Store(*object);
-}
-
-void CDeviceAttributeCalculation::AddVariable(CStrPP name, std::int32_t id, enumDDVariableType type,
-                                              std::uint32_t classMask) {
-    auto definition = std::make_unique<CDDDefinition>(id, name, ddkVariable);
-    CDDVariable variable(*definition);
-    definitions_[static_cast<std::size_t>(id)] = definition.release();
-    variable.setTypeInfo(new CDDType(type));
-    for (int bit = 0; bit <= 18; ++bit)
-        variable.getClass()->putClassInfo(enumDDVariableClassType{bit}, ((classMask >> bit) & 1U) != 0);
-    Store(variable);
-}
-
-void CDeviceAttributeCalculation::Store(CDDObject& object) {
-    if (!host_) return;
-    if (CObjectStore* store = host_->GetObjectStore()) store->AddObject(&object);
-}
-
-void CDeviceAttributeCalculation::BuildVariableDefinitionSets() {
-    if (!host_) return;
-    CObjectStore* store = host_->GetObjectStore();
+void buildVariableDefinitionSets(CCalculationHost* host, const DefinitionTable& definitions) {
+    if (!host) return;
+    CObjectStore* store = host->GetObjectStore();
     if (!store) return;
-    for (const item::Id id : catalogue::kVariableSetOrder) {
+    for (const item::Id id : kVariableSetOrder) {
         CDDDefinitionSet empty;
-        store->PutVariableSet(definitions_[static_cast<std::size_t>(id)], &empty);
+        store->PutVariableSet(definitions.get(id), &empty);
     }
 }
+
+}  // namespace catalogue

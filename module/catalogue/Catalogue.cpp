@@ -1,41 +1,179 @@
 #include "catalogue/Catalogue.h"
 
+#include <initializer_list>
 #include <iterator>
+#include <span>
+
+#include "items/commands/AnalogInputHigh.h"
+#include "items/commands/AnalogInputLow.h"
+#include "items/commands/Blocks.h"
+#include "items/commands/DeviceSpecific.h"
+#include "items/commands/IdentificationAndPhysicalBlock.h"
+#include "items/commands/OfflineAndUnitToBus.h"
+#include "items/commands/TransducerBlockHigh.h"
+#include "items/commands/TransducerBlockLow.h"
+#include "items/enumerations/AlarmSummaries.h"
+#include "items/enumerations/BlockIdentification.h"
+#include "items/enumerations/CalibrationAndTable.h"
+#include "items/enumerations/DeviceDiagnosis.h"
+#include "items/enumerations/DeviceSpecific.h"
+#include "items/enumerations/IdentificationAndGsdChannels.h"
+#include "items/enumerations/Manufacturer.h"
+#include "items/enumerations/MeasuredValueStatus.h"
+#include "items/enumerations/MenuTitles.h"
+#include "items/enumerations/ModesAndChannel.h"
+#include "items/enumerations/OutputStatus.h"
+#include "items/enumerations/ScalingAndAlarmState.h"
+#include "items/enumerations/SetUnitToBus.h"
+#include "items/enumerations/Simulation.h"
+#include "items/enumerations/Units.h"
+#include "items/enumerations/WriteProtectionAndLocalOperation.h"
+#include "items/menus/AnalogInputAlarmOverview.h"
+#include "items/menus/AnalogInputAlarms.h"
+#include "items/menus/AnalogInputDisplay.h"
+#include "items/menus/AnalogInputSimulation.h"
+#include "items/menus/AnalogInputTabs.h"
+#include "items/menus/Collections.h"
+#include "items/menus/DeviceDialogs.h"
+#include "items/menus/DiagnosisDisplayResetCalibration.h"
+#include "items/menus/LimitCalibrationSystemDialogs.h"
+#include "items/menus/MeasuredValueMenus.h"
+#include "items/menus/OfflineTabs.h"
+#include "items/menus/OnlineStandardTabs.h"
+#include "items/menus/ProfileAndIdentificationTabs.h"
+#include "items/menus/RootAndStandard.h"
+#include "items/menus/UploadDownload.h"
+#include "items/methods/MethodAttributes.h"
+#include "items/methods/Relations.h"
+#include "items/variables/AnalogInputAlarmsAndSimulation.h"
+#include "items/variables/AnalogInputBatch.h"
+#include "items/variables/AnalogInputLimits.h"
+#include "items/variables/BlockHeaders.h"
+#include "items/variables/DeviceSpecific.h"
+#include "items/variables/IdentificationAndGsd.h"
+#include "items/variables/LocalAndConfiguration.h"
+#include "items/variables/OfflineCopies.h"
+#include "items/variables/PhysicalBlockIdentity.h"
+#include "items/variables/RangeValues.h"
+#include "items/variables/TransducerCalibration.h"
+#include "items/variables/TransducerLimitsAndTable.h"
+#include "items/variables/TransducerMeasuredValues.h"
+#include "items/variables/WriteLock.h"
 
 namespace catalogue {
 
 namespace {
-constexpr enumDDObjectKind Command = ddkCommand;
-constexpr enumDDObjectKind Menu = ddkMenu;
-constexpr enumDDObjectKind Method = ddkMethod;
-constexpr enumDDObjectKind Refresh = ddkRefresh;
-constexpr enumDDObjectKind Unit = ddkUnit;
-constexpr enumDDObjectKind Collection = ddkCollection;
-constexpr enumDDObjectKind Block = ddkBlock;
-constexpr enumDDVariableType Float = ddtFloat;
-constexpr enumDDVariableType Signed = ddtSigned;
-constexpr enumDDVariableType Unsigned = ddtUnsigned;
-constexpr enumDDVariableType Enumerated = ddtEnumerated;
-constexpr enumDDVariableType BitEnumerated = ddtBitEnumerated;
-constexpr enumDDVariableType String = ddtString;
-constexpr enumDDVariableType TimeStamp = ddtTimeStamp;
-}  // namespace
 
-const std::array<Entry, item::kCount + 1> kItems = {{
-    {},
-#define DD_VARIABLE(id, name, type, mask) {item::name, #name, ddkVariable, type, mask},
-#define DD_ITEM(id, name, kind) {item::name, #name, kind, ddtFloat, 0},
-#include "catalogue/ItemList.inc"
-#undef DD_VARIABLE
-#undef DD_ITEM
-}};
+using Index = std::array<ItemEntry, item::kCount + 1>;
 
-const Entry* find(std::int32_t id) {
-    if (id <= 0 || id > item::kCount) return nullptr;
-    return &kItems[static_cast<std::size_t>(id)];
+// Each row of a family becomes the entry of its item. The throws stop the
+// compilation: a row for an item of another kind, or a second row for an item.
+template <class Object, class Descriptor, void (*Fill)(Request&, Object&, const Descriptor&, const ItemEntry&)>
+constexpr void enter(Index& index, enumDDObjectKind kind, std::initializer_list<std::span<const Descriptor>> families,
+                     MethodBody run = nullptr) {
+    for (const std::span<const Descriptor> family : families) {
+        for (const Descriptor& row : family) {
+            ItemEntry& entry = index.at(static_cast<std::size_t>(row.id));
+            if (!entry.name || entry.kind != kind) throw "a row for an item of another kind";
+            if (entry.descriptor) throw "a second row for an item";
+            entry.calculate = &calculateAs<Object, Descriptor, Fill>;
+            entry.descriptor = &row;
+            if constexpr (requires { row.valid; }) entry.valid = row.valid;
+            entry.run = run;
+        }
+    }
 }
 
-namespace {
+constexpr Index makeIndex() {
+    Index index{};
+    constexpr enumDDObjectKind Command = ddkCommand;
+    constexpr enumDDObjectKind Menu = ddkMenu;
+    constexpr enumDDObjectKind Method = ddkMethod;
+    constexpr enumDDObjectKind Refresh = ddkRefresh;
+    constexpr enumDDObjectKind Unit = ddkUnit;
+    constexpr enumDDObjectKind Collection = ddkCollection;
+    constexpr enumDDObjectKind Block = ddkBlock;
+    constexpr enumDDVariableType Float = ddtFloat;
+    constexpr enumDDVariableType Signed = ddtSigned;
+    constexpr enumDDVariableType Unsigned = ddtUnsigned;
+    constexpr enumDDVariableType Enumerated = ddtEnumerated;
+    constexpr enumDDVariableType BitEnumerated = ddtBitEnumerated;
+    constexpr enumDDVariableType String = ddtString;
+    constexpr enumDDVariableType TimeStamp = ddtTimeStamp;
+#define DD_VARIABLE(id, name, type, mask) index[id] = {id, #name, ddkVariable, type, mask};
+#define DD_ITEM(id, name, kind) index[id] = {id, #name, kind};
+#include "items/ItemList.inc"
+#undef DD_VARIABLE
+#undef DD_ITEM
+
+    enter<CDDBlock, commands::Block, commands::fillBlock>(index, ddkBlock, {commands::blocks::kRows});
+    enter<CDDCommand, commands::Command, commands::fillCommand>(index, ddkCommand, {
+        commands::analog_input_high::kRows,
+        commands::analog_input_low::kRows,
+        commands::device_specific::kRows,
+        commands::identification_and_physical_block::kRows,
+        commands::offline_and_unit_to_bus::kRows,
+        commands::transducer_block_high::kRows,
+        commands::transducer_block_low::kRows});
+    enter<CDDVariable, variables::Variable, variables::fillVariable>(index, ddkVariable, {
+        variables::analog_input_alarms_and_simulation::kRows,
+        variables::analog_input_batch::kRows,
+        variables::analog_input_limits::kRows,
+        variables::block_headers::kRows,
+        variables::device_specific::kRows,
+        variables::identification_and_gsd::kRows,
+        variables::local_and_configuration::kRows,
+        variables::offline_copies::kRows,
+        variables::physical_block_identity::kRows,
+        variables::range_values::kRows,
+        variables::transducer_calibration::kRows,
+        variables::transducer_limits_and_table::kRows,
+        variables::transducer_measured_values::kRows,
+        variables::write_lock::kRows,
+        enumerations::alarm_summaries::kRows,
+        enumerations::block_identification::kRows,
+        enumerations::calibration_and_table::kRows,
+        enumerations::device_diagnosis::kRows,
+        enumerations::device_specific::kRows,
+        enumerations::identification_and_gsd_channels::kRows,
+        enumerations::manufacturer::kRows,
+        enumerations::measured_value_status::kRows,
+        enumerations::menu_titles::kRows,
+        enumerations::modes_and_channel::kRows,
+        enumerations::output_status::kRows,
+        enumerations::scaling_and_alarm_state::kRows,
+        enumerations::set_unit_to_bus::kRows,
+        enumerations::simulation::kRows,
+        enumerations::units::kRows,
+        enumerations::write_protection_and_local_operation::kRows});
+    enter<CDDMenu, menus::Menu, menus::fillMenu>(index, ddkMenu, {
+        menus::analog_input_alarm_overview::kRows,
+        menus::analog_input_alarms::kRows,
+        menus::analog_input_display::kRows,
+        menus::analog_input_simulation::kRows,
+        menus::analog_input_tabs::kRows,
+        menus::device_dialogs::kRows,
+        menus::diagnosis_display_reset_calibration::kRows,
+        menus::limit_calibration_system_dialogs::kRows,
+        menus::measured_value_menus::kRows,
+        menus::offline_tabs::kRows,
+        menus::online_standard_tabs::kRows,
+        menus::profile_and_identification_tabs::kRows,
+        menus::root_and_standard::kRows,
+        menus::upload_download::kRows});
+    enter<CDDCollection, menus::Collection, menus::fillCollection>(index, ddkCollection, {menus::collections::kRows});
+    enter<CDDMethod, methods::Method, methods::fillMethod>(index, ddkMethod, {methods::method_attributes::kRows},
+                                                          methods::runStub);
+    enter<CDDUnit, methods::UnitRelation, methods::fillUnit>(index, ddkUnit, {methods::relations::kUnits});
+    enter<CDDRefresh, methods::RefreshRelation, methods::fillRefresh>(index, ddkRefresh, {methods::relations::kRefresh});
+    return index;
+}
+
+constexpr bool everyItemHasAnEntry(const Index& index) {
+    for (std::size_t id = 1; id < index.size(); ++id)
+        if (index[id].id != static_cast<std::int32_t>(id) || !index[id].name || !index[id].descriptor) return false;
+    return true;
+}
 
 constexpr item::Id kVariableOrder[] = {
     item::phys_ident_number, item::phys_device_man_id, item::phys_device_id, item::phys_device_ser_num, item::phys_diagnosis, item::phys_diagnosis_mask, item::phys_diagnosis_extension, item::phys_diagnosis_extension_mask, item::phys_device_certification, item::phys_write_locking,
@@ -68,24 +206,21 @@ constexpr item::Id kVariableOrder[] = {
 };
 
 // Every variable once, and nothing else.
-constexpr bool isEachVariableOnce() {
-    bool variable[item::kCount + 1] = {};
-#define DD_VARIABLE(id, name, type, mask) variable[id] = true;
-#define DD_ITEM(id, name, kind)
-#include "catalogue/ItemList.inc"
-#undef DD_VARIABLE
-#undef DD_ITEM
+constexpr bool isEachVariableOnce(const Index& index) {
     bool seen[item::kCount + 1] = {};
     for (const item::Id id : kVariableOrder) {
-        if (!variable[id] || seen[id]) return false;
+        if (!index[id].name || index[id].kind != ddkVariable || seen[id]) return false;
         seen[id] = true;
     }
     return true;
 }
-static_assert(std::size(kVariableOrder) == 270);
-static_assert(isEachVariableOnce());
 
 }  // namespace
+
+constexpr Index kItems = makeIndex();
+static_assert(everyItemHasAnEntry(kItems), "every item of the list needs its row in a family of items/");
+static_assert(std::size(kVariableOrder) == 270);
+static_assert(isEachVariableOnce(kItems));
 
 const std::span<const item::Id> kVariableSetOrder = kVariableOrder;
 

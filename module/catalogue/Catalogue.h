@@ -1,31 +1,32 @@
-// The one table of all items: ID, name, kind and, for variables, type and
-// class mask (bit i = class i).
+// The catalogue: the one table of all items, indexed by ID. Each entry holds
+// what the item list says of the item (name, kind and, for a variable, type
+// and classes) and reaches, from the item's family of items/, its calculator
+// with its descriptor, its validity condition and, for a method, its body.
+// Compiling it checks that every item has exactly one entry of its own kind.
 #pragma once
 
 #include <array>
-#include <cstdint>
 #include <span>
 
-#include "catalogue/Items.h"
-#include "objectmodel/Objects.h"
+#include "engine/DefinitionTable.h"
+#include "engine/ItemIndex.h"
+#include "items/Items.h"
 
 namespace catalogue {
 
-struct Entry {
-    item::Id id = item::none;
-    const char* name = nullptr;  // null for entry 0
-    enumDDObjectKind kind = ddkVariable;
-    enumDDVariableType type = ddtFloat;  // variables only
-    std::uint32_t classMask = 0;         // variables only
-};
-
-// Indexed by item ID; entry 0 names no item.
-extern const std::array<Entry, item::kCount + 1> kItems;
-
-// The entry of a module item, or null for 0, negative IDs and IDs above 635.
-const Entry* find(std::int32_t id);
+extern const std::array<ItemEntry, item::kCount + 1> kItems;
 
 // The order in which every variable receives its (empty) definition set.
 extern const std::span<const item::Id> kVariableSetOrder;
+
+// Builds the catalogue for the host: every item's definition into the
+// definition table and its object to the host's store, then the commands'
+// transaction sets and the variables' definition sets.
+void build(CCalculationHost* host, DefinitionTable& definitions);
+
+// The steps after the items: request and reply sets of every command's
+// transaction 0, and the variables' definition sets.
+void buildTransactionReferences(CCalculationHost* host, const DefinitionTable& definitions);
+void buildVariableDefinitionSets(CCalculationHost* host, const DefinitionTable& definitions);
 
 }  // namespace catalogue

@@ -1,33 +1,37 @@
 #include "engine/AttributeCalculation.h"
 
+#include "engine/Classes.h"
 #include "engine/Request.h"
 
-CDeviceAttributeCalculation::CDeviceAttributeCalculation() = default;
+CDeviceAttributeCalculation::CDeviceAttributeCalculation(ItemIndex index, CatalogueBuilder builder)
+    : index_(index), builder_(builder) {}
 
-CDeviceAttributeCalculation::~CDeviceAttributeCalculation() {
-    ClearDefinitions();
-    host_ = nullptr;
-}
+CDeviceAttributeCalculation::~CDeviceAttributeCalculation() { host_ = nullptr; }
 
-void CDeviceAttributeCalculation::ClearDefinitions() {
-    for (auto& definition : definitions_) {
-        delete definition;
-        definition = nullptr;
-    }
-}
-
-void CDeviceAttributeCalculation::AttachHost(CCalculationHost* host) {
-    host_ = host;
-    FillCalculationTable(calculators_);
-}
+void CDeviceAttributeCalculation::AttachHost(CCalculationHost* host) { host_ = host; }
 
 bool CDeviceAttributeCalculation::IsReady() { return true; }
 
 void CDeviceAttributeCalculation::DetachHost() { host_ = nullptr; }
 
-const CDDDefinition* CDeviceAttributeCalculation::definition(item::Id id) const {
-    if (id <= 0 || id > item::kCount) return nullptr;
-    return definitions_[static_cast<std::size_t>(id)];
+void CDeviceAttributeCalculation::BuildCatalogue() {
+    // Asked for by the host from inside one of the module's own operations (a
+    // callback during a build, a calculation or a method run): ignored, as the
+    // operation under way still reads the definitions a build replaces.
+    if (busy_) return;
+    const Busy busy(busy_);
+    try {
+        // A second build replaces the definitions of the first.
+        definitions_.reset(index_.size());
+        builder_(host_, definitions_);
+    } catch (...) {
+        // Out of memory: what was built stays; nothing reaches the host.
+    }
+}
+
+const ItemEntry* CDeviceAttributeCalculation::item(std::int32_t id) const {
+    if (id <= 0 || static_cast<std::size_t>(id) >= index_.size()) return nullptr;
+    return &index_[static_cast<std::size_t>(id)];
 }
 
 void CDeviceAttributeCalculation::reportError(const CStrPP& text) const {
@@ -41,14 +45,13 @@ CDDObject* CDeviceAttributeCalculation::Forward(ContextWord context, CDDObject* 
     try {
         const CDDDefinition* own = object->getcDefinition();
         if (!own) return object;
-        const std::int32_t id = own->getID();
-        // Negative IDs are not this module's; 0, IDs above 635, items without a
-        // calculator and a catalogue not yet built leave the object untouched.
-        if (id <= 0 || id > item::kCount) return object;
-        const CalculatorEntry& entry = calculators_[static_cast<std::size_t>(id)];
-        if (!entry.fill || !definitions_[static_cast<std::size_t>(id)]) return object;
+        // Negative IDs are not this module's; 0, IDs above the last item, items
+        // without a calculator and a catalogue not yet built leave the object
+        // untouched.
+        const ItemEntry* entry = item(own->getID());
+        if (!entry || !entry->calculate || !definition(entry->id)) return object;
         Request request(*this, context);
-        if (entry.fill(request, *object, entry.descriptor)) object->putAttributesAvailable(true);
+        if (entry->calculate(request, *object, *entry)) object->putAttributesAvailable(true);
     } catch (...) {
         // Nothing may reach the host; the object keeps what was set so far.
     }
@@ -56,8 +59,7 @@ CDDObject* CDeviceAttributeCalculation::Forward(ContextWord context, CDDObject* 
 }
 
 void CDeviceAttributeCalculation::ClearVariableClasses(CDDVariableClass* classes) {
-    for (int value : {2, 15, 14, 9, 10, 11, 16, 13, 18, 12})
-        classes->putClassInfo(enumDDVariableClassType{value}, false);
+    for (int value : classes::kCleared) classes->putClassInfo(enumDDVariableClassType{value}, false);
 }
 
 void CDeviceAttributeCalculation::ClearHandling(CDDVariable* variable) {
@@ -66,5 +68,5 @@ void CDeviceAttributeCalculation::ClearHandling(CDDVariable* variable) {
 }
 
 void CDeviceAttributeCalculation::ClearMethodClasses(CDDMethodClass* classes) {
-    for (int value : {2, 15, 14, 9, 10, 11, 16, 13, 18, 12}) classes->putClassInfo(enumDDMethodClass{value}, false);
+    for (int value : classes::kCleared) classes->putClassInfo(enumDDMethodClass{value}, false);
 }

@@ -1,17 +1,21 @@
 // CDeviceAttributeCalculation: the one object through which the host works
-// with the module. It owns the calculation table and the definition table.
+// with the module. It owns the definition table and reaches every item's
+// calculator, validity condition and method body through the item index.
 #pragma once
 
-#include <array>
 #include <cstdint>
 
-#include "catalogue/Catalogue.h"
-#include "engine/CalculationTable.h"
+#include "engine/DefinitionTable.h"
+#include "engine/ItemIndex.h"
 #include "interfaces/ModuleInterface.h"
+
+// Builds the catalogue: fills the definition table and hands every item to
+// the host's store.
+using CatalogueBuilder = void (*)(CCalculationHost* host, DefinitionTable& definitions);
 
 class CDeviceAttributeCalculation final : public CAttributeCalculation {
 public:
-    CDeviceAttributeCalculation();
+    CDeviceAttributeCalculation(ItemIndex index, CatalogueBuilder builder);
     ~CDeviceAttributeCalculation() override;
     CDeviceAttributeCalculation(const CDeviceAttributeCalculation&) = delete;
     CDeviceAttributeCalculation& operator=(const CDeviceAttributeCalculation&) = delete;
@@ -47,7 +51,10 @@ public:
 
     // Services of the engine to calculators, conditions and method bodies.
     CCalculationHost* host() const { return host_; }
-    const CDDDefinition* definition(item::Id id) const;
+    const CDDDefinition* definition(std::int32_t id) const { return definitions_.get(id); }
+    ItemIndex index() const { return index_; }
+    // The index entry of a module item, or null for 0, negative IDs and IDs beyond the index.
+    const ItemEntry* item(std::int32_t id) const;
     void reportError(const CStrPP& text) const;
 
     // Clearing steps run before a variable's or method's own values are set.
@@ -59,28 +66,6 @@ private:
     // The one rule of all 18 forwarder slots.
     CDDObject* Forward(ContextWord context, CDDObject* object);
     bool Validity(ContextWord context, CDDObject* object, enumDDObjectKind kind, const char* message);
-
-    // Catalogue steps, in the order BuildCatalogue runs them.
-    void BuildVariableLists();
-    void BuildBlocks();
-    void BuildConnections();
-    void BuildItemArrays();
-    void BuildArrays();
-    void BuildRecords();
-    void BuildVariables();
-    void BuildCommands();
-    void BuildMenus();
-    void BuildMethods();
-    void BuildCollections();
-    void BuildRelations();
-    void BuildResponseCodes();
-    void BuildTransactionReferences();
-    void BuildVariableDefinitionSets();
-    void BuildGroup(enumDDObjectKind kind);
-    void AddItem(CStrPP name, std::int32_t id, enumDDObjectKind kind);
-    void AddVariable(CStrPP name, std::int32_t id, enumDDVariableType type, std::uint32_t classMask);
-    void Store(CDDObject& object);
-    void ClearDefinitions();
 
     // Marks one of the module's own operations as under way while it lives.
     class Busy {
@@ -94,10 +79,11 @@ private:
         int& depth_;
     };
 
+    ItemIndex index_;
+    CatalogueBuilder builder_;
     CCalculationHost* host_ = nullptr;
     // Builds, calculations, validity tests and method runs under way: a host
     // may call back into the module from inside any of them.
     int busy_ = 0;
-    CalculationTable calculators_{};
-    std::array<CDDDefinition*, item::kCount + 1> definitions_{};
+    DefinitionTable definitions_;
 };

@@ -1,6 +1,5 @@
 // ExecuteMethod: the switch in front of the method bodies.
 #include "engine/AttributeCalculation.h"
-#include "engine/MethodTable.h"
 
 std::int32_t CDeviceAttributeCalculation::ExecuteMethod(ContextWord context, CDDObject* method,
                                                         std::int32_t argument, bool ignoreFailures) {
@@ -11,8 +10,8 @@ std::int32_t CDeviceAttributeCalculation::ExecuteMethod(ContextWord context, CDD
         if (!own) return -1;
         const std::int32_t id = own->getID();
         if (id < 0) return -1;
-        if (const auto result = runMethodStub(*this, id, context, method, argument, ignoreFailures, host_))
-            return *result;
+        const ItemEntry* entry = item(id);
+        if (entry && entry->run) return entry->run(*this, context, *method, argument, ignoreFailures, *entry);
         reportError(CStrPP(":   0,  0 : illegal method ID (execute)"));
         return -1;
     } catch (...) {

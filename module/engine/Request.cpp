@@ -5,13 +5,13 @@ CObjectStore* Request::store() const {
     return host ? host->GetObjectStore() : nullptr;
 }
 
-CDDCommonVariant* Request::currentValue(item::Id id) {
+CDDCommonVariant* Request::currentValue(std::int32_t id) {
     const CDDDefinition* variable = definition(id);
     CObjectStore* objects = variable ? store() : nullptr;
     return objects ? keep(objects->GetCurrentValue(context_, variable)) : nullptr;
 }
 
-bool Request::equals(item::Id id, int value) {
+bool Request::equals(std::int32_t id, int value) {
     const CDDCommonVariant* current = currentValue(id);
     return current && *current == CDDCommonVariant(value);
 }

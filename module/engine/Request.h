@@ -3,6 +3,8 @@
 // Every read goes to the host anew; nothing outlives the run.
 #pragma once
 
+#include <cstdint>
+
 #include "engine/AttributeCalculation.h"
 #include "engine/TemporaryKeeper.h"
 
@@ -13,7 +15,8 @@ public:
 
     CDeviceAttributeCalculation& calculator() const { return calculator_; }
     ContextWord context() const { return context_; }
-    const CDDDefinition* definition(item::Id id) const { return calculator_.definition(id); }
+    const CDDDefinition* definition(std::int32_t id) const { return calculator_.definition(id); }
+    const ItemEntry* item(std::int32_t id) const { return calculator_.item(id); }
 
     template <class T>
     T* keep(T* p) {
@@ -24,9 +27,9 @@ public:
     CObjectStore* store() const;
     // The item's current value, kept until the run ends; null when the host
     // cannot give one.
-    CDDCommonVariant* currentValue(item::Id id);
+    CDDCommonVariant* currentValue(std::int32_t id);
     // A value test: reads the item anew and compares it with an int.
-    bool equals(item::Id id, int value);
+    bool equals(std::int32_t id, int value);
 
 private:
     CDeviceAttributeCalculation& calculator_;

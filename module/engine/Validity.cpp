@@ -1,37 +1,8 @@
-// Validity dispatch and the conditions that read a current value; every
-// other variable, menu and method is always valid.
-#include <algorithm>
-
+// Validity dispatch: an item of the asked kind is valid unless its index entry
+// names a condition, which then decides.
 #include "engine/AttributeCalculation.h"
 #include "engine/Request.h"
 #include "engine/TextJoin.h"
-
-namespace {
-
-constexpr int kWriteUnlockCode = 9361;
-
-bool valid_parDisplayValue(Request& r) { return r.equals(item::parPASelectMainValue, 1); }
-bool valid_parDisplayStatus(Request& r) { return r.equals(item::parPASelectMainValue, 1); }
-bool valid_meth_reset_trans1_min_sensor_value(Request& r) { return r.equals(item::parWriteLocking, kWriteUnlockCode); }
-bool valid_meth_reset_trans1_max_sensor_value(Request& r) { return r.equals(item::parWriteLocking, kWriteUnlockCode); }
-bool valid_meth_reset_min_temperature(Request& r) { return r.equals(item::parWriteLocking, kWriteUnlockCode); }
-bool valid_meth_reset_max_temperature(Request& r) { return r.equals(item::parWriteLocking, kWriteUnlockCode); }
-
-struct Condition {
-    item::Id id;
-    bool (*test)(Request&);
-};
-
-constexpr Condition kConditions[] = {
-    {item::parDisplayValue, valid_parDisplayValue},
-    {item::parDisplayStatus, valid_parDisplayStatus},
-    {item::meth_reset_trans1_min_sensor_value, valid_meth_reset_trans1_min_sensor_value},
-    {item::meth_reset_trans1_max_sensor_value, valid_meth_reset_trans1_max_sensor_value},
-    {item::meth_reset_min_temperature, valid_meth_reset_min_temperature},
-    {item::meth_reset_max_temperature, valid_meth_reset_max_temperature},
-};
-
-}  // namespace
 
 bool CDeviceAttributeCalculation::Validity(ContextWord context, CDDObject* object, enumDDObjectKind kind,
                                            const char* message) {
@@ -40,18 +11,15 @@ bool CDeviceAttributeCalculation::Validity(ContextWord context, CDDObject* objec
     try {
         const CDDDefinition* own = object->getcDefinition();
         if (!own) return false;
-        const std::int32_t id = own->getID();
-        if (id < 0) return false;
-        const catalogue::Entry* entry = catalogue::find(id);
+        if (own->getID() < 0) return false;
+        const ItemEntry* entry = item(own->getID());
         if (!entry || entry->kind != kind) {
             reportError(CStrPP(":   0,  0 : ") + CStrPP(message) + own->getName());
             return false;
         }
-        const auto* condition = std::find_if(std::begin(kConditions), std::end(kConditions),
-                                             [id](const Condition& c) { return c.id == id; });
-        if (condition == std::end(kConditions)) return true;
+        if (!entry->valid) return true;
         Request request(*this, context);
-        return condition->test(request);
+        return entry->valid(request);
     } catch (...) {
         return false;
     }

@@ -2,7 +2,7 @@
 // variables, 0 for every other item.
 #include "frame/DataCategory.h"
 
-#include "catalogue/Items.h"
+#include "items/Items.h"
 
 namespace {
 

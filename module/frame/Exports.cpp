@@ -3,6 +3,7 @@
 // lets no exception out, not even when memory runs out.
 #include <new>
 
+#include "catalogue/Catalogue.h"
 #include "engine/AttributeCalculation.h"
 #include "frame/DataCategory.h"
 #include "frame/Information.h"
@@ -15,7 +16,7 @@
 DD_EXPORT CAttributeCalculation* GetAttributeCalculation() {
     try {
         platform::StartModule();
-        return new (std::nothrow) CDeviceAttributeCalculation();
+        return new (std::nothrow) CDeviceAttributeCalculation(catalogue::kItems, catalogue::build);
     } catch (...) {
         return nullptr;
     }

@@ -2,13 +2,11 @@
 // index, whether it reads or writes, and its data items in order.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
-#include <initializer_list>
 #include <span>
 
-#include "catalogue/Items.h"
-#include "engine/CalculationTable.h"
+#include "engine/ItemIndex.h"
+#include "items/Items.h"
 
 namespace commands {
 
@@ -31,22 +29,8 @@ constexpr DataItem var(item::Id variable, std::int32_t mask = 0) { return {varia
 // A constant (data item kind 0).
 constexpr DataItem constant(std::int32_t value) { return {item::none, 0, value}; }
 
-class DataItems {
-public:
-    static constexpr std::size_t kCapacity = 12;
-    constexpr DataItems() = default;
-    constexpr DataItems(std::initializer_list<DataItem> list) {
-        if (list.size() > kCapacity) throw "a command carries at most 12 data items";
-        for (const DataItem& d : list) items_[count_++] = d;
-    }
-    constexpr const DataItem* begin() const { return items_; }
-    constexpr const DataItem* end() const { return items_ + count_; }
-    constexpr std::size_t size() const { return count_; }
-
-private:
-    DataItem items_[kCapacity]{};
-    std::size_t count_ = 0;
-};
+// A command carries at most twelve data items.
+using DataItems = FixedList<DataItem, 12>;
 
 struct Command {
     item::Id id;
@@ -63,18 +47,8 @@ struct Block {
     enumDDBlockType type;
 };
 
-// The command row of a command item, or null.
-const Command* find(std::int32_t id);
-
-void enter(CalculationTable& table);
-
-// The families, one per table of commands.
-extern const std::span<const Command> kIdentificationAndPhysicalBlock;
-extern const std::span<const Command> kTransducerBlockLow;
-extern const std::span<const Command> kTransducerBlockHigh;
-extern const std::span<const Command> kAnalogInputLow;
-extern const std::span<const Command> kAnalogInputHigh;
-extern const std::span<const Command> kDeviceSpecific;
-extern const std::span<const Command> kOfflineAndUnitToBus;
+// The block template and the command template.
+void fillBlock(Request& request, CDDBlock& block, const Block& descriptor, const ItemEntry& item);
+void fillCommand(Request& request, CDDCommand& command, const Command& descriptor, const ItemEntry& item);
 
 }  // namespace commands

@@ -5,9 +5,8 @@
 #include <cstdint>
 #include <span>
 
-#include "catalogue/Items.h"
-#include "engine/CalculationTable.h"
-#include "engine/IdList.h"
+#include "engine/ItemIndex.h"
+#include "items/Items.h"
 
 namespace menus {
 
@@ -58,27 +57,8 @@ struct Collection {
     std::span<const Member> members;
 };
 
-void fillMenu(Request& request, CDDMenu& menu, const Menu& descriptor);
-void fillCollection(Request& request, CDDCollection& collection, const Collection& descriptor);
-void enter(CalculationTable& table);
-
-// The five collections.
-extern const std::span<const Collection> kCollections;
-
-// The families of menus, one per table of menus.
-extern const std::span<const Menu> kRootAndStandard;
-extern const std::span<const Menu> kOnlineStandardTabs;
-extern const std::span<const Menu> kOfflineTabs;
-extern const std::span<const Menu> kProfileAndIdentificationTabs;
-extern const std::span<const Menu> kUploadDownload;
-extern const std::span<const Menu> kDiagnosisDisplayResetCalibration;
-extern const std::span<const Menu> kMeasuredValueMenus;
-extern const std::span<const Menu> kLimitCalibrationSystemDialogs;
-extern const std::span<const Menu> kDeviceDialogs;
-extern const std::span<const Menu> kAnalogInputDisplay;
-extern const std::span<const Menu> kAnalogInputAlarms;
-extern const std::span<const Menu> kAnalogInputAlarmOverview;
-extern const std::span<const Menu> kAnalogInputSimulation;
-extern const std::span<const Menu> kAnalogInputTabs;
+// The menu template and the collection template.
+void fillMenu(Request& request, CDDMenu& menu, const Menu& descriptor, const ItemEntry& item);
+void fillCollection(Request& request, CDDCollection& collection, const Collection& descriptor, const ItemEntry& item);
 
 }  // namespace menus

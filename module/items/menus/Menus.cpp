@@ -3,7 +3,6 @@
 #include <optional>
 #include <vector>
 
-#include "catalogue/Catalogue.h"
 #include "engine/Request.h"
 #include "engine/TextJoin.h"
 #include "items/menus/Menu.h"
@@ -11,14 +10,6 @@
 namespace menus {
 
 namespace {
-
-const std::span<const Menu> kFamilies[] = {
-    kRootAndStandard,       kOnlineStandardTabs,          kOfflineTabs,
-    kProfileAndIdentificationTabs, kUploadDownload,       kDiagnosisDisplayResetCalibration,
-    kMeasuredValueMenus,    kLimitCalibrationSystemDialogs, kDeviceDialogs,
-    kAnalogInputDisplay,    kAnalogInputAlarms,           kAnalogInputAlarmOverview,
-    kAnalogInputSimulation, kAnalogInputTabs,
-};
 
 // A member entry takes its item, description and help from the collection
 // the host holds. A collection or member the host cannot give leaves the
@@ -74,11 +65,11 @@ void addEntries(Request& r, CDDMenu& menu, std::span<const Entry> entries) {
     }
 }
 
-CDDMemberSet buildMemberSet(const Collection& d) {
+CDDMemberSet buildMemberSet(Request& r, const Collection& d) {
     CDDMemberSet set;
     for (const Member& m : d.members) {
         CDDMember member{CStrPP(m.name)};
-        if (const catalogue::Entry* entry = catalogue::find(m.item))
+        if (const ItemEntry* entry = r.item(m.item))
             member.putDefinition(CDDDefinition(entry->id, CStrPP(entry->name), entry->kind));
         member.putDescription(CStrPP(m.description));
         member.putHelp(CStrPP(m.help));
@@ -90,15 +81,17 @@ CDDMemberSet buildMemberSet(const Collection& d) {
 // A collection's members never change (their definitions are the catalogue's,
 // the same in every build): each set is built once, on first use, and every
 // collection filled gets a copy.
-const CDDMemberSet& memberSet(const Collection& d) {
-    static const std::vector<CDDMemberSet> sets = [] {
-        std::vector<CDDMemberSet> built;
-        for (const Collection& c : kCollections) built.push_back(buildMemberSet(c));
+const CDDMemberSet& memberSet(Request& r, const Collection& d) {
+    static const std::vector<std::pair<std::int32_t, CDDMemberSet>> sets = [&r] {
+        std::vector<std::pair<std::int32_t, CDDMemberSet>> built;
+        for (const ItemEntry& entry : r.calculator().index())
+            if (entry.name && entry.kind == ddkCollection)
+                built.emplace_back(entry.id, buildMemberSet(r, *static_cast<const Collection*>(entry.descriptor)));
         return built;
     }();
     std::size_t at = 0;
-    while (at < kCollections.size() && &kCollections[at] != &d) ++at;
-    return sets.at(at);
+    while (at < sets.size() && sets[at].first != d.id) ++at;
+    return sets.at(at).second;
 }
 
 template <void (CDDMenu::*Attach)(CDDDefinitionList*)>
@@ -112,7 +105,7 @@ void writeActions(Request& r, CDDMenu& menu, const IdList<4>& methods) {
 
 }  // namespace
 
-void fillMenu(Request& r, CDDMenu& menu, const Menu& d) {
+void fillMenu(Request& r, CDDMenu& menu, const Menu& d, const ItemEntry&) {
     menu.putLabel(CStrPP(""));
     if (d.label) menu.putLabel(CStrPP(d.label));
     if (d.help) {
@@ -126,14 +119,9 @@ void fillMenu(Request& r, CDDMenu& menu, const Menu& d) {
     writeActions<&CDDMenu::setPostWriteActions>(r, menu, d.postWrite);
 }
 
-void fillCollection(Request&, CDDCollection& collection, const Collection& d) {
+void fillCollection(Request& r, CDDCollection& collection, const Collection& d, const ItemEntry&) {
     collection.putLabel(CStrPP(""));
-    collection.setMemberSet(new CDDMemberSet(memberSet(d)));
-}
-
-void enter(CalculationTable& table) {
-    enterFamily<CDDCollection, Collection, fillCollection>(table, kCollections);
-    for (const auto& family : kFamilies) enterFamily<CDDMenu, Menu, fillMenu>(table, family);
+    collection.setMemberSet(new CDDMemberSet(memberSet(r, d)));
 }
 
 }  // namespace menus

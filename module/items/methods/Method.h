@@ -5,10 +5,8 @@
 #include <cstdint>
 #include <span>
 
-#include "catalogue/Items.h"
-#include "engine/CalculationTable.h"
-#include "engine/IdList.h"
-#include "engine/MethodTable.h"
+#include "engine/ItemIndex.h"
+#include "items/Items.h"
 
 namespace methods {
 
@@ -21,6 +19,8 @@ struct Method {
     std::int32_t methodClass;
     const char* label = "";
     Body body = nullptr;
+    // A value-dependent validity; null: always valid.
+    Condition valid = nullptr;
 };
 
 struct UnitRelation {
@@ -35,11 +35,13 @@ struct RefreshRelation {
     IdList<2> reread;
 };
 
-void enter(CalculationTable& table);
-
-extern const std::span<const Method> kMethods;
-extern const std::span<const UnitRelation> kUnitRelations;
-extern const std::span<const RefreshRelation> kRefreshRelations;
+// The method attribute template, the relation templates, and the stub that
+// runs a method's body in its run frame.
+void fillMethod(Request& request, CDDMethod& method, const Method& descriptor, const ItemEntry& item);
+void fillUnit(Request& request, CDDUnit& relation, const UnitRelation& descriptor, const ItemEntry& item);
+void fillRefresh(Request& request, CDDRefresh& relation, const RefreshRelation& descriptor, const ItemEntry& item);
+std::int32_t runStub(CDeviceAttributeCalculation& calculator, ContextWord context, CDDObject& method,
+                     std::int32_t argument, bool ignoreFailures, const ItemEntry& item);
 
 // The bodies, one per method, named after it.
 void method_phys_factory_reset_params_body(MethodRun& run);
@@ -67,5 +69,11 @@ void method_output_limits_reset_body(MethodRun& run);
 void method_output_limits_restore_body(MethodRun& run);
 void set_unit_to_bus_offline_post_edit_body(MethodRun& run);
 void set_unit_to_bus_online_post_edit_body(MethodRun& run);
+
+// The validity conditions of the methods that have one.
+bool valid_meth_reset_trans1_min_sensor_value(Request& request);
+bool valid_meth_reset_trans1_max_sensor_value(Request& request);
+bool valid_meth_reset_min_temperature(Request& request);
+bool valid_meth_reset_max_temperature(Request& request);
 
 }  // namespace methods

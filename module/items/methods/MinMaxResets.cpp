@@ -1,4 +1,6 @@
-// Resets of the lowest and highest process value and temperature seen.
+// Resets of the lowest and highest process value and temperature seen,
+// offered only while the device is unlocked.
+#include "engine/Request.h"
 #include "items/methods/MethodRun.h"
 
 namespace methods {
@@ -10,7 +12,13 @@ void resetToZero(MethodRun& run, item::Id variable, item::Id command) {
     run.SaveValues();
     run.WriteCommand(command);
 }
+bool unlocked(Request& r) { return r.equals(item::parWriteLocking, 9361); }
 }  // namespace
+
+bool valid_meth_reset_trans1_min_sensor_value(Request& r) { return unlocked(r); }
+bool valid_meth_reset_trans1_max_sensor_value(Request& r) { return unlocked(r); }
+bool valid_meth_reset_min_temperature(Request& r) { return unlocked(r); }
+bool valid_meth_reset_max_temperature(Request& r) { return unlocked(r); }
 
 void meth_reset_trans1_min_sensor_value_body(MethodRun& run) {
     resetToZero(run, item::trans1_min_sensor_value, item::write_trans1_min_sensor_value);

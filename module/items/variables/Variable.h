@@ -7,11 +7,8 @@
 #include <initializer_list>
 #include <span>
 
-#include "catalogue/Items.h"
-#include "engine/CalculationTable.h"
-#include "engine/IdList.h"
-
-class Request;
+#include "engine/ItemIndex.h"
+#include "items/Items.h"
 
 namespace variables {
 
@@ -160,28 +157,12 @@ struct Variable {
     const EnumChoice* chosenEnumerators = nullptr;  // added before `enumerators`
     Enumerators enumerators = {};
     std::span<const BitEnumerator> bitEnumerators = {};
+    // A value-dependent validity; null: always valid.
+    Condition valid = nullptr;
 };
 
-// The one variable template: fills a variable from its descriptor.
-void fillVariable(Request& request, CDDVariable& variable, const Variable& descriptor);
-
-// Enters the plain-typed families into the calculation table.
-void enter(CalculationTable& table);
-
-// The families of variables, one per table of variables.
-extern const std::span<const Variable> kIdentificationAndGsd;
-extern const std::span<const Variable> kBlockHeaders;
-extern const std::span<const Variable> kPhysicalBlockIdentity;
-extern const std::span<const Variable> kAnalogInputBatch;
-extern const std::span<const Variable> kAnalogInputLimits;
-extern const std::span<const Variable> kRangeValues;
-extern const std::span<const Variable> kAnalogInputAlarmsAndSimulation;
-extern const std::span<const Variable> kTransducerMeasuredValues;
-extern const std::span<const Variable> kTransducerCalibration;
-extern const std::span<const Variable> kTransducerLimitsAndTable;
-extern const std::span<const Variable> kWriteLock;
-extern const std::span<const Variable> kDeviceSpecific;
-extern const std::span<const Variable> kOfflineCopies;
-extern const std::span<const Variable> kLocalAndConfiguration;
+// The one variable template: fills a variable from its descriptor, with the
+// type and classes the catalogue gives the item.
+void fillVariable(Request& request, CDDVariable& variable, const Variable& descriptor, const ItemEntry& item);
 
 }  // namespace variables

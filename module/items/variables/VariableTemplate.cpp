@@ -2,7 +2,7 @@
 // its descriptor in the same steps.
 #include <memory>
 
-#include "catalogue/Catalogue.h"
+#include "engine/Classes.h"
 #include "engine/Request.h"
 #include "items/variables/Variable.h"
 
@@ -163,20 +163,18 @@ void actionStep(Request& r, CDDVariable& variable, const Actions& a) {
 
 }  // namespace
 
-void fillVariable(Request& r, CDDVariable& variable, const Variable& d) {
-    const catalogue::Entry* entry = catalogue::find(d.id);
-    if (!entry || entry->kind != ddkVariable) return;
+void fillVariable(Request& r, CDDVariable& variable, const Variable& d, const ItemEntry& item) {
     variable.putLabel(CStrPP(""));
     if (d.label) variable.putLabel(CStrPP(d.label));
     if (d.help) {
         variable.putHelp(CStrPP(""));
         variable.putHelp(CStrPP(d.help));
     }
-    CDDVariableClass* classes = variable.getClass();
-    CDeviceAttributeCalculation::ClearVariableClasses(classes);
-    for (int bit = 0; bit <= 18; ++bit)
-        if ((entry->classMask >> bit) & 1U) classes->putClassInfo(enumDDVariableClassType{bit}, true);
-    typeStep(r, variable, d, entry->type);
+    CDDVariableClass* own = variable.getClass();
+    CDeviceAttributeCalculation::ClearVariableClasses(own);
+    for (int bit = 0; bit < classes::kCount; ++bit)
+        if ((item.classMask >> bit) & 1U) own->putClassInfo(enumDDVariableClassType{bit}, true);
+    typeStep(r, variable, d, item.type);
     enumeratorStep(r, variable, d);
     handlingStep(r, variable, d.handling);
     unitStep(r, variable, d.unit);

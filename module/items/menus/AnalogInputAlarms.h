@@ -1,0 +1,85 @@
+// Alarm windows and alarm pages of the analog input block.
+#pragma once
+
+#include "items/menus/Menu.h"
+
+namespace menus::analog_input_alarms {
+
+constexpr const char kAlarmStates[] =
+    "Alarm States  |de|Alarmstatus  |fr|Etat d'alarme  |it|Stato dell'allarme  "
+    "|es|Estado de la alarma";
+
+constexpr Entry kOnlineWindow_S_alarm_func1[] = {
+    entry(item::Page_alarm_overview_func1),  entry(item::Page_alarm_sum_func1),
+    entry(item::Page_alarm_hi_hi_alm_func1), entry(item::Page_alarm_hi_alm_func1),
+    entry(item::Page_alarm_lo_alm_func1),    entry(item::Page_alarm_lo_lo_alm_func1),
+};
+constexpr Entry kOnlineWindow_M_alarm_func1[] = {
+    entry(item::Page_alarm_overview_func1),  entry(item::Page_alarm_sum_func1),
+    entry(item::Page_alarm_hi_hi_alm_func1), entry(item::Page_alarm_hi_alm_func1),
+    entry(item::Page_alarm_lo_alm_func1),    entry(item::Page_alarm_lo_lo_alm_func1),
+};
+constexpr Entry kPage_alarm_hi_hi_alm_func1[] = {
+    entry(item::func1_AI_hi_hi_alm_unacknowledged),
+    entry(item::func1_AI_hi_hi_alm_state),
+    entry(item::func1_AI_hi_hi_alm_subcode),
+    qualified(item::func1_AI_hi_hi_lim),
+    entry(item::func1_AI_hi_hi_alm_value),
+};
+constexpr Entry kPage_alarm_hi_alm_func1[] = {
+    entry(item::func1_AI_hi_alm_unacknowledged),
+    entry(item::func1_AI_hi_alm_state),
+    entry(item::func1_AI_hi_alm_subcode),
+    qualified(item::func1_AI_hi_lim),
+    entry(item::func1_AI_hi_alm_value),
+};
+constexpr Entry kPage_alarm_lo_alm_func1[] = {
+    entry(item::func1_AI_lo_alm_unacknowledged),
+    entry(item::func1_AI_lo_alm_state),
+    entry(item::func1_AI_lo_alm_subcode),
+    qualified(item::func1_AI_lo_lim),
+    entry(item::func1_AI_lo_alm_value),
+};
+constexpr Entry kPage_alarm_lo_lo_alm_func1[] = {
+    entry(item::func1_AI_lo_lo_alm_unacknowledged),
+    entry(item::func1_AI_lo_lo_alm_state),
+    entry(item::func1_AI_lo_lo_alm_subcode),
+    qualified(item::func1_AI_lo_lo_lim),
+    entry(item::func1_AI_lo_lo_alm_value),
+};
+constexpr Entry kPage_alarm_sum_func1[] = {
+    entry(item::func1_AI_current_state_alarm_sum),
+    entry(item::func1_AI_unacknowledged_state_alarm_sum),
+    entry(item::func1_AI_unreported_state_alarm_sum),
+};
+
+constexpr Menu kRows[] = {
+    {.id = item::OnlineWindow_S_alarm_func1, .access = 0, .label = kAlarmStates,
+     .entries = kOnlineWindow_S_alarm_func1},
+    {.id = item::OnlineWindow_M_alarm_func1, .access = 1, .label = kAlarmStates,
+     .entries = kOnlineWindow_M_alarm_func1},
+    {.id = item::Page_alarm_hi_hi_alm_func1, .access = 0,
+     .label = "Upper Limit Alarm  |de|Alarmgrenze Oben  |fr|Limite d'alarme supérieure  "
+              "|it|Limite allarme superiore  |es|Límite superior de alarma",
+     .entries = kPage_alarm_hi_hi_alm_func1},
+    {.id = item::Page_alarm_hi_alm_func1, .access = 0,
+     .label = "Upper Limit Warning  |de|Warngrenze Oben  "
+              "|fr|Limite d'avertissement supérieure  |it|Limite di avviso superiore  "
+              "|es|Límite superior de advertencia",
+     .entries = kPage_alarm_hi_alm_func1},
+    {.id = item::Page_alarm_lo_alm_func1, .access = 0,
+     .label = "Lower Limit Warning  |de|Warngrenze Unten  "
+              "|fr|Limite d'avertissement inférieure  |it|Limite di avviso inferiore  "
+              "|es|Límite inferior de advertencia",
+     .entries = kPage_alarm_lo_alm_func1},
+    {.id = item::Page_alarm_lo_lo_alm_func1, .access = 0,
+     .label = "Lower Limit Alarm  |de|Alarmgrenze Unten  |fr|Limite d'alarme inférieure  "
+              "|it|Limite allarme inferiore  |es|Límite inferior de alarma",
+     .entries = kPage_alarm_lo_lo_alm_func1},
+    {.id = item::Page_alarm_sum_func1, .access = 0,
+     .label = "Alarm Summary  |de|Summenalarm  |fr|Alarme groupée  |it|Allarme cumulativo  "
+              "|es|Alarma agrupada",
+     .entries = kPage_alarm_sum_func1},
+};
+
+}  // namespace menus::analog_input_alarms

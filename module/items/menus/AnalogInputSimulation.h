@@ -1,0 +1,57 @@
+// Simulation dialog of the analog input block: input and output pages, each
+// with a group of the value and its status.
+#pragma once
+
+#include "items/menus/Menu.h"
+
+namespace menus::analog_input_simulation {
+
+constexpr Entry kOnlineDialog_simulation_func1[] = {
+    entry(item::Page_simulation_input_func1),
+    entry(item::Page_simulation_output_func1),
+};
+constexpr Entry kPage_simulation_input_func1[] = {
+    entry(item::func1_AI_simulation_enabled),
+    entry(item::Group_simulate_input_func1),
+};
+constexpr Entry kGroup_simulate_input_func1[] = {
+    entry(item::func1_AI_simulate_value),
+    entry(item::func1_AI_simulate_status_quality),
+    entry(item::func1_AI_simulate_status_limit),
+};
+constexpr Entry kPage_simulation_output_func1[] = {
+    entry(item::func1_AI_target_mode),
+    entry(item::func1_AI_actual_mode),
+    entry(item::Group_simulate_output_func1),
+};
+constexpr Entry kGroup_simulate_output_func1[] = {
+    entry(item::func1_AI_out_value),
+    entry(item::func1_AI_out_status_quality),
+    entry(item::func1_AI_out_status_limit),
+};
+
+constexpr Menu kRows[] = {
+    // The one stand-alone dialog with access 0.
+    {.id = item::OnlineDialog_simulation_func1, .access = 0,
+     .label = "Level  |de|Füllstand  |fr|Niveau  |it|Livello di riempimento  |es|Nivel",
+     .entries = kOnlineDialog_simulation_func1},
+    {.id = item::Page_simulation_input_func1, .access = 0,
+     .label = "Simulation (Measured Value)  |de|Simulation (Meßwert)  "
+              "|fr|Simulation (Valeur de mesure)  |it|Simulazione (valore di misura)  "
+              "|es|Simulación (valor medido)",
+     .entries = kPage_simulation_input_func1},
+    {.id = item::Group_simulate_input_func1, .access = 0,
+     .label = "Simulation Value  |de|Simulationswert  |fr|Valeur de simulation  "
+              "|it|Valore di simulazione  |es|Valor de simulación",
+     .entries = kGroup_simulate_input_func1},
+    {.id = item::Page_simulation_output_func1, .access = 0,
+     .label = "Simulation (Output)  |de|Simulation (Ausgang)  |fr|Simulation (Sortie)  "
+              "|it|Simulazione (uscita)  |es|Simulación (salida)",
+     .entries = kPage_simulation_output_func1},
+    {.id = item::Group_simulate_output_func1, .access = 0,
+     .label = "Output Value  |de|Ausgangswert  |fr|Valeur de sortie  |it|Valore di uscita  "
+              "|es|Valor de salida",
+     .entries = kGroup_simulate_output_func1},
+};
+
+}  // namespace menus::analog_input_simulation

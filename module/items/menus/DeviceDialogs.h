@@ -1,0 +1,109 @@
+// Task dialogs: reset, set unit to bus, device simulation, the three-step
+// calibration wizard, PROFIBUS parameters and service.
+#pragma once
+
+#include "items/menus/Menu.h"
+
+namespace menus::device_dialogs {
+
+constexpr const char kReset[] = "Reset  |de|Rücksetzen";
+constexpr const char kSetUnitToBus[] = "Set unit to bus  |de|Setze Einh. Out";
+
+constexpr Entry kOnlineDialog_Reset[] = {entry(item::Page_Reset_1_1)};
+constexpr Entry kPage_Reset_1_1[] = {entry(item::parReset)};
+constexpr Entry kOnlineDialog_SetUnitToBus[] = {entry(item::Page_SetUnitToBus_1_1)};
+constexpr Entry kOnlineDialog_Simulation[] = {
+    entry(item::Page_simulation_input_func1),
+    entry(item::Page_simulation_output_func1),
+    entry(item::Page_simulation_devicespecific),
+};
+constexpr Entry kPage_simulation_devicespecific[] = {
+    member("func1_AI_simulation_enabled"),
+    member("func1_AI_simulate_value"),
+    entry(item::parSimulationStatus),
+};
+constexpr Entry kOnlineDialog_Adjust_BasicSetup[] = {
+    entry(item::Page_Adjust_BasicSetup_step1),
+    entry(item::Page_Adjust_BasicSetup_step2),
+    entry(item::Page_Adjust_BasicSetup_step3),
+};
+constexpr Entry kPage_Adjust_BasicSetup_step1[] = {
+    member("trans1_primary_value_unit"),
+    member("trans1_level_unit"),
+    member("trans1_calibration_type"),
+    member("trans1_lin_type"),
+};
+constexpr Entry kPage_Adjust_BasicSetup_step2[] = {
+    member("trans1_sensor_value"),
+    entry(item::trans1_level),
+    member("trans1_primary_value_value"),
+    member("trans1_cal_point_lo"),
+    member("trans1_level_lo"),
+    entry(item::parBargraphScaleMin),
+    entry(item::meth_transfer_calibration_empty),
+};
+constexpr Entry kPage_Adjust_BasicSetup_step3[] = {
+    member("trans1_sensor_value"),
+    entry(item::trans1_level),
+    member("trans1_primary_value_value"),
+    member("trans1_cal_point_hi"),
+    member("trans1_level_hi"),
+    entry(item::parBargraphScaleMax),
+    entry(item::meth_transfer_calibration_full),
+};
+constexpr Entry kOnlineDialog_profibus_parameter[] = {
+    entry(item::parPADeviceBusAddress),
+    member("phys_ident_number"),
+    entry(item::parPASelectMainValue),
+    entry(item::phys_pa_set_unit_to_bus_online),
+    member("func1_AI_target_mode"),
+    member("func1_AI_out_unit"),
+    member("func1_AI_out_value"),
+    entry(item::parPAAIOutStatus),
+};
+constexpr Entry kOnlineDialog_Adjust_Service[] = {
+    qualifiedMember("trans1_min_sensor_value"),
+    entry(item::meth_reset_trans1_min_sensor_value),
+    qualifiedMember("trans1_max_sensor_value"),
+    entry(item::meth_reset_trans1_max_sensor_value),
+    member("trans1_temperature"),
+    member("trans1_temperature_unit"),
+    qualifiedMember("trans1_min_temperature"),
+    entry(item::meth_reset_min_temperature),
+    qualifiedMember("trans1_max_temperature"),
+    entry(item::meth_reset_max_temperature),
+    entry(item::parSystemstartsCounter),
+    entry(item::parActualError),
+    entry(item::parLastError),
+    entry(item::parClearLastError),
+    entry(item::parWriteLocking),
+};
+
+constexpr Menu kRows[] = {
+    {.id = item::OnlineDialog_Reset, .access = 1, .label = kReset,
+     .entries = kOnlineDialog_Reset},
+    {.id = item::Page_Reset_1_1, .access = 1, .label = kReset, .entries = kPage_Reset_1_1},
+    {.id = item::OnlineDialog_SetUnitToBus, .access = 1, .label = kSetUnitToBus,
+     .entries = kOnlineDialog_SetUnitToBus},
+    {.id = item::Page_SetUnitToBus_1_1, .access = 1, .label = kSetUnitToBus},
+    {.id = item::OnlineDialog_Simulation, .access = 1,
+     .label = "Device Simulation  |de|Geräte Simulation", .entries = kOnlineDialog_Simulation},
+    // Also the third page of DTM_simulation_menu, hence access 0.
+    {.id = item::Page_simulation_devicespecific, .access = 0,
+     .label = "Simulation (manufacturer specific)|de|Simulation (herstellerspezifisch)",
+     .entries = kPage_simulation_devicespecific},
+    {.id = item::OnlineDialog_Adjust_BasicSetup, .access = 1,
+     .label = "Calibration  |de|Grundabgleich", .entries = kOnlineDialog_Adjust_BasicSetup},
+    {.id = item::Page_Adjust_BasicSetup_step1, .access = 1, .label = "Step 1/3|de|Schritt 1/3",
+     .entries = kPage_Adjust_BasicSetup_step1},
+    {.id = item::Page_Adjust_BasicSetup_step2, .access = 1, .label = "Step 2/3|de|Schritt 2/3",
+     .entries = kPage_Adjust_BasicSetup_step2},
+    {.id = item::Page_Adjust_BasicSetup_step3, .access = 1, .label = "Step 3/3|de|Schritt 3/3",
+     .entries = kPage_Adjust_BasicSetup_step3},
+    {.id = item::OnlineDialog_profibus_parameter, .access = 1, .label = "Profibus Parameter",
+     .entries = kOnlineDialog_profibus_parameter},
+    {.id = item::OnlineDialog_Adjust_Service, .access = 1, .label = "Service",
+     .entries = kOnlineDialog_Adjust_Service},
+};
+
+}  // namespace menus::device_dialogs

@@ -1,0 +1,154 @@
+// Diagnosis, display, reset, write-lock and sensor calibration pages.
+#pragma once
+
+#include "items/menus/Menu.h"
+
+namespace menus::diagnosis_display_reset_calibration {
+
+constexpr const char kTransducerBlock1[] =
+    "Transducer Block 1  |de|Transducer Block 1  |fr|Bloc transducteur 1  |it|Blocco trasduttore 1  "
+    "|es|Bloque transductor 1";
+constexpr const char kPhysicalBlock[] =
+    "Physical Block  |de|Physical Block  |fr|Bloc physique  |it|Blocco fisico  |es|Bloque físico";
+constexpr const char kMasterReset[] =
+    "Master Reset  |de|Rücksetzen  |fr|Remise à zéro  |it|Reset  |es|Reset maestro";
+constexpr const char kMasterResetHelp[] =
+    "Commands the field device electronics to reset.  "
+    "|de|Bewirkt ein Rücksetzen der Feldgeräte-Elektronik.  "
+    "|fr|Commande la remise à zéro du système électronique de l'appareil de terrain.  "
+    "|it|Genera un reset della parte elettronica degli apparecchi di campo.  "
+    "|es|Efectúa un reset de la electrónica del aparato de campo.";
+constexpr const char kGeneral[] = "General  |de|Allgemein  |fr|Général  |it|Generale  |es|General";
+
+constexpr Entry kPage_diagnosis_trans1[] = {
+    entry(item::trans1_blk_object),      entry(item::trans1_blk_parent_class),
+    entry(item::trans1_blk_class),       entry(item::trans1_blk_dd_reference),
+    entry(item::trans1_blk_dd_rev),      entry(item::trans1_blk_profile),
+    entry(item::trans1_blk_profile_rev), entry(item::trans1_st_rev),
+    entry(item::trans1_actual_mode),
+};
+constexpr Entry kPage_diagnosis_phys_block[] = {
+    entry(item::phys_blk_object),      entry(item::phys_blk_parent_class),
+    entry(item::phys_blk_class),       entry(item::phys_blk_dd_reference),
+    entry(item::phys_blk_dd_rev),      entry(item::phys_blk_profile),
+    entry(item::phys_blk_profile_rev), entry(item::phys_st_rev),
+    entry(item::phys_actual_mode),
+};
+constexpr Entry kOnlineDialog_reset[] = {entry(item::Page_reset)};
+constexpr Entry kPage_reset[] = {
+    entry(item::phys_diagnosis),
+    entry(item::method_phys_factory_reset_params),
+    entry(item::method_phys_factory_reset_warm),
+    entry(item::method_phys_factory_reset_address),
+};
+constexpr Entry kPage_diagnosis_general[] = {
+    qualified(item::phys_tag_desc),     entry(item::phys_device_man_id),
+    entry(item::phys_device_id),        entry(item::phys_device_ser_num),
+    entry(item::phys_software_rev),     entry(item::phys_hardware_rev),
+    qualified(item::phys_install_date), qualified(item::phys_write_locking),
+    entry(item::phys_diagnosis),
+};
+constexpr Entry kOnlineDialog_write_locking[] = {
+    entry(item::phys_write_locking),
+    entry(item::phys_hw_write_protection),
+};
+constexpr Entry kOnlineWindow_display[] = {
+    entry(item::Page_display_value),
+    entry(item::Page_display_func1),
+};
+constexpr Entry kPage_display_measure[] = {
+    entry(item::BarVal_pv_display),
+    entry(item::trans1_temperature),
+};
+constexpr Entry kBarVal_pv_display[] = {
+    entry(item::trans1_level),
+    qualified(item::func1_AI_pv_lower_range_value),
+    qualified(item::func1_AI_pv_upper_range_value),
+};
+constexpr Entry kOnlineWindow_diagnosis[] = {
+    entry(item::Page_diagnosis_general_online),
+    entry(item::Page_diagnosis_phys_block_online),
+    entry(item::Page_diagnosis_trans1),
+    entry(item::Page_diagnosis_func1),
+};
+constexpr Entry kPage_diagnosis_general_online[] = {
+    qualified(item::phys_tag_desc),     entry(item::phys_device_man_id),
+    entry(item::phys_device_id),        entry(item::phys_device_ser_num),
+    entry(item::phys_software_rev),     entry(item::phys_hardware_rev),
+    qualified(item::phys_install_date), qualified(item::phys_write_locking),
+    entry(item::phys_diagnosis),
+};
+constexpr Entry kPage_diagnosis_phys_block_online[] = {
+    entry(item::phys_blk_object),      entry(item::phys_blk_parent_class),
+    entry(item::phys_blk_class),       entry(item::phys_blk_dd_reference),
+    entry(item::phys_blk_dd_rev),      entry(item::phys_blk_profile),
+    entry(item::phys_blk_profile_rev), entry(item::phys_st_rev),
+    entry(item::phys_actual_mode),
+};
+constexpr Entry kOnlineDialog_sensor_trim[] = {
+    entry(item::Page_cal_point_lo),
+    entry(item::Page_cal_point_hi),
+};
+constexpr Entry kPage_cal_point_lo[] = {entry(item::trans1_level)};
+constexpr Entry kPage_cal_point_hi[] = {entry(item::trans1_level)};
+
+constexpr Menu kRows[] = {
+    {.id = item::Page_diagnosis_trans1, .access = 0, .label = kTransducerBlock1,
+     .entries = kPage_diagnosis_trans1},
+    {.id = item::Page_diagnosis_phys_block, .access = 1, .label = kPhysicalBlock,
+     .entries = kPage_diagnosis_phys_block},
+    {.id = item::OnlineDialog_reset, .access = 1, .label = kMasterReset, .help = kMasterResetHelp,
+     .entries = kOnlineDialog_reset},
+    {.id = item::Page_reset, .access = 1, .label = kMasterReset, .help = kMasterResetHelp,
+     .entries = kPage_reset},
+    {.id = item::Page_diagnosis_general, .access = 1, .label = kGeneral,
+     .entries = kPage_diagnosis_general},
+    {.id = item::OnlineDialog_write_locking, .access = 1,
+     .label = "Write Locking  |de|Schreibverriegelung  |fr|Verrouillage de sécurité  "
+              "|it|Chiusura di sicurezza  |es|Cierre de seguridad",
+     .help = "Storage location for a password used by the host software to check   "
+             "if the device parameters are accessible.  "
+             "|de|Speicherstelle für ein Paßwort zur Verwendung für den Host, dient   "
+             "zur Überprüfung der Zugriffsrechte.  "
+             "|fr|Emplacement de mémoire pour le mot de passe utilisé par le logiciel   "
+             "hôte pour vérifier les droits d'accès.  "
+             "|it|Luogo di memoria per una parola d'ordine per l'uso in un host, serve   "
+             "per il controllo dei diritti di accesso.  "
+             "|es|Posición de memoria para una contraseña destinada al host; sirve   "
+             "para verificar los derechos de acceso. ",
+     .entries = kOnlineDialog_write_locking},
+    {.id = item::OnlineWindow_display, .access = 1,
+     .label = "Display  |de|Meßwertanzeige  |fr|Affichage des valeurs de mesure  "
+              "|it|Visualizza valori di misura/processo  |es|Visualizar valores medidos",
+     .entries = kOnlineWindow_display},
+    {.id = item::Page_display_measure, .access = 1,
+     .label = "Measured Value  |de|Messwert  |fr|Valeur de mesure   |it|Valore di misura  "
+              "|es|Valor medido",
+     .entries = kPage_display_measure},
+    {.id = item::BarVal_pv_display, .access = 1,
+     .label = "Measured Value (Level)  |de|Meßwert (Füllstand)  |fr|Valeur de mesure (niveau)  "
+              "|it|Valore di misura (Livello di riempimento)  |es|Valor medido (nivel)",
+     .entries = kBarVal_pv_display},
+    {.id = item::OnlineWindow_diagnosis, .access = 0,
+     .label = "Device Status  |de|Gerätezustand  |fr|Etat de l'appareil  "
+              "|it|Stato del dispositivo  |es|Estado del aparato",
+     .entries = kOnlineWindow_diagnosis},
+    {.id = item::Page_diagnosis_general_online, .access = 0, .label = kGeneral,
+     .entries = kPage_diagnosis_general_online},
+    {.id = item::Page_diagnosis_phys_block_online, .access = 0, .label = kPhysicalBlock,
+     .entries = kPage_diagnosis_phys_block_online},
+    {.id = item::OnlineDialog_sensor_trim, .access = 1,
+     .label = "Sensor Calibration  |de|Sensorabgleich  |fr|Calibrage capteur  "
+              "|it|Compensazione trasduttore  |es|Calibración del sensor",
+     .entries = kOnlineDialog_sensor_trim},
+    {.id = item::Page_cal_point_lo, .access = 1,
+     .label = "Lower Sensor Calibration  |de|Unterer Abgleich  |fr|Calibrage inférieur  "
+              "|it|Compensazione inferiore  |es|Calibración inferior",
+     .entries = kPage_cal_point_lo},
+    {.id = item::Page_cal_point_hi, .access = 1,
+     .label = "Upper Sensor Calibration  |de|Oberer Abgleich  |fr|Calibrage supérieur  "
+              "|it|Compensazione superiore  |es|Calibración superior",
+     .entries = kPage_cal_point_hi},
+};
+
+}  // namespace menus::diagnosis_display_reset_calibration

@@ -1,0 +1,124 @@
+// The offline tab tables and the eight tab pages of the offline standard view.
+#pragma once
+
+#include "items/menus/Menu.h"
+
+namespace menus::offline_tabs {
+
+constexpr Entry kTab_s_QV_Std_Matrix[] = {
+    entry(item::Tab_s_measured_values),
+    entry(item::Tab_s_abgleich),
+    entry(item::Tab_s_extended_calibration),
+    entry(item::Tab_s_profibus_parameter),
+    entry(item::Tab_s_system_parameter),
+    entry(item::Tab_s_security_settings),
+    entry(item::Tab_s_simulation),
+    entry(item::Tab_s_service),
+};
+
+constexpr Entry kTab_s_measured_values[] = {
+    qualifiedMember("trans1_primary_value_value"),
+    qualified(item::trans1_level),
+    qualifiedMember("trans1_sensor_value"),
+};
+
+constexpr Entry kTab_s_abgleich[] = {
+    member("trans1_primary_value_unit"),
+    member("trans1_level_unit"),
+    entry(item::trans1_calibration_type_offline),
+    member("trans1_lin_type"),
+    entry(item::trans1_cal_point_lo_offline),
+    entry(item::trans1_level_lo_offline),
+    entry(item::parBargraphScaleMin_offline),
+    entry(item::trans1_cal_point_hi_offline),
+    entry(item::trans1_level_hi_offline),
+    entry(item::parBargraphScaleMax_offline),
+};
+
+constexpr Entry kTab_s_security_settings[] = {
+    member("func1_AI_hi_hi_lim"),
+    member("func1_AI_hi_lim"),
+    member("func1_AI_lo_lim"),
+    member("func1_AI_lo_lo_lim"),
+    member("func1_AI_alarm_hys"),
+    member("func1_AI_hi_hi_alm_state"),
+    member("func1_AI_hi_alm_state"),
+    member("func1_AI_lo_alm_state"),
+    member("func1_AI_lo_lo_alm_state"),
+};
+
+constexpr Entry kTab_s_extended_calibration[] = {
+    member("func1_AI_pv_ftime"),
+    member("func1_AI_pv_lower_range_value"),
+    member("func1_AI_pv_upper_range_value"),
+    member("func1_AI_out_lower_range_value"),
+    member("func1_AI_out_upper_range_value"),
+};
+
+constexpr Entry kTab_s_profibus_parameter[] = {
+    entry(item::parPADeviceBusAddress),
+    member("phys_ident_number"),
+    entry(item::parPASelectMainValue),
+    entry(item::phys_pa_set_unit_to_bus_offline),
+    member("func1_AI_target_mode"),
+    member("func1_AI_out_unit"),
+    member("func1_AI_out_value"),
+    entry(item::parPAAIOutStatus),
+};
+
+constexpr Entry kTab_s_system_parameter[] = {
+    member("parTagQV"),
+    member("phys_descriptor"),
+    member("phys_software_rev"),
+    member("phys_hardware_rev"),
+    member("phys_device_id"),
+    member("phys_device_ser_num"),
+};
+
+constexpr Entry kTab_s_simulation[] = {
+    qualifiedMember("func1_AI_simulation_enabled"),
+    qualifiedMember("func1_AI_simulate_value"),
+    qualified(item::parSimulationStatus),
+};
+
+constexpr Entry kTab_s_service[] = {
+    qualifiedMember("trans1_min_sensor_value"),
+    qualifiedMember("trans1_max_sensor_value"),
+    member("trans1_temperature"),
+    member("trans1_temperature_unit"),
+    qualifiedMember("trans1_min_temperature"),
+    qualifiedMember("trans1_max_temperature"),
+    entry(item::parSystemstartsCounter),
+    entry(item::parActualError),
+    entry(item::parLastError),
+    entry(item::parWriteLocking),
+};
+
+constexpr Entry kTab_s_PA_Profil[] = {
+    entry(item::Tab_s_ident),
+    entry(item::Tab_s_input),
+    entry(item::Tab_s_output),
+    entry(item::Tab_s_certificates),
+};
+
+constexpr Menu kRows[] = {
+    {.id = item::Tab_s_QV_Std_Matrix, .access = 1,
+     .label = "Standard View (manufacturer specific table)  |de|Standard Ansicht (herstellerspezifische Tabelle)",
+     .entries = kTab_s_QV_Std_Matrix},
+    {.id = item::Tab_s_measured_values, .access = 1, .label = "Measured Values|de|Messwert",
+     .entries = kTab_s_measured_values},
+    {.id = item::Tab_s_abgleich, .access = 1, .label = "Calibration  |de|Grundabgleich", .entries = kTab_s_abgleich},
+    {.id = item::Tab_s_security_settings, .access = 1, .label = "Security Settings  |de|Sicherheitseinstellungen",
+     .entries = kTab_s_security_settings},
+    {.id = item::Tab_s_extended_calibration, .access = 1, .label = "Extended Calibration  |de|Erweit. Abgleich",
+     .entries = kTab_s_extended_calibration},
+    {.id = item::Tab_s_profibus_parameter, .access = 1, .label = "Profibus Parameter",
+     .entries = kTab_s_profibus_parameter},
+    {.id = item::Tab_s_system_parameter, .access = 1, .label = "System Parameter", .entries = kTab_s_system_parameter},
+    {.id = item::Tab_s_simulation, .access = 1, .label = "Simulation", .entries = kTab_s_simulation},
+    {.id = item::Tab_s_service, .access = 1, .label = "Service", .entries = kTab_s_service},
+    {.id = item::Tab_s_PA_Profil, .access = 1,
+     .label = "Capacitive Level Measurement|de|Kapazitive Füllstandsmesseinrichtung", .entries = kTab_s_PA_Profil},
+};
+
+}  // namespace menus::offline_tabs

@@ -1,0 +1,274 @@
+// The profile view and the identification, input, output and certificate tabs.
+#pragma once
+
+#include "items/menus/Menu.h"
+
+namespace menus::profile_and_identification_tabs {
+
+constexpr const char kInput[] = "Input  |de|Eingang  |fr|Entrée  |it|Ingresso  |es|Entrada";
+constexpr const char kMeasuringLimits[] =
+    "Measuring Limits  |de|Meßgrenzen  |fr|Etendue de mesure  |it|Limiti di misura  |es|Límites de medida";
+constexpr const char kOperationParameter[] =
+    "Operation Parameter  |de|Betriebsparameter  |fr|Parametr.Base  |it|Param.operativo  |es|Parám.operativos";
+constexpr const char kSensorCalibration[] =
+    "Sensor Calibration  |de|Sensorabgleich  |fr|Calibrage capteur  |it|Compensazione trasduttore  "
+    "|es|Compensación del sensor";
+constexpr const char kOutput[] = "Output  |de|Ausgang  |fr|Sortie  |it|Uscita  |es|Salida";
+constexpr const char kIdentification[] =
+    "Identification  |de|Identifikation  |fr|Identification  |it|Identificazione  |es|Identificación";
+constexpr const char kOperationUnit[] =
+    "Operation Unit  |de|Betriebseinheit  |fr|Unité de commande  |it|Unità operativa  |es|Unidad operativa";
+constexpr const char kCertificatesAndApprovals[] =
+    "Certificates and Approvals  |de|Zertifikate und Zulassungen  |fr|Certificats et homologations  "
+    "|it|Certificati e omologazioni  |es|Certificados y homologaciones";
+constexpr const char kDevice[] = "Device  |de|Gerät  |fr|Appareil  |it|Dispositivo  |es|Aparato";
+
+constexpr Entry kTab_s_QV_Std_Matrix_Online[] = {
+    entry(item::Tab_s_measured_values_Online),
+    entry(item::Tab_s_abgleich_Online),
+    entry(item::Tab_s_extended_calibration_Online),
+    entry(item::Tab_s_profibus_parameter_Online),
+    entry(item::Tab_s_system_parameter_Online),
+    entry(item::Tab_s_security_settings_Online),
+    entry(item::Tab_s_simulation_Online),
+    entry(item::Tab_s_service_Online),
+};
+
+constexpr Entry kTab_s_PA_Profil_Online[] = {
+    entry(item::Tab_s_ident_Online),
+    entry(item::Tab_s_input_Online),
+    entry(item::Tab_s_output_Online),
+    entry(item::Tab_s_certificates_Online),
+};
+
+constexpr Entry kTab_s_input_Online[] = {
+    entry(item::trans1_st_rev),
+    entry(item::trans1_blk_class),
+    entry(item::trans1_level_unit),
+    entry(item::Tab_s_input_measrange_Online),
+    entry(item::Tab_s_control_parameter_Online),
+    entry(item::Tab_s_sensor_trim_Online),
+};
+
+constexpr Entry kTab_s_input_measrange_Online[] = {
+    entry(item::trans1_sensor_low_limit),
+    entry(item::trans1_sensor_high_limit),
+};
+
+constexpr Entry kTab_s_control_parameter_Online[] = {
+    entry(item::trans1_temperature_unit),
+};
+
+constexpr Entry kTab_s_sensor_trim_Online[] = {
+    qualified(item::trans1_level_lo),
+    qualified(item::trans1_level_hi),
+};
+
+constexpr Entry kTab_s_output_Online[] = {
+    entry(item::Tab_s_func1_Online),
+};
+
+constexpr Entry kTab_s_ident_Online[] = {
+    entry(item::Tab_s_ident_opunit_Online),
+    entry(item::Tab_s_ident_device_Online),
+};
+
+constexpr Entry kTab_s_ident_opunit_Online[] = {
+    entry(item::phys_tag_desc),
+    entry(item::phys_descriptor),
+    entry(item::phys_message),
+};
+
+constexpr Entry kTab_s_certificates_Online[] = {
+    qualified(item::phys_device_certification),
+};
+
+constexpr Entry kTab_s_func1_Online[] = {
+    entry(item::func1_AI_st_rev),
+    entry(item::func1_AI_out_unit),
+    entry(item::func1_AI_pv_ftime),
+    entry(item::Tab_s_func1_batch_Online),
+    entry(item::Tab_s_func1_pv_range_Online),
+    entry(item::Tab_s_func1_outscale_Online),
+    entry(item::Tab_s_func1_limits_Online),
+    entry(item::Tab_s_func1_interface_Online),
+};
+
+constexpr Entry kTab_s_func1_batch_Online[] = {
+    entry(item::func1_AI_batch_id),
+    entry(item::func1_AI_batch_unit),
+    entry(item::func1_AI_batch_operation),
+    entry(item::func1_AI_batch_phase),
+};
+
+constexpr Entry kTab_s_func1_pv_range_Online[] = {
+    entry(item::func1_AI_pv_lower_range_value),
+    entry(item::func1_AI_pv_upper_range_value),
+};
+
+constexpr Entry kTab_s_func1_outscale_Online[] = {
+    entry(item::func1_AI_out_lower_range_value),
+    entry(item::func1_AI_out_upper_range_value),
+};
+
+constexpr Entry kTab_s_func1_limits_Online[] = {
+    entry(item::func1_AI_lo_lo_lim),
+    entry(item::func1_AI_lo_lim),
+    entry(item::func1_AI_hi_lim),
+    entry(item::func1_AI_hi_hi_lim),
+    entry(item::func1_AI_alarm_hys),
+};
+
+constexpr Entry kTab_s_func1_interface_Online[] = {
+    entry(item::func1_AI_out_decimal_point),
+};
+
+constexpr Entry kTab_s_ident_device_Online[] = {
+    entry(item::phys_device_man_id),
+    entry(item::phys_device_id),
+    entry(item::phys_device_ser_num),
+    entry(item::phys_software_rev),
+    entry(item::phys_hardware_rev),
+    entry(item::phys_blk_profile_rev),
+    entry(item::phys_st_rev),
+    entry(item::phys_ident_number),
+    entry(item::phys_install_date),
+};
+
+constexpr Entry kTab_s_ident[] = {
+    entry(item::Tab_s_ident_opunit),
+    entry(item::Tab_s_ident_device),
+};
+
+constexpr Entry kTab_s_ident_opunit[] = {
+    entry(item::phys_tag_desc),
+    entry(item::phys_descriptor),
+    entry(item::phys_message),
+};
+
+constexpr Entry kTab_m_ident[] = {
+    entry(item::Tab_m_ident_opunit),
+    entry(item::Tab_m_ident_device),
+};
+
+constexpr Entry kTab_m_ident_opunit[] = {
+    qualified(item::phys_tag_desc),
+    entry(item::phys_descriptor),
+    entry(item::phys_message),
+};
+
+constexpr Entry kTab_s_ident_device[] = {
+    entry(item::phys_device_man_id),
+    entry(item::phys_device_id),
+    qualified(item::phys_device_ser_num),
+    entry(item::phys_software_rev),
+    entry(item::phys_hardware_rev),
+    entry(item::phys_blk_profile_rev),
+    entry(item::phys_st_rev),
+    entry(item::phys_ident_number),
+    entry(item::phys_install_date),
+};
+
+constexpr Entry kTab_m_ident_device[] = {
+    entry(item::phys_device_man_id),
+    entry(item::phys_device_id),
+    entry(item::phys_device_ser_num),
+    entry(item::phys_software_rev),
+    entry(item::phys_hardware_rev),
+    entry(item::phys_blk_profile_rev),
+    entry(item::phys_st_rev),
+    qualified(item::phys_ident_number),
+    qualified(item::phys_install_date),
+};
+
+constexpr Entry kTab_s_input[] = {
+    entry(item::trans1_st_rev),
+    entry(item::trans1_blk_class),
+    entry(item::trans1_level_unit),
+    entry(item::Tab_s_input_measrange),
+    entry(item::Tab_s_control_parameter),
+    entry(item::Tab_s_sensor_trim),
+};
+
+constexpr Entry kTab_s_input_measrange[] = {
+    entry(item::trans1_sensor_low_limit),
+    entry(item::trans1_sensor_high_limit),
+};
+
+constexpr Entry kTab_s_control_parameter[] = {
+    entry(item::trans1_temperature_unit),
+};
+
+constexpr Entry kTab_s_sensor_trim[] = {
+    qualified(item::trans1_level_lo),
+    qualified(item::trans1_level_hi),
+};
+
+constexpr Entry kTab_s_output[] = {
+    entry(item::Tab_s_func1),
+};
+
+constexpr Entry kTab_s_certificates[] = {
+    qualified(item::phys_device_certification),
+};
+
+constexpr Menu kRows[] = {
+    {.id = item::Tab_s_QV_Std_Matrix_Online, .access = 0,
+     .label = "Standard View (manufacturer specific table)  |de|Standard Ansicht (herstellerspezifische Tabelle)",
+     .entries = kTab_s_QV_Std_Matrix_Online},
+    {.id = item::Tab_s_PA_Profil_Online, .access = 0,
+     .label = "Capacitive Level Measurement|de|Kapazitive Füllstandsmesseinrichtung",
+     .entries = kTab_s_PA_Profil_Online},
+    {.id = item::Tab_s_input_Online, .access = 0, .label = kInput, .entries = kTab_s_input_Online},
+    {.id = item::Tab_s_input_measrange_Online, .access = 0, .label = kMeasuringLimits,
+     .entries = kTab_s_input_measrange_Online},
+    {.id = item::Tab_s_control_parameter_Online, .access = 0, .label = kOperationParameter,
+     .entries = kTab_s_control_parameter_Online},
+    {.id = item::Tab_s_sensor_trim_Online, .access = 0, .label = kSensorCalibration,
+     .entries = kTab_s_sensor_trim_Online},
+    {.id = item::Tab_s_output_Online, .access = 0, .label = kOutput, .entries = kTab_s_output_Online},
+    {.id = item::Tab_s_ident_Online, .access = 0, .label = kIdentification, .entries = kTab_s_ident_Online},
+    {.id = item::Tab_s_ident_opunit_Online, .access = 0, .label = kOperationUnit,
+     .entries = kTab_s_ident_opunit_Online},
+    {.id = item::Tab_s_certificates_Online, .access = 0, .label = kCertificatesAndApprovals,
+     .entries = kTab_s_certificates_Online},
+    {.id = item::Tab_s_func1_Online, .access = 0,
+     .label = "Level  |de|Füllstand  |fr|Niveau  |it|Livello di riempimento  |es|Nivel",
+     .entries = kTab_s_func1_Online},
+    {.id = item::Tab_s_func1_batch_Online, .access = 0,
+     .label = "Batch Information  |de|Batch-Information  |fr|Information Batch  |it|Informazione batch  "
+              "|es|Información batch",
+     .entries = kTab_s_func1_batch_Online},
+    {.id = item::Tab_s_func1_pv_range_Online, .access = 0,
+     .label = "Process Value Scale  |de|Meßwertskalierung  |fr|Fenêtre de mesure  |it|Scala di valori di misura  "
+              "|es|Escala v. medidos",
+     .entries = kTab_s_func1_pv_range_Online},
+    {.id = item::Tab_s_func1_outscale_Online, .access = 0,
+     .label = "Output scale  |de|Ausgangsskalierung  |fr|Echelle des valeurs de sortie  "
+              "|it|Scala di valori di uscita  |es|Escala de salida",
+     .entries = kTab_s_func1_outscale_Online},
+    {.id = item::Tab_s_func1_limits_Online, .access = 0,
+     .label = "Output Limits  |de|Ausgangsgrenzwerte  |fr|Valeurs de sortie limites  |it|Limiti di uscita  "
+              "|es|Límites de salida",
+     .entries = kTab_s_func1_limits_Online},
+    {.id = item::Tab_s_func1_interface_Online, .access = 0,
+     .label = "Human Interface  |de|Anzeige- und Bedienoberfläche  |fr|Interface de contrôle-commande  "
+              "|it|Superficie di controllo e di comando  |es|Interface de manejo y visualización",
+     .entries = kTab_s_func1_interface_Online},
+    {.id = item::Tab_s_ident_device_Online, .access = 0, .label = kDevice, .entries = kTab_s_ident_device_Online},
+    {.id = item::Tab_s_ident, .access = 1, .label = kIdentification, .entries = kTab_s_ident},
+    {.id = item::Tab_s_ident_opunit, .access = 1, .label = kOperationUnit, .entries = kTab_s_ident_opunit},
+    {.id = item::Tab_m_ident, .access = 1, .label = kIdentification, .entries = kTab_m_ident},
+    {.id = item::Tab_m_ident_opunit, .access = 1, .label = kOperationUnit, .entries = kTab_m_ident_opunit},
+    {.id = item::Tab_s_ident_device, .access = 1, .label = kDevice, .entries = kTab_s_ident_device},
+    {.id = item::Tab_m_ident_device, .access = 1, .label = kDevice, .entries = kTab_m_ident_device},
+    {.id = item::Tab_s_input, .access = 1, .label = kInput, .entries = kTab_s_input},
+    {.id = item::Tab_s_input_measrange, .access = 1, .label = kMeasuringLimits, .entries = kTab_s_input_measrange},
+    {.id = item::Tab_s_control_parameter, .access = 1, .label = kOperationParameter,
+     .entries = kTab_s_control_parameter},
+    {.id = item::Tab_s_sensor_trim, .access = 1, .label = kSensorCalibration, .entries = kTab_s_sensor_trim},
+    {.id = item::Tab_s_output, .access = 1, .label = kOutput, .entries = kTab_s_output},
+    {.id = item::Tab_s_certificates, .access = 1, .label = kCertificatesAndApprovals, .entries = kTab_s_certificates},
+};
+
+}  // namespace menus::profile_and_identification_tabs

@@ -1,0 +1,86 @@
+// The root menus, the standard menus the host finds by role, and the GSD menu.
+#pragma once
+
+#include "items/menus/Menu.h"
+
+namespace menus::root_and_standard {
+
+constexpr const char kProductName[] = "Corvalin KSM27";
+
+constexpr Entry k_ZTQGSD_channel_module_setup[] = {
+    entry(item::_ZTQGSD_ChannelSetup01),
+    entry(item::_ZTQGSD_ChannelSetup02),
+    entry(item::_ZTQGSD_ChannelSetup03),
+};
+
+constexpr Entry kDTM_offline_root_menu[] = {
+    entry(item::Tab_s_QV_Std_Matrix),
+    entry(item::Tab_s_PA_Profil),
+};
+
+constexpr Entry kDTM_online_root_menu[] = {
+    entry(item::Tab_s_QV_Std_Matrix_Online),
+    entry(item::Tab_s_PA_Profil_Online),
+};
+
+constexpr Entry kDTM_simulation_menu[] = {
+    entry(item::Page_simulation_input_func1),
+    entry(item::Page_simulation_output_func1),
+    entry(item::Page_simulation_devicespecific),
+};
+
+constexpr Entry kDTM_observe_menu[] = {
+    entry(item::Page_display_value),
+    entry(item::Page_display_func1),
+};
+
+constexpr Entry kDTM_trend_menu[] = {
+    entry(item::trans1_temperature),
+    entry(item::trans1_level),
+    entry(item::trans1_sensor_value),
+};
+
+constexpr Entry kDTM_diagnosis_menu[] = {
+    entry(item::OnlineWindow_diagnosis),
+    entry(item::OnlineWindow_S_alarm_func1),
+};
+
+constexpr Entry kDTM_LockUnlock[] = {
+    entry(item::parWriteLocking),
+};
+
+constexpr Entry kDTM_reset_menu[] = {
+    entry(item::parReset),
+};
+
+constexpr Entry kTable_Main_Specialist[] = {
+    entry(item::Tab_s_QV_Std_Matrix),
+    entry(item::Tab_s_PA_Profil),
+};
+
+constexpr Entry kTable_Main_Maintenance[] = {
+    entry(item::Tab_s_QV_Std_Matrix),
+    entry(item::Tab_s_PA_Profil),
+};
+
+constexpr Menu kRows[] = {
+    {.id = item::_ZTQGSD_channel_module_setup, .access = 1, .label = "Channel Module Setup",
+     .entries = k_ZTQGSD_channel_module_setup},
+    {.id = item::DTM_offline_root_menu, .access = 1, .label = kProductName, .entries = kDTM_offline_root_menu},
+    {.id = item::DTM_online_root_menu, .access = 0, .label = kProductName, .entries = kDTM_online_root_menu},
+    {.id = item::DTM_simulation_menu, .access = 0, .label = "Device Simulation  |de|Geräte Simulation",
+     .entries = kDTM_simulation_menu},
+    {.id = item::DTM_observe_menu, .access = 0,
+     .label = "Display  |de|Meßwertanzeige  |fr|Affichage des valeurs de mesure  "
+              "|it|Visualizza valori di misura/processo  |es|Visualizar valores medidos",
+     .entries = kDTM_observe_menu},
+    {.id = item::DTM_trend_menu, .access = 0, .label = "Trend", .entries = kDTM_trend_menu},
+    {.id = item::DTM_diagnosis_menu, .access = 0, .entries = kDTM_diagnosis_menu},
+    {.id = item::DTM_LockUnlock, .access = 1, .label = "Write Locking  |de|Schreibverriegelung",
+     .entries = kDTM_LockUnlock},
+    {.id = item::DTM_reset_menu, .access = 1, .label = "Reset  |de|Rücksetzen", .entries = kDTM_reset_menu},
+    {.id = item::Table_Main_Specialist, .access = 1, .label = kProductName, .entries = kTable_Main_Specialist},
+    {.id = item::Table_Main_Maintenance, .access = 1, .label = kProductName, .entries = kTable_Main_Maintenance},
+};
+
+}  // namespace menus::root_and_standard

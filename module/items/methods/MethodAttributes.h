@@ -1,0 +1,67 @@
+// The 25 methods: access, class, label, body and, for the four that have
+// one, the validity condition MethodValidity tests at each request.
+#pragma once
+
+#include "items/methods/Method.h"
+
+namespace methods::method_attributes {
+
+constexpr Method kRows[] = {
+    {.id = item::method_phys_factory_reset_params, .access = 0, .methodClass = 14,
+     .label = "Factory Reset  |de|Rücksetzen in Auslieferzustand  |fr|Remise à l'état de livraison  |it|Reset allo stato d fornitura  |es|Reposición al estado original de suministro",
+     .body = method_phys_factory_reset_params_body},
+    {.id = item::method_phys_factory_reset_warm, .access = 0, .methodClass = 14,
+     .label = "Warm start  |de|Warmstart  |fr|Démarrage à chaud  |it|Avvio a caldo  |es|Arranque en caliente",
+     .body = method_phys_factory_reset_warm_body},
+    {.id = item::method_phys_factory_reset_address, .access = 0, .methodClass = 14,
+     .label = "Reset Address to '126'  |de|Rücksetzen der Adresse auf '126'  |fr|Remise de l'adresse à '126'  |it|Riportare l'indirizzo su '126'  |es|Reponer dirección a '126'",
+     .body = method_phys_factory_reset_address_body},
+    {.id = item::method_phys_factory_reset_device_specific, .access = 0, .methodClass = 14,
+     .label = "Reset (device specific)  |de|Rücksetzen (Gerätespezifisch)  |fr|Remise à zéro (spécifique à l'appareil)  |it|Reset (specifico per il tipo di dispositivo)  |es|Reset (específ. aparato)",
+     .body = method_phys_factory_reset_device_specific_body},
+    {.id = item::GetNumericSoftwareRevision, .access = 1, .methodClass = 14, .label = "GetNumericSoftwareRevision",
+     .body = GetNumericSoftwareRevision_body},
+    {.id = item::method_check_func1_AI_alarm_hys, .access = 1, .methodClass = 2,
+     .body = method_check_func1_AI_alarm_hys_body},
+    {.id = item::method_set_status_limit_1, .access = 1, .methodClass = 2, .body = method_set_status_limit_1_body},
+    {.id = item::method_preset_alarm, .access = 1, .methodClass = 2, .body = method_preset_alarm_body},
+    {.id = item::method_parWriteLocking_remember, .access = 1, .methodClass = 14,
+     .body = method_parWriteLocking_remember_body},
+    {.id = item::method_parWriteLocking_check, .access = 1, .methodClass = 14,
+     .body = method_parWriteLocking_check_body},
+    {.id = item::updateParShowAccess, .access = 1, .methodClass = 14, .body = updateParShowAccess_body},
+    {.id = item::uploadVariablesPreWriteActions, .access = 0, .methodClass = 14,
+     .label = "Download of the Operation Code before uploading the variables",
+     .body = uploadVariablesPreWriteActions_body},
+    {.id = item::uploadVariablesPostWriteActions, .access = 0, .methodClass = 14,
+     .body = uploadVariablesPostWriteActions_body},
+    {.id = item::meth_reset_trans1_min_sensor_value, .access = 0, .methodClass = 14,
+     .label = "Reset min. meas. value|de|Min. Messwert rücksetzen", .body = meth_reset_trans1_min_sensor_value_body,
+     .valid = valid_meth_reset_trans1_min_sensor_value},
+    {.id = item::meth_reset_trans1_max_sensor_value, .access = 0, .methodClass = 14,
+     .label = "Reset max. meas. value|de|Max. Messwert rücksetzen", .body = meth_reset_trans1_max_sensor_value_body,
+     .valid = valid_meth_reset_trans1_max_sensor_value},
+    {.id = item::meth_reset_min_temperature, .access = 0, .methodClass = 14,
+     .label = "Reset min. temp.|de|Min. Temp. rücksetzen", .body = meth_reset_min_temperature_body,
+     .valid = valid_meth_reset_min_temperature},
+    {.id = item::meth_reset_max_temperature, .access = 0, .methodClass = 14,
+     .label = "Reset max. temp.|de|Max. Temp. rücksetzen", .body = meth_reset_max_temperature_body,
+     .valid = valid_meth_reset_max_temperature},
+    {.id = item::meth_pe_trans1_calibration_type_offline, .access = 1, .methodClass = 14,
+     .body = meth_pe_trans1_calibration_type_offline_body},
+    {.id = item::meth_transfer_calibration_empty, .access = 1, .methodClass = 14, .label = "Transfer|de|Übertragen",
+     .body = meth_transfer_calibration_empty_body},
+    {.id = item::meth_transfer_calibration_full, .access = 1, .methodClass = 14, .label = "Transfer|de|Übertragen",
+     .body = meth_transfer_calibration_full_body},
+    {.id = item::method_output_limits_remember, .access = 1, .methodClass = 2,
+     .body = method_output_limits_remember_body},
+    {.id = item::method_output_limits_reset, .access = 0, .methodClass = 2, .body = method_output_limits_reset_body},
+    {.id = item::method_output_limits_restore, .access = 0, .methodClass = 2,
+     .body = method_output_limits_restore_body},
+    {.id = item::set_unit_to_bus_offline_post_edit, .access = 1, .methodClass = 14,
+     .label = "Set unit to bus|de|Setze Einheit", .body = set_unit_to_bus_offline_post_edit_body},
+    {.id = item::set_unit_to_bus_online_post_edit, .access = 0, .methodClass = 14,
+     .label = "Set unit to bus|de|Setze Einheit", .body = set_unit_to_bus_online_post_edit_body},
+};
+
+}  // namespace methods::method_attributes

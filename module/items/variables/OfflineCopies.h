@@ -1,0 +1,67 @@
+// The offline set of the calibration, level and bargraph variables. Each is
+// built like its online twin; its moving bound comes from its offline
+// partner, and it is writable only while the offline calibration type is 0.
+// The level copies follow the online level unit: there is no offline one.
+#pragma once
+
+#include "items/variables/CalibrationTexts.h"
+#include "items/variables/Variable.h"
+
+namespace variables::offline_copies {
+
+constexpr Handling kOfflineWrite = lockedAnd(item::trans1_calibration_type_offline, 0);
+
+constexpr Variable kRows[] = {
+    {.id = item::trans1_cal_point_hi_offline,
+     .label = "cap. full|de|Kap. Vollabgl.|fr|Capacité plein|es|Kap. Vollabgl.|it|cap. di pieno|nl|volcapaciteit",
+     .help = kCalPointHighHelp,
+     .displayFormat = ".3f",
+     .range = range(valueOf(item::trans1_cal_point_lo_offline), bound(real(2100.0))),
+     .defaultValue = integer(2000),
+     .handling = kOfflineWrite,
+     .unit = unit("pF")},
+    {.id = item::trans1_cal_point_lo_offline,
+     .label = "cap. empty|de|Kap. Leerabgl.|fr|Capacité vide|es|Kap. Leerabgl.|it|cap. di vuoto|nl|leegcapaciteit",
+     .help = kCalPointLowHelp,
+     .displayFormat = ".3f",
+     .range = range(bound(real(0.0)), valueOf(item::trans1_cal_point_hi_offline)),
+     .defaultValue = integer(0),
+     .handling = kOfflineWrite,
+     .unit = unit("pF")},
+    {.id = item::trans1_level_lo_offline,
+     .label = "value empty|de|Wert Leerabgl.|fr|Valeur cal. vide|es|Wert Leerabgl.|it|val. di vuoto|nl|leegwaarde",
+     .help = kLevelEmptyHelp,
+     .displayFormat = "10.3f",
+     .editFormat = "10.3f",
+     .range = range(lowerByCode(item::trans1_level_unit, kUnitTableL), valueOf(item::trans1_level_hi_offline)),
+     .defaultValue = integer(0),
+     .handling = kOfflineWrite,
+     .unit = unitByCode(item::trans1_level_unit, kUnitTableL)},
+    {.id = item::trans1_level_hi_offline,
+     .label = "value full|de|Wert Vollabgl.|fr|Valeur cal.plein|es|Wert Vollabgl.|it|al. di pieno|nl|volwaarde",
+     .help = kLevelFullHelp,
+     .displayFormat = "10.3f",
+     .editFormat = "10.3f",
+     .range = range(valueOf(item::trans1_level_lo_offline), upperByCode(item::trans1_level_unit, kUnitTableL)),
+     .defaultValue = integer(100),
+     .handling = kOfflineWrite,
+     .unit = unitByCode(item::trans1_level_unit, kUnitTableL)},
+    {.id = item::parBargraphScaleMin_offline,
+     .label = "percent empty|de|Proz. Leerabgl.|fr|Pourcentage vide|es|Proz. Leerabgl.|it|perc. di vuoto|nl|leegpercentage",
+     .displayFormat = "10.3f",
+     .editFormat = "10.3f",
+     .range = range(bound(real(0.0)), valueOf(item::parBargraphScaleMax_offline)),
+     .defaultValue = integer(0),
+     .handling = kOfflineWrite,
+     .unit = unit("%")},
+    {.id = item::parBargraphScaleMax_offline,
+     .label = "percent full|de|Proz. Vollabgl.|fr|Pourcentageplein|es|Proz. Vollabgl.|it|perc. di pieno|nl|volpercentage",
+     .displayFormat = "10.3f",
+     .editFormat = "10.3f",
+     .range = range(valueOf(item::parBargraphScaleMin_offline), bound(real(100.0))),
+     .defaultValue = real(100.0),
+     .handling = kOfflineWrite,
+     .unit = unit("%")},
+};
+
+}  // namespace variables::offline_copies
