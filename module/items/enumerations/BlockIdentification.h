@@ -3,6 +3,7 @@
 // parent class.
 #pragma once
 
+#include "items/Texts.h"
 #include "items/enumerations/SharedSets.h"
 
 namespace enumerations::block_identification {
@@ -25,7 +26,7 @@ constexpr Enumerator kTransducerObject[] = {
     {3, "Transducer Block  |de|Transducer Block  |fr|Bloc transducteur  |it|Blocco trasduttore  |es|Bloque transductor"},
 };
 constexpr Enumerator kPhysicalObject[] = {
-    {1, "Physical Block  |de|Physical Block  |fr|Bloc physique  |it|Blocco fisico  |es|Bloque físico"},
+    {1, texts::kPhysicalBlock},
 };
 constexpr Enumerator kFunctionObject[] = {
     {2, "Function Block  |de|Function Block  |fr|Bloc fonctionnel  |it|Blocco funzionale  |es|Bloque de función"},
@@ -35,16 +36,16 @@ constexpr Enumerator kTransducerParentClass[] = {
     {1, "Pressure  |de|Druck  |fr|Pression  |it|Pressione  |es|Presión"},
     {2, "Temperature  |de|Temperatur  |fr|Température  |it|Temperatura  |es|Temperatura"},
     {3, "Flow  |de|Durchfluß  |fr|Débit  |it|Portata  |es|Caudal"},
-    {4, "Level  |de|Füllstand  |fr|Niveau  |it|Livello di riempimento  |es|Nivel"},
+    {4, texts::kLevel},
     {6, "Binary I/O  |de|Binäre Ein-/Ausgabe  |fr|Entrée/sortie binaire  |it|Ingresso/uscita digitale  |es|Entrada/Salida binaria"},
     {7, "Analyser  |de|Analysentechnik  |fr|Technique d'analyse  |it|Tecnica di analisi  |es|Analizadores"},
-    {252, "Unknown  |de|Unbekannt  |fr|Inconnu  |it|Sconosciuto  |es|Desconocido"},
+    {252, texts::kUnknown},
 };
 constexpr Enumerator kPhysicalParentClass[] = {
     {1, "Transmitter  |de|Meßumformer  |fr|Transmetteur  |it|Trasduttore di misura  |es|Transductor de medida"},
 };
 constexpr Enumerator kFunctionParentClass[] = {
-    {1, "Input  |de|Eingang  |fr|Entrée  |it|Ingresso  |es|Entrada"},
+    {1, texts::kInput},
 };
 constexpr Enumerator kFunctionClass[] = {
     {1, "Analog Input  |de|Analogeingang  |fr|Entrée analogique  |it|Ingresso analogico  |es|Entrada analógica"},

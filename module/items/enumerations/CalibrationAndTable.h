@@ -2,6 +2,7 @@
 // calibration tab), characterization type and characterization table status.
 #pragma once
 
+#include "items/Texts.h"
 #include "items/enumerations/SharedSets.h"
 
 namespace enumerations::calibration_and_table {
@@ -37,8 +38,8 @@ constexpr Variable kRows[] = {
      .maxEnumIndex = 0,
      .enumerators = kCalibrationTypeSet},
     {.id = item::trans1_lin_type,
-     .label = "Characterization Type  |de|Kennlinientyp  |fr|Type de caractéristique  |it|Tipo curve caratteristiche  |es|Tipo de característica",
-     .help = "Selects the type of linearization. The selection LINEAR means no   linearization.  |de|Kennlinien-Typ: Bestimmt den Typ der Linearisierung. Die Auswahl   von LINEAR bedeutet, daß die Linearisierung ausgeschaltet ist.  |fr|Définit le type de linéarisation. LINEAIRE signifie que la linéarisation   est désactivée.  |it|Stabilisce il tipo di linearizzazione. La selezione di LINEAR indica   che la linearizzazione è disattivata.  |es|Determina el tipo de linelización. La selección de LINEAL significa   que la linealización está desactivada",
+     .label = texts::kCharacterizationType,
+     .help = texts::kCharacterizationTypeHelp,
      .size = 1,
      .defaultValue = integer(0),
      .handling = locked,
@@ -52,7 +53,7 @@ constexpr Variable kRows[] = {
      .maxEnumIndex = 6,
      .enumerators = kTabStatus},
     {.id = item::trans1_calibration_type_offline,
-     .label = "cal. type|de|Abgleichart|fr|Type calibration|es|Abgleichart|it|tipo di cal.|nl|afregelkeuze",
+     .label = texts::kCalType,
      .help = kCalibrationHelp,
      .size = 1,
      .defaultValue = integer(0),

@@ -2,6 +2,7 @@
 // previous error, clearing the previous error and the access rights shown.
 #pragma once
 
+#include "items/Texts.h"
 #include "items/enumerations/SharedSets.h"
 
 namespace enumerations::device_specific {
@@ -83,7 +84,7 @@ constexpr Enumerator kMainValue[] = {
 };
 
 constexpr Enumerator kClearLastError[] = {
-    {0, "keep|de|beibehalten|fr|Garder|es|mantener|it|mantieni|nl|houden"},
+    {0, texts::kKeep},
     {1, "erase|de|löschen|fr|Effacer|es|borrar|it|cancella|nl|wissen"},
 };
 
@@ -106,21 +107,21 @@ constexpr Variable kRows[] = {
      .maxEnumIndex = 1,
      .enumerators = kMainValue},
     {.id = item::parActualError,
-     .label = "present error|de|aktueller Fehler|fr|Défaut actuel|es|aktueller Fehler|it|errore attuale|nl|actuele fout",
+     .label = texts::kPresentError,
      .help = kErrorHelp,
      .size = 2,
      .handling = read,
      .maxEnumIndex = 661,
      .enumerators = kErrorCodeSet},
     {.id = item::parLastError,
-     .label = "previous error|de|letzter Fehler|fr|Dernier défaut|es|letzter Fehler|it|ultimo errore|nl|vorige fout",
+     .label = texts::kPreviousError,
      .help = kErrorHelp,
      .size = 2,
      .handling = read,
      .maxEnumIndex = 661,
      .enumerators = kErrorCodeSet},
     {.id = item::parClearLastError,
-     .label = "clear last error|de|Lösche let.Fehl.|fr|Eff. der. défaut|es|Lösche let.Fehl.|it|canc.ult. err.|nl|wis laatste fout",
+     .label = texts::kClearLastError,
      .size = 1,
      .handling = locked,
      .maxEnumIndex = 1,

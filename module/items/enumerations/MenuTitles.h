@@ -2,6 +2,7 @@
 // device. Nothing else names them.
 #pragma once
 
+#include "items/Texts.h"
 #include "items/enumerations/Enumerations.h"
 
 namespace enumerations::menu_titles {
@@ -63,7 +64,7 @@ constexpr Variable kRows[] = {
      .maxEnumIndex = 0,
      .enumerators = kDiagnosticsReset},
     {.id = item::TitleSimulationEnabled,
-     .label = "simulation|de|Simulation|fr|Simulation|es|Simulation|it|simulazione|nl|simulatie",
+     .label = texts::kSimulationShort,
      .size = 1,
      .defaultValue = integer(0),
      .handling = read,
@@ -77,7 +78,7 @@ constexpr Variable kRows[] = {
      .maxEnumIndex = 0,
      .enumerators = kService},
     {.id = item::Title_parClearLastError,
-     .label = "clear last error|de|Lösche let.Fehl.|fr|Eff. der. défaut|es|Lösche let.Fehl.|it|canc.ult. err.|nl|wis laatste fout",
+     .label = texts::kClearLastError,
      .size = 1,
      .defaultValue = integer(0),
      .handling = read,

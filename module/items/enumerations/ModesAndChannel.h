@@ -2,6 +2,7 @@
 // mode) and the analog input block's channel.
 #pragma once
 
+#include "items/Texts.h"
 #include "items/enumerations/SharedSets.h"
 
 namespace enumerations::modes_and_channel {
@@ -13,7 +14,6 @@ using variables::readWrite;
 
 constexpr const char* kTargetLabel = "Target Mode  |de|Zielmodus  |fr|Mode cible  |it|Modo di destinazione  |es|Modo de destino";
 constexpr const char* kTargetHelp = "Defines the target mode of the block.  |de|Einstellbarer Modus für den Block.  |fr|Mode pouvant être défini pour un bloc.  |it|Modo operativo per il blocco.  |es|Modos de destino: Modo ajustable para el bloque.";
-constexpr const char* kActualLabel = "Actual Mode  |de|Aktueller Modus  |fr|Mode actuel  |it|Modo attuale  |es|Modo actual";
 constexpr const char* kActualHelp = "The actual mode attribute reflects the mode of operation it is able   to achieve. Comparison of the actual with the target indicates whether   the target was achieved. The actual mode is set by the block.  |de|Der aktuelle Modus zeigt an welcher Betriebsmodus erreicht werden   kann. Der Vergleich des aktuellen Modus mit dem Zielmodus zeigt ob   der Zielmodus erreicht wurde. Der aktuelle Modus wird durch den Block gesetzt.  |fr|Le mode actuel indique le mode de fonctionnement qui peut être réalisé.   La comparaison entre le mode actuel et le mode cible indique si le   mode cible a été atteint. Le mode actuel est activé par le bloc.  |it|Il modo attuale indica il modo operativo in corso. Il confronto tra   modo attuale e modo di destinazione indica se il modo di destinazione   è stato raggiunto. Il modo attuale viene impostato dal gruppo.  |es|El modo actual indica el modo de operación que se puede alcanzar.   La comparación del modo actual con el modo de destino indica si ha   sido alcanzado el modo de destino. El modo actual lo establece el bloque. ";
 constexpr const char* kPermittedLabel = "Permitted Mode  |de|Erlaubter Modus  |fr|Mode autorisé  |it|Modo permesso  |es|Modo permitido";
 constexpr const char* kPermittedHelp = "The permitted mode attribute is the part of the mode parameter that   indicates what mode of operation is allowed for the block.  |de|Dieser Teil des Modusparameters zeigt an, welcher Modus für den Block   möglich ist.  |fr|Cette partie du paramètre de mode indique le mode possible pour le bloc.  |it|Questa parte del parametro indica il modo consentito per il gruppo.  |es|El atributo de modo permitido es la parte del parámetro que indica   cuál de los modos de servicio es compatible con el bloque. ";
@@ -43,7 +43,7 @@ constexpr Variable kRows[] = {
      .maxEnumIndex = 0,
      .enumerators = kAutoManual},
     {.id = item::trans1_actual_mode,
-     .label = kActualLabel,
+     .label = texts::kActualMode,
      .help = kActualHelp,
      .size = 1,
      .defaultValue = integer(8),
@@ -74,7 +74,7 @@ constexpr Variable kRows[] = {
      .maxEnumIndex = 0,
      .enumerators = kModeSet},
     {.id = item::phys_actual_mode,
-     .label = kActualLabel,
+     .label = texts::kActualMode,
      .help = kActualHelp,
      .size = 1,
      .defaultValue = integer(8),
@@ -112,7 +112,7 @@ constexpr Variable kRows[] = {
      .maxEnumIndex = 128,
      .enumerators = kAnalogInputTarget},
     {.id = item::func1_AI_actual_mode,
-     .label = kActualLabel,
+     .label = texts::kActualMode,
      .help = kActualHelp,
      .size = 1,
      .defaultValue = integer(8),

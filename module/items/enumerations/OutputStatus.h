@@ -3,6 +3,7 @@
 // the method that completes the status.
 #pragma once
 
+#include "items/Texts.h"
 #include "items/enumerations/SharedSets.h"
 
 namespace enumerations::output_status {
@@ -32,7 +33,7 @@ constexpr EnumChoice kLimit{.branches = kLimitByQuality, .otherwise = kFullLimit
 
 constexpr Variable kRows[] = {
     {.id = item::func1_AI_out_status_quality,
-     .label = "Quality  |de|Qualität  |fr|Qualité  |it|Qualità  |es|Calidad",
+     .label = texts::kQuality,
      .help = kHelp,
      .size = 1,
      .defaultValue = integer(0),
@@ -41,7 +42,7 @@ constexpr Variable kRows[] = {
      .maxEnumIndex = 0,
      .chosenEnumerators = &kQuality},
     {.id = item::func1_AI_out_status_limit,
-     .label = "Status  |de|Status  |fr|Etat  |it|Stato  |es|Status",
+     .label = texts::kStatus,
      .help = kHelp,
      .size = 1,
      .handling = when(item::func1_AI_target_mode, 16),

@@ -2,6 +2,7 @@
 // which the user confirms it on the offline and the online pages.
 #pragma once
 
+#include "items/Texts.h"
 #include "items/enumerations/SharedSets.h"
 
 namespace enumerations::set_unit_to_bus {
@@ -10,7 +11,7 @@ using variables::locked;
 using variables::read;
 
 constexpr Enumerator kKeepConfirm[] = {
-    {0, "keep|de|beibehalten|fr|Garder|es|mantener|it|mantieni|nl|houden"},
+    {0, texts::kKeep},
     {1, "confirm|de|bestätigen|fr|validation|it|conferma"},
 };
 
@@ -28,16 +29,16 @@ constexpr Variable kRows[] = {
      .maxEnumIndex = 1,
      .enumerators = std::span(kDigitSet).first(2)},
     {.id = item::phys_pa_set_unit_to_bus_offline,
-     .label = "Set unit to bus|de|Setze Einheit",
-     .help = "Set unit to bus|de|Setze Einheit",
+     .label = texts::kSetUnitToBus,
+     .help = texts::kSetUnitToBus,
      .size = 1,
      .handling = locked,
      .postEdit = {item::set_unit_to_bus_offline_post_edit},
      .maxEnumIndex = 1,
      .enumerators = kConfirmSet},
     {.id = item::phys_pa_set_unit_to_bus_online,
-     .label = "Set unit to bus|de|Setze Einheit",
-     .help = "Set unit to bus|de|Setze Einheit",
+     .label = texts::kSetUnitToBus,
+     .help = texts::kSetUnitToBus,
      .size = 1,
      .handling = locked,
      .postEdit = {item::set_unit_to_bus_online_post_edit},

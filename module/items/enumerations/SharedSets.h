@@ -7,50 +7,10 @@
 #include <iterator>
 #include <span>
 
+#include "items/Texts.h"
 #include "items/enumerations/Enumerations.h"
 
 namespace enumerations {
-
-// Texts that stand in several sets.
-namespace texts {
-
-inline constexpr const char* kRcas = "Remote Cascade (RCAS)  |de|Fernkaskade  |fr|Cascade déportée  |it|Cascata remota  |es|Cascada remota ";
-inline constexpr const char* kAuto = "AUTO";
-inline constexpr const char* kManual = "MAN";
-inline constexpr const char* kLocalOverride = "Local Override (LO)  |de|Lokale Überlagerung  |fr|Commande de hevauchement locale prioritaire  |it|Comando locale (il comando locale ha priorità sul comando automatico)  |es|Superposición local";
-inline constexpr const char* kOutOfService = "Out of Service (O/S)  |de|Außer Betrieb  |fr|Hors service  |it|Fuori servizio  |es|Fuera de servicio";
-
-inline constexpr const char* kParameterModification = "Parameter modification  |de|Parametersatz-Änderung  |fr|Modification du jeu de paramètres  |it|Modifica set di parametri  |es|Modificación de los parámetros";
-
-// The texts of the quality sets; the manual set lacks two of the Bad rows.
-inline constexpr const char* kGood = "Good  |de|Gut  |fr|Bon  |it|Buono  |es|Bueno ";
-inline constexpr const char* kGoodUpdateEvent = "Good: Update event  |de|Gut: Parametrierung geändert  |fr|Bon : Update event  |it|Buono: Update event  |es|Bueno: Update event";
-inline constexpr const char* kGoodWarningLimit = "Good: warning Limit  |de|Gut: Warngrenze  |fr|Bon : limite d'avertissement  |it|Buono: limite avviso  |es|Bueno: Límite de advertencia";
-inline constexpr const char* kGoodAlarmLimit = "Good: alarm Limit  |de|Gut: Alarmgrenze  |fr|Bon : limite d'alarme  |it|Buono: limite allarme  |es|Bueno: Límite de alarma";
-inline constexpr const char* kGoodUnackBlockAlarm = "Good: unacknowledged block alarm  |de|Gut: unquittierter Blockalarm  |fr|Bon : bloc d'alarme non validé  |it|Buono: allarme di blocco non confermato  |es|Bueno: Alarma en bloque ignorada";
-inline constexpr const char* kGoodUnackWarning = "Good: unacknowledged Warning  |de|Gut: unquittierte Warnung  |fr|Bon : avertissement non validé  |it|Buono: avviso non confermato  |es|Bueno: Advertencia ignorada";
-inline constexpr const char* kGoodUnackAlarm = "Good: unacknowledged Alarm  |de|Gut: unquittierter Alarm  |fr|Bon : alarme non validée  |it|Buono: allarme non confermato  |es|Bueno: Alarma ignorada";
-inline constexpr const char* kGoodFailSafe = "Good: Initiate fail-safe  |de|Gut: Gehe in Fail-Safe  |fr|Bon : initialiser le disposiif de sécurité  |it|Buono: vai in posizione di sicurezza  |es|Bueno: Pasa a autoprotección";
-inline constexpr const char* kGoodMaintenance = "Good: Maintenance required.  |de|Gut: Wartung erforderlich.  |fr|Bon: Maintenance nécessaire  |it|Buono: manutenzione necessaria.  |es|Bueno: Requiere mantenimiento.";
-inline constexpr const char* kUncertain = "Uncertain  |de|Unsicher  |fr|Douteux  |it|Incerto  |es|Inseguro";
-inline constexpr const char* kUncertainLastUsable = "Uncertain: last usable value  |de|Unsicher: letzter brauchbarer Wert  |fr|Douteux : dernière valeur utilisable  |it|Incerto: ultimo valore utilizzabile  |es|Inseguro: Último valor utilizable";
-inline constexpr const char* kUncertainSubstitute = "Uncertain: substitute value  |de|Unsicher: Ersatzwert  |fr|Douteux : valeur de remplacement  |it|Incerto: valore sostitutivo  |es|Inseguro: Valor substitutivo";
-inline constexpr const char* kUncertainInitial = "Uncertain: initial value  |de|Unsicher: Initialwert  |fr|Douteux : valeur initiale  |it|Incerto: valore iniziale  |es|Inseguro: Valor inicial";
-inline constexpr const char* kUncertainInaccurate = "Uncertain: Value uncertain  |de|Unsicher: Wert ungenau  |fr|Douteux : valeur imprécise  |it|Incerto: valore impreciso  |es|Inseguro: valor inexacto";
-inline constexpr const char* kUncertainRange = "Uncertain: Range violation  |de|Unsicher: außerhalb Wertebereich  |fr|Douteux : hors plage de valeurs  |it|Incerto: oltre il campo valori  |es|Inseguro: por fuera del margen";
-inline constexpr const char* kUncertainSubNormal = "Uncertain: Sub-normal  |de|Unsicher: unnormal  |fr|Douteux : anormal  |it|Incerto: anomalo  |es|Inseguro: anormal";
-inline constexpr const char* kUncertainConfiguration = "Uncertain: configuration error  |de|Unsicher: Konfigurationsfehler  |fr|Douteux : erreur de configuration  |it|Incerto: errore di configurazione  |es|Inseguro: Error de configuración";
-inline constexpr const char* kBad = "Bad  |de|Schlecht  |fr|Mauvais  |it|Scarto  |es|Malo";
-inline constexpr const char* kBadConfiguration = "Bad: configuration error  |de|Schlecht: Konfigurationsfehler  |fr|Mauvais : erreur de configuration  |it|Scarto: errore di configurazione  |es|Malo: Error de configuración";
-inline constexpr const char* kBadDevice = "Bad: device failure  |de|Schlecht: Gerätefehler  |fr|Mauvais : erreur de l'appareil  |it|Scarto: errore apparrecchio  |es|Malo: Aparato averiado";
-inline constexpr const char* kBadSensor = "Bad: sensor failure  |de|Schlecht: Sensorfehler  |fr|Mauvais : erreur de détecteur  |it|Scarto: errore trasduttore  |es|Malo: Sensor averiado";
-inline constexpr const char* kBadNoUsable = "Bad: no usable value (no comm.)  |de|Schlecht: kein brauchbarer Wert (keine Komm.)  |fr|Mauvais : pas de valeur utilisable (pas de comm.)  |it|Scarto: nessun valore utilizzabile (nessuna com.)  |es|Malo: ningún valor utilizable (sin com.)";
-inline constexpr const char* kBadOutOfService = "Bad: out of service  |de|Schlecht: außer Betrieb  |fr|Mauvais : Hors service  |it|Scarto: fuori servizio  |es|Malo: Fuera de servicio";
-
-inline constexpr const char* kLimitOk = "OK  |fr|OK  |it|OK  |es|OK";
-inline constexpr const char* kLimitConstant = "Value constant  |de|Wert konstant  |fr|Valeur constante  |it|Valore costante  |es|Valor constante";
-
-}  // namespace texts
 
 // Block modes: RCAS, AUTO, MAN, LO, O/S. The analog input block knows only
 // AUTO, MAN and O/S.
@@ -235,7 +195,7 @@ inline constexpr Enumerator kManufacturerSet[] = {
     {113, "Apparatebau Hundsbach"},
     {250, "Not used  |de|Nicht verwendet  |fr|Non utilisé  |it|Non utilizzato  |es|No utilizado"},
     {251, "None  |de|Kein  |fr|Aucun  |it|Non previsto  |es|Sin"},
-    {252, "Unknown  |de|Unbekannt  |fr|Inconnu  |it|Sconosciuto  |es|Desconocido"},
+    {252, texts::kUnknown},
     {253, "Special  |de|Sonder  |fr|Spécial  |it|Speciale  |es|Especial"},
 };
 static_assert(std::size(kManufacturerSet) == 117);
@@ -256,16 +216,16 @@ static_assert(std::size(kDigitSet) == 8);
 
 // Alarm summaries.
 inline constexpr BitEnumerator kBlockAlarmBits[] = {
-    {0, "No Alarm  |de|Kein Alarm  |fr|Pas d'alarme  |it|Nessun allarme  |es|No alarma"},
+    {0, texts::kNoAlarm},
     {0x8000, texts::kParameterModification},
 };
 static_assert(std::size(kBlockAlarmBits) == 2);
 
 inline constexpr BitEnumerator kLimitAlarmBits[] = {
-    {0x0200, "Upper Limit Alarm  |de|Oberer Alarmgrenzwert  |fr|Limite d'alarme supérieure  |it|Valore limite superiore allarme   |es|Valor límite superior de la alarma"},
-    {0x0400, "Upper Limit Warning  |de|Oberer Warngrenzwert  |fr|Limite d'avertissement supérieure  |it|Valore limite superiore avviso   |es|Valor límite superior de advertencia"},
-    {0x0800, "Lower Limit Alarm  |de|Unterer Alarmgrenzwert  |fr|Limite d'alarme inférieure  |it|Valore limite inferiore allarme   |es|Valor límite inferior de la alarma"},
-    {0x1000, "Lower Limit Warning  |de|Unterer Warngrenzwert  |fr|Limite d'avertissement inférieure  |it|Valore limite inferiore avviso   |es|Valor límite inferior de advertencia"},
+    {0x0200, texts::kUpperLimitAlarmState},
+    {0x0400, texts::kUpperLimitWarningState},
+    {0x0800, texts::kLowerLimitAlarmState},
+    {0x1000, texts::kLowerLimitWarningState},
     {0x8000, texts::kParameterModification},
 };
 static_assert(std::size(kLimitAlarmBits) == 5);
@@ -308,7 +268,7 @@ static_assert(std::size(kDiagnosisBits) == 18);
 // The status byte of a measured value (quality, substatus, limit bits).
 // Value = 64 x quality + 4 x substatus + limit bits.
 inline constexpr Enumerator kStatusTable[] = {
-    {0, "Bad  |de|Schlecht  |fr|Mauvais  |it|Scarto  |es|Malo"},
+    {0, texts::kBad},
     {1, "Bad, Limit underflow  |de|Schlecht, Grenzwert unterschritten  |fr|Mauvais, valeur inférieure non atteinte  |it|Scarto, valore limite superato verso il basso   |es|Malo, Por debajo del límite inferior"},
     {2, "Bad, Limit overflow  |de|Schlecht, Grenzwert überschritten  |fr|Mauvais, valeur inférieure dépassée  |it|Scarto, valore limite superato  |es|Malo, Por encima del límite superior"},
     {3, "Bad, Value constant.  |de|Schlecht, Wert konstant  |fr|Mauvais, valeur constante  |it|Scarto, valore costante  |es|Malo, Valor constante"},
@@ -344,7 +304,7 @@ inline constexpr Enumerator kStatusTable[] = {
     {33, "Bad, Value not supported, Limit underflow  |de|Schlecht, Wert nicht unterstützt, Grenzwert unterschritten  |fr|Mauvais, valeur non prise en charge, valeur inférieure non atteinte  |it|Scarto, valore non supportato, valore limite superato verso il basso  |es|Malo, Valor no soportado, Por debajo del límite inferior"},
     {34, "Bad, Value not supported, Limit overflow  |de|Schlecht, Wert nicht unterstützt, Grenzwert überschritten  |fr|Mauvais, valeur non prise en charge, valeur inférieure dépassée  |it|Scarto, valore non supportato, valore limite superato  |es|Malo, Valor no soportado, Por encima del límite superior"},
     {35, "Bad, Value not supported, Value constant  |de|Schlecht, Wert nicht unterstützt, Wert konstant  |fr|Mauvais, valeur non prise en charge, valeur constante  |it|Scarto, valore non supportato, valore costante  |es|Malo, Valor no soportado, Valor constante"},
-    {64, "Uncertain  |de|Unsicher  |fr|Douteux  |it|Incerto  |es|Inseguro"},
+    {64, texts::kUncertain},
     {65, "Uncertain, Limit underflow  |de|Unsicher, Grenzwert unterschritten  |fr|Douteux, valeur limite non atteinte  |it|Incerto, valore limite superato verso il basso  |es|Inseguro, Por debajo del límite inferior"},
     {66, "Uncertain, Limit overflow  |de|Unsicher, Grenzwert überschritten  |fr|Douteux, valeur limite dépassée  |it|Incerto, valore limite superato verso l'alto  |es|Inseguro, Por encima del límite superior"},
     {67, "Uncertain, Value constant  |de|Unsicher, Wert konstant  |fr|Douteux, valeur constante  |it|Incerto, valore costante  |es|inseguro, Valor constante"},
@@ -376,7 +336,7 @@ inline constexpr Enumerator kStatusTable[] = {
     {93, "Uncertain, Configuration error, Limit underflow  |de|Unsicher, Konfigurationsfehler, Grenzwert unterschritten  |fr|Douteux, erreur de configuration, valeur limite non atteinte  |it|Incerto, errore di configurazione, valore limite superato verso il basso  |es|Inseguro, Error de configuración, Por debajo del límite inferior"},
     {94, "Uncertain, Configuration error, Limit overflow  |de|Unsicher, Konfigurationsfehler, Grenzwert überschritten  |fr|Douteux, erreur de configuration, valeur limite dépassée  |it|Incerto, errore di configurazione, valore limite superato verso l'alto  |es|Inseguro, Error de configuración, Por encima del límite superior"},
     {95, "Uncertain, Configuration error, Value constant  |de|Unsicher, Konfigurationsfehler, Wert konstant  |fr|Douteux, erreur de configuration, valeur constante  |it|Incerto, errore di configurazione, valore costante  |es|Inseguro, Error de configuración, Valor constante"},
-    {128, "Good  |de|Gut  |fr|Bon  |it|Buono  |es|Bueno "},
+    {128, texts::kGood},
     {129, "Good, Limit underflow  |de|Gut, Grenzwert unterschritten  |fr|Bon, valeur limite non atteinte  |it|Buono, valore limite superato verso il basso  |es|Bueno, Por debajo del límite inferior"},
     {130, "Good, Limit overflow  |de|Gut, Grenzwert überschritten  |fr|Bon, valeur limite dépassée  |it|Buono, valore limite superato verso l'alto  |es|Bueno, Por encima del límite superior"},
     {131, "Good, Value constant  |de|Gut, Wert konstant  |fr|Bon, valeur constante  |it|Buono, valore costante  |es|Bueno, Valor constante"},
@@ -508,8 +468,8 @@ inline constexpr Enumerator kOutputUnitSet[] = {
 static_assert(std::size(kOutputUnitSet) == 17);
 
 inline constexpr Enumerator kSensorUnitSet[] = {
-    {1018, "ft", "Feet  |de|Fuß  |fr|Pieds  |it|Piedi  |es|Pies"},
-    {1010, "m", "Meters  |de|Meter  |fr|Mètres  |it|Metri  |es|Metros"},
+    {1018, "ft", texts::kFeet},
+    {1010, "m", texts::kMeters},
     {1130, "Pa", "Pascals  |de|Pascal  |fr|Pascals  |it|Pascal  |es|Pascal"},
     {1138, "mbar", "Millibars  |de|Millibar  |fr|Millibars  |it|Millibar  |es|Milibarios"},
     {1141, "psi",

@@ -2,6 +2,7 @@
 // simulation switch. The simulated status can always be set by hand.
 #pragma once
 
+#include "items/Texts.h"
 #include "items/enumerations/SharedSets.h"
 
 namespace enumerations::simulation {
@@ -23,7 +24,7 @@ constexpr EnumChoice kLimit{.branches = kLimitByQuality, .otherwise = kFullLimit
 
 constexpr Variable kRows[] = {
     {.id = item::func1_AI_simulate_status_quality,
-     .label = "Quality  |de|Qualität  |fr|Qualité  |it|Qualità  |es|Calidad",
+     .label = texts::kQuality,
      .help = kHelp,
      .size = 1,
      .defaultValue = integer(0),
@@ -32,7 +33,7 @@ constexpr Variable kRows[] = {
      .maxEnumIndex = 0,
      .enumerators = kManualQualitySet},
     {.id = item::func1_AI_simulate_status_limit,
-     .label = "Status  |de|Status  |fr|Etat  |it|Stato  |es|Status",
+     .label = texts::kStatus,
      .help = kHelp,
      .size = 1,
      .handling = readWrite,
@@ -40,7 +41,7 @@ constexpr Variable kRows[] = {
      .maxEnumIndex = 3,
      .chosenEnumerators = &kLimit},
     {.id = item::func1_AI_simulation_enabled,
-     .label = "Simulation  |de|Simulation  |fr|Simulation  |it|Simulazione  |es|Simulación",
+     .label = texts::kSimulation,
      .help = "Enable or disable of the Simulation  |de|Simulation freigeben oder sperren.  |fr|Libérer ou verrouiller la simulation.  |it|Abilita o blocca la simulazione.  |es|Habilitar o inhabilitar la simulación.",
      .size = 1,
      .defaultValue = integer(0),

@@ -2,6 +2,7 @@
 // block's values.
 #pragma once
 
+#include "items/Texts.h"
 #include "items/enumerations/SharedSets.h"
 
 namespace enumerations::units {
@@ -24,8 +25,8 @@ constexpr Enumerator kLevelUnits[] = {
 static_assert(std::size(kLevelUnits) == 6);
 
 constexpr Enumerator kSecondaryValue1Units[] = {
-    {1018, "ft", "Feet  |de|Fuß  |fr|Pieds  |it|Piedi  |es|Pies"},
-    {1010, "m", "Meters  |de|Meter  |fr|Mètres  |it|Metri  |es|Metros"},
+    {1018, "ft", texts::kFeet},
+    {1010, "m", texts::kMeters},
     {1342, "%", "Percent  |de|Prozent  |fr|Pourcents  |it|Percento  |es|Por ciento"},
 };
 

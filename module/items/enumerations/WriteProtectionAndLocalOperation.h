@@ -2,9 +2,13 @@
 // hardware write protection.
 #pragma once
 
+#include "items/Texts.h"
 #include "items/enumerations/SharedSets.h"
 
 namespace enumerations::write_protection_and_local_operation {
+
+constexpr const char kOff[] = "Off  |de|Aus";
+constexpr const char kOn[] = "On  |de|Ein";
 
 using variables::integer;
 using variables::kWriteUnlockCode;
@@ -14,8 +18,8 @@ using variables::readWrite;
 
 // The unlock code means "Off".
 constexpr Enumerator kWriteLocking[] = {
-    {kWriteUnlockCode, "Off  |de|Aus"},
-    {0, "On  |de|Ein"},
+    {kWriteUnlockCode, kOff},
+    {0, kOn},
 };
 
 constexpr Enumerator kIdentNumber[] = {
@@ -24,14 +28,14 @@ constexpr Enumerator kIdentNumber[] = {
 };
 
 constexpr Enumerator kJumper[] = {
-    {1, "On  |de|Ein"},
-    {0, "Off  |de|Aus"},
+    {1, kOn},
+    {0, kOff},
 };
 
 constexpr Variable kRows[] = {
     {.id = item::phys_write_locking,
-     .label = "Write Locking  |de|Schreibverriegelung  |fr|Verrouillage de sécurité  |it|Chiusura di sicurezza  |es|Cierre de seguridad",
-     .help = "Storage location for a password used by the host software to check   if the device parameters are accessible.  |de|Speicherstelle für ein Paßwort zur Verwendung für den Host, dient   zur Überprüfung der Zugriffsrechte.  |fr|Emplacement de mémoire pour le mot de passe utilisé par le logiciel   hôte pour vérifier les droits d'accès.  |it|Luogo di memoria per una parola d'ordine per l'uso in un host, serve   per il controllo dei diritti di accesso.  |es|Posición de memoria para una contraseña destinada al host; sirve   para verificar los derechos de acceso. ",
+     .label = texts::kWriteLocking,
+     .help = texts::kWriteLockingHelp,
      .size = 2,
      .defaultValue = integer(kWriteUnlockCode),
      .handling = readWrite,

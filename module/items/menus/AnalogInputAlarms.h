@@ -1,6 +1,7 @@
 // Alarm windows and alarm pages of the analog input block.
 #pragma once
 
+#include "items/Texts.h"
 #include "items/menus/Menu.h"
 
 namespace menus::analog_input_alarms {
@@ -59,26 +60,19 @@ constexpr Menu kRows[] = {
     {.id = item::OnlineWindow_M_alarm_func1, .access = 1, .label = kAlarmStates,
      .entries = kOnlineWindow_M_alarm_func1},
     {.id = item::Page_alarm_hi_hi_alm_func1, .access = 0,
-     .label = "Upper Limit Alarm  |de|Alarmgrenze Oben  |fr|Limite d'alarme supérieure  "
-              "|it|Limite allarme superiore  |es|Límite superior de alarma",
+     .label = texts::kUpperLimitAlarm,
      .entries = kPage_alarm_hi_hi_alm_func1},
     {.id = item::Page_alarm_hi_alm_func1, .access = 0,
-     .label = "Upper Limit Warning  |de|Warngrenze Oben  "
-              "|fr|Limite d'avertissement supérieure  |it|Limite di avviso superiore  "
-              "|es|Límite superior de advertencia",
+     .label = texts::kUpperLimitWarning,
      .entries = kPage_alarm_hi_alm_func1},
     {.id = item::Page_alarm_lo_alm_func1, .access = 0,
-     .label = "Lower Limit Warning  |de|Warngrenze Unten  "
-              "|fr|Limite d'avertissement inférieure  |it|Limite di avviso inferiore  "
-              "|es|Límite inferior de advertencia",
+     .label = texts::kLowerLimitWarning,
      .entries = kPage_alarm_lo_alm_func1},
     {.id = item::Page_alarm_lo_lo_alm_func1, .access = 0,
-     .label = "Lower Limit Alarm  |de|Alarmgrenze Unten  |fr|Limite d'alarme inférieure  "
-              "|it|Limite allarme inferiore  |es|Límite inferior de alarma",
+     .label = texts::kLowerLimitAlarm,
      .entries = kPage_alarm_lo_lo_alm_func1},
     {.id = item::Page_alarm_sum_func1, .access = 0,
-     .label = "Alarm Summary  |de|Summenalarm  |fr|Alarme groupée  |it|Allarme cumulativo  "
-              "|es|Alarma agrupada",
+     .label = texts::kAlarmSummary,
      .entries = kPage_alarm_sum_func1},
 };
 

@@ -1,26 +1,10 @@
 // Display and diagnosis menus of the analog input block.
 #pragma once
 
+#include "items/Texts.h"
 #include "items/menus/Menu.h"
 
 namespace menus::analog_input_display {
-
-constexpr const char kLevel[] =
-    "Level  |de|Füllstand  |fr|Niveau  |it|Livello di riempimento  |es|Nivel";
-constexpr const char kOutValueHelp[] =
-    "Output Value: Process variable (including transfer function and damping   settings). "
-    "In MAN mode the output value may be specified by an operator.  "
-    "|de|Ausgangswert: Prozeßgröße (einschließlich Kennlinien- und Dämpfungseinstellungen).   "
-    "Im MAN-Modus wird der Ausgangswert vom Anwender definiert.  "
-    "|fr|Valeur de sortie : grandeur de processus (y compris caractéristique   "
-    "et réglages d'amorti). en mode MAN, la valeur de sortie est définie   "
-    "par l'utilisateur.  "
-    "|it|Valore di uscita: grandezza di processo (incluse le curve caratteri    "
-    "stiche e le impostazioni di smorzamento). In modalità MAN il valore   "
-    "di uscita viene definito dall'utiente.  "
-    "|es|Valor de salida: variable de proceso (incluye ajustes de características   "
-    "y atenuación). En el modo MAN, el valor de salida lo especifica el   "
-    "operador. ";
 
 constexpr Entry kVal_func1_out_display[] = {entry(item::func1_AI_out_value)};
 constexpr Entry kBarVal_out_display_func1[] = {
@@ -60,23 +44,22 @@ constexpr Entry kGroup_display_func1_in[] = {
 };
 
 constexpr Menu kRows[] = {
-    {.id = item::Val_func1_out_display, .access = 1, .label = kLevel, .help = kOutValueHelp,
+    {.id = item::Val_func1_out_display, .access = 1, .label = texts::kLevel, .help = texts::kOutputValueHelp,
      .entries = kVal_func1_out_display},
     {.id = item::BarVal_out_display_func1, .access = 1,
-     .label = "Output Value  |de|Ausgangswert  |fr|Valeur de sortie  |it|Valore di uscita  "
-              "|es|Valor de salida",
-     .help = kOutValueHelp, .entries = kBarVal_out_display_func1},
+     .label = texts::kOutputValue,
+     .help = texts::kOutputValueHelp, .entries = kBarVal_out_display_func1},
     {.id = item::Page_diagnosis_func1, .access = 0, .label = "Output|de|Ausgang",
      .entries = kPage_diagnosis_func1},
     {.id = item::Page_display_func1, .access = 0, .label = "Function Block 1 - Analog Input",
      .entries = kPage_display_func1},
-    {.id = item::Group_display_func1, .access = 1, .label = kLevel,
+    {.id = item::Group_display_func1, .access = 1, .label = texts::kLevel,
      .entries = kGroup_display_func1},
     {.id = item::Group_display_func1_out, .access = 1,
-     .label = "Output  |de|Ausgang  |fr|Sortie  |it|Uscita  |es|Salida",
+     .label = texts::kOutput,
      .entries = kGroup_display_func1_out},
     {.id = item::Group_display_func1_in, .access = 1,
-     .label = "Input  |de|Eingang  |fr|Entrée  |it|Ingresso  |es|Entrada",
+     .label = texts::kInput,
      .entries = kGroup_display_func1_in},
 };
 

@@ -2,6 +2,7 @@
 // with a group of the value and its status.
 #pragma once
 
+#include "items/Texts.h"
 #include "items/menus/Menu.h"
 
 namespace menus::analog_input_simulation {
@@ -33,7 +34,7 @@ constexpr Entry kGroup_simulate_output_func1[] = {
 constexpr Menu kRows[] = {
     // The one stand-alone dialog with access 0.
     {.id = item::OnlineDialog_simulation_func1, .access = 0,
-     .label = "Level  |de|Füllstand  |fr|Niveau  |it|Livello di riempimento  |es|Nivel",
+     .label = texts::kLevel,
      .entries = kOnlineDialog_simulation_func1},
     {.id = item::Page_simulation_input_func1, .access = 0,
      .label = "Simulation (Measured Value)  |de|Simulation (Meßwert)  "
@@ -41,16 +42,14 @@ constexpr Menu kRows[] = {
               "|es|Simulación (valor medido)",
      .entries = kPage_simulation_input_func1},
     {.id = item::Group_simulate_input_func1, .access = 0,
-     .label = "Simulation Value  |de|Simulationswert  |fr|Valeur de simulation  "
-              "|it|Valore di simulazione  |es|Valor de simulación",
+     .label = texts::kSimulationValue,
      .entries = kGroup_simulate_input_func1},
     {.id = item::Page_simulation_output_func1, .access = 0,
      .label = "Simulation (Output)  |de|Simulation (Ausgang)  |fr|Simulation (Sortie)  "
               "|it|Simulazione (uscita)  |es|Simulación (salida)",
      .entries = kPage_simulation_output_func1},
     {.id = item::Group_simulate_output_func1, .access = 0,
-     .label = "Output Value  |de|Ausgangswert  |fr|Valeur de sortie  |it|Valore di uscita  "
-              "|es|Valor de salida",
+     .label = texts::kOutputValue,
      .entries = kGroup_simulate_output_func1},
 };
 

@@ -2,21 +2,10 @@
 // variables; Tab_m_func1 reuses the _s_ batch and interface tabs.
 #pragma once
 
+#include "items/Texts.h"
 #include "items/menus/Menu.h"
 
 namespace menus::analog_input_tabs {
-
-constexpr const char kLevel[] =
-    "Level  |de|Füllstand  |fr|Niveau  |it|Livello di riempimento  |es|Nivel";
-constexpr const char kProcessValueScale[] =
-    "Process Value Scale  |de|Meßwertskalierung  |fr|Fenêtre de mesure  "
-    "|it|Scala di valori di misura  |es|Escala v. medidos";
-constexpr const char kOutputScale[] =
-    "Output scale  |de|Ausgangsskalierung  |fr|Echelle des valeurs de sortie  "
-    "|it|Scala di valori di uscita  |es|Escala de salida";
-constexpr const char kOutputLimits[] =
-    "Output Limits  |de|Ausgangsgrenzwerte  |fr|Valeurs de sortie limites  "
-    "|it|Limiti di uscita  |es|Límites de salida";
 
 constexpr Entry kTab_s_func1[] = {
     entry(item::func1_AI_st_rev),
@@ -74,28 +63,25 @@ constexpr Entry kTab_m_func1_limits[] = {
 constexpr Entry kTab_s_func1_interface[] = {entry(item::func1_AI_out_decimal_point)};
 
 constexpr Menu kRows[] = {
-    {.id = item::Tab_s_func1, .access = 1, .label = kLevel, .entries = kTab_s_func1},
-    {.id = item::Tab_m_func1, .access = 1, .label = kLevel, .entries = kTab_m_func1},
+    {.id = item::Tab_s_func1, .access = 1, .label = texts::kLevel, .entries = kTab_s_func1},
+    {.id = item::Tab_m_func1, .access = 1, .label = texts::kLevel, .entries = kTab_m_func1},
     {.id = item::Tab_s_func1_batch, .access = 1,
-     .label = "Batch Information  |de|Batch-Information  |fr|Information Batch  "
-              "|it|Informazione batch  |es|Información batch",
+     .label = texts::kBatchInformation,
      .entries = kTab_s_func1_batch},
-    {.id = item::Tab_s_func1_pv_range, .access = 1, .label = kProcessValueScale,
+    {.id = item::Tab_s_func1_pv_range, .access = 1, .label = texts::kProcessValueScale,
      .entries = kTab_s_func1_pv_range},
-    {.id = item::Tab_s_func1_outscale, .access = 1, .label = kOutputScale,
+    {.id = item::Tab_s_func1_outscale, .access = 1, .label = texts::kOutputScale,
      .entries = kTab_s_func1_outscale},
-    {.id = item::Tab_m_func1_pv_range, .access = 1, .label = kProcessValueScale,
+    {.id = item::Tab_m_func1_pv_range, .access = 1, .label = texts::kProcessValueScale,
      .entries = kTab_m_func1_pv_range},
-    {.id = item::Tab_m_func1_outscale, .access = 1, .label = kOutputScale,
+    {.id = item::Tab_m_func1_outscale, .access = 1, .label = texts::kOutputScale,
      .entries = kTab_m_func1_outscale},
-    {.id = item::Tab_s_func1_limits, .access = 1, .label = kOutputLimits,
+    {.id = item::Tab_s_func1_limits, .access = 1, .label = texts::kOutputLimits,
      .entries = kTab_s_func1_limits},
-    {.id = item::Tab_m_func1_limits, .access = 1, .label = kOutputLimits,
+    {.id = item::Tab_m_func1_limits, .access = 1, .label = texts::kOutputLimits,
      .entries = kTab_m_func1_limits},
     {.id = item::Tab_s_func1_interface, .access = 1,
-     .label = "Human Interface  |de|Anzeige- und Bedienoberfläche  "
-              "|fr|Interface de contrôle-commande  |it|Superficie di controllo e di comando  "
-              "|es|Interface de manejo y visualización",
+     .label = texts::kHumanInterface,
      .entries = kTab_s_func1_interface},
 };
 

@@ -2,53 +2,39 @@
 // help of its own.
 #pragma once
 
+#include "items/Texts.h"
 #include "items/menus/Menu.h"
 
 namespace menus::collections {
 
-constexpr const char kLevel[] = "Level  |de|Füllstand  |fr|Niveau  |it|Livello di riempimento  |es|Nivel";
-constexpr const char kStatusLowerLimitAlarm[] =
-    "Status Lower Limit Alarm  |de|Status Unterer Alarmgrenzwert  |fr|Etat Limite d'alarme inférieure  "
-    "|it|Stato Valore limite inferiore allarme  |es|Status Valor límite inferior de la alarma";
-constexpr const char kStatusLowerLimitWarning[] =
-    "Status Lower Limit Warning  |de|Status Unterer Warngrenzwert  |fr|Etat Limite d'avertissement inférieure  "
-    "|it|Stato Valore limite inferiore avviso  |es|Status Valor límite inferior de advertencia";
-constexpr const char kStatusUpperLimitWarning[] =
-    "Status Upper Limit Warning  |de|Status Oberer Warngrenzwert  |fr|Etat Limite d'avertissement supérieure  "
-    "|it|Stato Valore limite superiore avviso  |es|Status Valor límite superior de advertencia";
-constexpr const char kStatusUpperLimitAlarm[] =
-    "Status Upper Limit Alarm  |de|Status Oberer Alarmgrenzwert  |fr|Etat Limite d'alarme supérieure  "
-    "|it|Stato Valore limite superiore allarme  |es|Status Valor límite superior de la alarma";
-
 constexpr Member kTrans1[] = {
     {.name = "actual_mode", .item = item::trans1_actual_mode,
-     .description = "Transducer Block 1  |de|Transducer Block 1  |fr|Bloc transducteur 1  |it|Blocco trasduttore 1  "
-                    "|es|Bloque transductor 1"},
+     .description = texts::kTransducerBlock1},
 };
 
 constexpr Member kFunc1[] = {
-    {.name = "actual_mode", .item = item::func1_AI_actual_mode, .description = kLevel},
-    {.name = "simulation_enabled", .item = item::func1_AI_simulation_enabled, .description = kLevel},
-    {.name = "out", .item = item::func1_AI_out_value, .description = kLevel},
-    {.name = "simulate_value", .item = item::func1_AI_simulate_value, .description = kLevel},
+    {.name = "actual_mode", .item = item::func1_AI_actual_mode, .description = texts::kLevel},
+    {.name = "simulation_enabled", .item = item::func1_AI_simulation_enabled, .description = texts::kLevel},
+    {.name = "out", .item = item::func1_AI_out_value, .description = texts::kLevel},
+    {.name = "simulate_value", .item = item::func1_AI_simulate_value, .description = texts::kLevel},
 };
 
 constexpr Member kFunc1Short[] = {
     {.name = "alarm_sum", .item = item::func1_AI_current_state_alarm_sum,
-     .description = "Alarm Summary  |de|Summenalarm  |fr|Alarme groupée  |it|Allarme cumulativo  |es|Alarma agrupada"},
+     .description = texts::kAlarmSummary},
 };
 
 constexpr Member kFunc1Blank[] = {
     {.name = "actual_mode", .item = item::func1_AI_actual_mode,
-     .description = "Actual Mode  |de|Aktueller Modus  |fr|Mode actuel  |it|Modo attuale  |es|Modo actual"},
+     .description = texts::kActualMode},
     {.name = "simulation_enabled", .item = item::func1_AI_simulation_enabled,
-     .description = "Simulation  |de|Simulation  |fr|Simulation  |it|Simulazione  |es|Simulación"},
+     .description = texts::kSimulation},
     {.name = "out", .item = item::func1_AI_out_value,
-     .description = "Output Value  |de|Ausgangswert  |fr|Valeur de sortie  |it|Valore di uscita  |es|Valor de salida"},
-    {.name = "lo_lo_alm_state", .item = item::func1_AI_lo_lo_alm_state, .description = kStatusLowerLimitAlarm},
-    {.name = "lo_alm_state", .item = item::func1_AI_lo_alm_state, .description = kStatusLowerLimitWarning},
-    {.name = "hi_alm_state", .item = item::func1_AI_hi_alm_state, .description = kStatusUpperLimitWarning},
-    {.name = "hi_hi_alm_state", .item = item::func1_AI_hi_hi_alm_state, .description = kStatusUpperLimitAlarm},
+     .description = texts::kOutputValue},
+    {.name = "lo_lo_alm_state", .item = item::func1_AI_lo_lo_alm_state, .description = texts::kStatusLowerLimitAlarm},
+    {.name = "lo_alm_state", .item = item::func1_AI_lo_alm_state, .description = texts::kStatusLowerLimitWarning},
+    {.name = "hi_alm_state", .item = item::func1_AI_hi_alm_state, .description = texts::kStatusUpperLimitWarning},
+    {.name = "hi_hi_alm_state", .item = item::func1_AI_hi_hi_alm_state, .description = texts::kStatusUpperLimitAlarm},
     {.name = "lo_lo_alm_value", .item = item::func1_AI_lo_lo_alm_value,
      .description = "Output Value Lower Alarm  |de|Ausgangswert Alarm Unten  "
                     "|fr|Valeur de sortie d'alarme inférieure  |it|Valore di uscita inferiore allarme  "
@@ -79,58 +65,35 @@ constexpr Member kCollectionMapping[] = {
      .description = "unit level|de|Einh. Füllstand|fr|Unité niveau|es|Einh. Füllstand|it|unità livello"
                     "|nl|niveau eenheid"},
     {.name = "trans1_calibration_type", .item = item::trans1_calibration_type,
-     .description = "cal. type|de|Abgleichart|fr|Type calibration|es|Abgleichart|it|tipo di cal.|nl|afregelkeuze"},
+     .description = texts::kCalType},
     {.name = "trans1_lin_type", .item = item::trans1_lin_type,
      .description = "position vessel|de|Einbaulage Tank|fr|position cuve|es|Einbaulage Tank|it|posiz. serbatoio"},
     {.name = "trans1_cal_point_lo", .item = item::trans1_cal_point_lo,
-     .description = "cap. empty|de|Kap. Leerabgl.|fr|Capacité vide|es|Kap. Leerabgl.|it|cap. di vuoto"
-                    "|nl|leegcapaciteit"},
+     .description = texts::kCapEmpty},
     {.name = "trans1_level_lo", .item = item::trans1_level_lo,
-     .description = "value empty|de|Wert Leerabgl.|fr|Valeur cal. vide|es|Wert Leerabgl.|it|val. di vuoto"
-                    "|nl|leegwaarde"},
+     .description = texts::kValueEmpty},
     {.name = "trans1_cal_point_hi", .item = item::trans1_cal_point_hi,
-     .description = "cap. full|de|Kap. Vollabgl.|fr|Capacité plein|es|Kap. Vollabgl.|it|cap. di pieno"
-                    "|nl|volcapaciteit"},
+     .description = texts::kCapFull},
     {.name = "trans1_level_hi", .item = item::trans1_level_hi,
-     .description = "value full|de|Wert Vollabgl.|fr|Valeur cal.plein|es|Wert Vollabgl.|it|al. di pieno|nl|volwaarde"},
+     .description = texts::kValueFull},
     {.name = "func1_AI_hi_hi_lim", .item = item::func1_AI_hi_hi_lim,
-     .description = "Upper Limit Alarm  |de|Alarmgrenze Oben  |fr|Limite d'alarme supérieure  "
-                    "|it|Limite allarme superiore  |es|Límite superior de alarma",
-     .help = "The setting for the upper alarm limit in engineering units  "
-             "|de|Ausgangswert, ab dem ein oberer Alarm erzeugt wird  "
-             "|fr|Valeur de sortie à partir de laquelle une alarme supérieure est générée.  "
-             "|it|Valore di uscita a partire dal quale viene generato un allarme superiore  "
-             "|es|Valor de salida a partir del cual se genera una alarma superior"},
+     .description = texts::kUpperLimitAlarm,
+     .help = texts::kUpperLimitAlarmHelp},
     {.name = "func1_AI_hi_lim", .item = item::func1_AI_hi_lim,
-     .description = "Upper Limit Warning  |de|Warngrenze Oben  |fr|Limite d'avertissement supérieure  "
-                    "|it|Limite di avviso superiore  |es|Límite superior de advertencia",
-     .help = "The setting for the upper warning limit in engineering units  "
-             "|de|Ausgangswert, ab dem eine obere Warnung erzeugt wird  "
-             "|fr|Valeur de sortie à partir de laquelle un avertissement supérieur   est généré.  "
-             "|it|Valore di uscita a partire dal quale viene generato un avviso superiore  "
-             "|es|valor de salida a partir del cual se genera una advertencia superior"},
+     .description = texts::kUpperLimitWarning,
+     .help = texts::kUpperLimitWarningHelp},
     {.name = "func1_AI_lo_lo_lim", .item = item::func1_AI_lo_lo_lim,
-     .description = "Lower Limit Alarm  |de|Alarmgrenze Unten  |fr|Limite d'alarme inférieure  "
-                    "|it|Limite allarme inferiore  |es|Límite inferior de alarma",
-     .help = "The setting for the lower alarm limit in engineering units  "
-             "|de|Ausgangswert, ab dem ein unterer Alarm erzeugt wird  "
-             "|fr|Valeur de sortie à partir de laquelle une alarme inférieure est générée.  "
-             "|it|Valore di uscita a partire dal quale viene generato un allarme inferiore  "
-             "|es|Valor de salida a partir del cual se genera una alarma inferior"},
+     .description = texts::kLowerLimitAlarm,
+     .help = texts::kLowerLimitAlarmHelp},
     {.name = "func1_AI_lo_lim", .item = item::func1_AI_lo_lim,
-     .description = "Lower Limit Warning  |de|Warngrenze Unten  |fr|Limite d'avertissement inférieure  "
-                    "|it|Limite di avviso inferiore  |es|Límite inferior de advertencia",
-     .help = "The setting for the lower warning limit in engineering units  "
-             "|de|Ausgangswert, ab dem eine untere Warnung erzeugt wird  "
-             "|fr|Valeur de sortie à partir de laquelle un avertissement inférieur   est généré.  "
-             "|it|Valore di uscita a partire dal quale viene generato un avviso inferiore  "
-             "|es|Valor de salida a partir del cual se genera una advertencia inferior"},
+     .description = texts::kLowerLimitWarning,
+     .help = texts::kLowerLimitWarningHelp},
     {.name = "func1_AI_alarm_hys", .item = item::func1_AI_alarm_hys,
      .description = "hysteresis|de|Hysterese|fr|Hysteresis|es|Hysterese|it|isteresi|nl|hysterese"},
-    {.name = "func1_AI_hi_hi_alm_state", .item = item::func1_AI_hi_hi_alm_state, .description = kStatusUpperLimitAlarm},
-    {.name = "func1_AI_hi_alm_state", .item = item::func1_AI_hi_alm_state, .description = kStatusUpperLimitWarning},
-    {.name = "func1_AI_lo_lo_alm_state", .item = item::func1_AI_lo_lo_alm_state, .description = kStatusLowerLimitAlarm},
-    {.name = "func1_AI_lo_alm_state", .item = item::func1_AI_lo_alm_state, .description = kStatusLowerLimitWarning},
+    {.name = "func1_AI_hi_hi_alm_state", .item = item::func1_AI_hi_hi_alm_state, .description = texts::kStatusUpperLimitAlarm},
+    {.name = "func1_AI_hi_alm_state", .item = item::func1_AI_hi_alm_state, .description = texts::kStatusUpperLimitWarning},
+    {.name = "func1_AI_lo_lo_alm_state", .item = item::func1_AI_lo_lo_alm_state, .description = texts::kStatusLowerLimitAlarm},
+    {.name = "func1_AI_lo_alm_state", .item = item::func1_AI_lo_alm_state, .description = texts::kStatusLowerLimitWarning},
     {.name = "func1_AI_pv_lower_range_value", .item = item::func1_AI_pv_lower_range_value,
      .description = "PV Scale min|de|PV Scale min|fr|Min. échelle PV|es|PV Scale min|it|min. scala PV"
                     "|nl|PV schaal min."},
@@ -149,7 +112,7 @@ constexpr Member kCollectionMapping[] = {
     {.name = "func1_AI_out_value", .item = item::func1_AI_out_value,
      .description = "out value|de|Out Wert|fr|Valeure de Sort.|es|Out Wert|it|Valore Uscita"},
     {.name = "trans1_primary_value_value", .item = item::trans1_primary_value_value,
-     .description = "measured value|de|Messwert|fr|Valeur de mesure|es|Messwert|it|Valore di misura|nl|gemeten waarde"},
+     .description = texts::kMeasuredValue},
     {.name = "phys_device_id", .item = item::phys_device_id, .description = "device ID number"},
     {.name = "func1_AI_pv_ftime", .item = item::func1_AI_pv_ftime,
      .description = "integration time|de|Integrationszeit|fr|Temps d'int.|es|Integrationszeit|it|tempo d'integraz"
@@ -171,7 +134,7 @@ constexpr Member kCollectionMapping[] = {
      .description = "max. meas. value|de|Max. Messwert|fr|Val. max. mesur.|es|Max. Messwert|it|max. val. misur."
                     "|nl|max. meetwaarde"},
     {.name = "trans1_temperature", .item = item::trans1_temperature,
-     .description = "electronictemp.|de|Elektroniktemp.|fr|Temperature el.|es|Elektroniktemp.|it|Temperatura el."},
+     .description = texts::kElectronicTemp},
     {.name = "trans1_temperature_unit", .item = item::trans1_temperature_unit,
      .description = "unit temp.|de|Einheit Temp.|fr|Unité temp.|es|Einheit Temp.|it|unità temp.|nl|temp. eenheid"},
     {.name = "trans1_min_temperature", .item = item::trans1_min_temperature,
@@ -180,9 +143,9 @@ constexpr Member kCollectionMapping[] = {
      .description = "max. meas. temp|de|Max. Temp.|fr|Temp. max mesur.|es|Max. Temp.|it|max picco temp."
                     "|nl|max.gemet.temp."},
     {.name = "trans1_sensor_value", .item = item::trans1_sensor_value,
-     .description = "measured cap.|de|Messkapazität|fr|capacité mesure|es|Messkapazität|it|capacità di mis."},
+     .description = texts::kMeasuredCap},
     {.name = "func1_AI_simulation_enabled", .item = item::func1_AI_simulation_enabled,
-     .description = "simulation|de|Simulation|fr|Simulation|es|Simulation|it|simulazione|nl|simulatie"},
+     .description = texts::kSimulationShort},
     {.name = "func1_AI_simulate_value", .item = item::func1_AI_simulate_value,
      .description = "sim. value|de|Sim. Messwert|fr|Simul. Mesure|es|Sim. Messwert|it|Sim. Valore"},
 };

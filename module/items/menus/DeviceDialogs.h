@@ -2,11 +2,11 @@
 // calibration wizard, PROFIBUS parameters and service.
 #pragma once
 
+#include "items/Texts.h"
 #include "items/menus/Menu.h"
 
 namespace menus::device_dialogs {
 
-constexpr const char kReset[] = "Reset  |de|Rücksetzen";
 constexpr const char kSetUnitToBus[] = "Set unit to bus  |de|Setze Einh. Out";
 
 constexpr Entry kOnlineDialog_Reset[] = {entry(item::Page_Reset_1_1)};
@@ -80,20 +80,20 @@ constexpr Entry kOnlineDialog_Adjust_Service[] = {
 };
 
 constexpr Menu kRows[] = {
-    {.id = item::OnlineDialog_Reset, .access = 1, .label = kReset,
+    {.id = item::OnlineDialog_Reset, .access = 1, .label = texts::kReset,
      .entries = kOnlineDialog_Reset},
-    {.id = item::Page_Reset_1_1, .access = 1, .label = kReset, .entries = kPage_Reset_1_1},
+    {.id = item::Page_Reset_1_1, .access = 1, .label = texts::kReset, .entries = kPage_Reset_1_1},
     {.id = item::OnlineDialog_SetUnitToBus, .access = 1, .label = kSetUnitToBus,
      .entries = kOnlineDialog_SetUnitToBus},
     {.id = item::Page_SetUnitToBus_1_1, .access = 1, .label = kSetUnitToBus},
     {.id = item::OnlineDialog_Simulation, .access = 1,
-     .label = "Device Simulation  |de|Geräte Simulation", .entries = kOnlineDialog_Simulation},
+     .label = texts::kDeviceSimulation, .entries = kOnlineDialog_Simulation},
     // Also the third page of DTM_simulation_menu, hence access 0.
     {.id = item::Page_simulation_devicespecific, .access = 0,
      .label = "Simulation (manufacturer specific)|de|Simulation (herstellerspezifisch)",
      .entries = kPage_simulation_devicespecific},
     {.id = item::OnlineDialog_Adjust_BasicSetup, .access = 1,
-     .label = "Calibration  |de|Grundabgleich", .entries = kOnlineDialog_Adjust_BasicSetup},
+     .label = texts::kCalibration, .entries = kOnlineDialog_Adjust_BasicSetup},
     {.id = item::Page_Adjust_BasicSetup_step1, .access = 1, .label = "Step 1/3|de|Schritt 1/3",
      .entries = kPage_Adjust_BasicSetup_step1},
     {.id = item::Page_Adjust_BasicSetup_step2, .access = 1, .label = "Step 2/3|de|Schritt 2/3",

@@ -1,15 +1,11 @@
 // Diagnosis, display, reset, write-lock and sensor calibration pages.
 #pragma once
 
+#include "items/Texts.h"
 #include "items/menus/Menu.h"
 
 namespace menus::diagnosis_display_reset_calibration {
 
-constexpr const char kTransducerBlock1[] =
-    "Transducer Block 1  |de|Transducer Block 1  |fr|Bloc transducteur 1  |it|Blocco trasduttore 1  "
-    "|es|Bloque transductor 1";
-constexpr const char kPhysicalBlock[] =
-    "Physical Block  |de|Physical Block  |fr|Bloc physique  |it|Blocco fisico  |es|Bloque físico";
 constexpr const char kMasterReset[] =
     "Master Reset  |de|Rücksetzen  |fr|Remise à zéro  |it|Reset  |es|Reset maestro";
 constexpr const char kMasterResetHelp[] =
@@ -93,9 +89,9 @@ constexpr Entry kPage_cal_point_lo[] = {entry(item::trans1_level)};
 constexpr Entry kPage_cal_point_hi[] = {entry(item::trans1_level)};
 
 constexpr Menu kRows[] = {
-    {.id = item::Page_diagnosis_trans1, .access = 0, .label = kTransducerBlock1,
+    {.id = item::Page_diagnosis_trans1, .access = 0, .label = texts::kTransducerBlock1,
      .entries = kPage_diagnosis_trans1},
-    {.id = item::Page_diagnosis_phys_block, .access = 1, .label = kPhysicalBlock,
+    {.id = item::Page_diagnosis_phys_block, .access = 1, .label = texts::kPhysicalBlock,
      .entries = kPage_diagnosis_phys_block},
     {.id = item::OnlineDialog_reset, .access = 1, .label = kMasterReset, .help = kMasterResetHelp,
      .entries = kOnlineDialog_reset},
@@ -104,30 +100,18 @@ constexpr Menu kRows[] = {
     {.id = item::Page_diagnosis_general, .access = 1, .label = kGeneral,
      .entries = kPage_diagnosis_general},
     {.id = item::OnlineDialog_write_locking, .access = 1,
-     .label = "Write Locking  |de|Schreibverriegelung  |fr|Verrouillage de sécurité  "
-              "|it|Chiusura di sicurezza  |es|Cierre de seguridad",
-     .help = "Storage location for a password used by the host software to check   "
-             "if the device parameters are accessible.  "
-             "|de|Speicherstelle für ein Paßwort zur Verwendung für den Host, dient   "
-             "zur Überprüfung der Zugriffsrechte.  "
-             "|fr|Emplacement de mémoire pour le mot de passe utilisé par le logiciel   "
-             "hôte pour vérifier les droits d'accès.  "
-             "|it|Luogo di memoria per una parola d'ordine per l'uso in un host, serve   "
-             "per il controllo dei diritti di accesso.  "
-             "|es|Posición de memoria para una contraseña destinada al host; sirve   "
-             "para verificar los derechos de acceso. ",
+     .label = texts::kWriteLocking,
+     .help = texts::kWriteLockingHelp,
      .entries = kOnlineDialog_write_locking},
     {.id = item::OnlineWindow_display, .access = 1,
-     .label = "Display  |de|Meßwertanzeige  |fr|Affichage des valeurs de mesure  "
-              "|it|Visualizza valori di misura/processo  |es|Visualizar valores medidos",
+     .label = texts::kDisplay,
      .entries = kOnlineWindow_display},
     {.id = item::Page_display_measure, .access = 1,
      .label = "Measured Value  |de|Messwert  |fr|Valeur de mesure   |it|Valore di misura  "
               "|es|Valor medido",
      .entries = kPage_display_measure},
     {.id = item::BarVal_pv_display, .access = 1,
-     .label = "Measured Value (Level)  |de|Meßwert (Füllstand)  |fr|Valeur de mesure (niveau)  "
-              "|it|Valore di misura (Livello di riempimento)  |es|Valor medido (nivel)",
+     .label = texts::kMeasuredValueLevel,
      .entries = kBarVal_pv_display},
     {.id = item::OnlineWindow_diagnosis, .access = 0,
      .label = "Device Status  |de|Gerätezustand  |fr|Etat de l'appareil  "
@@ -135,7 +119,7 @@ constexpr Menu kRows[] = {
      .entries = kOnlineWindow_diagnosis},
     {.id = item::Page_diagnosis_general_online, .access = 0, .label = kGeneral,
      .entries = kPage_diagnosis_general_online},
-    {.id = item::Page_diagnosis_phys_block_online, .access = 0, .label = kPhysicalBlock,
+    {.id = item::Page_diagnosis_phys_block_online, .access = 0, .label = texts::kPhysicalBlock,
      .entries = kPage_diagnosis_phys_block_online},
     {.id = item::OnlineDialog_sensor_trim, .access = 1,
      .label = "Sensor Calibration  |de|Sensorabgleich  |fr|Calibrage capteur  "

@@ -3,6 +3,7 @@
 // member's description and help.
 #pragma once
 
+#include "items/Texts.h"
 #include "items/menus/Menu.h"
 
 namespace menus::limit_calibration_system_dialogs {
@@ -32,10 +33,10 @@ constexpr Entry kOnlineDialog_system_parameter[] = {
 
 constexpr Menu kRows[] = {
     {.id = item::OnlineDialog_security_settings, .access = 1,
-     .label = "Security Settings  |de|Sicherheitseinstellungen",
+     .label = texts::kSecuritySettings,
      .entries = kOnlineDialog_security_settings},
     {.id = item::OnlineDialog_extended_calibration, .access = 1,
-     .label = "Extended Calibration  |de|Erweit. Abgleich",
+     .label = texts::kExtendedCalibration,
      .entries = kOnlineDialog_extended_calibration},
     {.id = item::OnlineDialog_system_parameter, .access = 1, .label = "System Parameter",
      .entries = kOnlineDialog_system_parameter},

@@ -1,14 +1,10 @@
 // The measured-value page, bar displays, the value group and one-value menus.
 #pragma once
 
+#include "items/Texts.h"
 #include "items/menus/Menu.h"
 
 namespace menus::measured_value_menus {
-
-constexpr const char kMeasuredValue[] =
-    "measured value|de|Messwert|fr|Valeur de mesure|es|Messwert|it|Valore di misura|nl|gemeten waarde";
-constexpr const char kMeasuredCap[] =
-    "measured cap.|de|Messkapazität|fr|capacité mesure|es|Messkapazität|it|capacità di mis.";
 
 constexpr Entry kPage_display_value[] = {
     entry(item::trans1_primary_value_value),
@@ -46,9 +42,9 @@ constexpr Entry kVal_parLastError[] = {entry(item::parLastError)};
 constexpr Menu kRows[] = {
     {.id = item::Page_display_value, .access = 0, .label = "Measured values|de|Messwerte",
      .entries = kPage_display_value},
-    {.id = item::BarVal_measured_value, .access = 1, .label = kMeasuredValue,
+    {.id = item::BarVal_measured_value, .access = 1, .label = texts::kMeasuredValue,
      .entries = kBarVal_measured_value},
-    {.id = item::BarVal_measured_cap, .access = 1, .label = kMeasuredCap,
+    {.id = item::BarVal_measured_cap, .access = 1, .label = texts::kMeasuredCap,
      .entries = kBarVal_measured_cap},
     {.id = item::Group_measured_values, .access = 1, .label = "",
      .entries = kGroup_measured_values},
@@ -56,28 +52,25 @@ constexpr Menu kRows[] = {
      .entries = kVal_parDisplayValue},
     {.id = item::Val_parDisplayStatus, .access = 1, .label = "Display Status",
      .entries = kVal_parDisplayStatus},
-    {.id = item::Val_trans1_primary_value_value, .access = 1, .label = kMeasuredValue,
+    {.id = item::Val_trans1_primary_value_value, .access = 1, .label = texts::kMeasuredValue,
      .entries = kVal_trans1_primary_value_value},
     {.id = item::Val_trans1_level, .access = 1,
      .label = "measured level|de|gemess. Füllst.|fr|Niveau mesuré|es|gemess. Füllst."
               "|it|Livello mis.|nl|gemeten niveau",
      .entries = kVal_trans1_level},
-    {.id = item::Val_trans1_sensor_value, .access = 1, .label = kMeasuredCap,
+    {.id = item::Val_trans1_sensor_value, .access = 1, .label = texts::kMeasuredCap,
      .entries = kVal_trans1_sensor_value},
     {.id = item::Val_trans1_temperature, .access = 1,
-     .label = "electronictemp.|de|Elektroniktemp.|fr|Temperature el.|es|Elektroniktemp."
-              "|it|Temperatura el.",
+     .label = texts::kElectronicTemp,
      .entries = kVal_trans1_temperature},
     {.id = item::Val_parActualError, .access = 1,
-     .label = "present error|de|aktueller Fehler|fr|Défaut actuel|es|aktueller Fehler"
-              "|it|errore attuale|nl|actuele fout",
+     .label = texts::kPresentError,
      .entries = kVal_parActualError},
     // Not the host's diagnosis menu (that is DTM_diagnosis_menu); only the case differs.
     {.id = item::DTM_DIAGNOSIS_MENU, .access = 1,
      .label = "|en|Instrument health status|de|Gerätestatus", .entries = kDTM_DIAGNOSIS_MENU},
     {.id = item::Val_parLastError, .access = 1,
-     .label = "previous error|de|letzter Fehler|fr|Dernier défaut|es|letzter Fehler"
-              "|it|ultimo errore|nl|vorige fout",
+     .label = texts::kPreviousError,
      .entries = kVal_parLastError},
 };
 

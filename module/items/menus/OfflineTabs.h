@@ -1,6 +1,7 @@
 // The offline tab tables and the eight tab pages of the offline standard view.
 #pragma once
 
+#include "items/Texts.h"
 #include "items/menus/Menu.h"
 
 namespace menus::offline_tabs {
@@ -103,14 +104,14 @@ constexpr Entry kTab_s_PA_Profil[] = {
 
 constexpr Menu kRows[] = {
     {.id = item::Tab_s_QV_Std_Matrix, .access = 1,
-     .label = "Standard View (manufacturer specific table)  |de|Standard Ansicht (herstellerspezifische Tabelle)",
+     .label = texts::kStandardView,
      .entries = kTab_s_QV_Std_Matrix},
-    {.id = item::Tab_s_measured_values, .access = 1, .label = "Measured Values|de|Messwert",
+    {.id = item::Tab_s_measured_values, .access = 1, .label = texts::kMeasuredValues,
      .entries = kTab_s_measured_values},
-    {.id = item::Tab_s_abgleich, .access = 1, .label = "Calibration  |de|Grundabgleich", .entries = kTab_s_abgleich},
-    {.id = item::Tab_s_security_settings, .access = 1, .label = "Security Settings  |de|Sicherheitseinstellungen",
+    {.id = item::Tab_s_abgleich, .access = 1, .label = texts::kCalibration, .entries = kTab_s_abgleich},
+    {.id = item::Tab_s_security_settings, .access = 1, .label = texts::kSecuritySettings,
      .entries = kTab_s_security_settings},
-    {.id = item::Tab_s_extended_calibration, .access = 1, .label = "Extended Calibration  |de|Erweit. Abgleich",
+    {.id = item::Tab_s_extended_calibration, .access = 1, .label = texts::kExtendedCalibration,
      .entries = kTab_s_extended_calibration},
     {.id = item::Tab_s_profibus_parameter, .access = 1, .label = "Profibus Parameter",
      .entries = kTab_s_profibus_parameter},
@@ -118,7 +119,7 @@ constexpr Menu kRows[] = {
     {.id = item::Tab_s_simulation, .access = 1, .label = "Simulation", .entries = kTab_s_simulation},
     {.id = item::Tab_s_service, .access = 1, .label = "Service", .entries = kTab_s_service},
     {.id = item::Tab_s_PA_Profil, .access = 1,
-     .label = "Capacitive Level Measurement|de|Kapazitive Füllstandsmesseinrichtung", .entries = kTab_s_PA_Profil},
+     .label = texts::kCapacitiveLevelMeasurement, .entries = kTab_s_PA_Profil},
 };
 
 }  // namespace menus::offline_tabs

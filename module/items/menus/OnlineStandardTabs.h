@@ -1,6 +1,7 @@
 // The eight tab pages of the online standard view.
 #pragma once
 
+#include "items/Texts.h"
 #include "items/menus/Menu.h"
 
 namespace menus::online_standard_tabs {
@@ -92,13 +93,13 @@ constexpr Entry kTab_s_service_Online[] = {
 };
 
 constexpr Menu kRows[] = {
-    {.id = item::Tab_s_measured_values_Online, .access = 0, .label = "Measured Values|de|Messwert",
+    {.id = item::Tab_s_measured_values_Online, .access = 0, .label = texts::kMeasuredValues,
      .entries = kTab_s_measured_values_Online},
-    {.id = item::Tab_s_abgleich_Online, .access = 0, .label = "Calibration  |de|Grundabgleich",
+    {.id = item::Tab_s_abgleich_Online, .access = 0, .label = texts::kCalibration,
      .entries = kTab_s_abgleich_Online},
     {.id = item::Tab_s_security_settings_Online, .access = 0,
-     .label = "Security Settings  |de|Sicherheitseinstellungen", .entries = kTab_s_security_settings_Online},
-    {.id = item::Tab_s_extended_calibration_Online, .access = 0, .label = "Extended Calibration  |de|Erweit. Abgleich",
+     .label = texts::kSecuritySettings, .entries = kTab_s_security_settings_Online},
+    {.id = item::Tab_s_extended_calibration_Online, .access = 0, .label = texts::kExtendedCalibration,
      .entries = kTab_s_extended_calibration_Online},
     {.id = item::Tab_s_profibus_parameter_Online, .access = 0, .label = "Profibus Parameter",
      .entries = kTab_s_profibus_parameter_Online},

@@ -1,11 +1,11 @@
 // The profile view and the identification, input, output and certificate tabs.
 #pragma once
 
+#include "items/Texts.h"
 #include "items/menus/Menu.h"
 
 namespace menus::profile_and_identification_tabs {
 
-constexpr const char kInput[] = "Input  |de|Eingang  |fr|Entrée  |it|Ingresso  |es|Entrada";
 constexpr const char kMeasuringLimits[] =
     "Measuring Limits  |de|Meßgrenzen  |fr|Etendue de mesure  |it|Limiti di misura  |es|Límites de medida";
 constexpr const char kOperationParameter[] =
@@ -13,7 +13,6 @@ constexpr const char kOperationParameter[] =
 constexpr const char kSensorCalibration[] =
     "Sensor Calibration  |de|Sensorabgleich  |fr|Calibrage capteur  |it|Compensazione trasduttore  "
     "|es|Compensación del sensor";
-constexpr const char kOutput[] = "Output  |de|Ausgang  |fr|Sortie  |it|Uscita  |es|Salida";
 constexpr const char kIdentification[] =
     "Identification  |de|Identifikation  |fr|Identification  |it|Identificazione  |es|Identificación";
 constexpr const char kOperationUnit[] =
@@ -214,46 +213,41 @@ constexpr Entry kTab_s_certificates[] = {
 
 constexpr Menu kRows[] = {
     {.id = item::Tab_s_QV_Std_Matrix_Online, .access = 0,
-     .label = "Standard View (manufacturer specific table)  |de|Standard Ansicht (herstellerspezifische Tabelle)",
+     .label = texts::kStandardView,
      .entries = kTab_s_QV_Std_Matrix_Online},
     {.id = item::Tab_s_PA_Profil_Online, .access = 0,
-     .label = "Capacitive Level Measurement|de|Kapazitive Füllstandsmesseinrichtung",
+     .label = texts::kCapacitiveLevelMeasurement,
      .entries = kTab_s_PA_Profil_Online},
-    {.id = item::Tab_s_input_Online, .access = 0, .label = kInput, .entries = kTab_s_input_Online},
+    {.id = item::Tab_s_input_Online, .access = 0, .label = texts::kInput, .entries = kTab_s_input_Online},
     {.id = item::Tab_s_input_measrange_Online, .access = 0, .label = kMeasuringLimits,
      .entries = kTab_s_input_measrange_Online},
     {.id = item::Tab_s_control_parameter_Online, .access = 0, .label = kOperationParameter,
      .entries = kTab_s_control_parameter_Online},
     {.id = item::Tab_s_sensor_trim_Online, .access = 0, .label = kSensorCalibration,
      .entries = kTab_s_sensor_trim_Online},
-    {.id = item::Tab_s_output_Online, .access = 0, .label = kOutput, .entries = kTab_s_output_Online},
+    {.id = item::Tab_s_output_Online, .access = 0, .label = texts::kOutput, .entries = kTab_s_output_Online},
     {.id = item::Tab_s_ident_Online, .access = 0, .label = kIdentification, .entries = kTab_s_ident_Online},
     {.id = item::Tab_s_ident_opunit_Online, .access = 0, .label = kOperationUnit,
      .entries = kTab_s_ident_opunit_Online},
     {.id = item::Tab_s_certificates_Online, .access = 0, .label = kCertificatesAndApprovals,
      .entries = kTab_s_certificates_Online},
     {.id = item::Tab_s_func1_Online, .access = 0,
-     .label = "Level  |de|Füllstand  |fr|Niveau  |it|Livello di riempimento  |es|Nivel",
+     .label = texts::kLevel,
      .entries = kTab_s_func1_Online},
     {.id = item::Tab_s_func1_batch_Online, .access = 0,
-     .label = "Batch Information  |de|Batch-Information  |fr|Information Batch  |it|Informazione batch  "
-              "|es|Información batch",
+     .label = texts::kBatchInformation,
      .entries = kTab_s_func1_batch_Online},
     {.id = item::Tab_s_func1_pv_range_Online, .access = 0,
-     .label = "Process Value Scale  |de|Meßwertskalierung  |fr|Fenêtre de mesure  |it|Scala di valori di misura  "
-              "|es|Escala v. medidos",
+     .label = texts::kProcessValueScale,
      .entries = kTab_s_func1_pv_range_Online},
     {.id = item::Tab_s_func1_outscale_Online, .access = 0,
-     .label = "Output scale  |de|Ausgangsskalierung  |fr|Echelle des valeurs de sortie  "
-              "|it|Scala di valori di uscita  |es|Escala de salida",
+     .label = texts::kOutputScale,
      .entries = kTab_s_func1_outscale_Online},
     {.id = item::Tab_s_func1_limits_Online, .access = 0,
-     .label = "Output Limits  |de|Ausgangsgrenzwerte  |fr|Valeurs de sortie limites  |it|Limiti di uscita  "
-              "|es|Límites de salida",
+     .label = texts::kOutputLimits,
      .entries = kTab_s_func1_limits_Online},
     {.id = item::Tab_s_func1_interface_Online, .access = 0,
-     .label = "Human Interface  |de|Anzeige- und Bedienoberfläche  |fr|Interface de contrôle-commande  "
-              "|it|Superficie di controllo e di comando  |es|Interface de manejo y visualización",
+     .label = texts::kHumanInterface,
      .entries = kTab_s_func1_interface_Online},
     {.id = item::Tab_s_ident_device_Online, .access = 0, .label = kDevice, .entries = kTab_s_ident_device_Online},
     {.id = item::Tab_s_ident, .access = 1, .label = kIdentification, .entries = kTab_s_ident},
@@ -262,12 +256,12 @@ constexpr Menu kRows[] = {
     {.id = item::Tab_m_ident_opunit, .access = 1, .label = kOperationUnit, .entries = kTab_m_ident_opunit},
     {.id = item::Tab_s_ident_device, .access = 1, .label = kDevice, .entries = kTab_s_ident_device},
     {.id = item::Tab_m_ident_device, .access = 1, .label = kDevice, .entries = kTab_m_ident_device},
-    {.id = item::Tab_s_input, .access = 1, .label = kInput, .entries = kTab_s_input},
+    {.id = item::Tab_s_input, .access = 1, .label = texts::kInput, .entries = kTab_s_input},
     {.id = item::Tab_s_input_measrange, .access = 1, .label = kMeasuringLimits, .entries = kTab_s_input_measrange},
     {.id = item::Tab_s_control_parameter, .access = 1, .label = kOperationParameter,
      .entries = kTab_s_control_parameter},
     {.id = item::Tab_s_sensor_trim, .access = 1, .label = kSensorCalibration, .entries = kTab_s_sensor_trim},
-    {.id = item::Tab_s_output, .access = 1, .label = kOutput, .entries = kTab_s_output},
+    {.id = item::Tab_s_output, .access = 1, .label = texts::kOutput, .entries = kTab_s_output},
     {.id = item::Tab_s_certificates, .access = 1, .label = kCertificatesAndApprovals, .entries = kTab_s_certificates},
 };
 

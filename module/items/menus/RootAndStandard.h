@@ -1,6 +1,7 @@
 // The root menus, the standard menus the host finds by role, and the GSD menu.
 #pragma once
 
+#include "items/Texts.h"
 #include "items/menus/Menu.h"
 
 namespace menus::root_and_standard {
@@ -68,17 +69,16 @@ constexpr Menu kRows[] = {
      .entries = k_ZTQGSD_channel_module_setup},
     {.id = item::DTM_offline_root_menu, .access = 1, .label = kProductName, .entries = kDTM_offline_root_menu},
     {.id = item::DTM_online_root_menu, .access = 0, .label = kProductName, .entries = kDTM_online_root_menu},
-    {.id = item::DTM_simulation_menu, .access = 0, .label = "Device Simulation  |de|Geräte Simulation",
+    {.id = item::DTM_simulation_menu, .access = 0, .label = texts::kDeviceSimulation,
      .entries = kDTM_simulation_menu},
     {.id = item::DTM_observe_menu, .access = 0,
-     .label = "Display  |de|Meßwertanzeige  |fr|Affichage des valeurs de mesure  "
-              "|it|Visualizza valori di misura/processo  |es|Visualizar valores medidos",
+     .label = texts::kDisplay,
      .entries = kDTM_observe_menu},
     {.id = item::DTM_trend_menu, .access = 0, .label = "Trend", .entries = kDTM_trend_menu},
     {.id = item::DTM_diagnosis_menu, .access = 0, .entries = kDTM_diagnosis_menu},
     {.id = item::DTM_LockUnlock, .access = 1, .label = "Write Locking  |de|Schreibverriegelung",
      .entries = kDTM_LockUnlock},
-    {.id = item::DTM_reset_menu, .access = 1, .label = "Reset  |de|Rücksetzen", .entries = kDTM_reset_menu},
+    {.id = item::DTM_reset_menu, .access = 1, .label = texts::kReset, .entries = kDTM_reset_menu},
     {.id = item::Table_Main_Specialist, .access = 1, .label = kProductName, .entries = kTable_Main_Specialist},
     {.id = item::Table_Main_Maintenance, .access = 1, .label = kProductName, .entries = kTable_Main_Maintenance},
 };

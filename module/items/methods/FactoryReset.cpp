@@ -3,14 +3,14 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "items/Texts.h"
 #include "items/methods/MethodRun.h"
 
 namespace methods {
 
 void method_phys_factory_reset_params_body(MethodRun& run) {
     run.ShowMessage(
-        "Factory Reset  |de|Rücksetzen in Auslieferzustand  |fr|Remise à l'état de livraison  |it|Reset allo stato d "
-        "fornitura  |es|Reposición al estado original de suministro",
+        texts::kFactoryReset,
         {});
     run.PutIntegerValue(item::phys_factory_reset, 1);
     run.WriteCommand(item::write_phys_factory_reset);

@@ -2,13 +2,16 @@
 // one, the validity condition MethodValidity tests at each request.
 #pragma once
 
+#include "items/Texts.h"
 #include "items/methods/Method.h"
 
 namespace methods::method_attributes {
 
+constexpr const char kTransfer[] = "Transfer|de|Übertragen";
+
 constexpr Method kRows[] = {
     {.id = item::method_phys_factory_reset_params, .access = 0, .methodClass = 14,
-     .label = "Factory Reset  |de|Rücksetzen in Auslieferzustand  |fr|Remise à l'état de livraison  |it|Reset allo stato d fornitura  |es|Reposición al estado original de suministro",
+     .label = texts::kFactoryReset,
      .body = method_phys_factory_reset_params_body},
     {.id = item::method_phys_factory_reset_warm, .access = 0, .methodClass = 14,
      .label = "Warm start  |de|Warmstart  |fr|Démarrage à chaud  |it|Avvio a caldo  |es|Arranque en caliente",
@@ -49,9 +52,9 @@ constexpr Method kRows[] = {
      .valid = valid_meth_reset_max_temperature},
     {.id = item::meth_pe_trans1_calibration_type_offline, .access = 1, .methodClass = 14,
      .body = meth_pe_trans1_calibration_type_offline_body},
-    {.id = item::meth_transfer_calibration_empty, .access = 1, .methodClass = 14, .label = "Transfer|de|Übertragen",
+    {.id = item::meth_transfer_calibration_empty, .access = 1, .methodClass = 14, .label = kTransfer,
      .body = meth_transfer_calibration_empty_body},
-    {.id = item::meth_transfer_calibration_full, .access = 1, .methodClass = 14, .label = "Transfer|de|Übertragen",
+    {.id = item::meth_transfer_calibration_full, .access = 1, .methodClass = 14, .label = kTransfer,
      .body = meth_transfer_calibration_full_body},
     {.id = item::method_output_limits_remember, .access = 1, .methodClass = 2,
      .body = method_output_limits_remember_body},
@@ -59,9 +62,9 @@ constexpr Method kRows[] = {
     {.id = item::method_output_limits_restore, .access = 0, .methodClass = 2,
      .body = method_output_limits_restore_body},
     {.id = item::set_unit_to_bus_offline_post_edit, .access = 1, .methodClass = 14,
-     .label = "Set unit to bus|de|Setze Einheit", .body = set_unit_to_bus_offline_post_edit_body},
+     .label = texts::kSetUnitToBus, .body = set_unit_to_bus_offline_post_edit_body},
     {.id = item::set_unit_to_bus_online_post_edit, .access = 0, .methodClass = 14,
-     .label = "Set unit to bus|de|Setze Einheit", .body = set_unit_to_bus_online_post_edit_body},
+     .label = texts::kSetUnitToBus, .body = set_unit_to_bus_online_post_edit_body},
 };
 
 }  // namespace methods::method_attributes

@@ -2,6 +2,7 @@
 // output unit text and the fillers of its output scale record.
 #pragma once
 
+#include "items/Texts.h"
 #include "items/variables/Variable.h"
 
 namespace variables::analog_input_alarms_and_simulation {
@@ -105,7 +106,7 @@ constexpr Variable kRows[] = {
              "|es|Valor de salida de la alarma: el valor de salida en el momento de la alarma inferior",
      .handling = read},
     {.id = item::func1_AI_simulate_value,
-     .label = "Simulation Value  |de|Simulationswert  |fr|Valeur de simulation  |it|Valore di simulazione  |es|Valor de simulación",
+     .label = texts::kSimulationValue,
      .help = "Simulation Value: Instead of the transmitter output value, the simulation   value is used as the input to "
              "the function block.  "
              "|de|Simulationswert: Anstelle des Ausgangswerts des Meßumformers wird der Simulationswert als Eingang "

@@ -3,6 +3,7 @@
 // unit from the output scale's unit relation, so they carry none here.
 #pragma once
 
+#include "items/Texts.h"
 #include "items/variables/Variable.h"
 
 namespace variables::analog_input_limits {
@@ -38,46 +39,26 @@ constexpr Variable kRows[] = {
      .handling = locked,
      .postEdit = kCheckHysteresis},
     {.id = item::func1_AI_hi_hi_lim,
-     .label = "Upper Limit Alarm  |de|Alarmgrenze Oben  |fr|Limite d'alarme supérieure  |it|Limite allarme superiore  "
-              "|es|Límite superior de alarma",
-     .help = "The setting for the upper alarm limit in engineering units  "
-             "|de|Ausgangswert, ab dem ein oberer Alarm erzeugt wird  "
-             "|fr|Valeur de sortie à partir de laquelle une alarme supérieure est générée.  "
-             "|it|Valore di uscita a partire dal quale viene generato un allarme superiore  "
-             "|es|Valor de salida a partir del cual se genera una alarma superior",
+     .label = texts::kUpperLimitAlarm,
+     .help = texts::kUpperLimitAlarmHelp,
      .defaultValue = integer(100),
      .handling = locked,
      .postEdit = kCheckHysteresis},
     {.id = item::func1_AI_hi_lim,
-     .label = "Upper Limit Warning  |de|Warngrenze Oben  |fr|Limite d'avertissement supérieure  "
-              "|it|Limite di avviso superiore  |es|Límite superior de advertencia",
-     .help = "The setting for the upper warning limit in engineering units  "
-             "|de|Ausgangswert, ab dem eine obere Warnung erzeugt wird  "
-             "|fr|Valeur de sortie à partir de laquelle un avertissement supérieur   est généré.  "
-             "|it|Valore di uscita a partire dal quale viene generato un avviso superiore  "
-             "|es|valor de salida a partir del cual se genera una advertencia superior",
+     .label = texts::kUpperLimitWarning,
+     .help = texts::kUpperLimitWarningHelp,
      .defaultValue = integer(95),
      .handling = locked,
      .postEdit = kCheckHysteresis},
     {.id = item::func1_AI_lo_lim,
-     .label = "Lower Limit Warning  |de|Warngrenze Unten  |fr|Limite d'avertissement inférieure  "
-              "|it|Limite di avviso inferiore  |es|Límite inferior de advertencia",
-     .help = "The setting for the lower warning limit in engineering units  "
-             "|de|Ausgangswert, ab dem eine untere Warnung erzeugt wird  "
-             "|fr|Valeur de sortie à partir de laquelle un avertissement inférieur   est généré.  "
-             "|it|Valore di uscita a partire dal quale viene generato un avviso inferiore  "
-             "|es|Valor de salida a partir del cual se genera una advertencia inferior",
+     .label = texts::kLowerLimitWarning,
+     .help = texts::kLowerLimitWarningHelp,
      .defaultValue = integer(5),
      .handling = locked,
      .postEdit = kCheckHysteresis},
     {.id = item::func1_AI_lo_lo_lim,
-     .label = "Lower Limit Alarm  |de|Alarmgrenze Unten  |fr|Limite d'alarme inférieure  |it|Limite allarme inferiore  "
-              "|es|Límite inferior de alarma",
-     .help = "The setting for the lower alarm limit in engineering units  "
-             "|de|Ausgangswert, ab dem ein unterer Alarm erzeugt wird  "
-             "|fr|Valeur de sortie à partir de laquelle une alarme inférieure est générée.  "
-             "|it|Valore di uscita a partire dal quale viene generato un allarme inferiore  "
-             "|es|Valor de salida a partir del cual se genera una alarma inferior",
+     .label = texts::kLowerLimitAlarm,
+     .help = texts::kLowerLimitAlarmHelp,
      .defaultValue = integer(0),
      .handling = locked,
      .postEdit = kCheckHysteresis},
@@ -104,17 +85,8 @@ constexpr Variable kRows[] = {
      .unit = unit("s")},
     // Writable only while unlocked and in manual mode (target mode 16).
     {.id = item::func1_AI_out_value,
-     .label = "Output Value  |de|Ausgangswert  |fr|Valeur de sortie  |it|Valore di uscita  |es|Valor de salida",
-     .help = "Output Value: Process variable (including transfer function and damping   settings). In MAN mode the "
-             "output value may be specified by an operator.  "
-             "|de|Ausgangswert: Prozeßgröße (einschließlich Kennlinien- und Dämpfungseinstellungen).   Im MAN-Modus "
-             "wird der Ausgangswert vom Anwender definiert.  "
-             "|fr|Valeur de sortie : grandeur de processus (y compris caractéristique   et réglages d'amorti). en "
-             "mode MAN, la valeur de sortie est définie   par l'utilisateur.  "
-             "|it|Valore di uscita: grandezza di processo (incluse le curve caratteri    stiche e le impostazioni di "
-             "smorzamento). In modalità MAN il valore   di uscita viene definito dall'utiente.  "
-             "|es|Valor de salida: variable de proceso (incluye ajustes de características   y atenuación). En el "
-             "modo MAN, el valor de salida lo especifica el   operador. ",
+     .label = texts::kOutputValue,
+     .help = texts::kOutputValueHelp,
      .defaultValue = real(0.0),
      .handling = lockedAnd(item::func1_AI_target_mode, 16)},
 };

@@ -4,6 +4,7 @@
 // block.
 #pragma once
 
+#include "items/Texts.h"
 #include "items/variables/Variable.h"
 
 namespace variables::block_headers {
@@ -120,18 +121,6 @@ constexpr const char* kStaticRevisionHelp =
     "|es|El nivel de revisión de los datos estáticos asociados al bloque. El n° de revisión estática lo modifica "
     "el equipo cada vez que se escriben datos en un parámetro estático.";
 
-constexpr const char* kTagLabel = "TAG  |fr|Repère de l'appareil  |it|TAG  |es|TAG";
-constexpr const char* kTagHelp =
-    "Text; can be used in any way. A recommended use is as a unique label   for a field device in the plant.  "
-    "|de|Text; kann beliebig verwendet werden. Empfohlen wird die Verwendung als eindeutige Kennzeichnung eines "
-    "Feldgeräts in der Anlage.  "
-    "|fr|Texte ; utilisable librement. Il est recommandé de l'utiliser comme repère unique d'un appareil de "
-    "terrain dans l'installation.  "
-    "|it|Testo; utilizzabile liberamente. Si consiglia di usarlo come identificazione univoca di un apparecchio "
-    "da campo nell'impianto.  "
-    "|es|Texto; puede usarse libremente. Se recomienda usarlo como identificación única de un equipo de campo en "
-    "la planta.";
-
 constexpr const char* kStrategyLabel =
     "Strategy  |de|Strategie  |fr|Stratégie  |it|Strategia  |es|Estrategia";
 constexpr const char* kStrategyHelp =
@@ -203,7 +192,7 @@ constexpr Variable kRows[] = {
      .defaultValue = integer(0),
      .handling = read},
     // Unlike the other two blocks' tags, not under the write lock.
-    {.id = item::trans1_tag_desc, .label = kTagLabel, .help = kTagHelp, .size = 32, .handling = readWrite},
+    {.id = item::trans1_tag_desc, .label = texts::kTag, .help = texts::kTagHelp, .size = 32, .handling = readWrite},
     {.id = item::trans1_strategy, .label = kStrategyLabel, .help = kStrategyHelp, .size = 2, .handling = readWrite},
     {.id = item::trans1_alert_key, .label = kAlertKeyLabel, .help = kAlertKeyHelp, .size = 1, .handling = readWrite},
 

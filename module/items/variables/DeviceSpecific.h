@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/Request.h"
+#include "items/Texts.h"
 #include "items/variables/Variable.h"
 
 namespace variables::device_specific {
@@ -13,7 +14,7 @@ inline bool valid_parDisplayStatus(Request& r) { return r.equals(item::parPASele
 
 constexpr Variable kRows[] = {
     {.id = item::parBargraphScaleMin,
-     .label = "percent empty|de|Proz. Leerabgl.|fr|Pourcentage vide|es|Proz. Leerabgl.|it|perc. di vuoto|nl|leegpercentage",
+     .label = texts::kPercentEmpty,
      .displayFormat = "10.3f",
      .editFormat = "10.3f",
      .range = range(bound(real(0.0)), valueOf(item::parBargraphScaleMax)),
@@ -21,7 +22,7 @@ constexpr Variable kRows[] = {
      .handling = locked,
      .unit = unit("%")},
     {.id = item::parBargraphScaleMax,
-     .label = "percent full|de|Proz. Vollabgl.|fr|Pourcentageplein|es|Proz. Vollabgl.|it|perc. di pieno|nl|volpercentage",
+     .label = texts::kPercentFull,
      .displayFormat = "10.3f",
      .editFormat = "10.3f",
      .range = range(valueOf(item::parBargraphScaleMin), bound(real(100.0))),

@@ -4,6 +4,7 @@
 // The level copies follow the online level unit: there is no offline one.
 #pragma once
 
+#include "items/Texts.h"
 #include "items/variables/CalibrationTexts.h"
 #include "items/variables/Variable.h"
 
@@ -13,7 +14,7 @@ constexpr Handling kOfflineWrite = lockedAnd(item::trans1_calibration_type_offli
 
 constexpr Variable kRows[] = {
     {.id = item::trans1_cal_point_hi_offline,
-     .label = "cap. full|de|Kap. Vollabgl.|fr|Capacité plein|es|Kap. Vollabgl.|it|cap. di pieno|nl|volcapaciteit",
+     .label = texts::kCapFull,
      .help = kCalPointHighHelp,
      .displayFormat = ".3f",
      .range = range(valueOf(item::trans1_cal_point_lo_offline), bound(real(2100.0))),
@@ -21,7 +22,7 @@ constexpr Variable kRows[] = {
      .handling = kOfflineWrite,
      .unit = unit("pF")},
     {.id = item::trans1_cal_point_lo_offline,
-     .label = "cap. empty|de|Kap. Leerabgl.|fr|Capacité vide|es|Kap. Leerabgl.|it|cap. di vuoto|nl|leegcapaciteit",
+     .label = texts::kCapEmpty,
      .help = kCalPointLowHelp,
      .displayFormat = ".3f",
      .range = range(bound(real(0.0)), valueOf(item::trans1_cal_point_hi_offline)),
@@ -29,7 +30,7 @@ constexpr Variable kRows[] = {
      .handling = kOfflineWrite,
      .unit = unit("pF")},
     {.id = item::trans1_level_lo_offline,
-     .label = "value empty|de|Wert Leerabgl.|fr|Valeur cal. vide|es|Wert Leerabgl.|it|val. di vuoto|nl|leegwaarde",
+     .label = texts::kValueEmpty,
      .help = kLevelEmptyHelp,
      .displayFormat = "10.3f",
      .editFormat = "10.3f",
@@ -38,7 +39,7 @@ constexpr Variable kRows[] = {
      .handling = kOfflineWrite,
      .unit = unitByCode(item::trans1_level_unit, kUnitTableL)},
     {.id = item::trans1_level_hi_offline,
-     .label = "value full|de|Wert Vollabgl.|fr|Valeur cal.plein|es|Wert Vollabgl.|it|al. di pieno|nl|volwaarde",
+     .label = texts::kValueFull,
      .help = kLevelFullHelp,
      .displayFormat = "10.3f",
      .editFormat = "10.3f",
@@ -47,7 +48,7 @@ constexpr Variable kRows[] = {
      .handling = kOfflineWrite,
      .unit = unitByCode(item::trans1_level_unit, kUnitTableL)},
     {.id = item::parBargraphScaleMin_offline,
-     .label = "percent empty|de|Proz. Leerabgl.|fr|Pourcentage vide|es|Proz. Leerabgl.|it|perc. di vuoto|nl|leegpercentage",
+     .label = texts::kPercentEmpty,
      .displayFormat = "10.3f",
      .editFormat = "10.3f",
      .range = range(bound(real(0.0)), valueOf(item::parBargraphScaleMax_offline)),
@@ -55,7 +56,7 @@ constexpr Variable kRows[] = {
      .handling = kOfflineWrite,
      .unit = unit("%")},
     {.id = item::parBargraphScaleMax_offline,
-     .label = "percent full|de|Proz. Vollabgl.|fr|Pourcentageplein|es|Proz. Vollabgl.|it|perc. di pieno|nl|volpercentage",
+     .label = texts::kPercentFull,
      .displayFormat = "10.3f",
      .editFormat = "10.3f",
      .range = range(valueOf(item::parBargraphScaleMin_offline), bound(real(100.0))),

@@ -3,6 +3,7 @@
 // block's tag, twin of the physical block's.
 #pragma once
 
+#include "items/Texts.h"
 #include "items/variables/Variable.h"
 
 namespace variables::physical_block_identity {
@@ -10,18 +11,6 @@ namespace variables::physical_block_identity {
 constexpr const char* kSoftwareRevisionLabel =
     "Software Revision  |de|Software-Revision  |fr|Révision logiciel  |it|Versione software  "
     "|es|Revisión de software";
-
-constexpr const char* kTagLabel = "TAG  |fr|Repère de l'appareil  |it|TAG  |es|TAG";
-constexpr const char* kTagHelp =
-    "Text; can be used in any way. A recommended use is as a unique label   for a field device in the plant.  "
-    "|de|Text; kann beliebig verwendet werden. Empfohlen wird die Verwendung als eindeutige Kennzeichnung eines "
-    "Feldgeräts in der Anlage.  "
-    "|fr|Texte ; utilisable librement. Il est recommandé de l'utiliser comme repère unique d'un appareil de "
-    "terrain dans l'installation.  "
-    "|it|Testo; utilizzabile liberamente. Si consiglia di usarlo come identificazione univoca di un apparecchio "
-    "da campo nell'impianto.  "
-    "|es|Texto; puede usarse libremente. Se recomienda usarlo como identificación única de un equipo de campo en "
-    "la planta.";
 
 constexpr Variable kRows[] = {
     // Written only by GetNumericSoftwareRevision, from the bytes below.
@@ -38,7 +27,7 @@ constexpr Variable kRows[] = {
     {.id = item::phys_software_rev_004, .label = kSoftwareRevisionLabel, .size = 1, .handling = read},
     {.id = item::phys_software_rev_005, .label = kSoftwareRevisionLabel, .size = 1, .handling = read},
     {.id = item::phys_software_rev_rest, .label = kSoftwareRevisionLabel, .size = 10, .handling = read},
-    {.id = item::phys_tag_desc, .label = kTagLabel, .help = kTagHelp, .size = 32, .handling = locked},
+    {.id = item::phys_tag_desc, .label = texts::kTag, .help = texts::kTagHelp, .size = 32, .handling = locked},
     {.id = item::phys_software_rev,
      .label = kSoftwareRevisionLabel,
      .help = "Software revision of the field device.  "
@@ -122,8 +111,7 @@ constexpr Variable kRows[] = {
      .handling = read},
     // Not under the write lock; the reset methods write it too.
     {.id = item::phys_factory_reset,
-     .label = "Factory Reset  |de|Rücksetzen in Auslieferzustand  |fr|Remise à l'état de livraison  "
-              "|it|Reset allo stato d fornitura  |es|Reposición al estado original de suministro",
+     .label = texts::kFactoryReset,
      .help = "Command for setting device for default value.  "
              "|de|Befehl zum Zurücksetzen des Geräts auf die Standardwerte.  "
              "|fr|Commande de remise de l'appareil aux valeurs par défaut.  "
@@ -164,7 +152,7 @@ constexpr Variable kRows[] = {
      .size = 16,
      .defaultValue = text("01.10.1998"),
      .handling = locked},
-    {.id = item::func1_AI_tag_desc, .label = kTagLabel, .help = kTagHelp, .size = 32, .handling = locked},
+    {.id = item::func1_AI_tag_desc, .label = texts::kTag, .help = texts::kTagHelp, .size = 32, .handling = locked},
 };
 
 }  // namespace variables::physical_block_identity

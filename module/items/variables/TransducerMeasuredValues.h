@@ -1,6 +1,7 @@
 // The transducer block's measured values and the two offsets that correct them.
 #pragma once
 
+#include "items/Texts.h"
 #include "items/variables/Variable.h"
 
 namespace variables::transducer_measured_values {
@@ -23,8 +24,7 @@ constexpr Variable kRows[] = {
      .handling = read,
      .unit = unitByCode(item::trans1_primary_value_unit, kUnitTableP)},
     {.id = item::trans1_level,
-     .label = "Measured Value (Level)  |de|Meßwert (Füllstand)  |fr|Valeur de mesure (niveau)  |it|Valore di misura "
-              "(Livello di riempimento)  |es|Valor medido (nivel)",
+     .label = texts::kMeasuredValueLevel,
      .help = "The measured process level value. Level contains the same value as   volume when linearization type = "
              "linear.  "
              "|de|Der gemessene Füllstand des Prozesses. Bei Linearisierungsart = linear enthält der Füllstand "
