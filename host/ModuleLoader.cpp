@@ -38,7 +38,6 @@ std::string ModuleLoader::defaultPath() {
     if (const char* chosen = std::getenv("DDHOST_MODULE")) return chosen;
     std::error_code ec;
     const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    const std::string file = "ZTQQVPB153A0101.so";
-    if (ec) return "./" + file;
-    return (self.parent_path() / file).string();
+    if (ec) return std::string("./") + DD_MODULE_FILE;
+    return (self.parent_path() / DD_MODULE_FILE).string();
 }

@@ -101,7 +101,7 @@ int registry(std::ostream& out, std::ostream& err, ModuleLoader& module, bool ad
     const std::int32_t result = add ? module.dllRegisterServer() : module.dllUnregisterServer();
     print(out, "%s: %d\n", add ? "DllRegisterServer" : "DllUnregisterServer", result);
     std::unique_ptr<CInformation> i(module.getInformation());
-    const std::string key = "SOFTWARE\\Vantrope\\PB\\DTMs\\Q15\\" + (i ? i->GetDeviceName().str() : std::string());
+    const std::string key = std::string(kDeviceModulesKey) + "\\" + (i ? i->GetDeviceName().str() : std::string());
     print(out, "registry root: %s\n", platform::registryRoot().c_str());
     std::optional<std::vector<platform::RegistryValue>> values;
     try {

@@ -7,6 +7,10 @@
 #include "interfaces/HostInterfaces.h"
 #include "objectmodel/Objects.h"
 
+// The registry key, below HKEY_LOCAL_MACHINE, under which the host finds its
+// device modules: each module enters itself in a subkey named as its device.
+inline constexpr char kDeviceModulesKey[] = "SOFTWARE\\Vantrope\\PB\\DTMs\\Q15";
+
 class CAttributeCalculation {
 public:
     virtual ~CAttributeCalculation() = default;                          // 0

@@ -27,7 +27,7 @@ std::string run(const std::string& command) {
     return out;
 }
 
-const std::string kKey = "SOFTWARE\\Vantrope\\PB\\DTMs\\Q15\\Corvalin / KSM 27 / V1.0";
+const std::string kKey = std::string(kDeviceModulesKey) + "\\Corvalin / KSM 27 / V1.0";
 // What installers see when the registry refuses a step: a failed result
 // carrying the registry's "access denied".
 constexpr std::int32_t kAccessDenied = static_cast<std::int32_t>(0x80070005u);
@@ -212,7 +212,7 @@ TEST(Registration, RegisterTwiceThenUnregisterLeavesTheRegistryAsItWas) {
     }
     EXPECT_EQ(module.dllUnregisterServer(), 0);
     EXPECT_FALSE(platform::readKey(kKey).has_value());
-    EXPECT_TRUE(platform::readKey("SOFTWARE\\Vantrope\\PB\\DTMs\\Q15").has_value());  // parents stay
+    EXPECT_TRUE(platform::readKey(kDeviceModulesKey).has_value());  // parents stay
 }
 
 TEST(Registration, ARegistryThatCannotBeWrittenReportsFailure) {

@@ -5,15 +5,16 @@
 #include "objectmodel/Text.h"
 #include "platform/Application.h"
 #include "platform/ModulePath.h"
+#include "resources/Version.h"
 
 namespace identity {
 
 const CStrPP manufacturerName("Quorvane");
 const CStrPP deviceName("Corvalin / KSM 27 / V1.0");
 const CStrPP description("Level (Capacitive)");
-const CStrPP helpFileName("ZTQQVPB153A0101.html");
+const CStrPP helpFileName(DD_MODULE_NAME ".html");
 const CStrPP versionLabel("Version:");
-const CStrPP fileVersion("1.5.153.348");
+const CStrPP fileVersion(resources::kDottedVersion.data());
 const CStrPP secondVersion("1.0.1");
 const CStrPP technicalDescription("1:17;5434,1,1");
 const CStrPP buildDate("Wed Oct 21 10:12:02 2015");

@@ -6,12 +6,11 @@
 
 #include "engine/TextJoin.h"
 #include "frame/Identity.h"
+#include "interfaces/ModuleInterface.h"
 
 using namespace platform;
 
 namespace {
-
-constexpr const char* kParentKey = "SOFTWARE\\Vantrope\\PB\\DTMs\\Q15";
 
 // A key handle that is closed on every road out of the scope it lives in.
 class OpenKey {
@@ -47,7 +46,7 @@ std::int32_t registerModule() {
     OpenKey root;
     if (const LONG failed = RegConnectRegistryA(nullptr, HKEY_LOCAL_MACHINE, root.out()))
         return hresultFromWin32(failed);
-    const CStrPP path = "SOFTWARE\\Vantrope\\PB\\DTMs\\Q15\\" + identity::deviceName;
+    const CStrPP path = CStrPP(kDeviceModulesKey) + "\\" + identity::deviceName;
     OpenKey key;
     LONG result = RegCreateKeyExA(root.get(), path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, key.out(), nullptr);
     if (result == ERROR_SUCCESS) {
@@ -70,7 +69,7 @@ std::int32_t unregisterModule() {
     if (const LONG failed = RegConnectRegistryA(nullptr, HKEY_LOCAL_MACHINE, root.out()))
         return hresultFromWin32(failed);
     OpenKey parent;
-    LONG result = RegOpenKeyExA(root.get(), kParentKey, 0, KEY_WRITE, parent.out());
+    LONG result = RegOpenKeyExA(root.get(), kDeviceModulesKey, 0, KEY_WRITE, parent.out());
     if (result == ERROR_SUCCESS) result = RegDeleteKeyA(parent.get(), identity::deviceName.c_str());
     // A key that is not there is as unregistered as it gets.
     return result == ERROR_FILE_NOT_FOUND ? 0 : hresultFromWin32(result);

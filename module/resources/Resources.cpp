@@ -1,6 +1,7 @@
 #include "resources/Resources.h"
 
 #include "resources/EmbeddedImages.h"
+#include "resources/Version.h"
 
 namespace resources {
 
@@ -15,7 +16,7 @@ std::string_view string(int id) { return id == kManufacturerString ? "QUORVANE" 
 
 const VersionInfo& version() {
     static constexpr VersionInfo info{
-        {1, 5, 153, 348}, {1, 5, 153, 348}, kLanguage, kCodePage, "1,5,153,348", "1,5,153,348", "",
+        {DD_VERSION}, {DD_VERSION}, kLanguage, kCodePage, DD_VERSION_TEXT, DD_VERSION_TEXT, "",
     };
     return info;
 }

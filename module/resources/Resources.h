@@ -12,7 +12,6 @@ inline constexpr int kIcon = 102;
 inline constexpr int kLogoBitmap = 103;
 inline constexpr int kDeviceBitmap = 104;
 inline constexpr int kManufacturerString = 1000;
-inline constexpr int kVersion = 1;
 inline constexpr std::uint16_t kLanguage = 0x0407;
 inline constexpr std::uint16_t kCodePage = 0x04B0;
 

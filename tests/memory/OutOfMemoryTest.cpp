@@ -74,7 +74,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string kKey = "SOFTWARE\\Vantrope\\PB\\DTMs\\Q15\\Corvalin / KSM 27 / V1.0";
+const std::string kKey = std::string(kDeviceModulesKey) + "\\Corvalin / KSM 27 / V1.0";
 
 // A copy of the module no one in this process has loaded yet.
 struct FreshModule {

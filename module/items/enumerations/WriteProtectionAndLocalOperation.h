@@ -2,6 +2,7 @@
 // hardware write protection.
 #pragma once
 
+#include "items/DeviceCodes.h"
 #include "items/Texts.h"
 #include "items/enumerations/SharedSets.h"
 
@@ -11,14 +12,13 @@ constexpr const char kOff[] = "Off  |de|Aus";
 constexpr const char kOn[] = "On  |de|Ein";
 
 using variables::integer;
-using variables::kWriteUnlockCode;
 using variables::locked;
 using variables::read;
 using variables::readWrite;
 
 // The unlock code means "Off".
 constexpr Enumerator kWriteLocking[] = {
-    {kWriteUnlockCode, kOff},
+    {code::kWriteUnlock, kOff},
     {0, kOn},
 };
 
@@ -37,7 +37,7 @@ constexpr Variable kRows[] = {
      .label = texts::kWriteLocking,
      .help = texts::kWriteLockingHelp,
      .size = 2,
-     .defaultValue = integer(kWriteUnlockCode),
+     .defaultValue = integer(code::kWriteUnlock),
      .handling = readWrite,
      .maxEnumIndex = 0,
      .enumerators = kWriteLocking},

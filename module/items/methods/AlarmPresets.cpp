@@ -2,6 +2,7 @@
 // the remember/reset/restore frame around a write of the upload parameter set.
 #include <cstdint>
 
+#include "items/DeviceCodes.h"
 #include "items/methods/MethodRun.h"
 
 namespace methods {
@@ -9,7 +10,6 @@ namespace methods {
 namespace {
 // 3.4e38 as a float (0x7F7FC99E), not the largest float.
 constexpr float kPreset = 3.4e38f;
-constexpr std::int32_t kUnlockCode = 9361;
 }  // namespace
 
 void method_preset_alarm_body(MethodRun& run) {
@@ -33,7 +33,7 @@ void method_output_limits_remember_body(MethodRun& run) {
 }
 
 void method_output_limits_reset_body(MethodRun& run) {
-    if (run.GetLongValue(item::parWriteLocking) != kUnlockCode) return;
+    if (run.GetLongValue(item::parWriteLocking) != code::kWriteUnlock) return;
     // All four to the upper preset, the lower limits too.
     run.PutFloatValue(item::func1_AI_hi_hi_lim, kPreset);
     run.WriteCommand(item::write_func1_AI_hi_hi_lim);
@@ -47,7 +47,7 @@ void method_output_limits_reset_body(MethodRun& run) {
 }
 
 void method_output_limits_restore_body(MethodRun& run) {
-    if (run.GetLongValue(item::parWriteLocking) != kUnlockCode) return;
+    if (run.GetLongValue(item::parWriteLocking) != code::kWriteUnlock) return;
     run.PutFloatValue(item::func1_AI_lo_lo_lim, run.GetFloatValue(item::var_local_lo_lo));
     run.PutFloatValue(item::func1_AI_lo_lim, run.GetFloatValue(item::var_local_lo));
     run.PutFloatValue(item::func1_AI_hi_lim, run.GetFloatValue(item::var_local_hi));

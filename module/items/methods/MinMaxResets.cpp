@@ -1,6 +1,7 @@
 // Resets of the lowest and highest process value and temperature seen,
 // offered only while the device is unlocked.
 #include "engine/Request.h"
+#include "items/DeviceCodes.h"
 #include "items/methods/MethodRun.h"
 
 namespace methods {
@@ -12,7 +13,7 @@ void resetToZero(MethodRun& run, item::Id variable, item::Id command) {
     run.SaveValues();
     run.WriteCommand(command);
 }
-bool unlocked(Request& r) { return r.equals(item::parWriteLocking, 9361); }
+bool unlocked(Request& r) { return r.equals(item::parWriteLocking, code::kWriteUnlock); }
 }  // namespace
 
 bool valid_meth_reset_trans1_min_sensor_value(Request& r) { return unlocked(r); }

@@ -1,14 +1,9 @@
-// Actions of parWriteLocking: only 0 and the unlock code 9361 are accepted,
+// Actions of parWriteLocking: only 0 and the write-unlock code are accepted,
 // and the access level follows every read of it.
-#include <cstdint>
-
+#include "items/DeviceCodes.h"
 #include "items/methods/MethodRun.h"
 
 namespace methods {
-
-namespace {
-constexpr std::int32_t kUnlockCode = 9361;
-}  // namespace
 
 void method_parWriteLocking_remember_body(MethodRun& run) {
     run.PutIntegerValue(item::var_locking_local, run.GetIntegerValue(item::parWriteLocking));
@@ -20,8 +15,8 @@ void method_parWriteLocking_check_body(MethodRun& run) {
     case 0:
         run.PutIntegerValue(item::var_locking_local, 0);
         break;
-    case kUnlockCode:
-        run.PutIntegerValue(item::var_locking_local, kUnlockCode);
+    case code::kWriteUnlock:
+        run.PutIntegerValue(item::var_locking_local, code::kWriteUnlock);
         break;
     default:
         // A wrong code: back to the last accepted value.
@@ -32,7 +27,7 @@ void method_parWriteLocking_check_body(MethodRun& run) {
 }
 
 void updateParShowAccess_body(MethodRun& run) {
-    if (run.GetIntegerValue(item::parWriteLocking) == kUnlockCode)
+    if (run.GetIntegerValue(item::parWriteLocking) == code::kWriteUnlock)
         run.PutIntegerValue(item::parShowAccess, 4);
     else
         run.PutIntegerValue(item::parShowAccess, 0);

@@ -8,6 +8,7 @@
 #include <span>
 
 #include "engine/ItemIndex.h"
+#include "items/DeviceCodes.h"
 #include "items/Items.h"
 
 namespace variables {
@@ -30,8 +31,7 @@ struct Test {
     std::int32_t value = 0;
 };
 
-inline constexpr std::int32_t kWriteUnlockCode = 9361;
-inline constexpr Test kUnlocked{item::parWriteLocking, kWriteUnlockCode};
+inline constexpr Test kUnlocked{item::parWriteLocking, code::kWriteUnlock};
 
 struct Handling {
     enum class Kind : std::uint8_t { None, Read, ReadWrite, Tests };

@@ -2,6 +2,7 @@
 // does not lock these: they are read and write whatever its value.
 #pragma once
 
+#include "items/DeviceCodes.h"
 #include "items/variables/Variable.h"
 
 namespace variables::write_lock {
@@ -13,7 +14,7 @@ constexpr Variable kRows[] = {
     {.id = item::parWriteLocking,
      .label = kUnlockParameter,
      .size = 2,
-     .defaultValue = integer(9361),
+     .defaultValue = integer(code::kWriteUnlock),
      .handling = readWrite,
      .preEdit = {item::method_parWriteLocking_remember},
      .postEdit = {item::method_parWriteLocking_check},
@@ -21,12 +22,12 @@ constexpr Variable kRows[] = {
     {.id = item::parWriteLocking_BACKUP,
      .label = kUnlockParameter,
      .size = 2,
-     .defaultValue = integer(9361),
+     .defaultValue = integer(code::kWriteUnlock),
      .handling = readWrite},
     {.id = item::parWriteLocking_DIAGNOSTIC,
      .label = kUnlockParameter,
      .size = 2,
-     .defaultValue = integer(9361),
+     .defaultValue = integer(code::kWriteUnlock),
      .handling = readWrite},
     // Carries the lock value across an edit of parWriteLocking.
     {.id = item::var_locking_local, .size = 2},
