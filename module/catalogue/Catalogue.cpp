@@ -4,6 +4,7 @@
 #include <iterator>
 #include <span>
 
+#include "engine/Classes.h"
 #include "items/commands/AnalogInputHigh.h"
 #include "items/commands/AnalogInputLow.h"
 #include "items/commands/Blocks.h"
@@ -86,6 +87,7 @@ constexpr void enter(Index& index, enumDDObjectKind kind, std::initializer_list<
 
 constexpr Index makeIndex() {
     Index index{};
+    using namespace classes;
     constexpr enumDDObjectKind Command = ddkCommand;
     constexpr enumDDObjectKind Menu = ddkMenu;
     constexpr enumDDObjectKind Method = ddkMethod;

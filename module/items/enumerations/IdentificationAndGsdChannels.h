@@ -2,6 +2,7 @@
 // can be changed only while its slot's protection is off.
 #pragma once
 
+#include "items/DeviceCodes.h"
 #include "items/enumerations/Enumerations.h"
 
 namespace enumerations::identification_and_gsd_channels {
@@ -34,21 +35,21 @@ constexpr Variable kRows[] = {
      .label = "Main Process Value",
      .size = 1,
      .defaultValue = integer(1),
-     .handling = when(item::_ZTQGSD_ChannelProtectionSlot01, 0),
+     .handling = when(item::_ZTQGSD_ChannelProtectionSlot01, code::kChannelUnprotected),
      .maxEnumIndex = 1,
      .enumerators = kSlot1},
     {.id = item::_ZTQGSD_ChannelSetup02,
      .label = "2nd Cyclic Value",
      .size = 1,
      .defaultValue = integer(2),
-     .handling = when(item::_ZTQGSD_ChannelProtectionSlot02, 0),
+     .handling = when(item::_ZTQGSD_ChannelProtectionSlot02, code::kChannelUnprotected),
      .maxEnumIndex = 4,
      .enumerators = kSlot2},
     {.id = item::_ZTQGSD_ChannelSetup03,
      .label = "Display Value",
      .size = 1,
      .defaultValue = integer(3),
-     .handling = when(item::_ZTQGSD_ChannelProtectionSlot03, 0),
+     .handling = when(item::_ZTQGSD_ChannelProtectionSlot03, code::kChannelUnprotected),
      .maxEnumIndex = 4,
      .enumerators = kSlot3},
 };

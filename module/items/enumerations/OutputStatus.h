@@ -1,8 +1,9 @@
 // The analog input block's output status as quality and limit. Both can be set
-// by hand only in manual mode (target mode 16), and only then do they carry
-// the method that completes the status.
+// by hand only in manual mode, and only then do they carry the method that
+// completes the status.
 #pragma once
 
+#include "items/DeviceCodes.h"
 #include "items/Texts.h"
 #include "items/enumerations/SharedSets.h"
 
@@ -15,7 +16,7 @@ using variables::onlyWhen;
 using variables::Test;
 using variables::when;
 
-constexpr Test kManualMode{item::func1_AI_target_mode, 16};
+constexpr Test kManualMode{item::func1_AI_target_mode, code::kManualMode};
 
 constexpr const char* kHelp = "Contains the following states of quality: Good, Uncertain, Bad.  |de|Enthält folgende Qualtitätszustandsmeldungen: Gut, Unsicher, Schlecht.  |fr|Contient les messages d'état de qualité suivants : bon, douteux, mauvais.  |it|Contiene i seguenti messaggi di stato di qualità: buono, incerto, scarto.  |es|Contienen los siguientes mensajes de estado cualitativo: bueno, inseguro, malo";
 
@@ -24,10 +25,11 @@ constexpr EnumBranch kQualityByMode[] = {
 };
 constexpr EnumChoice kQuality{.branches = kQualityByMode, .otherwise = kFullQualitySet};
 
-// 48 is no quality of the set but takes the reduced limits all the same.
+// The good cascade quality is none of the set but takes the reduced limits
+// all the same.
 constexpr EnumBranch kLimitByQuality[] = {
-    {{item::func1_AI_out_status_quality, 32}, kReducedLimitSet},
-    {{item::func1_AI_out_status_quality, 48}, kReducedLimitSet},
+    {{item::func1_AI_out_status_quality, code::kGoodQuality}, kReducedLimitSet},
+    {{item::func1_AI_out_status_quality, code::kGoodCascadeQuality}, kReducedLimitSet},
 };
 constexpr EnumChoice kLimit{.branches = kLimitByQuality, .otherwise = kFullLimitSet};
 
@@ -37,7 +39,7 @@ constexpr Variable kRows[] = {
      .help = kHelp,
      .size = 1,
      .defaultValue = integer(0),
-     .handling = when(item::func1_AI_target_mode, 16),
+     .handling = when(item::func1_AI_target_mode, code::kManualMode),
      .postEdit = onlyWhen(kManualMode, {item::method_set_status_limit_1}),
      .maxEnumIndex = 0,
      .chosenEnumerators = &kQuality},
@@ -45,7 +47,7 @@ constexpr Variable kRows[] = {
      .label = texts::kStatus,
      .help = kHelp,
      .size = 1,
-     .handling = when(item::func1_AI_target_mode, 16),
+     .handling = when(item::func1_AI_target_mode, code::kManualMode),
      .postEdit = onlyWhen(kManualMode, {item::method_set_status_limit_1}),
      .maxEnumIndex = 3,
      .chosenEnumerators = &kLimit},

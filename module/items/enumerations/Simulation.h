@@ -2,6 +2,7 @@
 // simulation switch. The simulated status can always be set by hand.
 #pragma once
 
+#include "items/DeviceCodes.h"
 #include "items/Texts.h"
 #include "items/enumerations/SharedSets.h"
 
@@ -17,8 +18,8 @@ using variables::readWrite;
 constexpr const char* kHelp = "Contains the following states of quality: Good, Uncertain, Bad.  |de|Enthält folgende Qualtitätszustandsmeldungen: Gut, Unsicher, Schlecht.  |fr|Contient les messages d'état de qualité suivants : bon, douteux, mauvais.  |it|Contiene i seguenti messaggi di stato di qualità: buono, incerto, scarto.  |es|Contiene los siguientes mensajes de estado cualitativo: bueno, inseguro, malo";
 
 constexpr EnumBranch kLimitByQuality[] = {
-    {{item::func1_AI_simulate_status_quality, 32}, kReducedLimitSet},
-    {{item::func1_AI_simulate_status_quality, 48}, kReducedLimitSet},
+    {{item::func1_AI_simulate_status_quality, code::kGoodQuality}, kReducedLimitSet},
+    {{item::func1_AI_simulate_status_quality, code::kGoodCascadeQuality}, kReducedLimitSet},
 };
 constexpr EnumChoice kLimit{.branches = kLimitByQuality, .otherwise = kFullLimitSet};
 

@@ -23,7 +23,7 @@ constexpr Entry kPage_alarm_overview_func1[] = {
 };
 
 constexpr Menu kRows[] = {
-    {.id = item::Page_alarm_overview_func1, .access = 0,
+    {.id = item::Page_alarm_overview_func1, .access = Online,
      .label = "Overview  |de|Übersicht  |fr|Synopsis  |it|Panoramica  |es|Sinopsis",
      .help = "Column 1: limit, column 2: state, column 3: alarm value  "
              "|de|Spalte 1: Grenzwert, Spalte 2: Zustand, Spalte 3: Alarmwert  "

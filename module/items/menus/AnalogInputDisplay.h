@@ -44,21 +44,21 @@ constexpr Entry kGroup_display_func1_in[] = {
 };
 
 constexpr Menu kRows[] = {
-    {.id = item::Val_func1_out_display, .access = 1, .label = texts::kLevel, .help = texts::kOutputValueHelp,
+    {.id = item::Val_func1_out_display, .access = Offline, .label = texts::kLevel, .help = texts::kOutputValueHelp,
      .entries = kVal_func1_out_display},
-    {.id = item::BarVal_out_display_func1, .access = 1,
+    {.id = item::BarVal_out_display_func1, .access = Offline,
      .label = texts::kOutputValue,
      .help = texts::kOutputValueHelp, .entries = kBarVal_out_display_func1},
-    {.id = item::Page_diagnosis_func1, .access = 0, .label = "Output|de|Ausgang",
+    {.id = item::Page_diagnosis_func1, .access = Online, .label = "Output|de|Ausgang",
      .entries = kPage_diagnosis_func1},
-    {.id = item::Page_display_func1, .access = 0, .label = "Function Block 1 - Analog Input",
+    {.id = item::Page_display_func1, .access = Online, .label = "Function Block 1 - Analog Input",
      .entries = kPage_display_func1},
-    {.id = item::Group_display_func1, .access = 1, .label = texts::kLevel,
+    {.id = item::Group_display_func1, .access = Offline, .label = texts::kLevel,
      .entries = kGroup_display_func1},
-    {.id = item::Group_display_func1_out, .access = 1,
+    {.id = item::Group_display_func1_out, .access = Offline,
      .label = texts::kOutput,
      .entries = kGroup_display_func1_out},
-    {.id = item::Group_display_func1_in, .access = 1,
+    {.id = item::Group_display_func1_in, .access = Offline,
      .label = texts::kInput,
      .entries = kGroup_display_func1_in},
 };

@@ -33,22 +33,22 @@ constexpr Entry kGroup_simulate_output_func1[] = {
 
 constexpr Menu kRows[] = {
     // The one stand-alone dialog with access 0.
-    {.id = item::OnlineDialog_simulation_func1, .access = 0,
+    {.id = item::OnlineDialog_simulation_func1, .access = Online,
      .label = texts::kLevel,
      .entries = kOnlineDialog_simulation_func1},
-    {.id = item::Page_simulation_input_func1, .access = 0,
+    {.id = item::Page_simulation_input_func1, .access = Online,
      .label = "Simulation (Measured Value)  |de|Simulation (Meßwert)  "
               "|fr|Simulation (Valeur de mesure)  |it|Simulazione (valore di misura)  "
               "|es|Simulación (valor medido)",
      .entries = kPage_simulation_input_func1},
-    {.id = item::Group_simulate_input_func1, .access = 0,
+    {.id = item::Group_simulate_input_func1, .access = Online,
      .label = texts::kSimulationValue,
      .entries = kGroup_simulate_input_func1},
-    {.id = item::Page_simulation_output_func1, .access = 0,
+    {.id = item::Page_simulation_output_func1, .access = Online,
      .label = "Simulation (Output)  |de|Simulation (Ausgang)  |fr|Simulation (Sortie)  "
               "|it|Simulazione (uscita)  |es|Simulación (salida)",
      .entries = kPage_simulation_output_func1},
-    {.id = item::Group_simulate_output_func1, .access = 0,
+    {.id = item::Group_simulate_output_func1, .access = Online,
      .label = texts::kOutputValue,
      .entries = kGroup_simulate_output_func1},
 };

@@ -32,13 +32,13 @@ constexpr Entry kOnlineDialog_system_parameter[] = {
 };
 
 constexpr Menu kRows[] = {
-    {.id = item::OnlineDialog_security_settings, .access = 1,
+    {.id = item::OnlineDialog_security_settings, .access = Offline,
      .label = texts::kSecuritySettings,
      .entries = kOnlineDialog_security_settings},
-    {.id = item::OnlineDialog_extended_calibration, .access = 1,
+    {.id = item::OnlineDialog_extended_calibration, .access = Offline,
      .label = texts::kExtendedCalibration,
      .entries = kOnlineDialog_extended_calibration},
-    {.id = item::OnlineDialog_system_parameter, .access = 1, .label = "System Parameter",
+    {.id = item::OnlineDialog_system_parameter, .access = Offline, .label = "System Parameter",
      .entries = kOnlineDialog_system_parameter},
 };
 

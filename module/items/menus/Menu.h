@@ -6,9 +6,12 @@
 #include <span>
 
 #include "engine/ItemIndex.h"
+#include "items/Access.h"
 #include "items/Items.h"
 
 namespace menus {
+
+using enum Access;
 
 struct Entry {
     enum class Kind : std::uint8_t { Item, Member, Group };
@@ -37,7 +40,7 @@ constexpr Entry group(item::Id variable, std::int32_t value, std::span<const Ent
 
 struct Menu {
     item::Id id;
-    std::int32_t access;
+    Access access;
     const char* label = nullptr;  // null: only the empty label
     const char* help = nullptr;   // null: no help
     std::span<const Entry> entries = {};

@@ -112,7 +112,7 @@ void fillMenu(Request& r, CDDMenu& menu, const Menu& d, const ItemEntry&) {
         menu.putHelp(CStrPP(""));
         menu.putHelp(CStrPP(d.help));
     }
-    menu.putAccess(enumDDAccessType{d.access});
+    menu.putAccess(enumDDAccessType{static_cast<std::int32_t>(d.access)});
     menu.setMenuItems(new CDDMenuItemList());
     addEntries(r, menu, d.entries);
     writeActions<&CDDMenu::setPreWriteActions>(r, menu, d.preWrite);

@@ -103,22 +103,22 @@ constexpr Entry kTab_s_PA_Profil[] = {
 };
 
 constexpr Menu kRows[] = {
-    {.id = item::Tab_s_QV_Std_Matrix, .access = 1,
+    {.id = item::Tab_s_QV_Std_Matrix, .access = Offline,
      .label = texts::kStandardView,
      .entries = kTab_s_QV_Std_Matrix},
-    {.id = item::Tab_s_measured_values, .access = 1, .label = texts::kMeasuredValues,
+    {.id = item::Tab_s_measured_values, .access = Offline, .label = texts::kMeasuredValues,
      .entries = kTab_s_measured_values},
-    {.id = item::Tab_s_abgleich, .access = 1, .label = texts::kCalibration, .entries = kTab_s_abgleich},
-    {.id = item::Tab_s_security_settings, .access = 1, .label = texts::kSecuritySettings,
+    {.id = item::Tab_s_abgleich, .access = Offline, .label = texts::kCalibration, .entries = kTab_s_abgleich},
+    {.id = item::Tab_s_security_settings, .access = Offline, .label = texts::kSecuritySettings,
      .entries = kTab_s_security_settings},
-    {.id = item::Tab_s_extended_calibration, .access = 1, .label = texts::kExtendedCalibration,
+    {.id = item::Tab_s_extended_calibration, .access = Offline, .label = texts::kExtendedCalibration,
      .entries = kTab_s_extended_calibration},
-    {.id = item::Tab_s_profibus_parameter, .access = 1, .label = "Profibus Parameter",
+    {.id = item::Tab_s_profibus_parameter, .access = Offline, .label = "Profibus Parameter",
      .entries = kTab_s_profibus_parameter},
-    {.id = item::Tab_s_system_parameter, .access = 1, .label = "System Parameter", .entries = kTab_s_system_parameter},
-    {.id = item::Tab_s_simulation, .access = 1, .label = "Simulation", .entries = kTab_s_simulation},
-    {.id = item::Tab_s_service, .access = 1, .label = "Service", .entries = kTab_s_service},
-    {.id = item::Tab_s_PA_Profil, .access = 1,
+    {.id = item::Tab_s_system_parameter, .access = Offline, .label = "System Parameter", .entries = kTab_s_system_parameter},
+    {.id = item::Tab_s_simulation, .access = Offline, .label = "Simulation", .entries = kTab_s_simulation},
+    {.id = item::Tab_s_service, .access = Offline, .label = "Service", .entries = kTab_s_service},
+    {.id = item::Tab_s_PA_Profil, .access = Offline,
      .label = texts::kCapacitiveLevelMeasurement, .entries = kTab_s_PA_Profil},
 };
 

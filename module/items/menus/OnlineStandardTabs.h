@@ -93,20 +93,20 @@ constexpr Entry kTab_s_service_Online[] = {
 };
 
 constexpr Menu kRows[] = {
-    {.id = item::Tab_s_measured_values_Online, .access = 0, .label = texts::kMeasuredValues,
+    {.id = item::Tab_s_measured_values_Online, .access = Online, .label = texts::kMeasuredValues,
      .entries = kTab_s_measured_values_Online},
-    {.id = item::Tab_s_abgleich_Online, .access = 0, .label = texts::kCalibration,
+    {.id = item::Tab_s_abgleich_Online, .access = Online, .label = texts::kCalibration,
      .entries = kTab_s_abgleich_Online},
-    {.id = item::Tab_s_security_settings_Online, .access = 0,
+    {.id = item::Tab_s_security_settings_Online, .access = Online,
      .label = texts::kSecuritySettings, .entries = kTab_s_security_settings_Online},
-    {.id = item::Tab_s_extended_calibration_Online, .access = 0, .label = texts::kExtendedCalibration,
+    {.id = item::Tab_s_extended_calibration_Online, .access = Online, .label = texts::kExtendedCalibration,
      .entries = kTab_s_extended_calibration_Online},
-    {.id = item::Tab_s_profibus_parameter_Online, .access = 0, .label = "Profibus Parameter",
+    {.id = item::Tab_s_profibus_parameter_Online, .access = Online, .label = "Profibus Parameter",
      .entries = kTab_s_profibus_parameter_Online},
-    {.id = item::Tab_s_system_parameter_Online, .access = 0, .label = "System Parameter",
+    {.id = item::Tab_s_system_parameter_Online, .access = Online, .label = "System Parameter",
      .entries = kTab_s_system_parameter_Online},
-    {.id = item::Tab_s_simulation_Online, .access = 0, .label = "Simulation", .entries = kTab_s_simulation_Online},
-    {.id = item::Tab_s_service_Online, .access = 0, .label = "Service", .entries = kTab_s_service_Online},
+    {.id = item::Tab_s_simulation_Online, .access = Online, .label = "Simulation", .entries = kTab_s_simulation_Online},
+    {.id = item::Tab_s_service_Online, .access = Online, .label = "Service", .entries = kTab_s_service_Online},
 };
 
 }  // namespace menus::online_standard_tabs

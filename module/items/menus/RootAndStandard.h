@@ -65,22 +65,22 @@ constexpr Entry kTable_Main_Maintenance[] = {
 };
 
 constexpr Menu kRows[] = {
-    {.id = item::_ZTQGSD_channel_module_setup, .access = 1, .label = "Channel Module Setup",
+    {.id = item::_ZTQGSD_channel_module_setup, .access = Offline, .label = "Channel Module Setup",
      .entries = k_ZTQGSD_channel_module_setup},
-    {.id = item::DTM_offline_root_menu, .access = 1, .label = kProductName, .entries = kDTM_offline_root_menu},
-    {.id = item::DTM_online_root_menu, .access = 0, .label = kProductName, .entries = kDTM_online_root_menu},
-    {.id = item::DTM_simulation_menu, .access = 0, .label = texts::kDeviceSimulation,
+    {.id = item::DTM_offline_root_menu, .access = Offline, .label = kProductName, .entries = kDTM_offline_root_menu},
+    {.id = item::DTM_online_root_menu, .access = Online, .label = kProductName, .entries = kDTM_online_root_menu},
+    {.id = item::DTM_simulation_menu, .access = Online, .label = texts::kDeviceSimulation,
      .entries = kDTM_simulation_menu},
-    {.id = item::DTM_observe_menu, .access = 0,
+    {.id = item::DTM_observe_menu, .access = Online,
      .label = texts::kDisplay,
      .entries = kDTM_observe_menu},
-    {.id = item::DTM_trend_menu, .access = 0, .label = "Trend", .entries = kDTM_trend_menu},
-    {.id = item::DTM_diagnosis_menu, .access = 0, .entries = kDTM_diagnosis_menu},
-    {.id = item::DTM_LockUnlock, .access = 1, .label = "Write Locking  |de|Schreibverriegelung",
+    {.id = item::DTM_trend_menu, .access = Online, .label = "Trend", .entries = kDTM_trend_menu},
+    {.id = item::DTM_diagnosis_menu, .access = Online, .entries = kDTM_diagnosis_menu},
+    {.id = item::DTM_LockUnlock, .access = Offline, .label = "Write Locking  |de|Schreibverriegelung",
      .entries = kDTM_LockUnlock},
-    {.id = item::DTM_reset_menu, .access = 1, .label = texts::kReset, .entries = kDTM_reset_menu},
-    {.id = item::Table_Main_Specialist, .access = 1, .label = kProductName, .entries = kTable_Main_Specialist},
-    {.id = item::Table_Main_Maintenance, .access = 1, .label = kProductName, .entries = kTable_Main_Maintenance},
+    {.id = item::DTM_reset_menu, .access = Offline, .label = texts::kReset, .entries = kDTM_reset_menu},
+    {.id = item::Table_Main_Specialist, .access = Offline, .label = kProductName, .entries = kTable_Main_Specialist},
+    {.id = item::Table_Main_Maintenance, .access = Offline, .label = kProductName, .entries = kTable_Main_Maintenance},
 };
 
 }  // namespace menus::root_and_standard

@@ -1,6 +1,7 @@
 // The two flat variable lists the host uses to upload and download parameters.
 #pragma once
 
+#include "items/DeviceCodes.h"
 #include "items/menus/Menu.h"
 
 namespace menus::upload_download {
@@ -97,7 +98,7 @@ constexpr Entry kUpload_variables_manual[] = {
 constexpr Entry kUpload_variables[] = {
     entry(item::trans1_primary_value_unit),
     entry(item::trans1_level_unit),
-    group(item::trans1_calibration_type_offline, 0, kUpload_variables_calibration),
+    group(item::trans1_calibration_type_offline, code::kOfflineCalibration, kUpload_variables_calibration),
     entry(item::trans1_lin_type),
     entry(item::var_local_hi_hi),
     entry(item::var_local_hi),
@@ -110,7 +111,7 @@ constexpr Entry kUpload_variables[] = {
     entry(item::func1_AI_out_lower_range_value),
     entry(item::func1_AI_out_upper_range_value),
     entry(item::func1_AI_target_mode),
-    group(item::func1_AI_target_mode, 16, kUpload_variables_manual),
+    group(item::func1_AI_target_mode, code::kManualMode, kUpload_variables_manual),
     entry(item::phys_ident_number),
     entry(item::parPASelectMainValue),
     entry(item::func1_AI_out_unit),
@@ -130,10 +131,10 @@ constexpr Entry kUpload_variables[] = {
 };
 
 constexpr Menu kRows[] = {
-    {.id = item::download_variables, .access = 1,
+    {.id = item::download_variables, .access = Offline,
      .label = "&Upload Menu  |de|&Uploadmenü  |fr|Menu &Upload  |it|Menu Cari&ca  |es|&Menú Cargar",
      .entries = kDownload_variables},
-    {.id = item::upload_variables, .access = 1,
+    {.id = item::upload_variables, .access = Offline,
      .label = "&Download Menu  |de|&Downloadmenü  |fr|Menu &Download  |it|Menu Scar&ica  |es|&Menú Descargar",
      .entries = kUpload_variables,
      .preWrite = {item::uploadVariablesPreWriteActions, item::method_output_limits_remember,

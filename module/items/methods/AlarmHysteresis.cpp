@@ -6,6 +6,11 @@
 
 namespace methods {
 
+namespace {
+// The share of the limits' span that a replaced hysteresis takes.
+constexpr double kHysteresisShare = 0.05;
+}  // namespace
+
 void method_check_func1_AI_alarm_hys_body(MethodRun& run) {
     float hi_hi_lim;
     float lo_lo_lim;
@@ -22,7 +27,7 @@ void method_check_func1_AI_alarm_hys_body(MethodRun& run) {
     if (fDiff < 0) fDiff = -fDiff;
     if (hyst >= 0 && hyst < fDiff) return;
 
-    hyst_new = static_cast<float>(static_cast<double>(fDiff) * 0.05);
+    hyst_new = static_cast<float>(static_cast<double>(fDiff) * kHysteresisShare);
     run.PutFloatValue(item::func1_AI_alarm_hys, hyst_new);
     run.SaveValues();
     var_id[0] = run.GetVariableId(item::func1_AI_alarm_hys);

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "items/DeviceCodes.h"
 #include "items/Texts.h"
 #include "items/methods/MethodRun.h"
 
@@ -12,7 +13,7 @@ void method_phys_factory_reset_params_body(MethodRun& run) {
     run.ShowMessage(
         texts::kFactoryReset,
         {});
-    run.PutIntegerValue(item::phys_factory_reset, 1);
+    run.PutIntegerValue(item::phys_factory_reset, code::kFactoryReset);
     run.WriteCommand(item::write_phys_factory_reset);
     run.SaveValues();
     run.SaveValues();
@@ -24,14 +25,14 @@ void method_phys_factory_reset_warm_body(MethodRun& run) {
     std::snprintf(sz, sizeof sz, "%s",
                   "Warm start|de|Warmstart|fr|Démarrage à chaud|it|Avvio a caldo|sp|Arranque en caliente");
     run.ShowMessage(sz, {{"sz", CDDCommonVariant(sz)}, {"iLen", CDDCommonVariant(iLen)}});
-    run.PutIntegerValue(item::phys_factory_reset, 2506);
+    run.PutIntegerValue(item::phys_factory_reset, code::kWarmStart);
     run.WriteCommand(item::write_phys_factory_reset);
     run.SaveValues();
     run.SaveValues();
 }
 
 void method_phys_factory_reset_address_body(MethodRun& run) {
-    run.PutIntegerValue(item::phys_factory_reset, 2712);
+    run.PutIntegerValue(item::phys_factory_reset, code::kResetBusAddress);
     run.WriteCommand(item::write_phys_factory_reset);
     run.SaveValues();
     run.SaveValues();

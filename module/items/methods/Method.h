@@ -5,18 +5,24 @@
 #include <cstdint>
 #include <span>
 
+#include "engine/Classes.h"
 #include "engine/ItemIndex.h"
+#include "items/Access.h"
 #include "items/Items.h"
 
 namespace methods {
+
+using enum Access;
+using classes::Device;
+using classes::Limits;
 
 class MethodRun;
 using Body = void (*)(MethodRun& run);
 
 struct Method {
     item::Id id;
-    std::int32_t access;
-    std::int32_t methodClass;
+    Access access;
+    classes::Mask methodClass;  // one class
     const char* label = "";
     Body body = nullptr;
     // A value-dependent validity; null: always valid.

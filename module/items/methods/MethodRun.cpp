@@ -5,6 +5,8 @@ namespace methods {
 namespace {
 // Thrown inside a body to stop it; the frame catches only this.
 constexpr int kAbort = 0;
+// The result of a body that was stopped.
+constexpr std::int32_t kAborted = -2;
 }  // namespace
 
 MethodRun::MethodRun(CDeviceAttributeCalculation& calculator, CMethodInterface& methodInterface,
@@ -88,7 +90,7 @@ std::int32_t runMethod(Body body, CDeviceAttributeCalculation& calculator, Conte
         try {
             body(run);
         } catch (int) {
-            methodInterface->SetResult(-2);
+            methodInterface->SetResult(kAborted);
         }
     }
     return methodInterface->GetResult();

@@ -1,6 +1,7 @@
 // The method attribute template, the relation templates and the stubs.
 #include <memory>
 
+#include "engine/Classes.h"
 #include "engine/Request.h"
 #include "items/methods/Method.h"
 #include "items/methods/MethodRun.h"
@@ -20,8 +21,9 @@ std::unique_ptr<CDDVariableDefinitionSet> definitionSet(Request& r, const auto& 
 
 void fillMethod(Request& r, CDDMethod& method, const Method& d, const ItemEntry&) {
     CDeviceAttributeCalculation::ClearMethodClasses(method.getClass());
-    method.getClass()->putClassInfo(enumDDMethodClass{d.methodClass}, true);
-    method.putAccess(enumDDAccessType{d.access});
+    for (int bit = 0; bit < classes::kCount; ++bit)
+        if ((d.methodClass >> bit) & 1U) method.getClass()->putClassInfo(enumDDMethodClass{bit}, true);
+    method.putAccess(enumDDAccessType{static_cast<std::int32_t>(d.access)});
     method.putLabel(CStrPP(d.label));
     // The validity is a snapshot of this request.
     method.putValidity(r.calculator().MethodValidity(r.context(), &method));

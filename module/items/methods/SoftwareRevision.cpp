@@ -15,11 +15,12 @@ void GetNumericSoftwareRevision_body(MethodRun& run) {
                                         item::phys_software_rev_005};
     for (const item::Id character : kCharacters) {
         // Each test reads the character anew; a non-digit is skipped.
-        if (run.GetIntegerValue(character) < 48) continue;
-        if (run.GetIntegerValue(character) >= 58) continue;
+        if (run.GetIntegerValue(character) < '0') continue;
+        if (run.GetIntegerValue(character) > '9') continue;
         // Wrapping arithmetic: the third read is not tested and may be anything.
         number = static_cast<std::int32_t>(static_cast<std::uint32_t>(number) * 10u +
-                                           static_cast<std::uint32_t>(run.GetIntegerValue(character)) - 48u);
+                                           static_cast<std::uint32_t>(run.GetIntegerValue(character)) -
+                                           static_cast<std::uint32_t>('0'));
     }
     run.PutIntegerValue(item::phys_software_rev_numeric, number);
     run.SaveValues();

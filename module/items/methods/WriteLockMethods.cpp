@@ -1,4 +1,4 @@
-// Actions of parWriteLocking: only 0 and the write-unlock code are accepted,
+// Actions of parWriteLocking: only the write-unlock code and 0 are accepted,
 // and the access level follows every read of it.
 #include "items/DeviceCodes.h"
 #include "items/methods/MethodRun.h"
@@ -12,8 +12,8 @@ void method_parWriteLocking_remember_body(MethodRun& run) {
 
 void method_parWriteLocking_check_body(MethodRun& run) {
     switch (run.GetIntegerValue(item::parWriteLocking)) {
-    case 0:
-        run.PutIntegerValue(item::var_locking_local, 0);
+    case code::kWriteLock:
+        run.PutIntegerValue(item::var_locking_local, code::kWriteLock);
         break;
     case code::kWriteUnlock:
         run.PutIntegerValue(item::var_locking_local, code::kWriteUnlock);
@@ -28,9 +28,9 @@ void method_parWriteLocking_check_body(MethodRun& run) {
 
 void updateParShowAccess_body(MethodRun& run) {
     if (run.GetIntegerValue(item::parWriteLocking) == code::kWriteUnlock)
-        run.PutIntegerValue(item::parShowAccess, 4);
+        run.PutIntegerValue(item::parShowAccess, code::kAccessCustomer);
     else
-        run.PutIntegerValue(item::parShowAccess, 0);
+        run.PutIntegerValue(item::parShowAccess, code::kAccessLocked);
     run.SaveValues();
 }
 

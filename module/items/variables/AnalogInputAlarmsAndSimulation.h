@@ -2,6 +2,7 @@
 // output unit text and the fillers of its output scale record.
 #pragma once
 
+#include "items/DeviceCodes.h"
 #include "items/Texts.h"
 #include "items/variables/Variable.h"
 
@@ -118,8 +119,8 @@ constexpr Variable kRows[] = {
              "|es|Valor de simulación: en lugar del valor de salida del transmisor, se utiliza el valor de simulación "
              "como entrada del bloque de función.",
      .defaultValue = integer(20),
-     .handling = lockedAnd(item::func1_AI_simulation_enabled, 1),
-     .unit = unitByCode(item::trans1_primary_value_unit, kUnitTableP)},
+     .handling = lockedAnd(item::func1_AI_simulation_enabled, code::kSimulationEnabled),
+     .unit = unitByCode(item::trans1_primary_value_unit, kByPrimaryValueUnit)},
     {.id = item::func1_AI_out_unit_text,
      .label = "Out unit text  |de|Benutzerspezifische Einheit  |fr|Unité spécifique à l'utilisateur  |it|Unità specificata "
               "dall'utente  |es|Unidad personalizada",

@@ -3,6 +3,7 @@
 // unit from the output scale's unit relation, so they carry none here.
 #pragma once
 
+#include "items/DeviceCodes.h"
 #include "items/Texts.h"
 #include "items/variables/Variable.h"
 
@@ -83,12 +84,12 @@ constexpr Variable kRows[] = {
      .defaultValue = integer(0),
      .handling = locked,
      .unit = unit("s")},
-    // Writable only while unlocked and in manual mode (target mode 16).
+    // Writable only while unlocked and in manual mode.
     {.id = item::func1_AI_out_value,
      .label = texts::kOutputValue,
      .help = texts::kOutputValueHelp,
      .defaultValue = real(0.0),
-     .handling = lockedAnd(item::func1_AI_target_mode, 16)},
+     .handling = lockedAnd(item::func1_AI_target_mode, code::kManualMode)},
 };
 
 }  // namespace variables::analog_input_limits

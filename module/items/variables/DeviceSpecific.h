@@ -2,15 +2,19 @@
 #pragma once
 
 #include "engine/Request.h"
+#include "items/DeviceCodes.h"
 #include "items/Texts.h"
 #include "items/variables/Variable.h"
 
 namespace variables::device_specific {
 
-// The display record is valid only while the main value selection is 1,
-// "Input SPS".
-inline bool valid_parDisplayValue(Request& r) { return r.equals(item::parPASelectMainValue, 1); }
-inline bool valid_parDisplayStatus(Request& r) { return r.equals(item::parPASelectMainValue, 1); }
+// The display record is valid only while the main value is the bus input.
+inline bool valid_parDisplayValue(Request& r) {
+    return r.equals(item::parPASelectMainValue, code::kMainValueInputSps);
+}
+inline bool valid_parDisplayStatus(Request& r) {
+    return r.equals(item::parPASelectMainValue, code::kMainValueInputSps);
+}
 
 constexpr Variable kRows[] = {
     {.id = item::parBargraphScaleMin,
@@ -49,13 +53,13 @@ constexpr Variable kRows[] = {
      .label = "sim. status|de|Sim. Status|fr|Etat simulation|es|Sim. Status|it|simul stato.|nl|simulatie status",
      .size = 1,
      .defaultValue = integer(0),
-     .handling = lockedAnd(item::func1_AI_simulation_enabled, 1)},
+     .handling = lockedAnd(item::func1_AI_simulation_enabled, code::kSimulationEnabled)},
     // Writable only in manual mode.
     {.id = item::parPAAIOutStatus,
      .label = "out status|de|Out Status|fr|Statut Sortie|es|Out Status|it|Stato Uscita",
      .size = 1,
      .defaultValue = integer(128),
-     .handling = lockedAnd(item::func1_AI_target_mode, 16)},
+     .handling = lockedAnd(item::func1_AI_target_mode, code::kManualMode)},
     {.id = item::parDisplayValue,
      .label = "Display Value",
      .defaultValue = integer(0),

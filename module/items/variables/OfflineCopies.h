@@ -4,13 +4,14 @@
 // The level copies follow the online level unit: there is no offline one.
 #pragma once
 
+#include "items/DeviceCodes.h"
 #include "items/Texts.h"
 #include "items/variables/CalibrationTexts.h"
 #include "items/variables/Variable.h"
 
 namespace variables::offline_copies {
 
-constexpr Handling kOfflineWrite = lockedAnd(item::trans1_calibration_type_offline, 0);
+constexpr Handling kOfflineWrite = lockedAnd(item::trans1_calibration_type_offline, code::kOfflineCalibration);
 
 constexpr Variable kRows[] = {
     {.id = item::trans1_cal_point_hi_offline,
@@ -34,19 +35,19 @@ constexpr Variable kRows[] = {
      .help = kLevelEmptyHelp,
      .displayFormat = "10.3f",
      .editFormat = "10.3f",
-     .range = range(lowerByCode(item::trans1_level_unit, kUnitTableL), valueOf(item::trans1_level_hi_offline)),
+     .range = range(lowerByCode(item::trans1_level_unit, kByLevelUnit), valueOf(item::trans1_level_hi_offline)),
      .defaultValue = integer(0),
      .handling = kOfflineWrite,
-     .unit = unitByCode(item::trans1_level_unit, kUnitTableL)},
+     .unit = unitByCode(item::trans1_level_unit, kByLevelUnit)},
     {.id = item::trans1_level_hi_offline,
      .label = texts::kValueFull,
      .help = kLevelFullHelp,
      .displayFormat = "10.3f",
      .editFormat = "10.3f",
-     .range = range(valueOf(item::trans1_level_lo_offline), upperByCode(item::trans1_level_unit, kUnitTableL)),
+     .range = range(valueOf(item::trans1_level_lo_offline), upperByCode(item::trans1_level_unit, kByLevelUnit)),
      .defaultValue = integer(100),
      .handling = kOfflineWrite,
-     .unit = unitByCode(item::trans1_level_unit, kUnitTableL)},
+     .unit = unitByCode(item::trans1_level_unit, kByLevelUnit)},
     {.id = item::parBargraphScaleMin_offline,
      .label = texts::kPercentEmpty,
      .displayFormat = "10.3f",

@@ -63,7 +63,7 @@ constexpr Variable kRows[] = {
              "|es|Define el valor superior del rango del valor de entrada (100 %) en unidades técnicas.",
      .defaultValue = integer(100),
      .handling = locked,
-     .unit = unitByCode(item::trans1_primary_value_unit, kUnitTableP)},
+     .unit = unitByCode(item::trans1_primary_value_unit, kByPrimaryValueUnit)},
     {.id = item::func1_AI_pv_lower_range_value,
      .label = kLowerLabel,
      .help = "Defines the operational lower range value of the input value (0%)   in engineering units.  "
@@ -74,7 +74,7 @@ constexpr Variable kRows[] = {
      .displayFormatRule = lowerRangeDisplayFormat,
      .defaultValue = real(0.0),
      .handling = locked,
-     .unit = unitByCode(item::trans1_primary_value_unit, kUnitTableP)},
+     .unit = unitByCode(item::trans1_primary_value_unit, kByPrimaryValueUnit)},
     {.id = item::func1_AI_out_upper_range_value,
      .label = kUpperLabel,
      .help = "Upper Value (Output Signal Range): Upper range value of the process   variable (100%) in engineering "

@@ -2,6 +2,7 @@
 // levels that belong to them. Each range ends at its partner's current value.
 #pragma once
 
+#include "items/DeviceCodes.h"
 #include "items/variables/CalibrationTexts.h"
 #include "items/variables/Variable.h"
 
@@ -15,7 +16,7 @@ constexpr Variable kRows[] = {
      .displayFormat = ".3f",
      .range = range(bound(real(0.0)), valueOf(item::trans1_cal_point_hi)),
      .defaultValue = integer(0),
-     .handling = lockedAnd(item::trans1_calibration_type, 0),
+     .handling = lockedAnd(item::trans1_calibration_type, code::kOfflineCalibration),
      .unit = unit("pF")},
     {.id = item::trans1_cal_point_hi,
      .label = "Upper Calibration Point  |de|Oberer Abgleichpunkt  |fr|Point de calibrage supérieur  |it|Punto di "
@@ -24,26 +25,26 @@ constexpr Variable kRows[] = {
      .displayFormat = ".3f",
      .range = range(valueOf(item::trans1_cal_point_lo), bound(real(2100.0))),
      .defaultValue = integer(2000),
-     .handling = lockedAnd(item::trans1_calibration_type, 0),
+     .handling = lockedAnd(item::trans1_calibration_type, code::kOfflineCalibration),
      .unit = unit("pF")},
     {.id = item::trans1_level_lo,
      .label = "Level empty  |de|Füllstand leer  |fr|Niveau vide  |it|Livello di riempimento vuoto  |es|Nivel vacío",
      .help = kLevelEmptyHelp,
      .displayFormat = "10.3f",
      .editFormat = "10.3f",
-     .range = range(lowerByCode(item::trans1_level_unit, kUnitTableL), valueOf(item::trans1_level_hi)),
+     .range = range(lowerByCode(item::trans1_level_unit, kByLevelUnit), valueOf(item::trans1_level_hi)),
      .defaultValue = integer(0),
      .handling = locked,
-     .unit = unitByCode(item::trans1_level_unit, kUnitTableL)},
+     .unit = unitByCode(item::trans1_level_unit, kByLevelUnit)},
     {.id = item::trans1_level_hi,
      .label = "Level full  |de|Füllstand voll  |fr|Niveau plein  |it|Livello di riempimento pieno  |es|Nivel lleno",
      .help = kLevelFullHelp,
      .displayFormat = "10.3f",
      .editFormat = "10.3f",
-     .range = range(valueOf(item::trans1_level_lo), upperByCode(item::trans1_level_unit, kUnitTableL)),
+     .range = range(valueOf(item::trans1_level_lo), upperByCode(item::trans1_level_unit, kByLevelUnit)),
      .defaultValue = integer(100),
      .handling = locked,
-     .unit = unitByCode(item::trans1_level_unit, kUnitTableL)},
+     .unit = unitByCode(item::trans1_level_unit, kByLevelUnit)},
 };
 
 }  // namespace variables::transducer_calibration

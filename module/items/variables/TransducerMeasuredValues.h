@@ -22,7 +22,7 @@ constexpr Variable kRows[] = {
      .displayFormat = "10.2f",
      .defaultValue = real(0.0),
      .handling = read,
-     .unit = unitByCode(item::trans1_primary_value_unit, kUnitTableP)},
+     .unit = unitByCode(item::trans1_primary_value_unit, kByPrimaryValueUnit)},
     {.id = item::trans1_level,
      .label = texts::kMeasuredValueLevel,
      .help = "The measured process level value. Level contains the same value as   volume when linearization type = "

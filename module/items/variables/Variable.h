@@ -61,8 +61,10 @@ struct CodeTable {
     std::span<const CodeRow> rows;
     CodeRow fallback;
 };
-extern const CodeTable kUnitTableP;  // by trans1_primary_value_unit
-extern const CodeTable kUnitTableL;  // by trans1_level_unit
+// Unit texts chosen by trans1_primary_value_unit; unit texts and the level
+// limits' bounds chosen by trans1_level_unit.
+extern const CodeTable kByPrimaryValueUnit;
+extern const CodeTable kByLevelUnit;
 
 struct Unit {
     const char* text = nullptr;     // a fixed unit text

@@ -20,8 +20,9 @@ CDDCommonVariant make(const Value& v) {
     return CDDCommonVariant();
 }
 
-// Pattern B and C: the row of `table` chosen by the current code of `codeOf`;
-// a code that matches no row, or no value at all, gives the fallback row.
+// The row of `table` that the current code of `codeOf` selects: a unit text
+// and, for the level, the bounds in that unit. A code that matches no row, or
+// no value at all, gives the fallback row.
 const CodeRow& chooseRow(Request& r, item::Id codeOf, const CodeTable& table) {
     CDDCommonVariant code;
     if (const CDDCommonVariant* current = r.currentValue(codeOf)) code = *current;
