@@ -22,7 +22,6 @@ public:
 
     bool ok() const { return calculator_ != nullptr; }
     const std::string& error() const { return error_; }
-    ModuleLoader& module() { return loader_; }
     CAttributeCalculation& calculator() { return *calculator_; }
     StandInHost& host() { return *host_; }
 

@@ -81,7 +81,6 @@ public:
         keepsCollections_ = keep;
         kept_.clear();
     }
-    CAttributeCalculation* module() const { return module_; }
 
     // Objects kept from AddObject, by item ID and by name.
     const CDDObject* object(std::int32_t id) const;

@@ -109,8 +109,6 @@ CDDCommonVariant value(Session& s, const char* name) { return s.host().value(s.h
 CDDCommonVariant device(Session& s, const char* name) { return s.host().deviceValue(s.host().idOf(name)); }
 float deviceFloat(Session& s, const char* name) { return static_cast<float>(device(s, name).asDouble()); }
 
-void setBoth(Session& s, const char* name, const CDDCommonVariant& v) { put(s, name, v); }
-
 void setAll(Session& s, std::initializer_list<const char*> assignments) {
     for (const char* a : assignments) EXPECT_TRUE(s.set(a)) << a;
 }
@@ -447,7 +445,7 @@ TEST(MethodsMinMaxReset, PutZeroSaveThenWriteWhateverTheLock) {
         s->set(lock);
         for (int i = 0; i < 4; ++i) {
             const auto [variable, command] = variables[i];
-            setBoth(*s, variable, CDDCommonVariant(12.5));
+            put(*s, variable, CDDCommonVariant(12.5));
             EXPECT_EQ(run(*s, kLockedResets[i]), 0);
             EXPECT_EQ(trace(*s), framed(kLockedResets[i], {std::string("PutFloatValue ") + variable + " 0", "SaveValues",
                                                            std::string("WriteCommand ") + command, "HasFailed false"}));
@@ -457,7 +455,7 @@ TEST(MethodsMinMaxReset, PutZeroSaveThenWriteWhateverTheLock) {
     }
     // A failed write finds the zero already saved.
     auto s = openSession();
-    setBoth(*s, "trans1_max_temperature", CDDCommonVariant(12.5));
+    put(*s, "trans1_max_temperature", CDDCommonVariant(12.5));
     s->host().scriptFailure("WriteCommand");
     EXPECT_EQ(run(*s, "meth_reset_max_temperature"), -2);
     EXPECT_TRUE(Same(value(*s, "trans1_max_temperature"), CDDCommonVariant(0.0f)));
@@ -473,7 +471,7 @@ TEST(MethodsCalibration, TransfersSendThePointOnlyForOfflineCalibration) {
         setAll(*s, {("trans1_calibration_type=" + std::to_string(type)).c_str()});
         for (const char* v : {"trans1_cal_point_lo", "trans1_level_lo", "parBargraphScaleMin", "trans1_cal_point_hi",
                               "trans1_level_hi", "parBargraphScaleMax"})
-            setBoth(*s, v, CDDCommonVariant(1.0));
+            put(*s, v, CDDCommonVariant(1.0));
         const float held[] = {2.5f, 3.5f, 4.5f, 5.5f, 6.5f, 7.5f};
         const char* names[] = {"trans1_cal_point_lo", "trans1_level_lo", "parBargraphScaleMin",
                                "trans1_cal_point_hi", "trans1_level_hi", "parBargraphScaleMax"};
@@ -571,9 +569,9 @@ TEST(MethodsHysteresis, AnInvalidHysteresisBecomesFivePercentOfTheSpanWithAMessa
     for (const auto& c : cases) {
         const std::string where = fl(c.hiHi) + " " + fl(c.loLo) + " " + fl(c.hys);
         auto s = openSession();
-        setBoth(*s, "func1_AI_hi_hi_lim", CDDCommonVariant(c.hiHi));
-        setBoth(*s, "func1_AI_lo_lo_lim", CDDCommonVariant(c.loLo));
-        setBoth(*s, "func1_AI_alarm_hys", CDDCommonVariant(c.hys));
+        put(*s, "func1_AI_hi_hi_lim", CDDCommonVariant(c.hiHi));
+        put(*s, "func1_AI_lo_lo_lim", CDDCommonVariant(c.loLo));
+        put(*s, "func1_AI_alarm_hys", CDDCommonVariant(c.hys));
         EXPECT_EQ(run(*s, "method_check_func1_AI_alarm_hys"), 0) << where;
         float span = c.hiHi - c.loLo;
         if (span < 0) span = -span;
@@ -620,9 +618,9 @@ TEST(MethodsStatusLimit, LimitsAreClearedForQualities32And48OutputOnlyInManual) 
     for (const auto& c : cases) {
         auto s = openSession();
         setAll(*s, {"func1_AI_simulate_status_limit=2", "func1_AI_out_status_limit=3"});
-        setBoth(*s, "func1_AI_simulate_status_quality", CDDCommonVariant(c.simQuality));
-        setBoth(*s, "func1_AI_target_mode", CDDCommonVariant(c.mode));
-        setBoth(*s, "func1_AI_out_status_quality", CDDCommonVariant(c.outQuality));
+        put(*s, "func1_AI_simulate_status_quality", CDDCommonVariant(c.simQuality));
+        put(*s, "func1_AI_target_mode", CDDCommonVariant(c.mode));
+        put(*s, "func1_AI_out_status_quality", CDDCommonVariant(c.outQuality));
         EXPECT_EQ(run(*s, "method_set_status_limit_1"), 0);
         Lines body{"GetIntegerValue func1_AI_simulate_status_quality " + std::to_string(c.simQuality)};
         if (c.simCleared) body.push_back("PutIntegerValue func1_AI_simulate_status_limit 0");

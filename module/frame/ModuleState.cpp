@@ -28,8 +28,6 @@ namespace {
 
 class CAttributeCalcApp final : public platform::CWinApp {
 public:
-    CAttributeCalcApp() : CWinApp(nullptr) {}
-
     // Records the module's full path and its base path (up to, not
     // including, the last "."; the whole path when it has no ".").
     bool InitInstance() override {

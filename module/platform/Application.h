@@ -7,15 +7,12 @@ namespace platform {
 
 class CWinApp {
 public:
-    explicit CWinApp(const char* applicationName);
+    CWinApp();
     virtual ~CWinApp();
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
 
     virtual bool InitInstance();
-
-private:
-    const char* name_;
 };
 
 // The library's start-up for the module: runs the application object's

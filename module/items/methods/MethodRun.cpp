@@ -33,13 +33,13 @@ void MethodRun::putMessageValues(NamedValues values) {
 
 void MethodRun::ShowMessage(const char* text, NamedValues values) {
     putMessageValues(values);
-    result_ = CDDCommonVariant(static_cast<int>(interface_.ShowMessage(CStrPP(text), 0)));
+    interface_.ShowMessage(CStrPP(text), 0);
     checkFailure();
 }
 
 void MethodRun::EditValue(const char* prompt, item::Id variable, NamedValues values) {
     putMessageValues(values);
-    result_ = CDDCommonVariant(static_cast<int>(interface_.EditValue(CStrPP(prompt), 0, name(variable))));
+    interface_.EditValue(CStrPP(prompt), 0, name(variable));
     checkFailure();
 }
 
@@ -60,18 +60,14 @@ void MethodRun::WriteCommand(item::Id command) {
 }
 
 bool MethodRun::PutIntegerValue(item::Id variable, std::int32_t value) {
-    const bool done = interface_.PutIntegerValue(name(variable), value);
-    result_ = CDDCommonVariant(done);
-    return done;
+    return interface_.PutIntegerValue(name(variable), value);
 }
 
 std::int32_t MethodRun::GetIntegerValue(item::Id variable) { return interface_.GetIntegerValue(name(variable)); }
 std::int32_t MethodRun::GetLongValue(item::Id variable) { return interface_.GetLongValue(name(variable)); }
 
 bool MethodRun::PutFloatValue(item::Id variable, float value) {
-    const bool done = interface_.PutFloatValue(name(variable), value);
-    result_ = CDDCommonVariant(done);
-    return done;
+    return interface_.PutFloatValue(name(variable), value);
 }
 
 float MethodRun::GetFloatValue(item::Id variable) { return interface_.GetFloatValue(name(variable)); }

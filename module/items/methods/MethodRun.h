@@ -53,7 +53,6 @@ private:
     CMethodInterface& interface_;
     bool ignoreFailures_;
     TemporaryKeeper keeper_;
-    CDDCommonVariant result_;  // each operation's result is stored here and not used further
 };
 
 // The run frame: creates and begins the method interface, runs the body,

@@ -8,7 +8,7 @@ namespace {
 CWinApp* theApplication = nullptr;
 }  // namespace
 
-CWinApp::CWinApp(const char* applicationName) : name_(applicationName) { theApplication = this; }
+CWinApp::CWinApp() { theApplication = this; }
 
 CWinApp::~CWinApp() {
     if (theApplication == this) theApplication = nullptr;
