@@ -10,6 +10,7 @@
 // The host's opaque per-request value: passed through, never looked into.
 enum class ContextWord : std::uint32_t {};
 
+// clang-format off
 #define DD_RESERVED_SLOT(n) \
     virtual void reservedSlot##n() {}
 
@@ -87,3 +88,4 @@ public:
 };
 
 #undef DD_RESERVED_SLOT
+// clang-format on

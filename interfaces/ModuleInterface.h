@@ -11,6 +11,7 @@
 // device modules: each module enters itself in a subkey named as its device.
 inline constexpr char kDeviceModulesKey[] = "SOFTWARE\\Vantrope\\PB\\DTMs\\Q15";
 
+// clang-format off
 class CAttributeCalculation {
 public:
     virtual ~CAttributeCalculation() = default;                          // 0
@@ -70,6 +71,8 @@ public:
     virtual CStrPP GetTechnicalDescription() = 0;             // 22
     virtual CStrPP GetBuildDate() = 0;                        // 23
 };
+
+// clang-format on
 
 // The entry points, exported under their plain names.
 extern "C" {

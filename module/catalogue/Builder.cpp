@@ -75,9 +75,8 @@ void addItems(CCalculationHost* host, DefinitionTable& definitions, std::initial
 }  // namespace
 
 void build(CCalculationHost* host, DefinitionTable& definitions) {
-    for (const enumDDObjectKind kind :
-         {ddkVariableList, ddkBlock, ddkConnection, ddkItemArray, ddkArray, ddkRecord, ddkVariable, ddkCommand,
-          ddkMenu, ddkMethod, ddkCollection})
+    for (const enumDDObjectKind kind : {ddkVariableList, ddkBlock, ddkConnection, ddkItemArray, ddkArray, ddkRecord,
+                                        ddkVariable, ddkCommand, ddkMenu, ddkMethod, ddkCollection})
         addItems(host, definitions, {kind});
     // The refresh relation and the unit relations together: ascending ID across both.
     addItems(host, definitions, {ddkRefresh, ddkUnit});

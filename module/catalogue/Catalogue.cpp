@@ -88,6 +88,7 @@ constexpr void enter(Index& index, enumDDObjectKind kind, std::initializer_list<
 constexpr Index makeIndex() {
     Index index{};
     using namespace classes;
+    // clang-format off
     constexpr enumDDObjectKind Command = ddkCommand;
     constexpr enumDDObjectKind Menu = ddkMenu;
     constexpr enumDDObjectKind Method = ddkMethod;
@@ -168,6 +169,7 @@ constexpr Index makeIndex() {
                                                           methods::runStub);
     enter<CDDUnit, methods::UnitRelation, methods::fillUnit>(index, ddkUnit, {methods::relations::kUnits});
     enter<CDDRefresh, methods::RefreshRelation, methods::fillRefresh>(index, ddkRefresh, {methods::relations::kRefresh});
+    // clang-format on
     return index;
 }
 
@@ -177,6 +179,7 @@ constexpr bool everyItemHasAnEntry(const Index& index) {
     return true;
 }
 
+// clang-format off
 constexpr item::Id kVariableOrder[] = {
     item::phys_ident_number, item::phys_device_man_id, item::phys_device_id, item::phys_device_ser_num, item::phys_diagnosis, item::phys_diagnosis_mask, item::phys_diagnosis_extension, item::phys_diagnosis_extension_mask, item::phys_device_certification, item::phys_write_locking,
     item::phys_hw_write_protection, item::phys_factory_reset, item::phys_message, item::phys_descriptor, item::phys_install_date, item::trans1_max_sensor_value, item::trans1_min_sensor_value, item::phys_pa_set_unit_to_bus, item::trans1_actual_mode, item::trans1_blk_object,
@@ -206,6 +209,7 @@ constexpr item::Id kVariableOrder[] = {
     item::parWriteLocking_DIAGNOSTIC, item::var_locking_local, item::old_parPASetUnitToBus, item::parShowAccess, item::parDisplayValue, item::parDisplayStatus, item::dummyInteger, item::TitleCalibration, item::TitleExtendedCalibration, item::TitleProfibusParameter,
     item::TitleSystemParameter, item::TitleSecuritySettings, item::TitleDiagnosticsReset, item::TitleSimulationEnabled, item::TitleService__configuration, item::Title_parClearLastError, item::capacity_low_value, item::capacity_high_value, item::_ZTQGSD_C1_Timeout, item::phys_pa_set_unit_to_bus_offline,
 };
+// clang-format on
 
 // Every variable once, and nothing else.
 constexpr bool isEachVariableOnce(const Index& index) {

@@ -6,7 +6,8 @@ void DefinitionTable::reset(std::size_t slots) {
 }
 
 void DefinitionTable::put(std::int32_t id, std::unique_ptr<CDDDefinition> definition) {
-    if (id > 0 && static_cast<std::size_t>(id) < byId_.size()) byId_[static_cast<std::size_t>(id)] = std::move(definition);
+    if (id > 0 && static_cast<std::size_t>(id) < byId_.size())
+        byId_[static_cast<std::size_t>(id)] = std::move(definition);
 }
 
 CDDDefinition* DefinitionTable::get(std::int32_t id) const {

@@ -21,9 +21,8 @@ using Calculator = bool (*)(Request& request, CDDObject& object, const ItemEntry
 using Condition = bool (*)(Request& request);
 // Runs a method's body through the host's method interface; the result is
 // the method's.
-using MethodBody = std::int32_t (*)(CDeviceAttributeCalculation& calculator, ContextWord context,
-                                    CDDObject& method, std::int32_t argument, bool ignoreFailures,
-                                    const ItemEntry& item);
+using MethodBody = std::int32_t (*)(CDeviceAttributeCalculation& calculator, ContextWord context, CDDObject& method,
+                                    std::int32_t argument, bool ignoreFailures, const ItemEntry& item);
 
 struct ItemEntry {
     std::int32_t id = 0;
@@ -42,8 +41,7 @@ using ItemIndex = std::span<const ItemEntry>;
 
 // The calculator of a descriptor type: runs Fill when the host passed an
 // object of the class the item's kind needs.
-template <class Object, class Descriptor,
-          void (*Fill)(Request&, Object&, const Descriptor&, const ItemEntry&)>
+template <class Object, class Descriptor, void (*Fill)(Request&, Object&, const Descriptor&, const ItemEntry&)>
 bool calculateAs(Request& request, CDDObject& object, const ItemEntry& item) {
     auto* typed = dynamic_cast<Object*>(&object);
     if (!typed) return false;

@@ -1,8 +1,8 @@
 // ExecuteMethod: the switch in front of the method bodies.
 #include "engine/AttributeCalculation.h"
 
-std::int32_t CDeviceAttributeCalculation::ExecuteMethod(ContextWord context, CDDObject* method,
-                                                        std::int32_t argument, bool ignoreFailures) {
+std::int32_t CDeviceAttributeCalculation::ExecuteMethod(ContextWord context, CDDObject* method, std::int32_t argument,
+                                                        bool ignoreFailures) {
     if (!method) return -1;
     const Busy busy(busy_);
     try {

@@ -3,6 +3,7 @@
 // gives them.
 #pragma once
 
+// clang-format off
 namespace texts {
 
 // Blocks, modes and their status.

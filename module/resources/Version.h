@@ -2,7 +2,10 @@
 // script read it from.
 #pragma once
 
+// The texts are made from the numbers as written here, without blanks.
+// clang-format off
 #define DD_VERSION 1,5,153,348
+// clang-format on
 
 #define DD_VERSION_STRINGIZE(...) #__VA_ARGS__
 #define DD_VERSION_TEXT_OF(...) DD_VERSION_STRINGIZE(__VA_ARGS__)

@@ -3,6 +3,7 @@
 
 #include "items/commands/Command.h"
 
+// clang-format off
 namespace commands::analog_input_low {
 
 constexpr Command kRows[] = {

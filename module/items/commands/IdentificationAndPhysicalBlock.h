@@ -3,6 +3,7 @@
 
 #include "items/commands/Command.h"
 
+// clang-format off
 namespace commands::identification_and_physical_block {
 
 constexpr Command kRows[] = {

@@ -3,6 +3,7 @@
 
 #include "items/commands/Command.h"
 
+// clang-format off
 namespace commands::offline_and_unit_to_bus {
 
 constexpr Command kRows[] = {

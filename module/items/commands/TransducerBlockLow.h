@@ -3,6 +3,7 @@
 
 #include "items/commands/Command.h"
 
+// clang-format off
 namespace commands::transducer_block_low {
 
 constexpr Command kRows[] = {

@@ -4,6 +4,7 @@
 
 #include "items/enumerations/SharedSets.h"
 
+// clang-format off
 namespace enumerations::alarm_summaries {
 
 using variables::integer;

@@ -6,6 +6,7 @@
 #include "items/Texts.h"
 #include "items/enumerations/SharedSets.h"
 
+// clang-format off
 namespace enumerations::block_identification {
 
 using variables::EnumBranch;

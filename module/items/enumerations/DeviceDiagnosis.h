@@ -3,6 +3,7 @@
 
 #include "items/enumerations/SharedSets.h"
 
+// clang-format off
 namespace enumerations::device_diagnosis {
 
 using variables::integer;

@@ -5,6 +5,7 @@
 #include "items/DeviceCodes.h"
 #include "items/enumerations/Enumerations.h"
 
+// clang-format off
 namespace enumerations::identification_and_gsd_channels {
 
 using variables::integer;

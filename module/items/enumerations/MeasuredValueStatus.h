@@ -3,6 +3,7 @@
 
 #include "items/enumerations/SharedSets.h"
 
+// clang-format off
 namespace enumerations::measured_value_status {
 
 using variables::read;

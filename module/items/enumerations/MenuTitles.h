@@ -5,6 +5,7 @@
 #include "items/Texts.h"
 #include "items/enumerations/Enumerations.h"
 
+// clang-format off
 namespace enumerations::menu_titles {
 
 using variables::integer;

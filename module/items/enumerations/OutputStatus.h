@@ -7,6 +7,7 @@
 #include "items/Texts.h"
 #include "items/enumerations/SharedSets.h"
 
+// clang-format off
 namespace enumerations::output_status {
 
 using variables::EnumBranch;

@@ -10,6 +10,7 @@
 #include "items/Texts.h"
 #include "items/enumerations/Enumerations.h"
 
+// clang-format off
 namespace enumerations {
 
 // Block modes: RCAS, AUTO, MAN, LO, O/S. The analog input block knows only

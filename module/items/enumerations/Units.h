@@ -5,6 +5,7 @@
 #include "items/Texts.h"
 #include "items/enumerations/SharedSets.h"
 
+// clang-format off
 namespace enumerations::units {
 
 using variables::integer;

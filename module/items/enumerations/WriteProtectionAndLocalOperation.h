@@ -6,6 +6,7 @@
 #include "items/Texts.h"
 #include "items/enumerations/SharedSets.h"
 
+// clang-format off
 namespace enumerations::write_protection_and_local_operation {
 
 constexpr const char kOff[] = "Off  |de|Aus";

@@ -4,6 +4,7 @@
 
 #include "items/menus/Menu.h"
 
+// clang-format off
 namespace menus::analog_input_alarm_overview {
 
 // The limits run from the top down, the states and alarm values from the bottom up.

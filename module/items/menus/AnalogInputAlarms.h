@@ -4,6 +4,7 @@
 #include "items/Texts.h"
 #include "items/menus/Menu.h"
 
+// clang-format off
 namespace menus::analog_input_alarms {
 
 constexpr const char kAlarmStates[] =

@@ -4,6 +4,7 @@
 #include "items/Texts.h"
 #include "items/menus/Menu.h"
 
+// clang-format off
 namespace menus::analog_input_display {
 
 constexpr Entry kVal_func1_out_display[] = {entry(item::func1_AI_out_value)};

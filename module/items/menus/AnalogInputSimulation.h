@@ -5,6 +5,7 @@
 #include "items/Texts.h"
 #include "items/menus/Menu.h"
 
+// clang-format off
 namespace menus::analog_input_simulation {
 
 constexpr Entry kOnlineDialog_simulation_func1[] = {

@@ -5,6 +5,7 @@
 #include "items/Texts.h"
 #include "items/menus/Menu.h"
 
+// clang-format off
 namespace menus::analog_input_tabs {
 
 constexpr Entry kTab_s_func1[] = {

@@ -5,6 +5,7 @@
 #include "items/Texts.h"
 #include "items/menus/Menu.h"
 
+// clang-format off
 namespace menus::collections {
 
 constexpr Member kTrans1[] = {

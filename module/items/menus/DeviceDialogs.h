@@ -5,6 +5,7 @@
 #include "items/Texts.h"
 #include "items/menus/Menu.h"
 
+// clang-format off
 namespace menus::device_dialogs {
 
 constexpr const char kSetUnitToBus[] = "Set unit to bus  |de|Setze Einh. Out";

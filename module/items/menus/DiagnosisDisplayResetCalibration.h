@@ -4,6 +4,7 @@
 #include "items/Texts.h"
 #include "items/menus/Menu.h"
 
+// clang-format off
 namespace menus::diagnosis_display_reset_calibration {
 
 constexpr const char kMasterReset[] =

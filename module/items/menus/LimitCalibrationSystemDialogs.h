@@ -6,6 +6,7 @@
 #include "items/Texts.h"
 #include "items/menus/Menu.h"
 
+// clang-format off
 namespace menus::limit_calibration_system_dialogs {
 
 constexpr Entry kOnlineDialog_security_settings[] = {

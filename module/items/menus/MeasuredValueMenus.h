@@ -4,6 +4,7 @@
 #include "items/Texts.h"
 #include "items/menus/Menu.h"
 
+// clang-format off
 namespace menus::measured_value_menus {
 
 constexpr Entry kPage_display_value[] = {

@@ -4,6 +4,7 @@
 #include "items/Texts.h"
 #include "items/menus/Menu.h"
 
+// clang-format off
 namespace menus::offline_tabs {
 
 constexpr Entry kTab_s_QV_Std_Matrix[] = {

@@ -4,6 +4,7 @@
 #include "items/Texts.h"
 #include "items/menus/Menu.h"
 
+// clang-format off
 namespace menus::online_standard_tabs {
 
 constexpr Entry kTab_s_measured_values_Online[] = {

@@ -4,6 +4,7 @@
 #include "items/Texts.h"
 #include "items/menus/Menu.h"
 
+// clang-format off
 namespace menus::profile_and_identification_tabs {
 
 constexpr const char kMeasuringLimits[] =

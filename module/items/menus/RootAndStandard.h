@@ -4,6 +4,7 @@
 #include "items/Texts.h"
 #include "items/menus/Menu.h"
 
+// clang-format off
 namespace menus::root_and_standard {
 
 constexpr const char kProductName[] = "Corvalin KSM27";

@@ -4,6 +4,7 @@
 #include "items/DeviceCodes.h"
 #include "items/menus/Menu.h"
 
+// clang-format off
 namespace menus::upload_download {
 
 constexpr Entry kDownload_variables[] = {

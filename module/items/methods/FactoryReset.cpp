@@ -10,9 +10,7 @@
 namespace methods {
 
 void method_phys_factory_reset_params_body(MethodRun& run) {
-    run.ShowMessage(
-        texts::kFactoryReset,
-        {});
+    run.ShowMessage(texts::kFactoryReset, {});
     run.PutIntegerValue(item::phys_factory_reset, code::kFactoryReset);
     run.WriteCommand(item::write_phys_factory_reset);
     run.SaveValues();

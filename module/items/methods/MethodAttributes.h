@@ -5,6 +5,7 @@
 #include "items/Texts.h"
 #include "items/methods/Method.h"
 
+// clang-format off
 namespace methods::method_attributes {
 
 constexpr const char kTransfer[] = "Transfer|de|Übertragen";

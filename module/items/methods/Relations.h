@@ -4,6 +4,7 @@
 
 #include "items/methods/Method.h"
 
+// clang-format off
 namespace methods::relations {
 
 constexpr UnitRelation kUnits[] = {

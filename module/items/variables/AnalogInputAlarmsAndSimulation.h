@@ -6,6 +6,7 @@
 #include "items/Texts.h"
 #include "items/variables/Variable.h"
 
+// clang-format off
 namespace variables::analog_input_alarms_and_simulation {
 
 constexpr const char kUnacknowledgedAlarms[] =

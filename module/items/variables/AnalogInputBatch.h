@@ -4,6 +4,7 @@
 
 #include "items/variables/Variable.h"
 
+// clang-format off
 namespace variables::analog_input_batch {
 
 constexpr Variable kRows[] = {

@@ -7,6 +7,7 @@
 #include "items/Texts.h"
 #include "items/variables/Variable.h"
 
+// clang-format off
 namespace variables::analog_input_limits {
 
 // After any edit of a limit the hysteresis is checked against the alarm limits.

@@ -7,6 +7,7 @@
 #include "items/Texts.h"
 #include "items/variables/Variable.h"
 
+// clang-format off
 namespace variables::block_headers {
 
 constexpr const char* kReservedLabel =

@@ -1,6 +1,7 @@
 // Help texts that the calibration variables share with their offline copies.
 #pragma once
 
+// clang-format off
 namespace variables {
 
 inline constexpr const char* kCalPointLowHelp =

@@ -6,6 +6,7 @@
 #include "items/Texts.h"
 #include "items/variables/Variable.h"
 
+// clang-format off
 namespace variables::device_specific {
 
 // The display record is valid only while the main value is the bus input.

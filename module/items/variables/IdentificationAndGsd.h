@@ -4,6 +4,7 @@
 
 #include "items/variables/Variable.h"
 
+// clang-format off
 namespace variables::identification_and_gsd {
 
 constexpr Variable kRows[] = {

@@ -4,6 +4,7 @@
 
 #include "items/variables/Variable.h"
 
+// clang-format off
 namespace variables::local_and_configuration {
 
 constexpr Variable kRows[] = {

@@ -9,6 +9,7 @@
 #include "items/variables/CalibrationTexts.h"
 #include "items/variables/Variable.h"
 
+// clang-format off
 namespace variables::offline_copies {
 
 constexpr Handling kOfflineWrite = lockedAnd(item::trans1_calibration_type_offline, code::kOfflineCalibration);

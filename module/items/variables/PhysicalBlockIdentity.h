@@ -6,6 +6,7 @@
 #include "items/Texts.h"
 #include "items/variables/Variable.h"
 
+// clang-format off
 namespace variables::physical_block_identity {
 
 constexpr const char* kSoftwareRevisionLabel =

@@ -6,6 +6,7 @@
 #include "engine/Request.h"
 #include "items/variables/Variable.h"
 
+// clang-format off
 namespace variables::range_values {
 
 // Display formats by the output scale's decimal point d: a large value in

@@ -6,6 +6,7 @@
 #include "items/variables/CalibrationTexts.h"
 #include "items/variables/Variable.h"
 
+// clang-format off
 namespace variables::transducer_calibration {
 
 constexpr Variable kRows[] = {

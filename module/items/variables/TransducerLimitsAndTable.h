@@ -4,6 +4,7 @@
 
 #include "items/variables/Variable.h"
 
+// clang-format off
 namespace variables::transducer_limits_and_table {
 
 constexpr Variable kRows[] = {

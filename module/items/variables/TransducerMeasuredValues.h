@@ -4,6 +4,7 @@
 #include "items/Texts.h"
 #include "items/variables/Variable.h"
 
+// clang-format off
 namespace variables::transducer_measured_values {
 
 constexpr Variable kRows[] = {

@@ -7,6 +7,7 @@
 #include "items/enumerations/SharedSets.h"
 #include "items/variables/Variable.h"
 
+// clang-format off
 namespace variables {
 
 namespace {

@@ -5,6 +5,7 @@
 #include "items/DeviceCodes.h"
 #include "items/variables/Variable.h"
 
+// clang-format off
 namespace variables::write_lock {
 
 constexpr const char kUnlockParameter[] =
