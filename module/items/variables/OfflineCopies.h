@@ -6,7 +6,6 @@
 
 #include "items/DeviceCodes.h"
 #include "items/Texts.h"
-#include "items/variables/CalibrationTexts.h"
 #include "items/variables/Variable.h"
 
 // clang-format off
@@ -17,7 +16,7 @@ constexpr Handling kOfflineWrite = lockedAnd(item::trans1_calibration_type_offli
 constexpr Variable kRows[] = {
     {.id = item::trans1_cal_point_hi_offline,
      .label = texts::kCapFull,
-     .help = kCalPointHighHelp,
+     .help = texts::kCalPointHighHelp,
      .displayFormat = ".3f",
      .range = range(valueOf(item::trans1_cal_point_lo_offline), bound(real(2100.0))),
      .defaultValue = integer(2000),
@@ -25,7 +24,7 @@ constexpr Variable kRows[] = {
      .unit = unit("pF")},
     {.id = item::trans1_cal_point_lo_offline,
      .label = texts::kCapEmpty,
-     .help = kCalPointLowHelp,
+     .help = texts::kCalPointLowHelp,
      .displayFormat = ".3f",
      .range = range(bound(real(0.0)), valueOf(item::trans1_cal_point_hi_offline)),
      .defaultValue = integer(0),
@@ -33,7 +32,7 @@ constexpr Variable kRows[] = {
      .unit = unit("pF")},
     {.id = item::trans1_level_lo_offline,
      .label = texts::kValueEmpty,
-     .help = kLevelEmptyHelp,
+     .help = texts::kLevelEmptyHelp,
      .displayFormat = "10.3f",
      .editFormat = "10.3f",
      .range = range(lowerByCode(item::trans1_level_unit, kByLevelUnit), valueOf(item::trans1_level_hi_offline)),
@@ -42,7 +41,7 @@ constexpr Variable kRows[] = {
      .unit = unitByCode(item::trans1_level_unit, kByLevelUnit)},
     {.id = item::trans1_level_hi_offline,
      .label = texts::kValueFull,
-     .help = kLevelFullHelp,
+     .help = texts::kLevelFullHelp,
      .displayFormat = "10.3f",
      .editFormat = "10.3f",
      .range = range(valueOf(item::trans1_level_lo_offline), upperByCode(item::trans1_level_unit, kByLevelUnit)),

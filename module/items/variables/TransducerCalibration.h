@@ -3,7 +3,7 @@
 #pragma once
 
 #include "items/DeviceCodes.h"
-#include "items/variables/CalibrationTexts.h"
+#include "items/Texts.h"
 #include "items/variables/Variable.h"
 
 // clang-format off
@@ -13,7 +13,7 @@ constexpr Variable kRows[] = {
     {.id = item::trans1_cal_point_lo,
      .label = "Lower Calibration Point  |de|Unterer Abgleichpunkt  |fr|Point de calibrage inférieur  |it|Punto di "
               "compensazione inferiore  |es|Punto inferior de calibración",
-     .help = kCalPointLowHelp,
+     .help = texts::kCalPointLowHelp,
      .displayFormat = ".3f",
      .range = range(bound(real(0.0)), valueOf(item::trans1_cal_point_hi)),
      .defaultValue = integer(0),
@@ -22,7 +22,7 @@ constexpr Variable kRows[] = {
     {.id = item::trans1_cal_point_hi,
      .label = "Upper Calibration Point  |de|Oberer Abgleichpunkt  |fr|Point de calibrage supérieur  |it|Punto di "
               "compensazione superiore  |es|Punto superior de calibración",
-     .help = kCalPointHighHelp,
+     .help = texts::kCalPointHighHelp,
      .displayFormat = ".3f",
      .range = range(valueOf(item::trans1_cal_point_lo), bound(real(2100.0))),
      .defaultValue = integer(2000),
@@ -30,7 +30,7 @@ constexpr Variable kRows[] = {
      .unit = unit("pF")},
     {.id = item::trans1_level_lo,
      .label = "Level empty  |de|Füllstand leer  |fr|Niveau vide  |it|Livello di riempimento vuoto  |es|Nivel vacío",
-     .help = kLevelEmptyHelp,
+     .help = texts::kLevelEmptyHelp,
      .displayFormat = "10.3f",
      .editFormat = "10.3f",
      .range = range(lowerByCode(item::trans1_level_unit, kByLevelUnit), valueOf(item::trans1_level_hi)),
@@ -39,7 +39,7 @@ constexpr Variable kRows[] = {
      .unit = unitByCode(item::trans1_level_unit, kByLevelUnit)},
     {.id = item::trans1_level_hi,
      .label = "Level full  |de|Füllstand voll  |fr|Niveau plein  |it|Livello di riempimento pieno  |es|Nivel lleno",
-     .help = kLevelFullHelp,
+     .help = texts::kLevelFullHelp,
      .displayFormat = "10.3f",
      .editFormat = "10.3f",
      .range = range(valueOf(item::trans1_level_lo), upperByCode(item::trans1_level_unit, kByLevelUnit)),
