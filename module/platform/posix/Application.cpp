@@ -1,11 +1,14 @@
 #include "platform/Application.h"
 
+#include <atomic>
 #include <mutex>
 
 namespace platform {
 
 namespace {
-CWinApp* theApplication = nullptr;
+// Set while the module's static objects are built, in another file: atomic, so
+// that the compiler cannot take it for still null when the load step reads it.
+std::atomic<CWinApp*> theApplication{nullptr};
 }  // namespace
 
 CWinApp::CWinApp() { theApplication = this; }
@@ -18,9 +21,10 @@ bool CWinApp::InitInstance() { return true; }
 
 void StartModule() {
     // Not started without an application object: a later call may find one.
-    if (!theApplication) return;
+    CWinApp* const application = theApplication;
+    if (!application) return;
     static std::once_flag started;
-    std::call_once(started, [] { theApplication->InitInstance(); });
+    std::call_once(started, [application] { application->InitInstance(); });
 }
 
 namespace {
