@@ -102,7 +102,9 @@ int registry(std::ostream& out, std::ostream& err, ModuleLoader& module, bool ad
     print(out, "%s: %d\n", add ? "DllRegisterServer" : "DllUnregisterServer", result);
     std::unique_ptr<CInformation> i(module.getInformation());
     const std::string key = "SOFTWARE\\Vantrope\\PB\\DTMs\\Q15\\" + (i ? i->GetDeviceName().str() : std::string());
-    print(out, "registry root: %s\n", platform::registryRoot().c_str());
+    // The system's own registry (Windows) has no root folder to show.
+    if (const auto root = platform::registryRoot(); !root.empty())
+        print(out, "registry root: %s\n", root.string().c_str());
     std::optional<std::vector<platform::RegistryValue>> values;
     try {
         values = platform::readKey(key);
