@@ -21,8 +21,15 @@
 
 namespace {
 
+// MinGW's printf family is checked as its own kind of format.
+#if defined(__MINGW_PRINTF_FORMAT)
+#define DD_PRINTF_FORMAT __MINGW_PRINTF_FORMAT
+#else
+#define DD_PRINTF_FORMAT printf
+#endif
+
 // printf into one of the tool's streams.
-[[gnu::format(printf, 2, 3)]] void print(std::ostream& out, const char* format, ...) {
+[[gnu::format(DD_PRINTF_FORMAT, 2, 3)]] void print(std::ostream& out, const char* format, ...) {
     std::va_list args, copy;
     va_start(args, format);
     va_copy(copy, args);
