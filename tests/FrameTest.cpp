@@ -124,7 +124,11 @@ TEST(StartUp, RecordsTheModulesFullPathAndBasePath) {
 
 TEST(StartUp, PathsAreSetAtLoadAndTheWholePathWithoutADot) {
     // The module's objects linked into this test program started when the
-    // program was loaded, before any entry point or test ran.
+    // program was loaded, before any entry point or test ran. On Windows the
+    // start-up is the DLL's, which a program never attaches: it starts them.
+#if defined(_WIN32)
+    platform::StartModule();
+#endif
     const std::string program = fs::canonical(self()).string();
     EXPECT_EQ(identity::modulePath.str(), program);
     const auto dot = program.rfind('.');

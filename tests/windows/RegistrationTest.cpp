@@ -82,6 +82,8 @@ TEST(WindowsRegistration, TheEntryRoundTripsThroughTheRegistry) {
     EXPECT_EQ(parent.open(kParent), ERROR_SUCCESS);  // the keys above stay
 }
 
+// A refused step is reported as installers test it: HRESULT_FROM_WIN32 of
+// the registry's error.
 TEST(WindowsRegistration, AKeyTheRegistryWillNotCreateIsAFailure) {
     // Under a volatile key the registry creates no lasting one.
     const auto module = load();
@@ -94,7 +96,7 @@ TEST(WindowsRegistration, AKeyTheRegistryWillNotCreateIsAFailure) {
                               nullptr, &parent, nullptr),
               ERROR_SUCCESS);
     RegCloseKey(parent);
-    EXPECT_NE(module->dllRegisterServer(), 0);
+    EXPECT_EQ(module->dllRegisterServer(), HRESULT_FROM_WIN32(ERROR_CHILD_MUST_BE_VOLATILE));
     Key never;
     EXPECT_EQ(never.open(kDevice), ERROR_FILE_NOT_FOUND);
     EXPECT_EQ(RegDeleteKeyA(HKEY_LOCAL_MACHINE, kParent.c_str()), ERROR_SUCCESS);
@@ -110,7 +112,7 @@ TEST(WindowsRegistration, AKeyTheRegistryWillNotDeleteIsAFailure) {
     ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, extra.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
               ERROR_SUCCESS);
     RegCloseKey(key);
-    EXPECT_NE(module->dllUnregisterServer(), 0);
+    EXPECT_EQ(module->dllUnregisterServer(), HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED));
     Key still;
     EXPECT_EQ(still.open(kDevice), ERROR_SUCCESS);
     EXPECT_EQ(RegDeleteKeyA(HKEY_LOCAL_MACHINE, extra.c_str()), ERROR_SUCCESS);
