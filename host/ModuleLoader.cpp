@@ -1,25 +1,66 @@
 #include "host/ModuleLoader.h"
 
+#if defined(_WIN32)
+#include <windows.h>
+#else
 #include <dlfcn.h>
-#include <unistd.h>
+#endif
 
 #include <cstdlib>
 #include <filesystem>
 
 namespace {
+
+#if defined(_WIN32)
+
+void* open(const std::string& path, std::string& error) {
+    HMODULE module = LoadLibraryA(path.c_str());
+    if (!module) error = "cannot load " + path + " (error " + std::to_string(GetLastError()) + ")";
+    return reinterpret_cast<void*>(module);
+}
+void* symbol(void* handle, const char* name) {
+    return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(handle), name));
+}
+void close(void* handle) { FreeLibrary(static_cast<HMODULE>(handle)); }
+
+std::filesystem::path self() {
+    std::wstring name(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
+        if (length == 0) return {};
+        if (length < name.size()) return name.substr(0, length);
+        name.resize(name.size() * 2);
+    }
+}
+#else
+
+void* open(const std::string& path, std::string& error) {
+    void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!handle) {
+        const char* why = dlerror();
+        error = why ? why : "cannot load " + path;
+    }
+    return handle;
+}
+void* symbol(void* handle, const char* name) { return dlsym(handle, name); }
+void close(void* handle) { dlclose(handle); }
+
+std::filesystem::path self() {
+    std::error_code ec;
+    return std::filesystem::read_symlink("/proc/self/exe", ec);
+}
+#endif
+
 template <class Fn>
 Fn resolve(void* handle, const char* name) {
-    return reinterpret_cast<Fn>(dlsym(handle, name));
+    return reinterpret_cast<Fn>(symbol(handle, name));
 }
+
 }  // namespace
 
 ModuleLoader::ModuleLoader(const std::string& path) {
-    handle_ = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!handle_) {
-        const char* why = dlerror();
-        error_ = why ? why : "cannot load " + path;
-        return;
-    }
+    handle_ = open(path, error_);
+    if (!handle_) return;
     getAttributeCalculation = resolve<GetAttributeCalculationFn>(handle_, "GetAttributeCalculation");
     getInformation = resolve<GetInformationFn>(handle_, "GetInformation");
     getAttributeCalcDataCategory = resolve<GetAttributeCalcDataCategoryFn>(handle_, "GetAttributeCalcDataCategory");
@@ -31,13 +72,12 @@ ModuleLoader::ModuleLoader(const std::string& path) {
 }
 
 ModuleLoader::~ModuleLoader() {
-    if (handle_) dlclose(handle_);
+    if (handle_) close(handle_);
 }
 
 std::string ModuleLoader::defaultPath() {
     if (const char* chosen = std::getenv("DDHOST_MODULE")) return chosen;
-    std::error_code ec;
-    const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec) return std::string("./") + DD_MODULE_FILE;
-    return (self.parent_path() / DD_MODULE_FILE).string();
+    const std::filesystem::path program = self();
+    if (program.empty()) return std::string("./") + DD_MODULE_FILE;
+    return (program.parent_path() / DD_MODULE_FILE).string();
 }

@@ -1,4 +1,4 @@
-// Loads a device module from its path as a host does (dlopen) and finds its
+// Loads a device module from its path as a host does (dlopen, LoadLibraryA on Windows) and finds its
 // five entry points.
 #pragma once
 

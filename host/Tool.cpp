@@ -21,8 +21,15 @@
 
 namespace {
 
+// MinGW's printf family is checked as its own kind of format.
+#if defined(__MINGW_PRINTF_FORMAT)
+#define DD_PRINTF_FORMAT __MINGW_PRINTF_FORMAT
+#else
+#define DD_PRINTF_FORMAT printf
+#endif
+
 // printf into one of the tool's streams.
-[[gnu::format(printf, 2, 3)]] void print(std::ostream& out, const char* format, ...) {
+[[gnu::format(DD_PRINTF_FORMAT, 2, 3)]] void print(std::ostream& out, const char* format, ...) {
     std::va_list args, copy;
     va_start(args, format);
     va_copy(copy, args);
@@ -102,7 +109,9 @@ int registry(std::ostream& out, std::ostream& err, ModuleLoader& module, bool ad
     print(out, "%s: %d\n", add ? "DllRegisterServer" : "DllUnregisterServer", result);
     std::unique_ptr<CInformation> i(module.getInformation());
     const std::string key = std::string(kDeviceModulesKey) + "\\" + (i ? i->GetDeviceName().str() : std::string());
-    print(out, "registry root: %s\n", platform::registryRoot().c_str());
+    // The system's own registry (Windows) has no root folder to show.
+    if (const auto root = platform::registryRoot(); !root.empty())
+        print(out, "registry root: %s\n", root.string().c_str());
     std::optional<std::vector<platform::RegistryValue>> values;
     try {
         values = platform::readKey(key);

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -17,6 +18,26 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The running program's own file.
+fs::path self() {
+#if defined(_WIN32)
+    return _pgmptr;
+#else
+    return "/proc/self/exe";
+#endif
+}
+
+// The module file's extension, the dot included.
+const std::string kExtension = fs::path(DD_MODULE_PATH).extension().string();
+
+const std::string kKey = "SOFTWARE\\Vantrope\\PB\\DTMs\\Q15\\Corvalin / KSM 27 / V1.0";
+
+#if defined(_WIN32)
+// The registry is the system's own: there is no root to choose.
+struct RegistryRoot {
+    RegistryRoot() {}
+};
+#else
 std::string run(const std::string& command) {
     std::string out;
     if (FILE* pipe = popen(command.c_str(), "r")) {
@@ -27,7 +48,6 @@ std::string run(const std::string& command) {
     return out;
 }
 
-const std::string kKey = std::string(kDeviceModulesKey) + "\\Corvalin / KSM 27 / V1.0";
 // What installers see when the registry refuses a step: a failed result
 // carrying the registry's "access denied".
 constexpr std::int32_t kAccessDenied = static_cast<std::int32_t>(0x80070005u);
@@ -46,6 +66,7 @@ struct RegistryRoot {
     }
     fs::path path;
 };
+#endif
 
 }  // namespace
 
@@ -103,32 +124,37 @@ TEST(StartUp, RecordsTheModulesFullPathAndBasePath) {
 
 TEST(StartUp, PathsAreSetAtLoadAndTheWholePathWithoutADot) {
     // The module's objects linked into this test program started when the
-    // program was loaded, before any entry point or test ran.
-    const std::string self = fs::canonical("/proc/self/exe").string();
-    EXPECT_EQ(identity::modulePath.str(), self);
-    const auto dot = self.rfind('.');
-    EXPECT_EQ(identity::moduleBasePath.str(), dot == std::string::npos ? self : self.substr(0, dot));
+    // program was loaded, before any entry point or test ran. On Windows the
+    // start-up is the DLL's, which a program never attaches: it starts them.
+#if defined(_WIN32)
+    platform::StartModule();
+#endif
+    const std::string program = fs::canonical(self()).string();
+    EXPECT_EQ(identity::modulePath.str(), program);
+    const auto dot = program.rfind('.');
+    EXPECT_EQ(identity::moduleBasePath.str(), dot == std::string::npos ? program : program.substr(0, dot));
     platform::StartModule();  // once only
-    EXPECT_EQ(identity::modulePath.str(), self);
+    EXPECT_EQ(identity::modulePath.str(), program);
 }
 
 TEST(StartUp, ThePathIsTakenAtLoadWhateverTheWorkingFolderBecomes) {
     RegistryRoot root;
     const fs::path folder = fs::temp_directory_path() / ("dd-relative-" + std::to_string(getpid()));
     fs::create_directories(folder / "t" / "plain");
-    fs::copy_file(DD_MODULE_PATH, folder / "t/plain/ZTQQVPB153A0101.so", fs::copy_options::overwrite_existing);
-    const std::string expected = fs::canonical(folder / "t/plain/ZTQQVPB153A0101.so").string();
+    const fs::path relative = fs::path("t") / "plain" / ("ZTQQVPB153A0101" + kExtension);
+    fs::copy_file(DD_MODULE_PATH, folder / relative, fs::copy_options::overwrite_existing);
+    const std::string expected = fs::canonical(folder / relative).string();
     const fs::path before = fs::current_path();
     fs::current_path(folder);
     {
         // Loaded by a relative name; the host then moves away.
-        ModuleLoader module("t/plain/ZTQQVPB153A0101.so");
+        ModuleLoader module(relative.string());
         fs::current_path("/");
         ASSERT_TRUE(module.loaded()) << module.error();
         EXPECT_EQ(module.dllRegisterServer(), 0);
         std::unique_ptr<CInformation> info(module.getInformation());
         EXPECT_EQ(info->GetModulePath().str(), expected);
-        EXPECT_EQ(info->GetModuleBasePath().str(), expected.substr(0, expected.size() - 3));
+        EXPECT_EQ(info->GetModuleBasePath().str(), expected.substr(0, expected.size() - kExtension.size()));
         const auto values = platform::readKey(kKey);
         ASSERT_TRUE(values.has_value());
         for (const auto& v : *values) {
@@ -148,10 +174,14 @@ TEST(StartUp, PathsResolveLinksAndCutAtTheLastDot) {
     // file's extension.
     const fs::path folder = fs::temp_directory_path() / ("dd.module-" + std::to_string(getpid()));
     fs::create_directories(folder);
-    const fs::path copy = folder / "ZTQQVPB153A0101.v2.so";
+    const fs::path copy = folder / ("ZTQQVPB153A0101.v2" + kExtension);
     fs::copy_file(DD_MODULE_PATH, copy, fs::copy_options::overwrite_existing);
+#if defined(_WIN32)
+    const fs::path link = copy;  // links need privileges on Windows; short names stand in for them
+#else
     const fs::path link = folder / "link.so";
     fs::create_symlink(copy, link);
+#endif
     {
         ModuleLoader module(link.string());
         ASSERT_TRUE(module.loaded()) << module.error();
@@ -178,6 +208,9 @@ TEST(DataCategory, ThreeForTheGsdConfigurationVariables) {
     module.getAttributeCalcDataCategory(nullptr, nullptr);  // no crash
 }
 
+#if !defined(_WIN32)
+// The stand-ins for the registry, the resources and the export list; the
+// Windows build tests the real ones (tests/windows/).
 TEST(Registration, RegisterTwiceThenUnregisterLeavesTheRegistryAsItWas) {
     RegistryRoot root;
     ModuleLoader module(DD_MODULE_PATH);
@@ -308,3 +341,4 @@ TEST(Exports, ExactlyTheFiveEntryPoints) {
               "DllRegisterServer\nDllUnregisterServer\nGetAttributeCalcDataCategory\nGetAttributeCalculation\n"
               "GetInformation\n");
 }
+#endif

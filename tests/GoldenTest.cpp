@@ -32,11 +32,16 @@ TEST_P(Golden, EachCaseGivesItsFileByteForByte) {
     for (const auto& c : cases()) {
         if (group(c) != GetParam()) continue;
         ++count;
-        const auto expected = readFile(kFolder + c.file);
+        auto expected = readFile(kFolder + c.file);
         if (!expected) {
             ADD_FAILURE() << c.file << " is missing: the build target `golden` writes it";
             continue;
         }
+#if defined(_WIN32)
+        // The system's own registry has no root folder for ddhost to show.
+        if (const auto root = expected->find("registry root: <registry>\n"); root != std::string::npos)
+            expected->erase(root, std::string("registry root: <registry>\n").size());
+#endif
         const std::string difference = goldenDifference(c.file, *expected, runner.produce(c));
         if (!difference.empty()) ADD_FAILURE() << difference;
     }

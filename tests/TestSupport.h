@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -37,4 +38,14 @@ std::unique_ptr<T> calculateAs(Session& s, const char* name) {
     if (!typed) return nullptr;
     object.release();
     return std::unique_ptr<T>(typed);
+}
+
+// A path of the build as the system writes it: under Wine, the build's own
+// paths are reached from a drive of their own.
+inline std::string systemPath(const std::string& path) {
+#if defined(_WIN32)
+    return std::filesystem::absolute(path).make_preferred().string();
+#else
+    return path;
+#endif
 }

@@ -11,7 +11,11 @@
 #include "frame/Registration.h"
 #include "platform/Application.h"
 
+#if defined(_WIN32)
+#define DD_EXPORT extern "C"  // exported by the module definition file
+#else
 #define DD_EXPORT extern "C" __attribute__((visibility("default")))
+#endif
 
 DD_EXPORT CAttributeCalculation* GetAttributeCalculation() {
     try {

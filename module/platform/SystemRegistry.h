@@ -1,5 +1,6 @@
 // The registry calls the module's self-registration uses, with the
-// semantics it relies on, backed by files under a root directory:
+// semantics it relies on. On Windows they are the system's own; elsewhere
+// they are backed by files under a root directory:
 // $DD_REGISTRY_ROOT, else $XDG_DATA_HOME/ddregistry, else
 // ~/.local/share/ddregistry. A key is a directory, a value a file; only the
 // backslash separates keys, so "Corvalin / KSM 27 / V1.0" is one key.
@@ -51,6 +52,7 @@ struct RegistryValue {
     DWORD type = 0;
     std::vector<BYTE> data;
 };
+// The root directory; empty where the registry is the system's own.
 std::filesystem::path registryRoot();
 // The values of a key below HKEY_LOCAL_MACHINE (backslash-separated path),
 // or nothing when the key does not exist. A damaged folder (a value file

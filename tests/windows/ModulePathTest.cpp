@@ -1,0 +1,99 @@
+// Where the module records that it lies, on Windows: the path Windows reports
+// with its short (8.3) names turned into the long ones, and never cut.
+#include <windows.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "platform/windows/LongPath.h"
+#include "tests/TestSupport.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string shortPathOf(const std::string& path) {
+    std::string out(GetShortPathNameA(path.c_str(), nullptr, 0), '\0');
+    out.resize(GetShortPathNameA(path.c_str(), out.data(), static_cast<DWORD>(out.size())));
+    return out;
+}
+
+std::string longPathOf(const std::string& path) {
+    std::string out(GetLongPathNameA(path.c_str(), nullptr, 0), '\0');
+    out.resize(GetLongPathNameA(path.c_str(), out.data(), static_cast<DWORD>(out.size())));
+    return out;
+}
+
+// A folder of the test's own whose name has no short form of itself.
+struct LongFolder {
+    LongFolder() : path(fs::temp_directory_path() / ("dd module folder " + std::to_string(GetCurrentProcessId()))) {
+        fs::create_directories(path);
+    }
+    ~LongFolder() {
+        std::error_code ec;
+        fs::remove_all(path, ec);
+    }
+    fs::path path;
+};
+
+}  // namespace
+
+TEST(WindowsModulePath, AModuleReachedThroughShortNamesRecordsTheLongOnes) {
+    LongFolder folder;
+    const fs::path copy = folder.path / "ZTQQVPB153A0101 under a long name.v2.dll";
+    fs::copy_file(systemPath(DD_MODULE_PATH), copy);
+    const std::string shortCopy = shortPathOf(copy.string());
+    if (shortCopy.empty() || shortCopy == copy.string()) GTEST_SKIP() << "no short names on this volume";
+    const std::string expected = longPathOf(copy.string());
+    {
+        ModuleLoader module(shortCopy);
+        ASSERT_TRUE(module.loaded()) << module.error();
+        std::unique_ptr<CInformation> info(module.getInformation());
+        EXPECT_EQ(info->GetModulePath().str(), expected);
+        EXPECT_EQ(info->GetModuleBasePath().str(), expected.substr(0, expected.size() - 4));
+    }
+}
+
+TEST(WindowsModulePath, EveryComponentLongOrTheReportedTextUnchanged) {
+    LongFolder folder;
+    const std::string shortFolder = shortPathOf(folder.path.string());
+    EXPECT_EQ(platform::longPathOf(shortFolder), longPathOf(folder.path.string()));
+    // A folder that cannot be looked up: Windows' own text, never a mix.
+    const std::string missing = shortFolder + "\\no such folder\\ZTQQVPB153A0101.dll";
+    EXPECT_EQ(platform::longPathOf(missing), missing);
+    // No backslash from index 2 on: taken unchanged.
+    EXPECT_EQ(platform::longPathOf("C:ZTQQVPB153A0101.dll"), "C:ZTQQVPB153A0101.dll");
+    EXPECT_EQ(platform::longPathOf("\\"), "\\");
+    EXPECT_EQ(platform::longPathOf(""), "");
+}
+
+TEST(WindowsModulePath, APathLongerThanMaxPathIsNotCut) {
+    // Folders and a load that reach past MAX_PATH need the wide calls.
+    LongFolder folder;
+    std::vector<std::wstring> folders{L"\\\\?\\" + folder.path.wstring()};
+    while (folders.back().size() <= 2 * MAX_PATH) {
+        folders.push_back(folders.back() + L"\\a folder of a rather long name, number " +
+                          std::to_wstring(folders.size()));
+        ASSERT_TRUE(CreateDirectoryW(folders.back().c_str(), nullptr)) << GetLastError();
+    }
+    const std::wstring file = folders.back() + L"\\ZTQQVPB153A0101.dll";
+    ASSERT_TRUE(CopyFileW(fs::path(systemPath(DD_MODULE_PATH)).wstring().c_str(), file.c_str(), TRUE));
+    if (HMODULE module = LoadLibraryW(file.c_str())) {
+        std::wstring reported(4 * MAX_PATH, L'\0');
+        reported.resize(GetModuleFileNameW(module, reported.data(), static_cast<DWORD>(reported.size())));
+        const auto getInformation = reinterpret_cast<GetInformationFn>(
+            reinterpret_cast<void*>(GetProcAddress(module, "GetInformation")));
+        std::unique_ptr<CInformation> info(getInformation ? getInformation() : nullptr);
+        ASSERT_NE(info, nullptr);
+        const std::string recorded = info->GetModulePath().str();
+        info.reset();
+        FreeLibrary(module);
+        EXPECT_GT(recorded.size(), std::size_t{MAX_PATH});
+        EXPECT_EQ(recorded, fs::path(reported).string());
+    } else {
+        ADD_FAILURE() << "cannot load " << fs::path(file).string() << ": " << GetLastError();
+    }
+    DeleteFileW(file.c_str());
+    for (auto f = folders.rbegin(); f != folders.rend() - 1; ++f) RemoveDirectoryW(f->c_str());
+}
