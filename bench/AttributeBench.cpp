@@ -179,17 +179,15 @@ void attributes(benchmark::State& state, const std::string& name, bool keepColle
                 std::optional<enumDDObjectKind> kind) {
     Device& d = device(keepCollections);
     const auto items = d.items(kind);
-    compare(
-        state, name, items.size(),
-        {[&] {
-            for (Item* i : items) benchmark::DoNotOptimize(d.module(*i).get());
-        }},
-        {[&] {
-            for (Item* i : items) benchmark::DoNotOptimize(d.floor(*i, true).get());
-        }},
-        {[&] {
-            for (Item* i : items) benchmark::DoNotOptimize(d.floor(*i, false).get());
-        }});
+    compare(state, name, items.size(), {[&] {
+                for (Item* i : items) benchmark::DoNotOptimize(d.module(*i).get());
+            }},
+            {[&] {
+                for (Item* i : items) benchmark::DoNotOptimize(d.floor(*i, true).get());
+            }},
+            {[&] {
+                for (Item* i : items) benchmark::DoNotOptimize(d.floor(*i, false).get());
+            }});
 }
 
 void validities(benchmark::State& state, const std::string& name) {
@@ -197,14 +195,12 @@ void validities(benchmark::State& state, const std::string& name) {
     std::vector<Item*> items;
     for (Item* i : d.items(std::nullopt))
         if (i->hasValidity) items.push_back(i);
-    compare(
-        state, name, items.size(),
-        {[&] {
-            for (Item* i : items) benchmark::DoNotOptimize(d.moduleValidity(*i));
-        }},
-        {[&] {
-            for (Item* i : items) d.floorValidity(*i);
-        }});
+    compare(state, name, items.size(), {[&] {
+                for (Item* i : items) benchmark::DoNotOptimize(d.moduleValidity(*i));
+            }},
+            {[&] {
+                for (Item* i : items) d.floorValidity(*i);
+            }});
 }
 
 // ---------------------------------------------------------------- summary
@@ -234,10 +230,9 @@ void summary() {
             std::printf("%8s %9.1f %9.1f %9s\n", "-", r.allocs, r.floorAllocs, "-");
     }
     std::printf("Goals:\n");
-    goal("all attributes, host keeping collections", "AllAttributes/keeping", &Result::xFloor,
-         "the floor", 1.1);
-    goal("all attributes, host recalculating them", "AllAttributes/recalculating", &Result::xBare,
-         "the bare setters", 6.0);
+    goal("all attributes, host keeping collections", "AllAttributes/keeping", &Result::xFloor, "the floor", 1.1);
+    goal("all attributes, host recalculating them", "AllAttributes/recalculating", &Result::xBare, "the bare setters",
+         6.0);
     goal("catalogue build", "Catalogue", &Result::xFloor, "the floor", 1.2);
 }
 
@@ -254,8 +249,8 @@ int main(int argc, char** argv) {
     add("AllAttributes/recalculating", attributes, false, std::optional<enumDDObjectKind>());
     add("AllValidities", validities);
     const std::pair<enumDDObjectKind, const char*> kinds[] = {
-        {ddkVariable, "variable"}, {ddkCommand, "command"}, {ddkMenu, "menu"},   {ddkMethod, "method"},
-        {ddkCollection, "collection"}, {ddkBlock, "block"}, {ddkUnit, "unit"}, {ddkRefresh, "refresh"},
+        {ddkVariable, "variable"},     {ddkCommand, "command"}, {ddkMenu, "menu"}, {ddkMethod, "method"},
+        {ddkCollection, "collection"}, {ddkBlock, "block"},     {ddkUnit, "unit"}, {ddkRefresh, "refresh"},
     };
     for (const bool keep : {true, false})
         for (const auto& [kind, word] : kinds)

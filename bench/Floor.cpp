@@ -204,10 +204,14 @@ std::unique_ptr<CDDObject> rebuilt(const CDDObject& model) {
 std::vector<HostCall> parseCalls(const StandInHost& host, const std::vector<std::string>& lines) {
     using Op = HostCall::Op;
     static const std::pair<const char*, Op> kOps[] = {
-        {"GetObjectStore", Op::GetObjectStore}, {"GetCurrentValue", Op::GetCurrentValue},
-        {"GetBlock", Op::GetBlock},             {"GetCollection", Op::GetCollection},
-        {"GetMemberObject", Op::GetMemberObject}, {"AddObject", Op::AddObject},
-        {"PutRequestSet", Op::PutRequestSet},   {"PutReplySet", Op::PutReplySet},
+        {"GetObjectStore", Op::GetObjectStore},
+        {"GetCurrentValue", Op::GetCurrentValue},
+        {"GetBlock", Op::GetBlock},
+        {"GetCollection", Op::GetCollection},
+        {"GetMemberObject", Op::GetMemberObject},
+        {"AddObject", Op::AddObject},
+        {"PutRequestSet", Op::PutRequestSet},
+        {"PutReplySet", Op::PutReplySet},
         {"PutVariableSet", Op::PutVariableSet},
     };
     auto stored = [&](const std::string& name) {
@@ -220,8 +224,8 @@ std::vector<HostCall> parseCalls(const StandInHost& host, const std::vector<std:
         std::istringstream in(line);
         std::string operation, word;
         in >> operation;
-        const auto* known = std::find_if(std::begin(kOps), std::end(kOps),
-                                         [&](const auto& o) { return operation == o.first; });
+        const auto* known =
+            std::find_if(std::begin(kOps), std::end(kOps), [&](const auto& o) { return operation == o.first; });
         if (known == std::end(kOps)) throw std::runtime_error("the floor cannot make the call " + line);
         HostCall call{known->second, {}, {}, {}};
         if (call.op == Op::AddObject) {

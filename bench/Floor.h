@@ -33,8 +33,8 @@ struct HostCall {
         PutVariableSet,
     };
     Op op;
-    std::vector<CDDDefinition> items;       // the items the call names, in order
-    CStrPP member;                          // GetMemberObject
+    std::vector<CDDDefinition> items;         // the items the call names, in order
+    CStrPP member;                            // GetMemberObject
     std::shared_ptr<const CDDObject> object;  // AddObject: what the module added
 };
 

@@ -167,9 +167,7 @@ std::string variantJson(const CDDCommonVariant& value) {
     case Kind::Float:
     case Kind::Double: o.real(kindName(value.kind()), value.asDouble()); break;
     case Kind::Bool: o.boolean("bool", value.asInt64() != 0); break;
-    case Kind::IdList:
-        o.raw("ids", array(value.ids(), [](std::int32_t i) { return std::to_string(i); }));
-        break;
+    case Kind::IdList: o.raw("ids", array(value.ids(), [](std::int32_t i) { return std::to_string(i); })); break;
     default: o.number(kindName(value.kind()), value.asInt64()); break;
     }
     return o.str();

@@ -50,9 +50,12 @@ std::string utf8ToCp1252(std::string_view text) {
         const auto b = static_cast<unsigned char>(text[i]);
         std::uint32_t cp = b;
         std::size_t length = 1;
-        if (b >= 0xF0) length = 4, cp = b & 0x07;
-        else if (b >= 0xE0) length = 3, cp = b & 0x0F;
-        else if (b >= 0xC0) length = 2, cp = b & 0x1F;
+        if (b >= 0xF0)
+            length = 4, cp = b & 0x07;
+        else if (b >= 0xE0)
+            length = 3, cp = b & 0x0F;
+        else if (b >= 0xC0)
+            length = 2, cp = b & 0x1F;
         if (i + length > text.size()) break;
         for (std::size_t k = 1; k < length; ++k) cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
         i += length;

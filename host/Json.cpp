@@ -57,19 +57,24 @@ std::string prettyJson(std::string_view json) {
         const char c = json[i];
         if (inString) {
             out += c;
-            if (c == '\\' && i + 1 < json.size()) out += json[++i];
-            else if (c == '"') inString = false;
+            if (c == '\\' && i + 1 < json.size())
+                out += json[++i];
+            else if (c == '"')
+                inString = false;
             continue;
         }
         switch (c) {
-        case '"': inString = true; out += c; break;
+        case '"':
+            inString = true;
+            out += c;
+            break;
         case '{':
         case '[': {
             const char close = c == '{' ? '}' : ']';
             // Small objects and empty lists stay on one line.
             const std::size_t end = json.find(close, i);
-            if (end != std::string_view::npos && json.substr(i, end - i).find_first_of("{[", 1) == std::string_view::npos &&
-                end - i < 60) {
+            if (end != std::string_view::npos &&
+                json.substr(i, end - i).find_first_of("{[", 1) == std::string_view::npos && end - i < 60) {
                 out += json.substr(i, end - i + 1);
                 i = end;
                 break;
@@ -80,8 +85,15 @@ std::string prettyJson(std::string_view json) {
             break;
         }
         case '}':
-        case ']': --depth; newline(); out += c; break;
-        case ',': out += c; newline(); break;
+        case ']':
+            --depth;
+            newline();
+            out += c;
+            break;
+        case ',':
+            out += c;
+            newline();
+            break;
         case ':': out += ": "; break;
         default: out += c;
         }

@@ -17,7 +17,8 @@ std::string variantText(const CDDCommonVariant& value) {
     }
     case Kind::IdList: {
         std::string out = "[";
-        for (std::size_t i = 0; i < value.ids().size(); ++i) out.append(i ? "," : "").append(std::to_string(value.ids()[i]));
+        for (std::size_t i = 0; i < value.ids().size(); ++i)
+            out.append(i ? "," : "").append(std::to_string(value.ids()[i]));
         return out + "]";
     }
     default: return std::to_string(value.asInt64());
@@ -70,9 +71,7 @@ bool SimulatedMethodInterface::HasFailed() {
     return failed_;
 }
 
-void SimulatedMethodInterface::AbortMethod(std::int32_t code) {
-    host_.log_.add("AbortMethod " + std::to_string(code));
-}
+void SimulatedMethodInterface::AbortMethod(std::int32_t code) { host_.log_.add("AbortMethod " + std::to_string(code)); }
 
 std::int32_t SimulatedMethodInterface::ShowMessage(const CStrPP& text, std::int32_t) {
     attempt("ShowMessage");

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "interfaces/ModuleInterface.h"
 #include "host/CallLog.h"
+#include "interfaces/ModuleInterface.h"
 
 class StandInHost;
 

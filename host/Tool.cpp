@@ -133,7 +133,7 @@ int registry(std::ostream& out, std::ostream& err, ModuleLoader& module, bool ad
             std::string text(v.data.begin(), v.data.end());
             if (!text.empty() && text.back() == '\0') text.pop_back();
             print(out, "  %-36s REG_SZ    \"%s\" (%zu bytes)\n", v.name.c_str(), cp1252ToUtf8(text).c_str(),
-                        v.data.size());
+                  v.data.size());
         }
     }
     return result == 0 ? 0 : 1;
@@ -161,15 +161,14 @@ std::string shownLabel(const std::string& description, const std::optional<CStrP
     return label ? languagePart(utf8(*label), language) : std::string();
 }
 
-void tree(std::ostream& out, StandInHost& host, std::int32_t id, const std::string& label, const std::string& language, int depth,
-          std::set<std::int32_t>& path) {
+void tree(std::ostream& out, StandInHost& host, std::int32_t id, const std::string& label, const std::string& language,
+          int depth, std::set<std::int32_t>& path) {
     const auto object = host.calculated(id);
     if (!object) return;
     const std::string indent(static_cast<std::size_t>(depth) * 2, ' ');
     const std::string name = utf8(object->getcDefinition()->getName());
     if (const auto* menu = dynamic_cast<const CDDMenu*>(object.get())) {
-        print(out, "%s%s [%s]\n", indent.c_str(), shownLabel(label, menu->getLabel(), language).c_str(),
-                    name.c_str());
+        print(out, "%s%s [%s]\n", indent.c_str(), shownLabel(label, menu->getLabel(), language).c_str(), name.c_str());
         if (!path.insert(id).second || !menu->menuItems()) return;  // a menu that contains itself stops here
         for (const auto& entry : menu->menuItems()->items()) {
             if (!entry.getDefinition()) continue;
@@ -180,11 +179,10 @@ void tree(std::ostream& out, StandInHost& host, std::int32_t id, const std::stri
         path.erase(id);
     } else if (const auto* variable = dynamic_cast<const CDDVariable*>(object.get())) {
         print(out, "%s%s [%s] = %s\n", indent.c_str(), shownLabel(label, variable->getLabel(), language).c_str(),
-                    name.c_str(),
-                    valueText(host, *variable, language).c_str());
+              name.c_str(), valueText(host, *variable, language).c_str());
     } else if (const auto* method = dynamic_cast<const CDDMethod*>(object.get())) {
         print(out, "%s%s [%s] (method, runnable)\n", indent.c_str(),
-                    shownLabel(label, method->getLabel(), language).c_str(), name.c_str());
+              shownLabel(label, method->getLabel(), language).c_str(), name.c_str());
     } else {
         print(out, "%s[%s]\n", indent.c_str(), name.c_str());
     }

@@ -68,13 +68,13 @@ CDDObject* CDDObject::clone() const { return new CDDObject(*this); }
 void CDDObject::putAttributesAvailable(bool available) { available_ = available; }
 std::optional<bool> CDDObject::getAttributesAvailable() const { return available_; }
 
-#define DDOM_PLAIN_OBJECT_IMPL(Name)                                          \
-    Name::Name(const CDDDefinition& definition) : CDDObject(definition) {}    \
-    Name::Name(const Name&) = default;                                        \
-    Name::Name(Name&&) noexcept = default;                                    \
-    Name& Name::operator=(const Name&) = default;                             \
-    Name& Name::operator=(Name&&) noexcept = default;                         \
-    Name::~Name() = default;                                                  \
+#define DDOM_PLAIN_OBJECT_IMPL(Name)                                       \
+    Name::Name(const CDDDefinition& definition) : CDDObject(definition) {} \
+    Name::Name(const Name&) = default;                                     \
+    Name::Name(Name&&) noexcept = default;                                 \
+    Name& Name::operator=(const Name&) = default;                          \
+    Name& Name::operator=(Name&&) noexcept = default;                      \
+    Name::~Name() = default;                                               \
     CDDObject* Name::clone() const { return new Name(*this); }
 DDOM_PLAIN_OBJECT_IMPL(CDDEditDisplay)
 DDOM_PLAIN_OBJECT_IMPL(CDDWriteAsOne)
@@ -212,8 +212,10 @@ CDDVariableClass* CDDVariable::getClass() { return &classes_; }
 void CDDVariable::setTypeInfo(CDDType* type) { type_.reset(type); }
 CDDType* CDDVariable::getTypeInfo() { return type_.get(); }
 void CDDVariable::putHandling(enumDDVariableHandlingType handling, bool on) {
-    if (handling == ddhRead) read_ = on;
-    else if (handling == ddhWrite) write_ = on;
+    if (handling == ddhRead)
+        read_ = on;
+    else if (handling == ddhWrite)
+        write_ = on;
 }
 void CDDVariable::setPreEditActions(CDDDefinitionList* list) { preEdit_.reset(list); }
 void CDDVariable::setPostEditActions(CDDDefinitionList* list) { postEdit_.reset(list); }

@@ -163,16 +163,16 @@ private:
 };
 
 // Kinds this device has no items of: objects with nothing beyond the base.
-#define DDOM_PLAIN_OBJECT(Name)                                \
-    class DDOM_API Name : public CDDObject {                   \
-    public:                                                    \
-        explicit Name(const CDDDefinition& definition);        \
-        Name(const Name&);                                     \
-        Name(Name&&) noexcept;                                 \
-        Name& operator=(const Name&);                          \
-        Name& operator=(Name&&) noexcept;                      \
-        ~Name() override;                                      \
-        CDDObject* clone() const override;                     \
+#define DDOM_PLAIN_OBJECT(Name)                         \
+    class DDOM_API Name : public CDDObject {            \
+    public:                                             \
+        explicit Name(const CDDDefinition& definition); \
+        Name(const Name&);                              \
+        Name(Name&&) noexcept;                          \
+        Name& operator=(const Name&);                   \
+        Name& operator=(Name&&) noexcept;               \
+        ~Name() override;                               \
+        CDDObject* clone() const override;              \
     };
 DDOM_PLAIN_OBJECT(CDDEditDisplay)
 DDOM_PLAIN_OBJECT(CDDWriteAsOne)

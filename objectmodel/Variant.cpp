@@ -31,10 +31,8 @@ bool CDDCommonVariant::isNumeric() const {
     case Kind::Long:
     case Kind::Bool:
     case Kind::Float:
-    case Kind::Double:
-        return true;
-    default:
-        return false;
+    case Kind::Double: return true;
+    default: return false;
     }
 }
 
@@ -74,14 +72,10 @@ bool operator==(const CDDCommonVariant& a, const CDDCommonVariant& b) {
     if (a.isNumeric() && b.isNumeric()) return compareNumeric(a, b) == 0;
     if (a.kind_ != b.kind_) return false;
     switch (a.kind_) {
-    case Kind::Empty:
-        return true;
-    case Kind::Text:
-        return a.text_ == b.text_;
-    case Kind::IdList:
-        return a.ids_ == b.ids_;
-    default:
-        return false;
+    case Kind::Empty: return true;
+    case Kind::Text: return a.text_ == b.text_;
+    case Kind::IdList: return a.ids_ == b.ids_;
+    default: return false;
     }
 }
 

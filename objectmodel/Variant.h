@@ -15,13 +15,13 @@ public:
     enum class Kind { Empty, Int, Unsigned, Long, Bool, Float, Double, Text, IdList };
 
     CDDCommonVariant();
-    CDDCommonVariant(int value);            // NOLINT(google-explicit-constructor)
-    CDDCommonVariant(unsigned value);       // NOLINT(google-explicit-constructor)
-    CDDCommonVariant(long value);           // NOLINT(google-explicit-constructor)
-    CDDCommonVariant(bool value);           // NOLINT(google-explicit-constructor)
-    CDDCommonVariant(float value);          // NOLINT(google-explicit-constructor)
-    CDDCommonVariant(double value);         // NOLINT(google-explicit-constructor)
-    CDDCommonVariant(const char* text);     // NOLINT(google-explicit-constructor): null gives ""
+    CDDCommonVariant(int value);         // NOLINT(google-explicit-constructor)
+    CDDCommonVariant(unsigned value);    // NOLINT(google-explicit-constructor)
+    CDDCommonVariant(long value);        // NOLINT(google-explicit-constructor)
+    CDDCommonVariant(bool value);        // NOLINT(google-explicit-constructor)
+    CDDCommonVariant(float value);       // NOLINT(google-explicit-constructor)
+    CDDCommonVariant(double value);      // NOLINT(google-explicit-constructor)
+    CDDCommonVariant(const char* text);  // NOLINT(google-explicit-constructor): null gives ""
     // A list of 32-bit identifiers; the variant copies `count` values and
     // never reads beyond them.
     CDDCommonVariant(const std::int32_t* ids, std::size_t count);

@@ -130,7 +130,9 @@ private:
         bool PutFloatValue(const CStrPP& v, float x) override {
             return h_.pass("PutFloatValue") && inner_->PutFloatValue(v, x);
         }
-        float GetFloatValue(const CStrPP& v) override { return h_.pass("GetFloatValue") ? inner_->GetFloatValue(v) : 0; }
+        float GetFloatValue(const CStrPP& v) override {
+            return h_.pass("GetFloatValue") ? inner_->GetFloatValue(v) : 0;
+        }
         std::int32_t EditValue(const CStrPP& p, std::int32_t f, const CStrPP& v) override {
             return h_.pass("EditValue") ? inner_->EditValue(p, f, v) : 0;
         }
@@ -147,7 +149,9 @@ private:
         std::int32_t GetVariableId(const CStrPP& v) override {
             return h_.pass("GetVariableId") ? inner_->GetVariableId(v) : 0;
         }
-        std::int32_t ReadCommand(const CStrPP& c) override { return h_.pass("ReadCommand") ? inner_->ReadCommand(c) : 0; }
+        std::int32_t ReadCommand(const CStrPP& c) override {
+            return h_.pass("ReadCommand") ? inner_->ReadCommand(c) : 0;
+        }
         std::int32_t WriteCommand(const CStrPP& c) override {
             return h_.pass("WriteCommand") ? inner_->WriteCommand(c) : 0;
         }
@@ -168,11 +172,35 @@ private:
 };
 
 const char* const kHostOperations[] = {
-    "CreateMethodInterface", "GetObjectStore", "GetErrorOutput", "AddObject", "PutRequestSet", "PutReplySet",
-    "PutVariableSet", "GetBlock", "GetCollection", "GetMemberObject", "GetCurrentValue", "PutError",
-    "BeginMethod", "PutMessageValues", "GetResult", "SetResult", "HasFailed", "AbortMethod", "ShowMessage",
-    "PutFloatValue", "GetFloatValue", "EditValue", "PutIntegerValue", "GetIntegerValue", "GetLongValue",
-    "SaveValues", "GetVariableId", "ReadCommand", "WriteCommand",
+    "CreateMethodInterface",
+    "GetObjectStore",
+    "GetErrorOutput",
+    "AddObject",
+    "PutRequestSet",
+    "PutReplySet",
+    "PutVariableSet",
+    "GetBlock",
+    "GetCollection",
+    "GetMemberObject",
+    "GetCurrentValue",
+    "PutError",
+    "BeginMethod",
+    "PutMessageValues",
+    "GetResult",
+    "SetResult",
+    "HasFailed",
+    "AbortMethod",
+    "ShowMessage",
+    "PutFloatValue",
+    "GetFloatValue",
+    "EditValue",
+    "PutIntegerValue",
+    "GetIntegerValue",
+    "GetLongValue",
+    "SaveValues",
+    "GetVariableId",
+    "ReadCommand",
+    "WriteCommand",
 };
 
 // The module's calculator on the stand-in host, seen through a bending host.
@@ -330,9 +358,13 @@ private:
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
     bool chance(int in, int of) { return pick(of) < in; }
     template <class T>
-    const T& oneOf(const std::vector<T>& v) { return v[static_cast<std::size_t>(pick(static_cast<int>(v.size())))]; }
+    const T& oneOf(const std::vector<T>& v) {
+        return v[static_cast<std::size_t>(pick(static_cast<int>(v.size())))];
+    }
     template <class T, std::size_t N>
-    const T& oneOf(const T (&a)[N]) { return a[static_cast<std::size_t>(pick(static_cast<int>(N)))]; }
+    const T& oneOf(const T (&a)[N]) {
+        return a[static_cast<std::size_t>(pick(static_cast<int>(N)))];
+    }
 
     void fresh() {
         bench_.reset();
@@ -355,7 +387,10 @@ private:
         case 11: return CDDCommonVariant(chance(1, 2) ? UINT_MAX : 0u);
         case 12: return CDDCommonVariant(chance(1, 2) ? LONG_MIN : LONG_MAX);
         case 13: return CDDCommonVariant(chance(1, 2));
-        case 14: return CDDCommonVariant(std::string(static_cast<std::size_t>(pick(3) ? pick(40) : 70000), 'x' + static_cast<char>(pick(3))).c_str());
+        case 14:
+            return CDDCommonVariant(
+                std::string(static_cast<std::size_t>(pick(3) ? pick(40) : 70000), 'x' + static_cast<char>(pick(3)))
+                    .c_str());
         default: {
             const std::int32_t ids[] = {INT_MIN, 0, pick(700), INT_MAX};
             return CDDCommonVariant(ids, static_cast<std::size_t>(pick(5)));
@@ -397,8 +432,8 @@ private:
     }
 
     void scriptRun(std::ostringstream& did) {
-        static const char* const kFailing[] = {"ShowMessage", "EditValue", "GetVariableId", "ReadCommand",
-                                               "WriteCommand", "SaveValues", "PutFloatValue", "PutIntegerValue",
+        static const char* const kFailing[] = {"ShowMessage",   "EditValue",       "GetVariableId", "ReadCommand",
+                                               "WriteCommand",  "SaveValues",      "PutFloatValue", "PutIntegerValue",
                                                "GetFloatValue", "GetIntegerValue", "GetLongValue"};
         const char* operation = oneOf(kFailing);
         const int nth = 1 + pick(4);
@@ -409,9 +444,18 @@ private:
 
     void attachment(std::ostringstream& did) {
         switch (pick(4)) {
-        case 0: did << "detach"; bench_->calculator->DetachHost(); break;
-        case 1: did << "attach null"; bench_->calculator->AttachHost(nullptr); break;
-        case 2: did << "attach"; bench_->calculator->AttachHost(&bench_->host); break;
+        case 0:
+            did << "detach";
+            bench_->calculator->DetachHost();
+            break;
+        case 1:
+            did << "attach null";
+            bench_->calculator->AttachHost(nullptr);
+            break;
+        case 2:
+            did << "attach";
+            bench_->calculator->AttachHost(&bench_->host);
+            break;
         default:
             did << "build";
             bench_->calculator->BuildCatalogue();
@@ -528,7 +572,8 @@ private:
 
 std::uint64_t chosenSeed() {
     if (const char* s = std::getenv("DD_BOUNDARY_SEED"); s && *s) return std::strtoull(s, nullptr, 0);
-    return std::random_device{}() ^ static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    return std::random_device{}() ^
+           static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
 }
 
 double chosenSeconds() {
@@ -559,8 +604,8 @@ TEST(Boundary, SeededRandomWalkLeavesNothingBehind) {
         }
         const long alive = walk.alive();
         if (escaped || alive != 0) {
-            ADD_FAILURE() << "seed " << seed << " (DD_BOUNDARY_SEED=" << seed << " repeats it), step " << steps
-                          << " (" << walk.last() << "): " << (escaped ? "an exception escaped" : "")
+            ADD_FAILURE() << "seed " << seed << " (DD_BOUNDARY_SEED=" << seed << " repeats it), step " << steps << " ("
+                          << walk.last() << "): " << (escaped ? "an exception escaped" : "")
                           << (alive ? " objects still alive: " + std::to_string(alive) : "");
             return;
         }

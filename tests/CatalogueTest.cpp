@@ -16,7 +16,7 @@ std::int32_t idOf(const std::string& line, Session& s) { return s.host().idOf(li
 TEST(Catalogue, ItemsArriveByKindInAscendingIdEachAfterItsOwnStoreFetch) {
     auto s = openSession();
     const auto& lines = s->host().log().lines();
-    const std::vector<std::string> kinds = {"block", "variable", "command", "menu",
+    const std::vector<std::string> kinds = {"block",  "variable",   "command", "menu",
                                             "method", "collection", "refresh", "unit"};
     const std::vector<std::size_t> counts = {3, 270, 193, 133, 25, 5, 1, 5};
     std::vector<std::size_t> seen(kinds.size());

@@ -158,16 +158,17 @@ TEST(Validity, SixConditionsReadTheirValueAnewAndAllOthersAreTrueWithoutReading)
         CDDCommonVariant value;
         bool unlocked;
     };
-    const Case cases[] = {{CDDCommonVariant(9361), true},     {CDDCommonVariant(0), false},
-                          {CDDCommonVariant(9360), false},    {CDDCommonVariant(9361u), true},
-                          {CDDCommonVariant(9361.0), true},   {CDDCommonVariant("9361"), false},
+    const Case cases[] = {{CDDCommonVariant(9361), true},   {CDDCommonVariant(0), false},
+                          {CDDCommonVariant(9360), false},  {CDDCommonVariant(9361u), true},
+                          {CDDCommonVariant(9361.0), true}, {CDDCommonVariant("9361"), false},
                           {CDDCommonVariant(), false}};
     for (const auto& c : cases) {
         s->host().setValue(s->host().idOf("parWriteLocking"), c.value);
         for (const char* m : locked) {
             s->host().log().clear();
             EXPECT_EQ(valid(m), c.unlocked) << m;
-            EXPECT_EQ(s->host().log().with("GetCurrentValue"), std::vector<std::string>{"GetCurrentValue parWriteLocking"});
+            EXPECT_EQ(s->host().log().with("GetCurrentValue"),
+                      std::vector<std::string>{"GetCurrentValue parWriteLocking"});
         }
     }
     for (const int select : {0, 1, 2}) {
@@ -189,7 +190,7 @@ TEST(ExecuteMethod, NonMethodsGiveMinusOneAndOneText) {
     CDDMethod zero(CDDDefinition(0, "none", ddkMethod));
     EXPECT_EQ(s->calculator().ExecuteMethod(ContextWord{0}, &zero, 0, false), -1);
     EXPECT_EQ(s->host().errors(), (std::vector<std::string>{":   0,  0 : illegal method ID (execute)",
-                                                             ":   0,  0 : illegal method ID (execute)"}));
+                                                            ":   0,  0 : illegal method ID (execute)"}));
     CDDMethod negative(CDDDefinition(-1, "x", ddkMethod));
     EXPECT_EQ(s->calculator().ExecuteMethod(ContextWord{0}, &negative, 0, false), -1);
     EXPECT_EQ(s->calculator().ExecuteMethod(ContextWord{0}, nullptr, 0, false), -1);
@@ -197,8 +198,8 @@ TEST(ExecuteMethod, NonMethodsGiveMinusOneAndOneText) {
 }
 
 TEST(Boundary, AHostThatAnswersNothingTakesNothingDown) {
-    for (const char* operation : {"GetObjectStore", "GetCurrentValue", "GetBlock", "GetCollection",
-                                  "GetMemberObject", "GetErrorOutput", "CreateMethodInterface"}) {
+    for (const char* operation : {"GetObjectStore", "GetCurrentValue", "GetBlock", "GetCollection", "GetMemberObject",
+                                  "GetErrorOutput", "CreateMethodInterface"}) {
         auto s = openSession();
         s->host().returnNullFrom(operation);
         for (const std::int32_t id : s->host().ids()) {

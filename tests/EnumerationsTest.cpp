@@ -32,7 +32,9 @@ Calc run(Session& s, const std::string& name) {
     EXPECT_EQ(s.host().log().count("GetObjectStore"), c.reads.size()) << name << ": one store fetch per read";
     EXPECT_EQ(s.host().alive(), 0) << name;
     EXPECT_NE(c.v, nullptr) << name;
-    if (c.v) { EXPECT_NE(c.v->type(), nullptr) << name; }
+    if (c.v) {
+        EXPECT_NE(c.v->type(), nullptr) << name;
+    }
     return c;
 }
 
@@ -83,10 +85,18 @@ TEST(EnumerationsChoices, TransducerClassFollowsItsParentClassWithOneRead) {
         std::string first;
     } cases[] = {
         {0, {1}, standard},
-        {1, {1, 2, 3}, "Differential  |de|Differenzdruck  |fr|Pression différentielle  |it|Pressione differenziale  |es|Presión diferencial"},
-        {2, {1, 2, 3, 16, 17, 18}, "Thermocouple (TC)  |de|Thermoelement (TC)  |fr|Thermocouple (TC)  |it|Termocoppia (TC)  |es|Termopar (TC)"},
-        {3, {1, 2, 3, 4, 5}, "Electromagnetic Flow  |de|Elektromagnetische Durchflußmessung  |fr|Mesure de débit électromagnétique  |it|Misurazione di portata elettromagnetica  |es|Medición de flujo electromagnética"},
-        {4, {1, 2, 4}, "Hydrostatic Level Meter  |de|Hydrostatische Füllstandsmessung  |fr|Mesure de débit hydrostatique  |it|Misurazione di portata idrostatica  |es|Medición hidróstatica de nivel"},
+        {1,
+         {1, 2, 3},
+         "Differential  |de|Differenzdruck  |fr|Pression différentielle  |it|Pressione differenziale  |es|Presión diferencial"},
+        {2,
+         {1, 2, 3, 16, 17, 18},
+         "Thermocouple (TC)  |de|Thermoelement (TC)  |fr|Thermocouple (TC)  |it|Termocoppia (TC)  |es|Termopar (TC)"},
+        {3,
+         {1, 2, 3, 4, 5},
+         "Electromagnetic Flow  |de|Elektromagnetische Durchflußmessung  |fr|Mesure de débit électromagnétique  |it|Misurazione di portata elettromagnetica  |es|Medición de flujo electromagnética"},
+        {4,
+         {1, 2, 4},
+         "Hydrostatic Level Meter  |de|Hydrostatische Füllstandsmessung  |fr|Mesure de débit hydrostatique  |it|Misurazione di portata idrostatica  |es|Medición hidróstatica de nivel"},
         {5, {1}, standard},
         {6, {1}, "trans_DI_blk_class_IO"},
         {7, {1}, standard},
@@ -104,7 +114,8 @@ TEST(EnumerationsChoices, TransducerClassFollowsItsParentClassWithOneRead) {
         EXPECT_EQ(c.type().getDefaultValue()->asInt64(), 4) << k.parent;
         EXPECT_EQ(c.type().getMaxEnumIndex(), 253) << k.parent;
         EXPECT_EQ(handling(*c.v), "R") << k.parent;
-        EXPECT_EQ(describe(c.type(), 250), "Not used  |de|Nicht verwendet  |fr|Non utilisé  |it|Non utilizzato  |es|No utilizado");
+        EXPECT_EQ(describe(c.type(), 250),
+                  "Not used  |de|Nicht verwendet  |fr|Non utilisé  |it|Non utilizzato  |es|No utilizado");
         EXPECT_EQ(describe(c.type(), 251), "None  |de|Kein  |fr|Aucun  |it|Non previsto  |es|Sin");
         EXPECT_EQ(describe(c.type(), 252), "Unknown  |de|Unbekannt  |fr|Inconnu  |it|Sconosciuto  |es|Desconocido");
         EXPECT_EQ(describe(c.type(), 253), "Special  |de|Sonder  |fr|Spécial  |it|Speciale  |es|Especial");
@@ -115,9 +126,9 @@ TEST(EnumerationsChoices, TransducerClassFollowsItsParentClassWithOneRead) {
     EXPECT_EQ(describe(run(*s, "trans1_blk_class").type(), 4), "Capacitive  |de|Kapazitiv  |fr|Capacitif");
 }
 
-
 namespace {
-const Values kFullQuality = {32, 33, 34, 35, 36, 37, 38, 40, 41, 16, 17, 18, 19, 20, 21, 22, 23, 0, 1, 2, 3, 4, 5, 6, 7};
+const Values kFullQuality = {32, 33, 34, 35, 36, 37, 38, 40, 41, 16, 17, 18, 19,
+                             20, 21, 22, 23, 0,  1,  2,  3,  4,  5,  6,  7};
 const Values kManualQuality = {32, 33, 34, 35, 36, 37, 38, 40, 41, 16, 17, 18, 19, 20, 21, 22, 23, 0, 1, 3, 4, 6, 7};
 const Values kFullLimit = {0, 1, 2, 3};
 const Values kReducedLimit = {0, 3};
@@ -128,8 +139,8 @@ TEST(EnumerationsChoices, OutputStatusFollowsTargetModeAndQuality) {
     auto s = openSession();
     const std::string mode = "func1_AI_target_mode", quality = "func1_AI_out_status_quality";
     put(*s, "parWriteLocking", CDDCommonVariant(9361));  // plays no part here
-    for (const CDDCommonVariant& m : {CDDCommonVariant(8), CDDCommonVariant(16), CDDCommonVariant(128),
-                                      CDDCommonVariant()}) {
+    for (const CDDCommonVariant& m :
+         {CDDCommonVariant(8), CDDCommonVariant(16), CDDCommonVariant(128), CDDCommonVariant()}) {
         put(*s, mode, m);
         const bool manual = m == CDDCommonVariant(16);
         const std::string at = "target mode " + std::to_string(m.asInt64()) + (m.isEmpty() ? " (empty)" : "");
@@ -146,8 +157,9 @@ TEST(EnumerationsChoices, OutputStatusFollowsTargetModeAndQuality) {
             CDDCommonVariant value;
             Values set;
             int qualityReads;
-        } limits[] = {{32, kReducedLimit, 1}, {48, kReducedLimit, 2}, {0, kFullLimit, 2},  {16, kFullLimit, 2},
-                      {33, kFullLimit, 2},    {CDDCommonVariant(), kFullLimit, 2},           {"32", kFullLimit, 2}};
+        } limits[] = {{32, kReducedLimit, 1}, {48, kReducedLimit, 2}, {0, kFullLimit, 2},
+                      {16, kFullLimit, 2},    {33, kFullLimit, 2},    {CDDCommonVariant(), kFullLimit, 2},
+                      {"32", kFullLimit, 2}};
         for (const auto& l : limits) {
             put(*s, quality, l.value);
             const Calc c = run(*s, "func1_AI_out_status_limit");
@@ -183,7 +195,10 @@ TEST(EnumerationsChoices, SimulatedStatusIsAlwaysWritableAndChoosesFromItsOwnQua
         CDDCommonVariant value;
         Values set;
         int reads;
-    } cases[] = {{32, kReducedLimit, 1}, {48, kReducedLimit, 2}, {0, kFullLimit, 2}, {16, kFullLimit, 2},
+    } cases[] = {{32, kReducedLimit, 1},
+                 {48, kReducedLimit, 2},
+                 {0, kFullLimit, 2},
+                 {16, kFullLimit, 2},
                  {CDDCommonVariant(), kFullLimit, 2}};
     for (const auto& k : cases) {
         put(*s, simQuality, k.value);
@@ -227,20 +242,31 @@ TEST(EnumerationsChoices, ChannelSetupWritableOnlyWhileItsOwnSlotIsZero) {
 
 TEST(EnumerationsChoices, WriteLockedItemsOpenOnlyForTheUnlockCode) {
     auto s = openSession();
-    const Names locked = {"phys_ident_number", "func1_AI_target_mode", "func1_AI_out_unit", "func1_AI_out_decimal_point",
-                          "func1_AI_simulation_enabled", "trans1_primary_value_unit", "trans1_level_unit",
-                          "trans1_calibration_type", "trans1_lin_type", "trans1_temperature_unit", "parPASelectMainValue",
-                          "old_parPASetUnitToBus", "parClearLastError", "trans1_calibration_type_offline",
-                          "phys_pa_set_unit_to_bus_offline", "phys_pa_set_unit_to_bus_online"};
+    const Names locked = {"phys_ident_number",
+                          "func1_AI_target_mode",
+                          "func1_AI_out_unit",
+                          "func1_AI_out_decimal_point",
+                          "func1_AI_simulation_enabled",
+                          "trans1_primary_value_unit",
+                          "trans1_level_unit",
+                          "trans1_calibration_type",
+                          "trans1_lin_type",
+                          "trans1_temperature_unit",
+                          "parPASelectMainValue",
+                          "old_parPASetUnitToBus",
+                          "parClearLastError",
+                          "trans1_calibration_type_offline",
+                          "phys_pa_set_unit_to_bus_offline",
+                          "phys_pa_set_unit_to_bus_online"};
     // Lists attached whatever the lock gives; the other locked items have none.
     const std::map<std::string, Names> lists = {
         {"trans1_calibration_type_offline", {"meth_pe_trans1_calibration_type_offline"}},
         {"phys_pa_set_unit_to_bus_offline", {"set_unit_to_bus_offline_post_edit"}},
         {"phys_pa_set_unit_to_bus_online", {"set_unit_to_bus_online_post_edit"}}};
     const std::pair<CDDCommonVariant, const char*> locks[] = {
-        {CDDCommonVariant(9361), "RW"},     {CDDCommonVariant(0), "R"},       {CDDCommonVariant(9361u), "RW"},
-        {CDDCommonVariant(9361.0), "RW"},   {CDDCommonVariant(9361L), "RW"},  {CDDCommonVariant(), "R"},
-        {CDDCommonVariant(9360), "R"},      {CDDCommonVariant("9361"), "R"},
+        {CDDCommonVariant(9361), "RW"},   {CDDCommonVariant(0), "R"},      {CDDCommonVariant(9361u), "RW"},
+        {CDDCommonVariant(9361.0), "RW"}, {CDDCommonVariant(9361L), "RW"}, {CDDCommonVariant(), "R"},
+        {CDDCommonVariant(9360), "R"},    {CDDCommonVariant("9361"), "R"},
     };
     for (const auto& name : locked) {
         const auto list = lists.find(name);
@@ -321,7 +347,8 @@ TEST(EnumerationsTexts, StatusTableEnglishByItsRuleAndOtherLanguagesComposed) {
     Values ascending;
     for (const auto& [v, e] : english) ascending.push_back(v);
     std::vector<CDDEnumerator> first;
-    for (const char* item : {"trans1_primary_value_status", "trans1_secondary_value_1_status", "trans1_secondary_value_2_status"}) {
+    for (const char* item :
+         {"trans1_primary_value_status", "trans1_secondary_value_1_status", "trans1_secondary_value_2_status"}) {
         const Calc c = run(*s, item);
         ASSERT_TRUE(c.v && c.v->type()) << item;
         const auto& items = c.type().enumerators().items();
@@ -329,7 +356,8 @@ TEST(EnumerationsTexts, StatusTableEnglishByItsRuleAndOtherLanguagesComposed) {
         if (first.empty()) first = items;
         ASSERT_EQ(items.size(), first.size()) << item;
         for (std::size_t i = 0; i < items.size(); ++i) {
-            EXPECT_EQ(text(items[i].getDescription()), text(first[i].getDescription())) << item << " " << items[i].getValue();
+            EXPECT_EQ(text(items[i].getDescription()), text(first[i].getDescription()))
+                << item << " " << items[i].getValue();
             EXPECT_EQ(text(items[i].getHelp()), "") << item;
         }
     }
@@ -346,7 +374,8 @@ TEST(EnumerationsTexts, StatusTableEnglishByItsRuleAndOtherLanguagesComposed) {
             const std::string limitRowText = trimmed(parts[limitRow][k]);
             const std::string limit = limitRowText.substr(limitRowText.find(", ") + 2);
             EXPECT_EQ(own.rfind(head, 0), 0u) << v << " part " << k << ": \"" << parts[v][k] << "\"";
-            EXPECT_NE(own.find(limit, head.size()), std::string::npos) << v << " part " << k << ": \"" << parts[v][k] << "\"";
+            EXPECT_NE(own.find(limit, head.size()), std::string::npos)
+                << v << " part " << k << ": \"" << parts[v][k] << "\"";
         }
     }
 }
@@ -365,7 +394,8 @@ TEST(EnumerationsLeaks, RepeatedRequestsLeaveNothingAliveAndEveryReadIsReturned)
         put(*s, "func1_AI_simulate_status_quality", CDDCommonVariant(round % 5 * 16));
         for (const std::int32_t id : s->host().ids()) {
             const auto* stored = dynamic_cast<const CDDVariable*>(s->host().object(id));
-            if (!stored || (stored->type()->getType() != ddtEnumerated && stored->type()->getType() != ddtBitEnumerated))
+            if (!stored ||
+                (stored->type()->getType() != ddtEnumerated && stored->type()->getType() != ddtBitEnumerated))
                 continue;
             // The same object twice, as a host that asks again does.
             std::unique_ptr<CDDObject> object(stored->clone());

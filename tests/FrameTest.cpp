@@ -84,10 +84,10 @@ TEST(Information, StandardMenuAndSpecialItemCodes) {
     ModuleLoader module(DD_MODULE_PATH);
     std::unique_ptr<CInformation> info(module.getInformation());
     const std::map<int, std::string> menus = {
-        {0, "download_variables"}, {1, "upload_variables"}, {2, "DTM_online_root_menu"},
-        {4, "DTM_offline_root_menu"}, {6, "DTM_observe_menu"}, {8, "DTM_simulation_menu"},
-        {9, "DTM_diagnosis_menu"}, {14, "DTM_trend_menu"}, {15, "__ZTQ__CommunicationMenu"},
-        {10003, "DTM_reset_menu"}, {10004, "DTM_LockUnlock"}, {10007, "DTM_trend_menu"}};
+        {0, "download_variables"},    {1, "upload_variables"},   {2, "DTM_online_root_menu"},
+        {4, "DTM_offline_root_menu"}, {6, "DTM_observe_menu"},   {8, "DTM_simulation_menu"},
+        {9, "DTM_diagnosis_menu"},    {14, "DTM_trend_menu"},    {15, "__ZTQ__CommunicationMenu"},
+        {10003, "DTM_reset_menu"},    {10004, "DTM_LockUnlock"}, {10007, "DTM_trend_menu"}};
     for (int code = -2; code <= 10010; ++code) {
         const auto found = menus.find(code);
         EXPECT_EQ(info->GetStandardMenuName(code).str(), found == menus.end() ? "" : found->second) << code;
@@ -299,9 +299,9 @@ TEST(Registration, KeyNamesSplitOnlyAtBackslashesAndCannotClimbOut) {
     RegistryRoot root;
     platform::HKEY machine = nullptr, key = nullptr;
     ASSERT_EQ(platform::RegConnectRegistryA(nullptr, platform::HKEY_LOCAL_MACHINE, &machine), 0);
-    ASSERT_EQ(platform::RegCreateKeyExA(machine, "A\\..\\b/c\\d", 0, nullptr, 0, platform::KEY_WRITE, nullptr, &key,
-                                        nullptr),
-              0);
+    ASSERT_EQ(
+        platform::RegCreateKeyExA(machine, "A\\..\\b/c\\d", 0, nullptr, 0, platform::KEY_WRITE, nullptr, &key, nullptr),
+        0);
     const platform::BYTE one[4] = {1, 0, 0, 0};
     EXPECT_EQ(platform::RegSetValueExA(key, "../x", 0, platform::REG_DWORD, one, 4), 0);
     platform::RegCloseKey(key);
@@ -317,9 +317,9 @@ TEST(Registration, KeyNamesSplitOnlyAtBackslashesAndCannotClimbOut) {
 TEST(Resources, IconBitmapsStringAndVersion) {
     const auto icon = resources::image(resources::Kind::IconGroup, 102);
     ASSERT_GE(icon.size(), 22u);
-    EXPECT_EQ(icon[6], 16);   // width
-    EXPECT_EQ(icon[7], 16);   // height
-    EXPECT_EQ(icon[12], 8);   // bits per pixel
+    EXPECT_EQ(icon[6], 16);  // width
+    EXPECT_EQ(icon[7], 16);  // height
+    EXPECT_EQ(icon[12], 8);  // bits per pixel
     auto bitmapSize = [](std::span<const unsigned char> b) {
         auto u32 = [&](std::size_t at) { return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | b[at + 3] << 24; };
         return std::tuple<int, int, int, int>(u32(18), u32(22), b[28], u32(30));

@@ -187,8 +187,11 @@ std::string GoldenRunner::produce(const GoldenCase& c) {
 std::string GoldenRunner::normalized(std::string text) const {
     if (!reportedPath_.empty()) {
         // The registry's copy of the path, with its length and terminating zero.
-        const std::string registered = std::string(1, '"').append(reportedPath_).append("\" (").append(
-            std::to_string(reportedPath_.size() + 1)).append(" bytes)");
+        const std::string registered = std::string(1, '"')
+                                           .append(reportedPath_)
+                                           .append("\" (")
+                                           .append(std::to_string(reportedPath_.size() + 1))
+                                           .append(" bytes)");
         replaceAll(text, registered, "\"<module>\" (length + 1 bytes)");
         replaceAll(text, reportedPath_, "<module>");
         const auto dot = reportedPath_.rfind('.');

@@ -13,8 +13,8 @@ struct GoldenCase {
     std::string file;               // in the folder of the list
     std::vector<std::string> args;  // ddhost's, without --trace
     Trace trace = Trace::None;
-    std::string command;            // the first word that is no option or option value
-    bool dumpUnderValues = false;   // a dump with --set values: only the lines that differ
+    std::string command;           // the first word that is no option or option value
+    bool dumpUnderValues = false;  // a dump with --set values: only the lines that differ
 };
 
 std::vector<GoldenCase> readGoldenCases(const std::string& listPath);

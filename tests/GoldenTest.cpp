@@ -67,6 +67,7 @@ TEST(GoldenFiles, AMismatchNamesTheFileTheItemAndTheFirstDifferingLine) {
                          head + "{\"id\":381,\"name\":\"trans1_level_unit\",\"label\":\"b\"}\n");
     EXPECT_NE(difference.find("dump.txt: differs at line 2, item 381 trans1_level_unit, column 47"), std::string::npos)
         << difference;
-    EXPECT_NE(difference.find("expected: {\"id\":381,\"name\":\"trans1_level_unit\",\"label\":\"a\"}"), std::string::npos);
+    EXPECT_NE(difference.find("expected: {\"id\":381,\"name\":\"trans1_level_unit\",\"label\":\"a\"}"),
+              std::string::npos);
     EXPECT_EQ(goldenDifference("x", "same\n", "same\n"), "");
 }

@@ -30,9 +30,12 @@ Output tool(std::vector<std::string> args) {
 }  // namespace
 
 TEST(HostTool, ErrorsAreClearAndNeverCrash) {
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {"show", "no_such_item"}, {"--set", "no_such_item=1", "dump"}, {"frobnicate"},
-             {"run", "trans1_level_unit"}, {"tree"}, {"--set"}}) {
+    for (const auto& args : std::vector<std::vector<std::string>>{{"show", "no_such_item"},
+                                                                  {"--set", "no_such_item=1", "dump"},
+                                                                  {"frobnicate"},
+                                                                  {"run", "trans1_level_unit"},
+                                                                  {"tree"},
+                                                                  {"--set"}}) {
         const auto o = tool(args);
         EXPECT_EQ(o.status, 2) << args.front();
         EXPECT_TRUE(o.out.empty()) << args.front();
@@ -55,7 +58,10 @@ TEST(HostTool, ADamagedRegistryFolderEndsWithAClearError) {
     const std::string previous = saved ? saved : "";
     setenv("DD_REGISTRY_ROOT", root.c_str(), 1);
     const auto o = tool({"register"});
-    if (saved) setenv("DD_REGISTRY_ROOT", previous.c_str(), 1); else unsetenv("DD_REGISTRY_ROOT");
+    if (saved)
+        setenv("DD_REGISTRY_ROOT", previous.c_str(), 1);
+    else
+        unsetenv("DD_REGISTRY_ROOT");
     std::filesystem::remove_all(root);
     EXPECT_EQ(o.status, 1) << o.out << o.err;
     EXPECT_NE(o.out.find("DllRegisterServer: 0"), std::string::npos) << o.out;
@@ -116,7 +122,11 @@ TEST(ObjectModel, SettersTakeOwnershipAndCopiesAreDeep) {
 }
 
 TEST(Encoding, Windows1252RoundTrip) {
-    const std::string cp1252 = "F\xFCllstand \xB0" "C \x80";
-    EXPECT_EQ(cp1252ToUtf8(cp1252), "F\xC3\xBCllstand \xC2\xB0" "C \xE2\x82\xAC");
+    const std::string cp1252 =
+        "F\xFCllstand \xB0"
+        "C \x80";
+    EXPECT_EQ(cp1252ToUtf8(cp1252),
+              "F\xC3\xBCllstand \xC2\xB0"
+              "C \xE2\x82\xAC");
     EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(cp1252)), cp1252);
 }

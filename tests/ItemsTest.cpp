@@ -32,8 +32,7 @@ TEST(Items, RepeatedRequestsOnOneObjectLeaveNoStaleAttribute) {
         const auto* once = dynamic_cast<const CDDVariable*>(fresh.get());
         if (again && once) {
             EXPECT_EQ(again->getHandling(ddhWrite), once->getHandling(ddhWrite)) << name;
-            EXPECT_EQ(again->type()->enumerators().items().size(), once->type()->enumerators().items().size())
-                << name;
+            EXPECT_EQ(again->type()->enumerators().items().size(), once->type()->enumerators().items().size()) << name;
             EXPECT_EQ(again->type()->bitEnumerators().items().size(), once->type()->bitEnumerators().items().size())
                 << name;
         }

@@ -24,9 +24,7 @@ std::unique_ptr<CDDMenu> menu(Session& s, const char* name) {
 
 std::string nameOf(Session& s, const CDDDefinition& d) { return s.host().nameOf(&d); }
 
-bool isQualified(const CDDMenuItem& e) {
-    return e.getQualifications() == std::map<std::int32_t, bool>{{1, true}};
-}
+bool isQualified(const CDDMenuItem& e) { return e.getQualifications() == std::map<std::int32_t, bool>{{1, true}}; }
 
 // Entries as "name", with "(M)" for a member entry and "(Q)" for qualification 1.
 Names entries(Session& s, const CDDMenu& m) {
@@ -147,7 +145,10 @@ TEST(Menus, TotalsOverAllMenusAsTheHostReceivesThem) {
             EXPECT_EQ(target->getcDefinition()->getKind(), d.getKind()) << name;
             switch (d.getKind()) {
             case ddkVariable: ++variables; break;
-            case ddkMenu: ++submenus; submenusOf[id].push_back(d.getID()); break;
+            case ddkMenu:
+                ++submenus;
+                submenusOf[id].push_back(d.getID());
+                break;
             case ddkMethod: ++methods; break;
             default: ADD_FAILURE() << name << " lists an item of kind " << d.getKind();
             }
@@ -170,8 +171,7 @@ TEST(Menus, TotalsOverAllMenusAsTheHostReceivesThem) {
             const std::string prefix = "GetMemberObject " + collection + " ";
             ASSERT_EQ(calls[k + 1].rfind(prefix, 0), 0u) << name << ": " << calls[k + 1];
             const std::string memberName = calls[k + 1].substr(prefix.size());
-            CDDMember* member =
-                (isShort ? shortSet : mapping)->getMemberSet()->getItem(CStrPP(memberName.c_str()));
+            CDDMember* member = (isShort ? shortSet : mapping)->getMemberSet()->getItem(CStrPP(memberName.c_str()));
             ASSERT_NE(member, nullptr) << name << ": " << memberName;
             ASSERT_TRUE(member->getDefinition().has_value());
             EXPECT_EQ(member->getDefinition()->getID(), d.getID()) << name << ": " << memberName;
@@ -208,8 +208,8 @@ TEST(Menus, TotalsOverAllMenusAsTheHostReceivesThem) {
     // Access 0 exactly for what the online roots reach, plus one stand-alone dialog.
     std::set<std::int32_t> reached;
     std::vector<std::int32_t> todo;
-    for (const char* root : {"DTM_online_root_menu", "DTM_observe_menu", "DTM_trend_menu", "DTM_simulation_menu",
-                             "DTM_diagnosis_menu"})
+    for (const char* root :
+         {"DTM_online_root_menu", "DTM_observe_menu", "DTM_trend_menu", "DTM_simulation_menu", "DTM_diagnosis_menu"})
         todo.push_back(s->host().idOf(root));
     while (!todo.empty()) {
         const std::int32_t id = todo.back();
@@ -257,10 +257,12 @@ TEST(Menus, AMissingCollectionOrMemberLeavesTheEntryOutWithOneTextEach) {
         s->host().returnNullFrom(operation);
         auto g = menu(*s, "Group_display_func1_out");
         ASSERT_TRUE(g);
-        EXPECT_EQ(entries(*s, *g), (Names{"func1_AI_actual_mode", "func1_AI_out_status_quality(Q)",
-                                          "func1_AI_out_status_limit(Q)"}));
+        EXPECT_EQ(entries(*s, *g),
+                  (Names{"func1_AI_actual_mode", "func1_AI_out_status_quality(Q)", "func1_AI_out_status_limit(Q)"}));
         EXPECT_EQ(s->host().errors().size(), 1u);
-        if (!s->host().errors().empty()) { EXPECT_FALSE(s->host().errors()[0].empty()); }
+        if (!s->host().errors().empty()) {
+            EXPECT_FALSE(s->host().errors()[0].empty());
+        }
         EXPECT_EQ(g->getAttributesAvailable(), true);
         EXPECT_EQ(s->host().alive(), 0);
 
@@ -282,17 +284,45 @@ TEST(Menus, AMissingCollectionOrMemberLeavesTheEntryOutWithOneTextEach) {
 // ---------------------------------------------------------------- upload and download lists
 
 TEST(Menus, UploadVariablesFollowsBothConditionsReadAnewAtEveryRequest) {
-    const Names full = {
-        "trans1_primary_value_unit", "trans1_level_unit", "trans1_calibration_type_offline",
-        "trans1_cal_point_lo_offline", "trans1_cal_point_hi_offline", "trans1_level_lo_offline",
-        "trans1_level_hi_offline", "parBargraphScaleMin_offline", "parBargraphScaleMax_offline", "trans1_lin_type",
-        "var_local_hi_hi", "var_local_hi", "var_local_lo_lo", "var_local_lo", "func1_AI_alarm_hys",
-        "func1_AI_pv_ftime", "func1_AI_pv_lower_range_value", "func1_AI_pv_upper_range_value",
-        "func1_AI_out_lower_range_value", "func1_AI_out_upper_range_value", "func1_AI_target_mode",
-        "func1_AI_out_value", "parPAAIOutStatus", "phys_ident_number", "parPASelectMainValue", "func1_AI_out_unit",
-        "phys_descriptor", "trans1_temperature_unit", "phys_tag_desc", "phys_message", "phys_install_date",
-        "trans1_level_unit", "trans1_temperature_unit", "func1_AI_batch_id", "func1_AI_batch_unit",
-        "func1_AI_batch_operation", "func1_AI_batch_phase", "func1_AI_out_decimal_point", "parClearLastError"};
+    const Names full = {"trans1_primary_value_unit",
+                        "trans1_level_unit",
+                        "trans1_calibration_type_offline",
+                        "trans1_cal_point_lo_offline",
+                        "trans1_cal_point_hi_offline",
+                        "trans1_level_lo_offline",
+                        "trans1_level_hi_offline",
+                        "parBargraphScaleMin_offline",
+                        "parBargraphScaleMax_offline",
+                        "trans1_lin_type",
+                        "var_local_hi_hi",
+                        "var_local_hi",
+                        "var_local_lo_lo",
+                        "var_local_lo",
+                        "func1_AI_alarm_hys",
+                        "func1_AI_pv_ftime",
+                        "func1_AI_pv_lower_range_value",
+                        "func1_AI_pv_upper_range_value",
+                        "func1_AI_out_lower_range_value",
+                        "func1_AI_out_upper_range_value",
+                        "func1_AI_target_mode",
+                        "func1_AI_out_value",
+                        "parPAAIOutStatus",
+                        "phys_ident_number",
+                        "parPASelectMainValue",
+                        "func1_AI_out_unit",
+                        "phys_descriptor",
+                        "trans1_temperature_unit",
+                        "phys_tag_desc",
+                        "phys_message",
+                        "phys_install_date",
+                        "trans1_level_unit",
+                        "trans1_temperature_unit",
+                        "func1_AI_batch_id",
+                        "func1_AI_batch_unit",
+                        "func1_AI_batch_operation",
+                        "func1_AI_batch_phase",
+                        "func1_AI_out_decimal_point",
+                        "parClearLastError"};
     ASSERT_EQ(full.size(), 39u);
     auto expected = [&](bool calibration, bool target) {
         Names out;
@@ -308,7 +338,11 @@ TEST(Menus, UploadVariablesFollowsBothConditionsReadAnewAtEveryRequest) {
     const Names post = {"uploadVariablesPostWriteActions", "method_output_limits_restore"};
 
     auto s = openSession();
-    struct Case { int calibration; int target; std::size_t count; };
+    struct Case {
+        int calibration;
+        int target;
+        std::size_t count;
+    };
     // One session throughout: every request must read both values anew.
     for (const Case c : {Case{0, 16, 39}, Case{1, 8, 30}, Case{0, 128, 37}, Case{1, 16, 32}, Case{0, 16, 39}}) {
         SCOPED_TRACE(std::to_string(c.calibration) + "/" + std::to_string(c.target));
@@ -350,7 +384,11 @@ TEST(Menus, LanguagePartOfTheModulesTexts) {
         auto m = menu(*s, name);
         return m && m->getLabel() ? m->getLabel()->str() : std::string("?");
     };
-    struct Case { const char* menu; const char* language; const char* expected; };
+    struct Case {
+        const char* menu;
+        const char* language;
+        const char* expected;
+    };
     const Case cases[] = {
         {"DTM_trend_menu", "de", "Trend"},  // no tags at all
         {"DTM_trend_menu", "en", "Trend"},

@@ -19,17 +19,30 @@ struct MethodRow {
 
 // Attributes and texts are pinned by the golden files.
 const MethodRow kMethods[] = {
-    {121, "method_phys_factory_reset_params"}, {122, "method_phys_factory_reset_warm"},
-    {123, "method_phys_factory_reset_address"}, {124, "method_phys_factory_reset_device_specific"},
-    {138, "GetNumericSoftwareRevision"}, {272, "method_check_func1_AI_alarm_hys"},
-    {376, "method_set_status_limit_1"}, {435, "method_preset_alarm"}, {498, "method_parWriteLocking_remember"},
-    {499, "method_parWriteLocking_check"}, {611, "updateParShowAccess"}, {612, "uploadVariablesPreWriteActions"},
-    {613, "uploadVariablesPostWriteActions"}, {614, "meth_reset_trans1_min_sensor_value"},
-    {615, "meth_reset_trans1_max_sensor_value"}, {616, "meth_reset_min_temperature"},
-    {617, "meth_reset_max_temperature"}, {618, "meth_pe_trans1_calibration_type_offline"},
-    {619, "meth_transfer_calibration_empty"}, {620, "meth_transfer_calibration_full"},
-    {625, "method_output_limits_remember"}, {626, "method_output_limits_reset"},
-    {627, "method_output_limits_restore"}, {632, "set_unit_to_bus_offline_post_edit"},
+    {121, "method_phys_factory_reset_params"},
+    {122, "method_phys_factory_reset_warm"},
+    {123, "method_phys_factory_reset_address"},
+    {124, "method_phys_factory_reset_device_specific"},
+    {138, "GetNumericSoftwareRevision"},
+    {272, "method_check_func1_AI_alarm_hys"},
+    {376, "method_set_status_limit_1"},
+    {435, "method_preset_alarm"},
+    {498, "method_parWriteLocking_remember"},
+    {499, "method_parWriteLocking_check"},
+    {611, "updateParShowAccess"},
+    {612, "uploadVariablesPreWriteActions"},
+    {613, "uploadVariablesPostWriteActions"},
+    {614, "meth_reset_trans1_min_sensor_value"},
+    {615, "meth_reset_trans1_max_sensor_value"},
+    {616, "meth_reset_min_temperature"},
+    {617, "meth_reset_max_temperature"},
+    {618, "meth_pe_trans1_calibration_type_offline"},
+    {619, "meth_transfer_calibration_empty"},
+    {620, "meth_transfer_calibration_full"},
+    {625, "method_output_limits_remember"},
+    {626, "method_output_limits_reset"},
+    {627, "method_output_limits_restore"},
+    {632, "set_unit_to_bus_offline_post_edit"},
     {634, "set_unit_to_bus_online_post_edit"},
 };
 
@@ -37,9 +50,9 @@ const char* const kLockedResets[] = {"meth_reset_trans1_min_sensor_value", "meth
                                      "meth_reset_min_temperature", "meth_reset_max_temperature"};
 
 const std::set<std::string> kInterfaceOps = {
-    "BeginMethod",   "PutMessageValues", "GetResult",       "SetResult",       "HasFailed",  "AbortMethod",
-    "ShowMessage",   "PutFloatValue",    "GetFloatValue",   "EditValue",       "PutIntegerValue",
-    "GetIntegerValue", "GetLongValue",   "SaveValues",      "GetVariableId",   "ReadCommand", "WriteCommand"};
+    "BeginMethod",  "PutMessageValues", "GetResult",     "SetResult",   "HasFailed",       "AbortMethod",
+    "ShowMessage",  "PutFloatValue",    "GetFloatValue", "EditValue",   "PutIntegerValue", "GetIntegerValue",
+    "GetLongValue", "SaveValues",       "GetVariableId", "ReadCommand", "WriteCommand"};
 // Operations that the failure test follows.
 const std::set<std::string> kTestedOps = {"ShowMessage", "EditValue", "GetVariableId", "ReadCommand", "WriteCommand"};
 
@@ -124,9 +137,9 @@ void setRevision(Session& s, const char* chars, bool hostToo) {
 // Values under which every method takes its longest path.
 void richState(Session& s) {
     setAll(s, {"parWriteLocking=9361", "var_locking_local=0", "parWriteLocking_DIAGNOSTIC=0",
-               "parWriteLocking_BACKUP=0", "func1_AI_hi_hi_lim=100.0", "func1_AI_hi_lim=80.0",
-               "func1_AI_lo_lim=20.0", "func1_AI_lo_lo_lim=0.0", "func1_AI_alarm_hys=200.0", "var_local_hi_hi=90.0",
-               "var_local_hi=70.0", "var_local_lo=30.0", "var_local_lo_lo=10.0", "trans1_calibration_type=0",
+               "parWriteLocking_BACKUP=0", "func1_AI_hi_hi_lim=100.0", "func1_AI_hi_lim=80.0", "func1_AI_lo_lim=20.0",
+               "func1_AI_lo_lo_lim=0.0", "func1_AI_alarm_hys=200.0", "var_local_hi_hi=90.0", "var_local_hi=70.0",
+               "var_local_lo=30.0", "var_local_lo_lo=10.0", "trans1_calibration_type=0",
                "trans1_calibration_type_offline=1", "func1_AI_simulate_status_quality=32", "func1_AI_target_mode=16",
                "func1_AI_out_status_quality=48", "phys_factory_reset=0"});
     setRevision(s, "V1.23.", true);
@@ -308,8 +321,8 @@ TEST(MethodsWriteLock, EditSequenceKeepsOnlyZeroAndTheUnlockCode) {
     struct Step {
         int entered, lock, local;
     };
-    const Step steps[] = {{9361, 9361, 9361}, {1234, 9361, 9361}, {9360, 9361, 9361}, {0, 0, 0},
-                          {9361 + 65536, 0, 0}, {-1, 0, 0},     {9361, 9361, 9361}, {9361, 9361, 9361}};
+    const Step steps[] = {{9361, 9361, 9361},   {1234, 9361, 9361}, {9360, 9361, 9361}, {0, 0, 0},
+                          {9361 + 65536, 0, 0}, {-1, 0, 0},         {9361, 9361, 9361}, {9361, 9361, 9361}};
     for (const auto& step : steps) {
         EXPECT_EQ(run(*s, "method_parWriteLocking_remember"), 0);
         s->host().setValue(lockId, CDDCommonVariant(step.entered));  // the user's entry
@@ -329,9 +342,9 @@ TEST(MethodsWriteLock, EachBodyReadsPutsAndSavesOnce) {
     auto s = openSession();
     setAll(*s, {"parWriteLocking=77", "var_locking_local=5"});
     run(*s, "method_parWriteLocking_remember");
-    EXPECT_EQ(trace(*s), framed("method_parWriteLocking_remember",
-                                {"GetIntegerValue parWriteLocking 77", "PutIntegerValue var_locking_local 77",
-                                 "SaveValues"}));
+    EXPECT_EQ(trace(*s),
+              framed("method_parWriteLocking_remember",
+                     {"GetIntegerValue parWriteLocking 77", "PutIntegerValue var_locking_local 77", "SaveValues"}));
     setAll(*s, {"parWriteLocking=12", "var_locking_local=9361"});
     run(*s, "method_parWriteLocking_check");
     EXPECT_EQ(trace(*s), framed("method_parWriteLocking_check",
@@ -341,18 +354,18 @@ TEST(MethodsWriteLock, EachBodyReadsPutsAndSavesOnce) {
         s->host().setValue(s->host().idOf("parWriteLocking"), CDDCommonVariant(accepted));
         run(*s, "method_parWriteLocking_check");
         const std::string v = std::to_string(accepted);
-        EXPECT_EQ(trace(*s), framed("method_parWriteLocking_check",
-                                    {"GetIntegerValue parWriteLocking " + v, "PutIntegerValue var_locking_local " + v,
-                                     "SaveValues"}));
+        EXPECT_EQ(trace(*s),
+                  framed("method_parWriteLocking_check", {"GetIntegerValue parWriteLocking " + v,
+                                                          "PutIntegerValue var_locking_local " + v, "SaveValues"}));
     }
     for (const int lock : {9361, 0, 1, 9360, 9362, 4, -9361}) {
         setAll(*s, {"parShowAccess=7"});
         s->host().setValue(s->host().idOf("parWriteLocking"), CDDCommonVariant(lock));
         run(*s, "updateParShowAccess");
         const int access = lock == 9361 ? 4 : 0;
-        EXPECT_EQ(trace(*s), framed("updateParShowAccess", {"GetIntegerValue parWriteLocking " + std::to_string(lock),
-                                                            "PutIntegerValue parShowAccess " + std::to_string(access),
-                                                            "SaveValues"}));
+        EXPECT_EQ(trace(*s), framed("updateParShowAccess",
+                                    {"GetIntegerValue parWriteLocking " + std::to_string(lock),
+                                     "PutIntegerValue parShowAccess " + std::to_string(access), "SaveValues"}));
         EXPECT_TRUE(Same(value(*s, "parShowAccess"), CDDCommonVariant(access))) << lock;
     }
     EXPECT_EQ(s->host().alive(), 0);
@@ -419,7 +432,8 @@ TEST(MethodsUpload, TheMenusActionListsRestoreTheLimitsOfAnUnlockedDevice) {
     Lines pre, post;
     for (const auto& d : menu->getPreWriteActions()->items()) pre.push_back(d.getName().str());
     for (const auto& d : menu->getPostWriteActions()->items()) post.push_back(d.getName().str());
-    EXPECT_EQ(pre, (Lines{"uploadVariablesPreWriteActions", "method_output_limits_remember", "method_output_limits_reset"}));
+    EXPECT_EQ(pre,
+              (Lines{"uploadVariablesPreWriteActions", "method_output_limits_remember", "method_output_limits_reset"}));
     EXPECT_EQ(post, (Lines{"uploadVariablesPostWriteActions", "method_output_limits_restore"}));
     for (const auto& m : pre) EXPECT_EQ(run(*s, m.c_str()), 0) << m;
     EXPECT_EQ(bits(deviceFloat(*s, "func1_AI_lo_lo_lim")), 0x7F7FC99Eu);
@@ -447,8 +461,9 @@ TEST(MethodsMinMaxReset, PutZeroSaveThenWriteWhateverTheLock) {
             const auto [variable, command] = variables[i];
             put(*s, variable, CDDCommonVariant(12.5));
             EXPECT_EQ(run(*s, kLockedResets[i]), 0);
-            EXPECT_EQ(trace(*s), framed(kLockedResets[i], {std::string("PutFloatValue ") + variable + " 0", "SaveValues",
-                                                           std::string("WriteCommand ") + command, "HasFailed false"}));
+            EXPECT_EQ(trace(*s),
+                      framed(kLockedResets[i], {std::string("PutFloatValue ") + variable + " 0", "SaveValues",
+                                                std::string("WriteCommand ") + command, "HasFailed false"}));
             EXPECT_TRUE(Same(value(*s, variable), CDDCommonVariant(0.0f))) << variable;
             EXPECT_TRUE(Same(device(*s, variable), CDDCommonVariant(0.0f))) << variable;
         }
@@ -482,9 +497,9 @@ TEST(MethodsCalibration, TransfersSendThePointOnlyForOfflineCalibration) {
             const std::string m = std::string("meth_transfer_calibration_") + side;
             EXPECT_EQ(run(*s, m.c_str()), 0);
             Lines body{t};
-            for (const char* c : {empty ? "trans1_cal_point_lo" : "trans1_cal_point_hi",
-                                  empty ? "trans1_level_lo" : "trans1_level_hi",
-                                  empty ? "parBargraphScaleMin" : "parBargraphScaleMax"}) {
+            for (const char* c :
+                 {empty ? "trans1_cal_point_lo" : "trans1_cal_point_hi", empty ? "trans1_level_lo" : "trans1_level_hi",
+                  empty ? "parBargraphScaleMin" : "parBargraphScaleMax"}) {
                 if (type != 0 && std::string(c).find("cal_point") != std::string::npos) continue;
                 body.push_back(std::string("WriteCommand write_") + c);
                 body.push_back("HasFailed false");
@@ -519,8 +534,8 @@ TEST(MethodsCalibration, OnlineTypeInTheOfflineTableIsRefusedWithOneMessage) {
 
 TEST(MethodsSoftwareRevision, DigitsOfCharactersTwoToSixMakeTheNumber) {
     const std::pair<const char*, int> cases[] = {
-        {"V1.23.", 123},   {"Vabcde", 0},     {"9.....", 0},       {"x12345", 12345}, {"x99999", 99999},
-        {"x/0:9/", 9},     {"x90807", 90807}, {"x 1 2 ", 12},      {"0a0b0c", 0},     {"x~@[`\x7f", 0}};
+        {"V1.23.", 123}, {"Vabcde", 0},     {"9.....", 0},  {"x12345", 12345}, {"x99999", 99999},
+        {"x/0:9/", 9},   {"x90807", 90807}, {"x 1 2 ", 12}, {"0a0b0c", 0},     {"x~@[`\x7f", 0}};
     for (const auto& [chars, number] : cases) {
         auto s = openSession();
         setRevision(*s, "777777", true);  // the host's own values differ from the device's
@@ -562,10 +577,10 @@ TEST(MethodsHysteresis, AnInvalidHysteresisBecomesFivePercentOfTheSpanWithAMessa
         bool corrected;
     };
     const Case cases[] = {
-        {100, 0, 5, false},    {100, 0, 0, false},      {100, 0, 99.99f, false}, {100, 0, 100, true},
-        {100, 0, 100.5f, true}, {100, 0, -1, true},     {100, 0, -0.001f, true}, {0, 100, 100, true},
-        {0, 100, 50, false},   {50, 50, 0, true},       {50, 50, -2, true},      {-20, -70, 2, false},
-        {-20, -70, 50, true},  {0.2f, 0, 1, true},  {10.1f, 0.3f, 9.8f, true}, {10.1f, 0.3f, 9.79f, false}};
+        {100, 0, 5, false},     {100, 0, 0, false}, {100, 0, 99.99f, false},   {100, 0, 100, true},
+        {100, 0, 100.5f, true}, {100, 0, -1, true}, {100, 0, -0.001f, true},   {0, 100, 100, true},
+        {0, 100, 50, false},    {50, 50, 0, true},  {50, 50, -2, true},        {-20, -70, 2, false},
+        {-20, -70, 50, true},   {0.2f, 0, 1, true}, {10.1f, 0.3f, 9.8f, true}, {10.1f, 0.3f, 9.79f, false}};
     for (const auto& c : cases) {
         const std::string where = fl(c.hiHi) + " " + fl(c.loLo) + " " + fl(c.hys);
         auto s = openSession();
@@ -579,13 +594,13 @@ TEST(MethodsHysteresis, AnInvalidHysteresisBecomesFivePercentOfTheSpanWithAMessa
         Lines body{"GetFloatValue func1_AI_hi_hi_lim " + fl(c.hiHi), "GetFloatValue func1_AI_lo_lo_lim " + fl(c.loLo),
                    "GetFloatValue func1_AI_alarm_hys " + fl(c.hys)};
         if (c.corrected)
-            body.insert(body.end(),
-                        {"PutFloatValue func1_AI_alarm_hys " + fl(corrected), "SaveValues",
-                         "GetVariableId func1_AI_alarm_hys 273", "HasFailed false", "GetVariableId func1_AI_out_unit 303",
-                         "HasFailed false",
-                         "PutMessageValues hi_hi_lim=" + fl(c.hiHi) + " lo_lo_lim=" + fl(c.loLo) + " hyst=" + fl(c.hys) +
-                             " hyst_new=" + fl(corrected) + " fDiff=" + fl(span) + " var_id=[273,303,0]",
-                         "ShowMessage", "HasFailed false"});
+            body.insert(body.end(), {"PutFloatValue func1_AI_alarm_hys " + fl(corrected), "SaveValues",
+                                     "GetVariableId func1_AI_alarm_hys 273", "HasFailed false",
+                                     "GetVariableId func1_AI_out_unit 303", "HasFailed false",
+                                     "PutMessageValues hi_hi_lim=" + fl(c.hiHi) + " lo_lo_lim=" + fl(c.loLo) +
+                                         " hyst=" + fl(c.hys) + " hyst_new=" + fl(corrected) + " fDiff=" + fl(span) +
+                                         " var_id=[273,303,0]",
+                                     "ShowMessage", "HasFailed false"});
         EXPECT_EQ(trace(*s), framed("method_check_func1_AI_alarm_hys", body)) << where;
         EXPECT_TRUE(Same(value(*s, "func1_AI_alarm_hys"), CDDCommonVariant(c.corrected ? corrected : c.hys))) << where;
         EXPECT_EQ(s->host().messages(), c.corrected ? Lines{kHysteresisText} : Lines{}) << where;
@@ -612,8 +627,8 @@ TEST(MethodsStatusLimit, LimitsAreClearedForQualities32And48OutputOnlyInManual) 
         int simQuality, mode, outQuality;
         bool simCleared, outCleared;
     };
-    const Case cases[] = {{32, 8, 16, true, false},   {48, 128, 0, true, false},  {16, 16, 48, false, true},
-                          {0, 8, 48, false, false},   {33, 16, 32, false, true},  {32, 16, 48, true, true},
+    const Case cases[] = {{32, 8, 16, true, false},   {48, 128, 0, true, false},   {16, 16, 48, false, true},
+                          {0, 8, 48, false, false},   {33, 16, 32, false, true},   {32, 16, 48, true, true},
                           {47, 16, 33, false, false}, {49, 128, 32, false, false}, {48, 17, 48, true, false}};
     for (const auto& c : cases) {
         auto s = openSession();

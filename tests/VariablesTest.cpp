@@ -107,10 +107,17 @@ TEST(VariablesWriteLock, OnlyAValueEqualTo9361UnlocksAndTheLockIsReadOnce) {
         {"trans1_level_hi", {"trans1_level_lo", "trans1_level_unit", "trans1_level_unit"}},
     };
     const std::pair<CDDCommonVariant, bool> locks[] = {
-        {CDDCommonVariant(9361), true},     {CDDCommonVariant(0), false},        {CDDCommonVariant(9360), false},
-        {CDDCommonVariant(9362), false},    {CDDCommonVariant(-9361), false},    {CDDCommonVariant(9361u), true},
-        {CDDCommonVariant(9361.0), true},   {CDDCommonVariant(9361L), true},     {CDDCommonVariant(9361.5), false},
-        {CDDCommonVariant("9361"), false},  {kNone, false},
+        {CDDCommonVariant(9361), true},
+        {CDDCommonVariant(0), false},
+        {CDDCommonVariant(9360), false},
+        {CDDCommonVariant(9362), false},
+        {CDDCommonVariant(-9361), false},
+        {CDDCommonVariant(9361u), true},
+        {CDDCommonVariant(9361.0), true},
+        {CDDCommonVariant(9361L), true},
+        {CDDCommonVariant(9361.5), false},
+        {CDDCommonVariant("9361"), false},
+        {kNone, false},
     };
     for (const auto& item : items) {
         for (const auto& [lock, open] : locks) {
@@ -146,17 +153,47 @@ TEST(VariablesWriteLock, TheSecondTermIsReadOnlyWhenTheLockHolds) {
         {"parSimulationStatus", "func1_AI_simulation_enabled", 1, 0, {}, {}, true},
         {"trans1_cal_point_lo", "trans1_calibration_type", 0, 1, {"trans1_cal_point_hi"}, {}, true},
         {"trans1_cal_point_hi", "trans1_calibration_type", 0, 1, {"trans1_cal_point_lo"}, {}, true},
-        {"trans1_cal_point_lo_offline", "trans1_calibration_type_offline", 0, 1, {"trans1_cal_point_hi_offline"}, {},
+        {"trans1_cal_point_lo_offline",
+         "trans1_calibration_type_offline",
+         0,
+         1,
+         {"trans1_cal_point_hi_offline"},
+         {},
          false},
-        {"trans1_cal_point_hi_offline", "trans1_calibration_type_offline", 0, 1, {"trans1_cal_point_lo_offline"}, {},
+        {"trans1_cal_point_hi_offline",
+         "trans1_calibration_type_offline",
+         0,
+         1,
+         {"trans1_cal_point_lo_offline"},
+         {},
          false},
-        {"trans1_level_lo_offline", "trans1_calibration_type_offline", 0, 1,
-         {"trans1_level_unit", "trans1_level_hi_offline"}, {"trans1_level_unit"}, false},
-        {"trans1_level_hi_offline", "trans1_calibration_type_offline", 0, 1,
-         {"trans1_level_lo_offline", "trans1_level_unit"}, {"trans1_level_unit"}, false},
-        {"parBargraphScaleMin_offline", "trans1_calibration_type_offline", 0, 1, {"parBargraphScaleMax_offline"}, {},
+        {"trans1_level_lo_offline",
+         "trans1_calibration_type_offline",
+         0,
+         1,
+         {"trans1_level_unit", "trans1_level_hi_offline"},
+         {"trans1_level_unit"},
          false},
-        {"parBargraphScaleMax_offline", "trans1_calibration_type_offline", 0, 1, {"parBargraphScaleMin_offline"}, {},
+        {"trans1_level_hi_offline",
+         "trans1_calibration_type_offline",
+         0,
+         1,
+         {"trans1_level_lo_offline", "trans1_level_unit"},
+         {"trans1_level_unit"},
+         false},
+        {"parBargraphScaleMin_offline",
+         "trans1_calibration_type_offline",
+         0,
+         1,
+         {"parBargraphScaleMax_offline"},
+         {},
+         false},
+        {"parBargraphScaleMax_offline",
+         "trans1_calibration_type_offline",
+         0,
+         1,
+         {"parBargraphScaleMin_offline"},
+         {},
          false},
     };
     for (const auto& item : items) {
@@ -179,8 +216,8 @@ TEST(VariablesWriteLock, TheSecondTermIsReadOnlyWhenTheLockHolds) {
             put(*s, item.term, c.term);
             const auto a = ask(*s, item.name);
             ASSERT_NE(a.v, nullptr);
-            const std::string why = std::string(item.name) + " with the lock at " + show(c.lock) + " and " +
-                                    item.term + " at " + show(c.term);
+            const std::string why = std::string(item.name) + " with the lock at " + show(c.lock) + " and " + item.term +
+                                    " at " + show(c.term);
             expectHandling(*a.v, c.write ? H::ReadWrite : H::Read, why);
             EXPECT_EQ(count(a.reads, "parWriteLocking"), 1u) << why;
             EXPECT_EQ(count(a.reads, item.term), c.termRead ? 1u : 0u) << why;
@@ -262,22 +299,20 @@ TEST(VariablesRangeFormat, LowerValuesChooseByTheirOwnValueAndTheDecimalPoint) {
         bool large;
     };
     const Value values[] = {
-        {CDDCommonVariant(999999999), false},     {CDDCommonVariant(-999999999), false},
-        {CDDCommonVariant(999999999.0), false},   {CDDCommonVariant(-999999999.0), false},
-        {CDDCommonVariant(999999999.5), true},    {CDDCommonVariant(-999999999.5), true},
-        {CDDCommonVariant(1000000000), true},     {CDDCommonVariant(-1000000000), true},
-        {CDDCommonVariant(2000000000), true},     {CDDCommonVariant(-2000000000L), true},
-        {CDDCommonVariant(123.5), false},         {CDDCommonVariant(0.0), false},
-        {CDDCommonVariant(999999999u), false},    {kNone, false},
+        {CDDCommonVariant(999999999), false},   {CDDCommonVariant(-999999999), false},
+        {CDDCommonVariant(999999999.0), false}, {CDDCommonVariant(-999999999.0), false},
+        {CDDCommonVariant(999999999.5), true},  {CDDCommonVariant(-999999999.5), true},
+        {CDDCommonVariant(1000000000), true},   {CDDCommonVariant(-1000000000), true},
+        {CDDCommonVariant(2000000000), true},   {CDDCommonVariant(-2000000000L), true},
+        {CDDCommonVariant(123.5), false},       {CDDCommonVariant(0.0), false},
+        {CDDCommonVariant(999999999u), false},  {kNone, false},
     };
     // The decimal point and the case it selects, -1 for none.
     const std::pair<CDDCommonVariant, int> points[] = {
-        {CDDCommonVariant(0), 0},     {CDDCommonVariant(1), 1},        {CDDCommonVariant(2), 2},
-        {CDDCommonVariant(3), 3},     {CDDCommonVariant(4), 4},        {CDDCommonVariant(5), 5},
-        {CDDCommonVariant(6), 6},     {CDDCommonVariant(7), 7},        {CDDCommonVariant(8), -1},
-        {CDDCommonVariant(-1), -1},   {CDDCommonVariant(100), -1},     {kNone, -1},
-        {CDDCommonVariant(3u), 3},    {CDDCommonVariant(5.0), 5},      {CDDCommonVariant(2.5), -1},
-        {CDDCommonVariant("3"), -1},
+        {CDDCommonVariant(0), 0},  {CDDCommonVariant(1), 1},   {CDDCommonVariant(2), 2},    {CDDCommonVariant(3), 3},
+        {CDDCommonVariant(4), 4},  {CDDCommonVariant(5), 5},   {CDDCommonVariant(6), 6},    {CDDCommonVariant(7), 7},
+        {CDDCommonVariant(8), -1}, {CDDCommonVariant(-1), -1}, {CDDCommonVariant(100), -1}, {kNone, -1},
+        {CDDCommonVariant(3u), 3}, {CDDCommonVariant(5.0), 5}, {CDDCommonVariant(2.5), -1}, {CDDCommonVariant("3"), -1},
     };
     for (const char* name : {"func1_AI_pv_lower_range_value", "func1_AI_out_lower_range_value"}) {
         for (const auto& [value, large] : values) {
@@ -289,7 +324,9 @@ TEST(VariablesRangeFormat, LowerValuesChooseByTheirOwnValueAndTheDecimalPoint) {
                 const std::string why = std::string(name) + " at " + show(value) + ", decimal point " + show(point);
                 std::string expected = large ? "8.4g" : "7.4f";
                 if (digits >= 0) {
-                    expected = std::string(1, '.').append(std::to_string(large ? digits + 1 : digits)).append(large ? "g" : "f");
+                    expected = std::string(1, '.')
+                                   .append(std::to_string(large ? digits + 1 : digits))
+                                   .append(large ? "g" : "f");
                 }
                 EXPECT_EQ(text(a.v->type()->getDisplayFormat()), expected) << why;
                 EXPECT_EQ(text(a.v->type()->getEditFormat()), "%G") << why;
@@ -329,18 +366,30 @@ TEST(VariablesRangeFormat, UpperValuesAndEditFormatsStayG) {
 TEST(VariablesUnits, PrimaryValueUnitForEveryCodeAndNoneForTheOutputRange) {
     auto s = openSession();
     const std::pair<CDDCommonVariant, const char*> codes[] = {
-        {CDDCommonVariant(1342), "%"},     {CDDCommonVariant(1012), "cm|de|cm|fr|cm|it|cm"},
-        {CDDCommonVariant(1013), "mm"},    {CDDCommonVariant(1010), "m"},
-        {CDDCommonVariant(1019), "in"},    {CDDCommonVariant(1018), "ft"},
-        {CDDCommonVariant(1038), "l"},     {CDDCommonVariant(1042), "hl"},
-        {CDDCommonVariant(1036), "cm3"},   {CDDCommonVariant(1035), "dm3"},
-        {CDDCommonVariant(1034), "m3"},    {CDDCommonVariant(1043), "ft3"},
-        {CDDCommonVariant(1048), "usgal"}, {CDDCommonVariant(1049), "i gal"},
-        {CDDCommonVariant(1088), "kg"},    {CDDCommonVariant(1092), "t"},
-        {CDDCommonVariant(1094), "lb"},    {CDDCommonVariant(1049u), "i gal"},
-        {CDDCommonVariant(1018.0), "ft"},  {CDDCommonVariant(0), "%"},
-        {CDDCommonVariant(1011), "%"},     {CDDCommonVariant(1095), "%"},
-        {CDDCommonVariant(1012.5), "%"},   {CDDCommonVariant("1012"), "%"},
+        {CDDCommonVariant(1342), "%"},
+        {CDDCommonVariant(1012), "cm|de|cm|fr|cm|it|cm"},
+        {CDDCommonVariant(1013), "mm"},
+        {CDDCommonVariant(1010), "m"},
+        {CDDCommonVariant(1019), "in"},
+        {CDDCommonVariant(1018), "ft"},
+        {CDDCommonVariant(1038), "l"},
+        {CDDCommonVariant(1042), "hl"},
+        {CDDCommonVariant(1036), "cm3"},
+        {CDDCommonVariant(1035), "dm3"},
+        {CDDCommonVariant(1034), "m3"},
+        {CDDCommonVariant(1043), "ft3"},
+        {CDDCommonVariant(1048), "usgal"},
+        {CDDCommonVariant(1049), "i gal"},
+        {CDDCommonVariant(1088), "kg"},
+        {CDDCommonVariant(1092), "t"},
+        {CDDCommonVariant(1094), "lb"},
+        {CDDCommonVariant(1049u), "i gal"},
+        {CDDCommonVariant(1018.0), "ft"},
+        {CDDCommonVariant(0), "%"},
+        {CDDCommonVariant(1011), "%"},
+        {CDDCommonVariant(1095), "%"},
+        {CDDCommonVariant(1012.5), "%"},
+        {CDDCommonVariant("1012"), "%"},
         {kNone, "%"},
     };
     for (const auto& [code, unit] : codes) {
@@ -406,7 +455,9 @@ TEST(VariablesUnits, LevelUnitGivesTextAndBoundsAndIsReadTwice) {
             EXPECT_EQ(bounds.at(0).kind(), expected.kind()) << why << ": " << show(bounds.at(0));
             EXPECT_EQ(bounds.at(0).asDouble(), expected.asDouble()) << why;
             EXPECT_EQ(count(a.reads, "trans1_level_unit"), 2u) << why;
-            if (!item.order.empty()) { EXPECT_EQ(a.reads, item.order) << why; }
+            if (!item.order.empty()) {
+                EXPECT_EQ(a.reads, item.order) << why;
+            }
         }
         for (const char* name : {"trans1_cal_point_lo", "trans1_cal_point_hi_offline"}) {
             const auto a = ask(*s, name);
@@ -442,8 +493,12 @@ TEST(VariablesBounds, APartnersValuePassesUnchangedWithItsKind) {
         {"parBargraphScaleMin_offline", "parBargraphScaleMax_offline", true, CDDCommonVariant(0.0)},
         {"parBargraphScaleMax_offline", "parBargraphScaleMin_offline", false, CDDCommonVariant(100.0)},
     };
-    const CDDCommonVariant partners[] = {CDDCommonVariant(80),   CDDCommonVariant(80.5), CDDCommonVariant(5000),
-                                         CDDCommonVariant(-3.0), CDDCommonVariant(7u),   CDDCommonVariant(12L),
+    const CDDCommonVariant partners[] = {CDDCommonVariant(80),
+                                         CDDCommonVariant(80.5),
+                                         CDDCommonVariant(5000),
+                                         CDDCommonVariant(-3.0),
+                                         CDDCommonVariant(7u),
+                                         CDDCommonVariant(12L),
                                          kNone};
     for (const auto& item : items) {
         for (const auto& lock : {CDDCommonVariant(0), CDDCommonVariant(9361)}) {

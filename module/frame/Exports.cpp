@@ -7,8 +7,8 @@
 #include "engine/AttributeCalculation.h"
 #include "frame/DataCategory.h"
 #include "frame/Information.h"
-#include "interfaces/ModuleInterface.h"
 #include "frame/Registration.h"
+#include "interfaces/ModuleInterface.h"
 #include "platform/Application.h"
 
 #if defined(_WIN32)

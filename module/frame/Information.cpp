@@ -12,6 +12,7 @@ struct NamedCode {
     const char* name;
 };
 
+// clang-format off
 constexpr NamedCode kStandardMenus[] = {
     {0, "download_variables"},
     {1, "upload_variables"},
@@ -32,6 +33,7 @@ constexpr NamedCode kSpecialItems[] = {
     {1, "__ZTQ__BusAddress"},
     {2, "phys_tag_desc"},
 };
+// clang-format on
 
 // The module ships no pairs: only the ending empty name.
 constexpr const char* kPairNames[] = {""};

@@ -133,12 +133,18 @@ TEST(OutOfMemory, InformationTextsAreEmptyRatherThanThrown) {
     std::unique_ptr<CInformation> info(module.getInformation());
     ASSERT_NE(info, nullptr);
     using Text = CStrPP (CInformation::*)();
-    const Text texts[] = {&CInformation::GetManufacturerName, &CInformation::GetDeviceName,
-                          &CInformation::GetDescription,      &CInformation::GetHelpFileName,
-                          &CInformation::GetPairNames,        &CInformation::GetModuleBasePath,
-                          &CInformation::GetModulePath,       &CInformation::GetVersionLabel,
-                          &CInformation::GetFileVersion,      &CInformation::GetSecondVersion,
-                          &CInformation::GetTechnicalDescription, &CInformation::GetBuildDate};
+    const Text texts[] = {&CInformation::GetManufacturerName,
+                          &CInformation::GetDeviceName,
+                          &CInformation::GetDescription,
+                          &CInformation::GetHelpFileName,
+                          &CInformation::GetPairNames,
+                          &CInformation::GetModuleBasePath,
+                          &CInformation::GetModulePath,
+                          &CInformation::GetVersionLabel,
+                          &CInformation::GetFileVersion,
+                          &CInformation::GetSecondVersion,
+                          &CInformation::GetTechnicalDescription,
+                          &CInformation::GetBuildDate};
     int n = 0;
     for (const Text text : texts) {
         ++n;

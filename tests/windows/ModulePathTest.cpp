@@ -82,8 +82,8 @@ TEST(WindowsModulePath, APathLongerThanMaxPathIsNotCut) {
     if (HMODULE module = LoadLibraryW(file.c_str())) {
         std::wstring reported(4 * MAX_PATH, L'\0');
         reported.resize(GetModuleFileNameW(module, reported.data(), static_cast<DWORD>(reported.size())));
-        const auto getInformation = reinterpret_cast<GetInformationFn>(
-            reinterpret_cast<void*>(GetProcAddress(module, "GetInformation")));
+        const auto getInformation =
+            reinterpret_cast<GetInformationFn>(reinterpret_cast<void*>(GetProcAddress(module, "GetInformation")));
         std::unique_ptr<CInformation> info(getInformation ? getInformation() : nullptr);
         ASSERT_NE(info, nullptr);
         const std::string recorded = info->GetModulePath().str();

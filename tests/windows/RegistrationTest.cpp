@@ -60,8 +60,8 @@ TEST(WindowsRegistration, TheEntryRoundTripsThroughTheRegistry) {
         Key key;
         ASSERT_EQ(key.open(kDevice), ERROR_SUCCESS);
         DWORD subkeys = 0, values = 0;
-        ASSERT_EQ(RegQueryInfoKeyA(key.handle, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values,
-                                   nullptr, nullptr, nullptr, nullptr),
+        ASSERT_EQ(RegQueryInfoKeyA(key.handle, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values, nullptr,
+                                   nullptr, nullptr, nullptr),
                   ERROR_SUCCESS);
         EXPECT_EQ(subkeys, 0u);
         EXPECT_EQ(values, 5u);
@@ -92,8 +92,8 @@ TEST(WindowsRegistration, AKeyTheRegistryWillNotCreateIsAFailure) {
     const LONG removed = RegDeleteKeyA(HKEY_LOCAL_MACHINE, kParent.c_str());
     if (removed != ERROR_SUCCESS && removed != ERROR_FILE_NOT_FOUND) GTEST_SKIP() << "other modules are registered";
     HKEY parent = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kParent.c_str(), 0, nullptr, REG_OPTION_VOLATILE, KEY_WRITE,
-                              nullptr, &parent, nullptr),
+    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kParent.c_str(), 0, nullptr, REG_OPTION_VOLATILE, KEY_WRITE, nullptr,
+                              &parent, nullptr),
               ERROR_SUCCESS);
     RegCloseKey(parent);
     EXPECT_EQ(module->dllRegisterServer(), HRESULT_FROM_WIN32(ERROR_CHILD_MUST_BE_VOLATILE));

@@ -128,8 +128,8 @@ TEST(WindowsResources, EveryVersionField) {
     EXPECT_EQ(fixed->dwProductVersionLS, (153u << 16) | 348u);
 
     WORD* translation = nullptr;
-    ASSERT_TRUE(VerQueryValueA(info.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
-                               &length));
+    ASSERT_TRUE(
+        VerQueryValueA(info.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length));
     ASSERT_EQ(length, 4u);
     EXPECT_EQ(translation[0], 0x0407);
     EXPECT_EQ(translation[1], 0x04B0);

@@ -16,10 +16,10 @@ using enum Access;
 struct Entry {
     enum class Kind : std::uint8_t { Item, Member, Group };
     Kind kind = Kind::Item;
-    item::Id item = item::none;  // Item: the entry; Member: the collection; Group: the variable tested
-    const char* member = nullptr;  // Member: the member name
-    bool qualified = false;        // qualification 1 set to true
-    std::int32_t value = 0;        // Group: the value the variable must equal
+    item::Id item = item::none;         // Item: the entry; Member: the collection; Group: the variable tested
+    const char* member = nullptr;       // Member: the member name
+    bool qualified = false;             // qualification 1 set to true
+    std::int32_t value = 0;             // Group: the value the variable must equal
     std::span<const Entry> group = {};  // Group: its entries
 };
 

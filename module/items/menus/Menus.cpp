@@ -20,15 +20,15 @@ std::optional<CDDMenuItem> memberEntry(Request& r, const Entry& e) {
     const CDDDefinition* collectionDefinition = r.definition(e.item);
     if (!collectionDefinition) return std::nullopt;
     auto missing = [&]() -> std::optional<CDDMenuItem> {
-        r.calculator().reportError(CStrPP(":   0,  0 : missing collection member ") +
-                                   collectionDefinition->getName() + CStrPP(".") + CStrPP(e.member));
+        r.calculator().reportError(CStrPP(":   0,  0 : missing collection member ") + collectionDefinition->getName() +
+                                   CStrPP(".") + CStrPP(e.member));
         return std::nullopt;
     };
     std::optional<CDDMenuItem> menuItem;
     CObjectStore* store = r.store();
     {
-        const std::unique_ptr<CDDCollection> collection(
-            store ? store->GetCollection(r.context(), collectionDefinition) : nullptr);
+        const std::unique_ptr<CDDCollection> collection(store ? store->GetCollection(r.context(), collectionDefinition)
+                                                              : nullptr);
         if (!collection) return missing();
         store = r.store();
         const std::unique_ptr<CDDObject> object(

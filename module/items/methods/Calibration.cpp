@@ -6,9 +6,10 @@ namespace methods {
 
 void meth_pe_trans1_calibration_type_offline_body(MethodRun& run) {
     if (run.GetIntegerValue(item::trans1_calibration_type_offline) == code::kOnlineCalibration)
-        run.ShowMessage("Online Calibration not possible in Offlinetable. See Menu Device, Calibration.|de|Online "
-                        "Abgleich in Offlinetabelle nicht möglich. Siehe Menü Gerät, Grundabgleich.",
-                        {});
+        run.ShowMessage(
+            "Online Calibration not possible in Offlinetable. See Menu Device, Calibration.|de|Online "
+            "Abgleich in Offlinetabelle nicht möglich. Siehe Menü Gerät, Grundabgleich.",
+            {});
 }
 
 void meth_transfer_calibration_empty_body(MethodRun& run) {

@@ -9,8 +9,7 @@ constexpr int kAbort = 0;
 constexpr std::int32_t kAborted = -2;
 }  // namespace
 
-MethodRun::MethodRun(CDeviceAttributeCalculation& calculator, CMethodInterface& methodInterface,
-                     bool ignoreFailures)
+MethodRun::MethodRun(CDeviceAttributeCalculation& calculator, CMethodInterface& methodInterface, bool ignoreFailures)
     : calculator_(calculator), interface_(methodInterface), ignoreFailures_(ignoreFailures) {}
 
 CStrPP MethodRun::name(item::Id id) const {

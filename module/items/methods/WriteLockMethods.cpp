@@ -12,12 +12,8 @@ void method_parWriteLocking_remember_body(MethodRun& run) {
 
 void method_parWriteLocking_check_body(MethodRun& run) {
     switch (run.GetIntegerValue(item::parWriteLocking)) {
-    case code::kWriteLock:
-        run.PutIntegerValue(item::var_locking_local, code::kWriteLock);
-        break;
-    case code::kWriteUnlock:
-        run.PutIntegerValue(item::var_locking_local, code::kWriteUnlock);
-        break;
+    case code::kWriteLock: run.PutIntegerValue(item::var_locking_local, code::kWriteLock); break;
+    case code::kWriteUnlock: run.PutIntegerValue(item::var_locking_local, code::kWriteUnlock); break;
     default:
         // A wrong code: back to the last accepted value.
         run.PutIntegerValue(item::parWriteLocking, run.GetIntegerValue(item::var_locking_local));

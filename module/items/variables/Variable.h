@@ -67,8 +67,8 @@ extern const CodeTable kByPrimaryValueUnit;
 extern const CodeTable kByLevelUnit;
 
 struct Unit {
-    const char* text = nullptr;     // a fixed unit text
-    item::Id codeOf = item::none;   // or the text chosen by this item's code
+    const char* text = nullptr;    // a fixed unit text
+    item::Id codeOf = item::none;  // or the text chosen by this item's code
     const CodeTable* table = nullptr;
 };
 constexpr Unit unit(const char* text) { return {text, item::none, nullptr}; }
@@ -141,9 +141,9 @@ using FormatRule = const char* (*)(Request&, item::Id self);
 
 struct Variable {
     item::Id id;
-    const char* label = nullptr;  // null: only the empty label
-    const char* help = nullptr;   // null: no help at all
-    int size = 0;                 // bytes; 0 for float and time stamp
+    const char* label = nullptr;          // null: only the empty label
+    const char* help = nullptr;           // null: no help at all
+    int size = 0;                         // bytes; 0 for float and time stamp
     const char* displayFormat = nullptr;  // replaces the base format
     const char* editFormat = nullptr;
     FormatRule displayFormatRule = nullptr;

@@ -111,7 +111,8 @@ void chooseEnumerators(Request& r, CDDType& type, const EnumChoice& choice) {
         CDDCommonVariant selector;
         if (const CDDCommonVariant* current = r.currentValue(choice.selector)) selector = *current;
         for (const EnumBranch& branch : choice.branches)
-            if (selector == CDDCommonVariant(static_cast<int>(branch.test.value))) return addEnumerators(type, branch.set);
+            if (selector == CDDCommonVariant(static_cast<int>(branch.test.value)))
+                return addEnumerators(type, branch.set);
     } else {
         for (const EnumBranch& branch : choice.branches)
             if (r.equals(branch.test.item, branch.test.value)) return addEnumerators(type, branch.set);
@@ -141,7 +142,8 @@ bool allHold(Request& r, const Test (&tests)[3]) {
 void handlingStep(Request& r, CDDVariable& variable, const Handling& h) {
     if (h.kind == Handling::Kind::None) return;
     CDeviceAttributeCalculation::ClearHandling(&variable);
-    const bool writable = h.kind == Handling::Kind::ReadWrite || (h.kind == Handling::Kind::Tests && allHold(r, h.tests));
+    const bool writable =
+        h.kind == Handling::Kind::ReadWrite || (h.kind == Handling::Kind::Tests && allHold(r, h.tests));
     if (writable) variable.putHandling(ddhWrite, true);
     variable.putHandling(ddhRead, true);
 }

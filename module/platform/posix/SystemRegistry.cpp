@@ -6,8 +6,8 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -35,8 +35,8 @@ std::string escape(const std::string& name) {
     std::string out;
     for (const char c : name) {
         const auto b = static_cast<unsigned char>(c);
-        const bool plain = (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') ||
-                           b == ' ' || b == '_' || b == '-' || b == '(' || b == ')' || b == ',' || b == ';';
+        const bool plain = (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') || b == ' ' ||
+                           b == '_' || b == '-' || b == '(' || b == ')' || b == ',' || b == ';';
         if (plain) {
             out += c;
         } else {
@@ -79,7 +79,7 @@ std::optional<std::string> unescape(const std::string& name) {
 fs::path below(const fs::path& base, const char* subKey) {
     fs::path path = base;
     std::string component;
-    for (const char* p = subKey ? subKey : ""; ; ++p) {
+    for (const char* p = subKey ? subKey : "";; ++p) {
         if (*p == '\\' || *p == '\0') {
             if (!component.empty()) path /= escape(component);
             component.clear();
@@ -266,8 +266,7 @@ std::optional<std::vector<RegistryValue>> readKey(const std::string& path) {
             continue;
         const std::string stem = file.substr(0, file.size() - 6);
         std::optional<std::string> name = unescape(stem);
-        if (!name)
-            throw std::runtime_error("damaged registry value name \"" + stem + "\" in " + directory.string());
+        if (!name) throw std::runtime_error("damaged registry value name \"" + stem + "\" in " + directory.string());
         std::ifstream in(entry->path(), std::ios::binary);
         std::vector<BYTE> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         if (bytes.size() < 4) continue;
