@@ -39,7 +39,7 @@ void CDeviceAttributeCalculation::reportError(const CStrPP& text) const {
     if (CErrorOutput* output = host_->GetErrorOutput()) output->PutError(text);
 }
 
-CDDObject* CDeviceAttributeCalculation::Forward(ContextWord context, CDDObject* object) {
+CDDObject* CDeviceAttributeCalculation::forward(ContextWord context, CDDObject* object) {
     if (!object) return object;
     const Busy busy(busy_);
     try {

@@ -25,29 +25,29 @@ public:
     void DetachHost() override;
     void BuildCatalogue() override;
 
-    CDDObject* CalculateAttributes05(ContextWord c, CDDObject* o) override { return Forward(c, o); }
-    CDDObject* CalculateAttributes06(ContextWord c, CDDObject* o) override { return Forward(c, o); }
-    CDDObject* CalculateAttributes07(ContextWord c, CDDObject* o) override { return Forward(c, o); }
-    CDDObject* CalculateAttributes08(ContextWord c, CDDObject* o) override { return Forward(c, o); }
-    CDDObject* CalculateAttributes09(ContextWord c, CDDObject* o) override { return Forward(c, o); }
-    CDDObject* CalculateAttributes10(ContextWord c, CDDObject* o) override { return Forward(c, o); }
-    CDDObject* CalculateAttributes11(ContextWord c, CDDObject* o) override { return Forward(c, o); }
-    CDDObject* CalculateAttributes12(ContextWord c, CDDObject* o) override { return Forward(c, o); }
-    CDDObject* CalculateAttributes13(ContextWord c, CDDObject* o) override { return Forward(c, o); }
+    CDDObject* CalculateAttributes05(ContextWord c, CDDObject* o) override { return forward(c, o); }
+    CDDObject* CalculateAttributes06(ContextWord c, CDDObject* o) override { return forward(c, o); }
+    CDDObject* CalculateAttributes07(ContextWord c, CDDObject* o) override { return forward(c, o); }
+    CDDObject* CalculateAttributes08(ContextWord c, CDDObject* o) override { return forward(c, o); }
+    CDDObject* CalculateAttributes09(ContextWord c, CDDObject* o) override { return forward(c, o); }
+    CDDObject* CalculateAttributes10(ContextWord c, CDDObject* o) override { return forward(c, o); }
+    CDDObject* CalculateAttributes11(ContextWord c, CDDObject* o) override { return forward(c, o); }
+    CDDObject* CalculateAttributes12(ContextWord c, CDDObject* o) override { return forward(c, o); }
+    CDDObject* CalculateAttributes13(ContextWord c, CDDObject* o) override { return forward(c, o); }
     bool MenuValidity(ContextWord context, CDDObject* menu) override;
-    CDDObject* CalculateAttributes15(ContextWord c, CDDObject* o) override { return Forward(c, o); }
+    CDDObject* CalculateAttributes15(ContextWord c, CDDObject* o) override { return forward(c, o); }
     bool MethodValidity(ContextWord context, CDDObject* method) override;
     std::int32_t ExecuteMethod(ContextWord context, CDDObject* method, std::int32_t argument,
                                bool ignoreFailures) override;
-    CDDObject* CalculateAttributes18(ContextWord c, CDDObject* o) override { return Forward(c, o); }
-    CDDObject* CalculateAttributes19(ContextWord c, CDDObject* o) override { return Forward(c, o); }
-    CDDObject* CalculateAttributes20(ContextWord c, CDDObject* o) override { return Forward(c, o); }
-    CDDObject* CalculateAttributes21(ContextWord c, CDDObject* o) override { return Forward(c, o); }
-    CDDObject* CalculateAttributes22(ContextWord c, CDDObject* o) override { return Forward(c, o); }
+    CDDObject* CalculateAttributes18(ContextWord c, CDDObject* o) override { return forward(c, o); }
+    CDDObject* CalculateAttributes19(ContextWord c, CDDObject* o) override { return forward(c, o); }
+    CDDObject* CalculateAttributes20(ContextWord c, CDDObject* o) override { return forward(c, o); }
+    CDDObject* CalculateAttributes21(ContextWord c, CDDObject* o) override { return forward(c, o); }
+    CDDObject* CalculateAttributes22(ContextWord c, CDDObject* o) override { return forward(c, o); }
     bool VariableValidity(ContextWord context, CDDObject* variable) override;
-    CDDObject* CalculateAttributes24(ContextWord c, CDDObject* o) override { return Forward(c, o); }
-    CDDObject* CalculateAttributes25(ContextWord c, CDDObject* o) override { return Forward(c, o); }
-    CDDObject* CalculateAttributes26(ContextWord c, CDDObject* o) override { return Forward(c, o); }
+    CDDObject* CalculateAttributes24(ContextWord c, CDDObject* o) override { return forward(c, o); }
+    CDDObject* CalculateAttributes25(ContextWord c, CDDObject* o) override { return forward(c, o); }
+    CDDObject* CalculateAttributes26(ContextWord c, CDDObject* o) override { return forward(c, o); }
 
     // Services of the engine to calculators, conditions and method bodies.
     CCalculationHost* host() const { return host_; }
@@ -64,8 +64,8 @@ public:
 
 private:
     // The one rule of all 18 forwarder slots.
-    CDDObject* Forward(ContextWord context, CDDObject* object);
-    bool Validity(ContextWord context, CDDObject* object, enumDDObjectKind kind, const char* message);
+    CDDObject* forward(ContextWord context, CDDObject* object);
+    bool validity(ContextWord context, CDDObject* object, enumDDObjectKind kind, const char* message);
 
     // Marks one of the module's own operations as under way while it lives.
     class Busy {

@@ -4,7 +4,7 @@
 #include "engine/Request.h"
 #include "engine/TextJoin.h"
 
-bool CDeviceAttributeCalculation::Validity(ContextWord context, CDDObject* object, enumDDObjectKind kind,
+bool CDeviceAttributeCalculation::validity(ContextWord context, CDDObject* object, enumDDObjectKind kind,
                                            const char* message) {
     if (!object) return false;
     const Busy busy(busy_);
@@ -26,13 +26,13 @@ bool CDeviceAttributeCalculation::Validity(ContextWord context, CDDObject* objec
 }
 
 bool CDeviceAttributeCalculation::VariableValidity(ContextWord context, CDDObject* variable) {
-    return Validity(context, variable, ddkVariable, "illegal object ID (calculate Variable validity) for object ");
+    return validity(context, variable, ddkVariable, "illegal object ID (calculate Variable validity) for object ");
 }
 
 bool CDeviceAttributeCalculation::MenuValidity(ContextWord context, CDDObject* menu) {
-    return Validity(context, menu, ddkMenu, "illegal object ID (calculate Menu validity) for object ");
+    return validity(context, menu, ddkMenu, "illegal object ID (calculate Menu validity) for object ");
 }
 
 bool CDeviceAttributeCalculation::MethodValidity(ContextWord context, CDDObject* method) {
-    return Validity(context, method, ddkMethod, "illegal object ID (calculate Method validity) for object ");
+    return validity(context, method, ddkMethod, "illegal object ID (calculate Method validity) for object ");
 }
