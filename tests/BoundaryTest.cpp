@@ -533,18 +533,6 @@ private:
     }
 
     void calculation(std::ostringstream& did) {
-        using Forwarder = CDDObject* (CAttributeCalculation::*)(ContextWord, CDDObject*);
-        static const Forwarder kForwarders[] = {
-            &CAttributeCalculation::CalculateAttributes05, &CAttributeCalculation::CalculateAttributes06,
-            &CAttributeCalculation::CalculateAttributes07, &CAttributeCalculation::CalculateAttributes08,
-            &CAttributeCalculation::CalculateAttributes09, &CAttributeCalculation::CalculateAttributes10,
-            &CAttributeCalculation::CalculateAttributes11, &CAttributeCalculation::CalculateAttributes12,
-            &CAttributeCalculation::CalculateAttributes13, &CAttributeCalculation::CalculateAttributes15,
-            &CAttributeCalculation::CalculateAttributes18, &CAttributeCalculation::CalculateAttributes19,
-            &CAttributeCalculation::CalculateAttributes20, &CAttributeCalculation::CalculateAttributes21,
-            &CAttributeCalculation::CalculateAttributes22, &CAttributeCalculation::CalculateAttributes24,
-            &CAttributeCalculation::CalculateAttributes25, &CAttributeCalculation::CalculateAttributes26,
-        };
         const int forwarders = static_cast<int>(std::size(kForwarders));
         const int which = pick(forwarders + 3);
         did << "calculate " << which;

@@ -16,19 +16,6 @@ struct Noted {
     int id_;
 };
 
-using Forwarder = CDDObject* (CAttributeCalculation::*)(ContextWord, CDDObject*);
-const Forwarder kForwarders[] = {
-    &CAttributeCalculation::CalculateAttributes05, &CAttributeCalculation::CalculateAttributes06,
-    &CAttributeCalculation::CalculateAttributes07, &CAttributeCalculation::CalculateAttributes08,
-    &CAttributeCalculation::CalculateAttributes09, &CAttributeCalculation::CalculateAttributes10,
-    &CAttributeCalculation::CalculateAttributes11, &CAttributeCalculation::CalculateAttributes12,
-    &CAttributeCalculation::CalculateAttributes13, &CAttributeCalculation::CalculateAttributes15,
-    &CAttributeCalculation::CalculateAttributes18, &CAttributeCalculation::CalculateAttributes19,
-    &CAttributeCalculation::CalculateAttributes20, &CAttributeCalculation::CalculateAttributes21,
-    &CAttributeCalculation::CalculateAttributes22, &CAttributeCalculation::CalculateAttributes24,
-    &CAttributeCalculation::CalculateAttributes25, &CAttributeCalculation::CalculateAttributes26,
-};
-
 // The virtual-table slot of a member function (Itanium ABI: 1 + byte offset).
 template <class F>
 std::size_t slotOf(F f) {

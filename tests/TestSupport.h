@@ -10,6 +10,20 @@
 
 #include "host/Session.h"
 
+// The eighteen forwarder slots, every one of which a host may use for any item.
+using Forwarder = CDDObject* (CAttributeCalculation::*)(ContextWord, CDDObject*);
+inline constexpr Forwarder kForwarders[] = {
+    &CAttributeCalculation::CalculateAttributes05, &CAttributeCalculation::CalculateAttributes06,
+    &CAttributeCalculation::CalculateAttributes07, &CAttributeCalculation::CalculateAttributes08,
+    &CAttributeCalculation::CalculateAttributes09, &CAttributeCalculation::CalculateAttributes10,
+    &CAttributeCalculation::CalculateAttributes11, &CAttributeCalculation::CalculateAttributes12,
+    &CAttributeCalculation::CalculateAttributes13, &CAttributeCalculation::CalculateAttributes15,
+    &CAttributeCalculation::CalculateAttributes18, &CAttributeCalculation::CalculateAttributes19,
+    &CAttributeCalculation::CalculateAttributes20, &CAttributeCalculation::CalculateAttributes21,
+    &CAttributeCalculation::CalculateAttributes22, &CAttributeCalculation::CalculateAttributes24,
+    &CAttributeCalculation::CalculateAttributes25, &CAttributeCalculation::CalculateAttributes26,
+};
+
 // Traced: tests read the host's call log. A module that cannot be loaded or
 // started fails the test that asked for it and ends it there.
 inline std::unique_ptr<Session> openSession(const std::string& modulePath = DD_MODULE_PATH) {
