@@ -1,5 +1,6 @@
 #include "tests/Golden.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -66,11 +67,15 @@ std::string itemOf(const std::string& line) {
     return line.substr(0, 120);
 }
 
-// The part of a long line around `column`.
+// The part of a long line around `column`, cut between characters: the lines
+// are UTF-8, and a message with half a character is no longer valid text.
 std::string around(const std::string& line, std::size_t column) {
     if (line.size() <= 200) return line;
-    const std::size_t from = column > 80 ? column - 80 : 0;
-    return std::string(from ? "..." : "").append(line, from, 200).append(from + 200 < line.size() ? "..." : "");
+    const auto continuation = [&](std::size_t at) { return at < line.size() && (line[at] & 0xC0) == 0x80; };
+    std::size_t from = column > 80 ? column - 80 : 0, to = std::min(from + 200, line.size());
+    while (continuation(from)) --from;
+    while (continuation(to)) ++to;
+    return std::string(from ? "..." : "").append(line, from, to - from).append(to < line.size() ? "..." : "");
 }
 
 }  // namespace
@@ -126,7 +131,8 @@ std::vector<GoldenCase> readGoldenCases(const std::string& listPath) {
 GoldenRunner::GoldenRunner(std::string modulePath) : modulePath_(std::move(modulePath)) {
     {
         ModuleLoader module(modulePath_);
-        std::unique_ptr<CInformation> info(module.error().empty() ? module.getInformation() : nullptr);
+        loadError_ = module.error();
+        std::unique_ptr<CInformation> info(loadError_.empty() ? module.getInformation() : nullptr);
         if (info) reportedPath_ = cp1252ToUtf8(info->GetModulePath().str());
     }
     // A registry of the run's own, for register and unregister.
@@ -210,9 +216,13 @@ std::string goldenDifference(const std::string& file, const std::string& expecte
     for (std::size_t k = 0; k < i && k < want.size(); ++k) inCalls = inCalls || want[k] == kCallsHeading;
     const std::string& w = i < want.size() ? want[i] : std::string();
     const std::string& g = i < got.size() ? got[i] : std::string();
+    std::ostringstream o;
+    if (i == want.size() && i == got.size()) {
+        o << file << ": differs only in the line break at its end";
+        return o.str();
+    }
     std::size_t column = 0;
     while (column < w.size() && column < g.size() && w[column] == g[column]) ++column;
-    std::ostringstream o;
     o << file << ": differs at line " << i + 1 << (inCalls ? " (calls on the host)" : "") << ", "
       << itemOf(i < want.size() ? w : g) << ", column " << column + 1 << "\n";
     o << "  expected: " << (i < want.size() ? around(w, column) : "(end of file)") << "\n";

@@ -27,6 +27,8 @@ public:
     GoldenRunner(const GoldenRunner&) = delete;
     GoldenRunner& operator=(const GoldenRunner&) = delete;
 
+    // Empty when the module loaded; else why it did not.
+    const std::string& loadError() const { return loadError_; }
     // The text the case's file must hold.
     std::string produce(const GoldenCase& c);
 
@@ -39,6 +41,7 @@ private:
     std::string normalized(std::string text) const;
 
     std::string modulePath_;
+    std::string loadError_;
     std::string reportedPath_;  // as the module gives it
     std::string registryRoot_;
     std::optional<std::string> savedRegistryRoot_;

@@ -2,8 +2,11 @@
 // the host library and compared with its file byte for byte.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <set>
+#include <string>
+#include <vector>
 
 #include "tests/Golden.h"
 
@@ -17,6 +20,8 @@ const std::vector<GoldenCase>& cases() {
 }
 
 // One test per kind of case; the catalogue build apart from the command it rides on.
+const std::vector<std::string> kGroups = {"catalogue", "dump", "run", "tree", "info", "register"};
+
 std::string group(const GoldenCase& c) {
     if (c.trace == GoldenCase::Trace::All) return "catalogue";
     return c.command == "unregister" ? "register" : c.command;
@@ -28,6 +33,7 @@ class Golden : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(Golden, EachCaseGivesItsFileByteForByte) {
     GoldenRunner runner(DD_MODULE_PATH);
+    ASSERT_EQ(runner.loadError(), "");
     int count = 0;
     for (const auto& c : cases()) {
         if (group(c) != GetParam()) continue;
@@ -48,12 +54,15 @@ TEST_P(Golden, EachCaseGivesItsFileByteForByte) {
     EXPECT_GT(count, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Commands, Golden, ::testing::Values("catalogue", "dump", "run", "tree", "info", "register"),
-                         [](const auto& info) { return info.param; });
+INSTANTIATE_TEST_SUITE_P(Commands, Golden, ::testing::ValuesIn(kGroups), [](const auto& info) { return info.param; });
 
 TEST(GoldenFiles, TheListNamesEveryFileOnce) {
     std::set<std::string> listed;
-    for (const auto& c : cases()) EXPECT_TRUE(listed.insert(c.file).second) << c.file << " is listed twice";
+    for (const auto& c : cases()) {
+        EXPECT_TRUE(listed.insert(c.file).second) << c.file << " is listed twice";
+        EXPECT_NE(std::find(kGroups.begin(), kGroups.end(), group(c)), kGroups.end())
+            << c.file << ": no test compares a case of `" << c.command << "`";
+    }
     for (const auto& entry : std::filesystem::directory_iterator(kFolder)) {
         const std::string name = entry.path().filename().string();
         EXPECT_TRUE(name == "cases.txt" || listed.count(name)) << name << " belongs to no case";
@@ -70,4 +79,15 @@ TEST(GoldenFiles, AMismatchNamesTheFileTheItemAndTheFirstDifferingLine) {
     EXPECT_NE(difference.find("expected: {\"id\":381,\"name\":\"trans1_level_unit\",\"label\":\"a\"}"),
               std::string::npos);
     EXPECT_EQ(goldenDifference("x", "same\n", "same\n"), "");
+    EXPECT_EQ(goldenDifference("x", "same\n", "same"), "x: differs only in the line break at its end");
+}
+
+TEST(GoldenFiles, AMismatchInALongLineIsShownWithWholeCharacters) {
+    std::string half;
+    for (int i = 0; i < 300; ++i) half += "\xC3\xA9";  // é
+    // é against è: the lines part in the middle of a character.
+    const std::string difference =
+        goldenDifference("x", half + "\xC3\xA9" + half + "\n", half + "\xC3\xA8" + half + "\n");
+    EXPECT_EQ(difference.find("...\xA9"), std::string::npos) << difference;
+    EXPECT_EQ(difference.find("\xC3..."), std::string::npos) << difference;
 }

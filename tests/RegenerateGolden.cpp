@@ -13,7 +13,16 @@ int main(int argc, char** argv) {
     }
     const std::filesystem::path folder = std::filesystem::path(argv[1]).parent_path();
     const auto cases = readGoldenCases(argv[1]);
+    if (cases.empty()) {
+        std::cerr << "no cases in " << argv[1] << "\n";
+        return 1;
+    }
+    // Else every file would be written anew with the load error.
     GoldenRunner runner(argv[2]);
+    if (!runner.loadError().empty()) {
+        std::cerr << argv[2] << ": " << runner.loadError() << "\n";
+        return 1;
+    }
     int written = 0;
     for (const auto& c : cases) {
         const std::string text = runner.produce(c);
