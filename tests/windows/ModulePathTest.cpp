@@ -55,6 +55,26 @@ TEST(WindowsModulePath, AModuleReachedThroughShortNamesRecordsTheLongOnes) {
     }
 }
 
+TEST(WindowsModulePath, ThePathIsTakenWhenTheDllIsAttached) {
+    LongFolder folder;
+    const fs::path copy = folder.path / "ZTQQVPB153A0101 attached.dll";
+    fs::copy_file(systemPath(DD_MODULE_PATH), copy);
+    const std::string shortCopy = shortPathOf(copy.string());
+    if (shortCopy.empty() || shortCopy == copy.string()) GTEST_SKIP() << "no short names on this volume";
+    const std::string expected = longPathOf(copy.string());
+    {
+        ModuleLoader module(shortCopy);
+        ASSERT_TRUE(module.loaded()) << module.error();
+        // Moved before any entry point runs: its short name now finds nothing,
+        // so only a path taken when the DLL was attached is the long one.
+        if (!MoveFileA(copy.string().c_str(), (folder.path / "moved.dll").string().c_str()))
+            GTEST_SKIP() << "a loaded DLL cannot be moved here: " << GetLastError();
+        std::unique_ptr<CInformation> info(module.getInformation());
+        ASSERT_NE(info, nullptr);
+        EXPECT_EQ(info->GetModulePath().str(), expected);
+    }
+}
+
 TEST(WindowsModulePath, EveryComponentLongOrTheReportedTextUnchanged) {
     LongFolder folder;
     const std::string shortFolder = shortPathOf(folder.path.string());

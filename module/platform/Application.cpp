@@ -1,6 +1,8 @@
 #include "platform/Application.h"
 
+#if defined(_WIN32)
 #include <windows.h>
+#endif
 
 #include <atomic>
 #include <mutex>
@@ -8,6 +10,8 @@
 namespace platform {
 
 namespace {
+// Set while the module's static objects are built, in another file: atomic, so
+// that the compiler cannot take it for still null when the load step reads it.
 std::atomic<CWinApp*> theApplication{nullptr};
 }  // namespace
 
@@ -29,6 +33,11 @@ void StartModule() {
 
 }  // namespace platform
 
+// The load step stays in this file, beside the application object's
+// constructor: the module's application object is what links this file from
+// the platform library, and with it the step.
+#if defined(_WIN32)
+
 // The DLL's entry point, the class library's DLL start-up: the runtime has
 // built the module's static objects when a process attaches the DLL, and the
 // host calls no entry point before this returns.
@@ -42,3 +51,22 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
     }
     return TRUE;
 }
+
+#else
+
+namespace {
+
+// The loader's counterpart of the DLL start-up. The platform library is
+// linked after the module's own objects, so their static objects (the
+// application object among them) are built when it runs.
+__attribute__((constructor)) void startAtLoad() {
+    try {
+        platform::StartModule();
+    } catch (...) {
+        // Out of memory while loading: the first entry point tries again.
+    }
+}
+
+}  // namespace
+
+#endif
