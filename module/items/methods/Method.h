@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <span>
 
-#include "engine/Classes.h"
 #include "engine/ItemIndex.h"
 #include "items/Access.h"
+#include "items/Classes.h"
 #include "items/Items.h"
 
 namespace methods {
