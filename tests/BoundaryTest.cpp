@@ -6,7 +6,6 @@
 #include <climits>
 #include <cmath>
 #include <cstdlib>
-#include <functional>
 #include <map>
 #include <random>
 #include <sstream>
