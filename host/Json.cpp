@@ -3,7 +3,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 
 std::string jsonString(std::string_view utf8) {
     std::string out = "\"";

@@ -56,26 +56,21 @@ bool StandInStore::AddObject(CDDObject* object) {
 
 bool StandInStore::PutRequestSet(CDDTransactionRef* transaction, CDDDefinitionSet* set) {
     if (!transaction) return false;
-    const std::string command = host_.nameOf(&transaction->getCommand());
-    auto items = names(host_, set);
-    host_.log_.note([&] { return joined("PutRequestSet " + command, items); });
-    host_.transactionSets_[command].request = std::move(items);
+    host_.log_.note(
+        [&] { return joined("PutRequestSet " + host_.nameOf(&transaction->getCommand()), names(host_, set)); });
     return true;
 }
 
 bool StandInStore::PutReplySet(CDDTransactionRef* transaction, CDDDefinitionSet* set) {
     if (!transaction) return false;
-    const std::string command = host_.nameOf(&transaction->getCommand());
-    auto items = names(host_, set);
-    host_.log_.note([&] { return joined("PutReplySet " + command, items); });
-    host_.transactionSets_[command].reply = std::move(items);
+    host_.log_.note(
+        [&] { return joined("PutReplySet " + host_.nameOf(&transaction->getCommand()), names(host_, set)); });
     return true;
 }
 
 bool StandInStore::PutVariableSet(CDDDefinition* variable, CDDDefinitionSet* set) {
     const std::size_t size = set ? set->items().size() : 0;
     host_.log_.note([&] { return "PutVariableSet " + host_.nameOf(variable) + " " + std::to_string(size); });
-    host_.variableSets_.emplace_back(host_.nameOf(variable), size);
     return variable != nullptr;
 }
 

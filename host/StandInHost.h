@@ -33,11 +33,6 @@ private:
     long& alive_;
 };
 
-struct TransactionSets {
-    std::vector<std::string> request;
-    std::vector<std::string> reply;
-};
-
 class StandInStore final : public CObjectStore {
 public:
     explicit StandInStore(StandInHost& host) : host_(host) {}
@@ -114,8 +109,6 @@ public:
 
     CallLog& log() { return log_; }
     const std::vector<std::string>& errors() const { return errors_; }
-    const std::map<std::string, TransactionSets>& transactionSets() const { return transactionSets_; }
-    const std::vector<std::pair<std::string, std::size_t>>& variableSets() const { return variableSets_; }
     // Objects handed out by the store and the host that are still alive.
     long alive() const { return alive_; }
     long handedOut() const { return handedOut_; }
@@ -140,8 +133,6 @@ private:
     std::map<std::string, std::int32_t> byName_;
     std::map<std::int32_t, CDDCommonVariant> values_;
     std::map<std::int32_t, CDDCommonVariant> device_;
-    std::map<std::string, TransactionSets> transactionSets_;
-    std::vector<std::pair<std::string, std::size_t>> variableSets_;
     std::deque<CDDCommonVariant> answers_;
     std::set<std::pair<std::string, int>> failures_;
     std::set<std::string> nulls_;

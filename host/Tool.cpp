@@ -3,12 +3,11 @@
 
 #include <cstdarg>
 #include <cstdio>
-#include <cstring>
+#include <exception>
 #include <fstream>
 #include <map>
 #include <optional>
 #include <set>
-#include <stdexcept>
 #include <string>
 #include <vector>
 

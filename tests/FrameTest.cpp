@@ -1,5 +1,6 @@
 // The module's identity, start-up, data category, registration, resources
 // and exports.
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -9,10 +10,10 @@
 
 #include "frame/Identity.h"
 #include "frame/Information.h"
+#include "host/ModuleLoader.h"
 #include "platform/Application.h"
 #include "platform/SystemRegistry.h"
 #include "resources/Resources.h"
-#include "tests/TestSupport.h"
 
 namespace fs = std::filesystem;
 

@@ -3,7 +3,6 @@
 // its head says how a case becomes a file.
 #pragma once
 
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>

@@ -4,7 +4,7 @@
 #include <iterator>
 #include <span>
 
-#include "engine/Classes.h"
+#include "items/Classes.h"
 #include "items/commands/AnalogInputHigh.h"
 #include "items/commands/AnalogInputLow.h"
 #include "items/commands/Blocks.h"

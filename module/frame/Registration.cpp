@@ -2,8 +2,6 @@
 // with the module's path and identity.
 #include "frame/Registration.h"
 
-#include <cstring>
-
 #include "engine/TextJoin.h"
 #include "frame/Identity.h"
 #include "interfaces/ModuleInterface.h"

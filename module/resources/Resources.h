@@ -15,7 +15,7 @@ inline constexpr int kManufacturerString = 1000;
 inline constexpr std::uint16_t kLanguage = 0x0407;
 inline constexpr std::uint16_t kCodePage = 0x04B0;
 
-enum class Kind { IconGroup, Bitmap, String, Version };
+enum class Kind { IconGroup, Bitmap };
 
 // The bytes of an icon (an .ico image) or a bitmap (a .bmp image); empty when
 // the module has no such resource.

@@ -81,7 +81,7 @@ struct FreshModule {
     FreshModule() {
         folder = fs::temp_directory_path() / ("dd-oom-" + std::to_string(getpid()) + "-" + std::to_string(++count));
         fs::create_directories(folder);
-        path = folder / "ZTQQVPB153A0101.so";
+        path = folder / fs::path(DD_MODULE_PATH).filename();
         fs::copy_file(DD_MODULE_PATH, path, fs::copy_options::overwrite_existing);
         setenv("DD_REGISTRY_ROOT", (folder / "registry").c_str(), 1);
     }

@@ -4,7 +4,6 @@
 // modules' entries.
 #include <windows.h>
 
-#include <cstdint>
 #include <string>
 #include <vector>
 

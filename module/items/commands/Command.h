@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <span>
 
 #include "engine/ItemIndex.h"
 #include "items/Items.h"

@@ -1,4 +1,5 @@
-// Alarm windows and alarm pages of the analog input block.
+// Alarm windows and alarm pages of the analog input block. The two windows
+// show the same pages.
 #pragma once
 
 #include "items/Texts.h"
@@ -12,11 +13,6 @@ constexpr const char kAlarmStates[] =
     "|es|Estado de la alarma";
 
 constexpr Entry kOnlineWindow_S_alarm_func1[] = {
-    entry(item::Page_alarm_overview_func1),  entry(item::Page_alarm_sum_func1),
-    entry(item::Page_alarm_hi_hi_alm_func1), entry(item::Page_alarm_hi_alm_func1),
-    entry(item::Page_alarm_lo_alm_func1),    entry(item::Page_alarm_lo_lo_alm_func1),
-};
-constexpr Entry kOnlineWindow_M_alarm_func1[] = {
     entry(item::Page_alarm_overview_func1),  entry(item::Page_alarm_sum_func1),
     entry(item::Page_alarm_hi_hi_alm_func1), entry(item::Page_alarm_hi_alm_func1),
     entry(item::Page_alarm_lo_alm_func1),    entry(item::Page_alarm_lo_lo_alm_func1),
@@ -59,7 +55,7 @@ constexpr Menu kRows[] = {
     {.id = item::OnlineWindow_S_alarm_func1, .access = Online, .label = kAlarmStates,
      .entries = kOnlineWindow_S_alarm_func1},
     {.id = item::OnlineWindow_M_alarm_func1, .access = Offline, .label = kAlarmStates,
-     .entries = kOnlineWindow_M_alarm_func1},
+     .entries = kOnlineWindow_S_alarm_func1},
     {.id = item::Page_alarm_hi_hi_alm_func1, .access = Online,
      .label = texts::kUpperLimitAlarm,
      .entries = kPage_alarm_hi_hi_alm_func1},

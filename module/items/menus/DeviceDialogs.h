@@ -1,9 +1,14 @@
 // Task dialogs: reset, set unit to bus, device simulation, the three-step
-// calibration wizard, PROFIBUS parameters and service.
+// calibration wizard, PROFIBUS parameters and service. The simulation dialog
+// shows the pages of the device simulation menu; the simulation page and the
+// PROFIBUS parameter and service dialogs show the entries of their online tab
+// pages.
 #pragma once
 
 #include "items/Texts.h"
 #include "items/menus/Menu.h"
+#include "items/menus/OnlineStandardTabs.h"
+#include "items/menus/RootAndStandard.h"
 
 // clang-format off
 namespace menus::device_dialogs {
@@ -13,16 +18,6 @@ constexpr const char kSetUnitToBus[] = "Set unit to bus  |de|Setze Einh. Out";
 constexpr Entry kOnlineDialog_Reset[] = {entry(item::Page_Reset_1_1)};
 constexpr Entry kPage_Reset_1_1[] = {entry(item::parReset)};
 constexpr Entry kOnlineDialog_SetUnitToBus[] = {entry(item::Page_SetUnitToBus_1_1)};
-constexpr Entry kOnlineDialog_Simulation[] = {
-    entry(item::Page_simulation_input_func1),
-    entry(item::Page_simulation_output_func1),
-    entry(item::Page_simulation_devicespecific),
-};
-constexpr Entry kPage_simulation_devicespecific[] = {
-    member("func1_AI_simulation_enabled"),
-    member("func1_AI_simulate_value"),
-    entry(item::parSimulationStatus),
-};
 constexpr Entry kOnlineDialog_Adjust_BasicSetup[] = {
     entry(item::Page_Adjust_BasicSetup_step1),
     entry(item::Page_Adjust_BasicSetup_step2),
@@ -52,33 +47,6 @@ constexpr Entry kPage_Adjust_BasicSetup_step3[] = {
     entry(item::parBargraphScaleMax),
     entry(item::meth_transfer_calibration_full),
 };
-constexpr Entry kOnlineDialog_profibus_parameter[] = {
-    entry(item::parPADeviceBusAddress),
-    member("phys_ident_number"),
-    entry(item::parPASelectMainValue),
-    entry(item::phys_pa_set_unit_to_bus_online),
-    member("func1_AI_target_mode"),
-    member("func1_AI_out_unit"),
-    member("func1_AI_out_value"),
-    entry(item::parPAAIOutStatus),
-};
-constexpr Entry kOnlineDialog_Adjust_Service[] = {
-    qualifiedMember("trans1_min_sensor_value"),
-    entry(item::meth_reset_trans1_min_sensor_value),
-    qualifiedMember("trans1_max_sensor_value"),
-    entry(item::meth_reset_trans1_max_sensor_value),
-    member("trans1_temperature"),
-    member("trans1_temperature_unit"),
-    qualifiedMember("trans1_min_temperature"),
-    entry(item::meth_reset_min_temperature),
-    qualifiedMember("trans1_max_temperature"),
-    entry(item::meth_reset_max_temperature),
-    entry(item::parSystemstartsCounter),
-    entry(item::parActualError),
-    entry(item::parLastError),
-    entry(item::parClearLastError),
-    entry(item::parWriteLocking),
-};
 
 constexpr Menu kRows[] = {
     {.id = item::OnlineDialog_Reset, .access = Offline, .label = texts::kReset,
@@ -88,11 +56,11 @@ constexpr Menu kRows[] = {
      .entries = kOnlineDialog_SetUnitToBus},
     {.id = item::Page_SetUnitToBus_1_1, .access = Offline, .label = kSetUnitToBus},
     {.id = item::OnlineDialog_Simulation, .access = Offline,
-     .label = texts::kDeviceSimulation, .entries = kOnlineDialog_Simulation},
+     .label = texts::kDeviceSimulation, .entries = root_and_standard::kDTM_simulation_menu},
     // Also the third page of DTM_simulation_menu, hence access 0.
     {.id = item::Page_simulation_devicespecific, .access = Online,
      .label = "Simulation (manufacturer specific)|de|Simulation (herstellerspezifisch)",
-     .entries = kPage_simulation_devicespecific},
+     .entries = online_standard_tabs::kTab_s_simulation_Online},
     {.id = item::OnlineDialog_Adjust_BasicSetup, .access = Offline,
      .label = texts::kCalibration, .entries = kOnlineDialog_Adjust_BasicSetup},
     {.id = item::Page_Adjust_BasicSetup_step1, .access = Offline, .label = "Step 1/3|de|Schritt 1/3",
@@ -102,9 +70,9 @@ constexpr Menu kRows[] = {
     {.id = item::Page_Adjust_BasicSetup_step3, .access = Offline, .label = "Step 3/3|de|Schritt 3/3",
      .entries = kPage_Adjust_BasicSetup_step3},
     {.id = item::OnlineDialog_profibus_parameter, .access = Offline, .label = "Profibus Parameter",
-     .entries = kOnlineDialog_profibus_parameter},
+     .entries = online_standard_tabs::kTab_s_profibus_parameter_Online},
     {.id = item::OnlineDialog_Adjust_Service, .access = Offline, .label = "Service",
-     .entries = kOnlineDialog_Adjust_Service},
+     .entries = online_standard_tabs::kTab_s_service_Online},
 };
 
 }  // namespace menus::device_dialogs

@@ -1,8 +1,11 @@
-// Diagnosis, display, reset, write-lock and sensor calibration pages.
+// Diagnosis, display, reset, write-lock and sensor calibration pages. The
+// display window shows the observe menu's pages; an _online diagnosis page
+// shows its offline twin's list.
 #pragma once
 
 #include "items/Texts.h"
 #include "items/menus/Menu.h"
+#include "items/menus/RootAndStandard.h"
 
 // clang-format off
 namespace menus::diagnosis_display_reset_calibration {
@@ -49,10 +52,6 @@ constexpr Entry kOnlineDialog_write_locking[] = {
     entry(item::phys_write_locking),
     entry(item::phys_hw_write_protection),
 };
-constexpr Entry kOnlineWindow_display[] = {
-    entry(item::Page_display_value),
-    entry(item::Page_display_func1),
-};
 constexpr Entry kPage_display_measure[] = {
     entry(item::BarVal_pv_display),
     entry(item::trans1_temperature),
@@ -67,20 +66,6 @@ constexpr Entry kOnlineWindow_diagnosis[] = {
     entry(item::Page_diagnosis_phys_block_online),
     entry(item::Page_diagnosis_trans1),
     entry(item::Page_diagnosis_func1),
-};
-constexpr Entry kPage_diagnosis_general_online[] = {
-    qualified(item::phys_tag_desc),     entry(item::phys_device_man_id),
-    entry(item::phys_device_id),        entry(item::phys_device_ser_num),
-    entry(item::phys_software_rev),     entry(item::phys_hardware_rev),
-    qualified(item::phys_install_date), qualified(item::phys_write_locking),
-    entry(item::phys_diagnosis),
-};
-constexpr Entry kPage_diagnosis_phys_block_online[] = {
-    entry(item::phys_blk_object),      entry(item::phys_blk_parent_class),
-    entry(item::phys_blk_class),       entry(item::phys_blk_dd_reference),
-    entry(item::phys_blk_dd_rev),      entry(item::phys_blk_profile),
-    entry(item::phys_blk_profile_rev), entry(item::phys_st_rev),
-    entry(item::phys_actual_mode),
 };
 constexpr Entry kOnlineDialog_sensor_trim[] = {
     entry(item::Page_cal_point_lo),
@@ -106,7 +91,7 @@ constexpr Menu kRows[] = {
      .entries = kOnlineDialog_write_locking},
     {.id = item::OnlineWindow_display, .access = Offline,
      .label = texts::kDisplay,
-     .entries = kOnlineWindow_display},
+     .entries = root_and_standard::kDTM_observe_menu},
     {.id = item::Page_display_measure, .access = Offline,
      .label = "Measured Value  |de|Messwert  |fr|Valeur de mesure   |it|Valore di misura  "
               "|es|Valor medido",
@@ -119,9 +104,9 @@ constexpr Menu kRows[] = {
               "|it|Stato del dispositivo  |es|Estado del aparato",
      .entries = kOnlineWindow_diagnosis},
     {.id = item::Page_diagnosis_general_online, .access = Online, .label = kGeneral,
-     .entries = kPage_diagnosis_general_online},
+     .entries = kPage_diagnosis_general},
     {.id = item::Page_diagnosis_phys_block_online, .access = Online, .label = texts::kPhysicalBlock,
-     .entries = kPage_diagnosis_phys_block_online},
+     .entries = kPage_diagnosis_phys_block},
     {.id = item::OnlineDialog_sensor_trim, .access = Offline,
      .label = "Sensor Calibration  |de|Sensorabgleich  |fr|Calibrage capteur  "
               "|it|Compensazione trasduttore  |es|Calibración del sensor",

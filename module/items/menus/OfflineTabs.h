@@ -1,8 +1,10 @@
 // The offline tab tables and the eight tab pages of the offline standard view.
+// A page whose entries are its online twin's shows the twin's list.
 #pragma once
 
 #include "items/Texts.h"
 #include "items/menus/Menu.h"
+#include "items/menus/OnlineStandardTabs.h"
 
 // clang-format off
 namespace menus::offline_tabs {
@@ -18,12 +20,6 @@ constexpr Entry kTab_s_QV_Std_Matrix[] = {
     entry(item::Tab_s_service),
 };
 
-constexpr Entry kTab_s_measured_values[] = {
-    qualifiedMember("trans1_primary_value_value"),
-    qualified(item::trans1_level),
-    qualifiedMember("trans1_sensor_value"),
-};
-
 constexpr Entry kTab_s_abgleich[] = {
     member("trans1_primary_value_unit"),
     member("trans1_level_unit"),
@@ -37,26 +33,6 @@ constexpr Entry kTab_s_abgleich[] = {
     entry(item::parBargraphScaleMax_offline),
 };
 
-constexpr Entry kTab_s_security_settings[] = {
-    member("func1_AI_hi_hi_lim"),
-    member("func1_AI_hi_lim"),
-    member("func1_AI_lo_lim"),
-    member("func1_AI_lo_lo_lim"),
-    member("func1_AI_alarm_hys"),
-    member("func1_AI_hi_hi_alm_state"),
-    member("func1_AI_hi_alm_state"),
-    member("func1_AI_lo_alm_state"),
-    member("func1_AI_lo_lo_alm_state"),
-};
-
-constexpr Entry kTab_s_extended_calibration[] = {
-    member("func1_AI_pv_ftime"),
-    member("func1_AI_pv_lower_range_value"),
-    member("func1_AI_pv_upper_range_value"),
-    member("func1_AI_out_lower_range_value"),
-    member("func1_AI_out_upper_range_value"),
-};
-
 constexpr Entry kTab_s_profibus_parameter[] = {
     entry(item::parPADeviceBusAddress),
     member("phys_ident_number"),
@@ -66,15 +42,6 @@ constexpr Entry kTab_s_profibus_parameter[] = {
     member("func1_AI_out_unit"),
     member("func1_AI_out_value"),
     entry(item::parPAAIOutStatus),
-};
-
-constexpr Entry kTab_s_system_parameter[] = {
-    member("parTagQV"),
-    member("phys_descriptor"),
-    member("phys_software_rev"),
-    member("phys_hardware_rev"),
-    member("phys_device_id"),
-    member("phys_device_ser_num"),
 };
 
 constexpr Entry kTab_s_simulation[] = {
@@ -108,15 +75,16 @@ constexpr Menu kRows[] = {
      .label = texts::kStandardView,
      .entries = kTab_s_QV_Std_Matrix},
     {.id = item::Tab_s_measured_values, .access = Offline, .label = texts::kMeasuredValues,
-     .entries = kTab_s_measured_values},
+     .entries = online_standard_tabs::kTab_s_measured_values_Online},
     {.id = item::Tab_s_abgleich, .access = Offline, .label = texts::kCalibration, .entries = kTab_s_abgleich},
     {.id = item::Tab_s_security_settings, .access = Offline, .label = texts::kSecuritySettings,
-     .entries = kTab_s_security_settings},
+     .entries = online_standard_tabs::kTab_s_security_settings_Online},
     {.id = item::Tab_s_extended_calibration, .access = Offline, .label = texts::kExtendedCalibration,
-     .entries = kTab_s_extended_calibration},
+     .entries = online_standard_tabs::kTab_s_extended_calibration_Online},
     {.id = item::Tab_s_profibus_parameter, .access = Offline, .label = "Profibus Parameter",
      .entries = kTab_s_profibus_parameter},
-    {.id = item::Tab_s_system_parameter, .access = Offline, .label = "System Parameter", .entries = kTab_s_system_parameter},
+    {.id = item::Tab_s_system_parameter, .access = Offline, .label = "System Parameter",
+     .entries = online_standard_tabs::kTab_s_system_parameter_Online},
     {.id = item::Tab_s_simulation, .access = Offline, .label = "Simulation", .entries = kTab_s_simulation},
     {.id = item::Tab_s_service, .access = Offline, .label = "Service", .entries = kTab_s_service},
     {.id = item::Tab_s_PA_Profil, .access = Offline,

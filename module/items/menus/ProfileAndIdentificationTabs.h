@@ -1,4 +1,5 @@
 // The profile view and the identification, input, output and certificate tabs.
+// An offline tab whose entries are its online twin's shows the twin's list.
 #pragma once
 
 #include "items/Texts.h"
@@ -140,12 +141,6 @@ constexpr Entry kTab_s_ident[] = {
     entry(item::Tab_s_ident_device),
 };
 
-constexpr Entry kTab_s_ident_opunit[] = {
-    entry(item::phys_tag_desc),
-    entry(item::phys_descriptor),
-    entry(item::phys_message),
-};
-
 constexpr Entry kTab_m_ident[] = {
     entry(item::Tab_m_ident_opunit),
     entry(item::Tab_m_ident_device),
@@ -190,26 +185,8 @@ constexpr Entry kTab_s_input[] = {
     entry(item::Tab_s_sensor_trim),
 };
 
-constexpr Entry kTab_s_input_measrange[] = {
-    entry(item::trans1_sensor_low_limit),
-    entry(item::trans1_sensor_high_limit),
-};
-
-constexpr Entry kTab_s_control_parameter[] = {
-    entry(item::trans1_temperature_unit),
-};
-
-constexpr Entry kTab_s_sensor_trim[] = {
-    qualified(item::trans1_level_lo),
-    qualified(item::trans1_level_hi),
-};
-
 constexpr Entry kTab_s_output[] = {
     entry(item::Tab_s_func1),
-};
-
-constexpr Entry kTab_s_certificates[] = {
-    qualified(item::phys_device_certification),
 };
 
 constexpr Menu kRows[] = {
@@ -252,18 +229,21 @@ constexpr Menu kRows[] = {
      .entries = kTab_s_func1_interface_Online},
     {.id = item::Tab_s_ident_device_Online, .access = Online, .label = kDevice, .entries = kTab_s_ident_device_Online},
     {.id = item::Tab_s_ident, .access = Offline, .label = kIdentification, .entries = kTab_s_ident},
-    {.id = item::Tab_s_ident_opunit, .access = Offline, .label = kOperationUnit, .entries = kTab_s_ident_opunit},
+    {.id = item::Tab_s_ident_opunit, .access = Offline, .label = kOperationUnit, .entries = kTab_s_ident_opunit_Online},
     {.id = item::Tab_m_ident, .access = Offline, .label = kIdentification, .entries = kTab_m_ident},
     {.id = item::Tab_m_ident_opunit, .access = Offline, .label = kOperationUnit, .entries = kTab_m_ident_opunit},
     {.id = item::Tab_s_ident_device, .access = Offline, .label = kDevice, .entries = kTab_s_ident_device},
     {.id = item::Tab_m_ident_device, .access = Offline, .label = kDevice, .entries = kTab_m_ident_device},
     {.id = item::Tab_s_input, .access = Offline, .label = texts::kInput, .entries = kTab_s_input},
-    {.id = item::Tab_s_input_measrange, .access = Offline, .label = kMeasuringLimits, .entries = kTab_s_input_measrange},
+    {.id = item::Tab_s_input_measrange, .access = Offline, .label = kMeasuringLimits,
+     .entries = kTab_s_input_measrange_Online},
     {.id = item::Tab_s_control_parameter, .access = Offline, .label = kOperationParameter,
-     .entries = kTab_s_control_parameter},
-    {.id = item::Tab_s_sensor_trim, .access = Offline, .label = kSensorCalibration, .entries = kTab_s_sensor_trim},
+     .entries = kTab_s_control_parameter_Online},
+    {.id = item::Tab_s_sensor_trim, .access = Offline, .label = kSensorCalibration,
+     .entries = kTab_s_sensor_trim_Online},
     {.id = item::Tab_s_output, .access = Offline, .label = texts::kOutput, .entries = kTab_s_output},
-    {.id = item::Tab_s_certificates, .access = Offline, .label = kCertificatesAndApprovals, .entries = kTab_s_certificates},
+    {.id = item::Tab_s_certificates, .access = Offline, .label = kCertificatesAndApprovals,
+     .entries = kTab_s_certificates_Online},
 };
 
 }  // namespace menus::profile_and_identification_tabs

@@ -1,4 +1,5 @@
 // The root menus, the standard menus the host finds by role, and the GSD menu.
+// The two main tables show the offline root's entries.
 #pragma once
 
 #include "items/Texts.h"
@@ -55,16 +56,6 @@ constexpr Entry kDTM_reset_menu[] = {
     entry(item::parReset),
 };
 
-constexpr Entry kTable_Main_Specialist[] = {
-    entry(item::Tab_s_QV_Std_Matrix),
-    entry(item::Tab_s_PA_Profil),
-};
-
-constexpr Entry kTable_Main_Maintenance[] = {
-    entry(item::Tab_s_QV_Std_Matrix),
-    entry(item::Tab_s_PA_Profil),
-};
-
 constexpr Menu kRows[] = {
     {.id = item::_ZTQGSD_channel_module_setup, .access = Offline, .label = "Channel Module Setup",
      .entries = k_ZTQGSD_channel_module_setup},
@@ -80,8 +71,8 @@ constexpr Menu kRows[] = {
     {.id = item::DTM_LockUnlock, .access = Offline, .label = "Write Locking  |de|Schreibverriegelung",
      .entries = kDTM_LockUnlock},
     {.id = item::DTM_reset_menu, .access = Offline, .label = texts::kReset, .entries = kDTM_reset_menu},
-    {.id = item::Table_Main_Specialist, .access = Offline, .label = kProductName, .entries = kTable_Main_Specialist},
-    {.id = item::Table_Main_Maintenance, .access = Offline, .label = kProductName, .entries = kTable_Main_Maintenance},
+    {.id = item::Table_Main_Specialist, .access = Offline, .label = kProductName, .entries = kDTM_offline_root_menu},
+    {.id = item::Table_Main_Maintenance, .access = Offline, .label = kProductName, .entries = kDTM_offline_root_menu},
 };
 
 }  // namespace menus::root_and_standard

@@ -1,7 +1,5 @@
 // Alarm and warning limits of the analog input block: the alarm preset and
 // the remember/reset/restore frame around a write of the upload parameter set.
-#include <cstdint>
-
 #include "items/DeviceCodes.h"
 #include "items/methods/MethodRun.h"
 

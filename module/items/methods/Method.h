@@ -3,11 +3,10 @@
 #pragma once
 
 #include <cstdint>
-#include <span>
 
-#include "engine/Classes.h"
 #include "engine/ItemIndex.h"
 #include "items/Access.h"
+#include "items/Classes.h"
 #include "items/Items.h"
 
 namespace methods {

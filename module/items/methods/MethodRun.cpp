@@ -1,5 +1,7 @@
 #include "items/methods/MethodRun.h"
 
+#include <memory>
+
 namespace methods {
 
 namespace {

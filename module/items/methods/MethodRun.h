@@ -5,8 +5,6 @@
 
 #include <cstdint>
 #include <initializer_list>
-#include <memory>
-#include <utility>
 
 #include "engine/AttributeCalculation.h"
 #include "engine/TemporaryKeeper.h"

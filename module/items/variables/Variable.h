@@ -62,7 +62,8 @@ struct CodeTable {
     CodeRow fallback;
 };
 // Unit texts chosen by trans1_primary_value_unit; unit texts and the level
-// limits' bounds chosen by trans1_level_unit.
+// limits' bounds chosen by trans1_level_unit. Defined beside the unit
+// enumerators they follow (enumerations/UnitTables.cpp).
 extern const CodeTable kByPrimaryValueUnit;
 extern const CodeTable kByLevelUnit;
 

@@ -1,6 +1,7 @@
 // The unit-code tables shared by several variables: unit texts chosen by
 // trans1_primary_value_unit and by trans1_level_unit, with the level limits'
-// bounds per level unit.
+// bounds per level unit. They live here, with the unit enumerators the first
+// is made from: enumerations/ includes from variables/, never the reverse.
 #include <array>
 #include <iterator>
 
