@@ -4,11 +4,33 @@
 // description gives.
 #pragma once
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
 #include <iterator>
 #include <span>
 
 #include "items/Texts.h"
 #include "items/enumerations/Enumerations.h"
+
+namespace enumerations {
+
+// The rows of `set`, in their order, less those whose values are listed; a
+// listed value that the set lacks stops the build.
+template <std::size_t Rows, std::size_t Dropped>
+constexpr std::array<Enumerator, Rows - Dropped> withoutValues(const Enumerator (&set)[Rows],
+                                                               const std::int32_t (&dropped)[Dropped]) {
+    std::array<Enumerator, Rows - Dropped> kept{};
+    std::size_t count = 0;
+    for (const Enumerator& row : set) {
+        if (std::find(std::begin(dropped), std::end(dropped), row.value) != std::end(dropped)) continue;
+        if (count == kept.size()) throw "a value to drop is not in the set";
+        kept[count++] = row;
+    }
+    return kept;
+}
+
+}  // namespace enumerations
 
 // clang-format off
 namespace enumerations {
@@ -402,33 +424,9 @@ inline constexpr Enumerator kFullQualitySet[] = {
 };
 static_assert(std::size(kFullQualitySet) == 25);
 
-// Offered while the value is set by hand: no "not connected" and no "last
-// usable value".
-inline constexpr Enumerator kManualQualitySet[] = {
-    {32, texts::kGood},
-    {33, texts::kGoodUpdateEvent},
-    {34, texts::kGoodWarningLimit},
-    {35, texts::kGoodAlarmLimit},
-    {36, texts::kGoodUnackBlockAlarm},
-    {37, texts::kGoodUnackWarning},
-    {38, texts::kGoodUnackAlarm},
-    {40, texts::kGoodFailSafe},
-    {41, texts::kGoodMaintenance},
-    {16, texts::kUncertain},
-    {17, texts::kUncertainLastUsable},
-    {18, texts::kUncertainSubstitute},
-    {19, texts::kUncertainInitial},
-    {20, texts::kUncertainInaccurate},
-    {21, texts::kUncertainRange},
-    {22, texts::kUncertainSubNormal},
-    {23, texts::kUncertainConfiguration},
-    {0, texts::kBad},
-    {1, texts::kBadConfiguration},
-    {3, texts::kBadDevice},
-    {4, texts::kBadSensor},
-    {6, texts::kBadNoUsable},
-    {7, texts::kBadOutOfService},
-};
+// Offered while the value is set by hand: the full set without "not
+// connected" (2) and "last usable value" (5).
+inline constexpr auto kManualQualitySet = withoutValues(kFullQualitySet, {2, 5});
 static_assert(std::size(kManualQualitySet) == 23);
 
 inline constexpr Enumerator kReducedLimitSet[] = {
