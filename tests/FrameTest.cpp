@@ -10,10 +10,12 @@
 
 #include "frame/Identity.h"
 #include "frame/Information.h"
+#include "frame/Registration.h"
 #include "host/ModuleLoader.h"
 #include "platform/Application.h"
 #include "platform/SystemRegistry.h"
 #include "resources/Resources.h"
+#include "tests/TestSupport.h"
 
 namespace fs = std::filesystem;
 
@@ -61,12 +63,29 @@ struct RegistryRoot {
         setenv("DD_REGISTRY_ROOT", path.c_str(), 1);
     }
     ~RegistryRoot() {
+        // Every folder open again, so that all of it can go.
         std::error_code ec;
         fs::permissions(path, fs::perms::owner_all, ec);
+        for (auto i = fs::recursive_directory_iterator(path, ec); !ec && i != fs::recursive_directory_iterator();
+             i.increment(ec))
+            if (i->is_directory(ec) && !i->is_symlink(ec)) fs::permissions(i->path(), fs::perms::owner_all, ec);
         fs::remove_all(path, ec);
+    }
+    // A copy of the module in a folder open to everyone, beside the registry.
+    fs::path openCopyOfModule() const {
+        fs::create_directories(path);
+        fs::permissions(path, fs::perms::all & ~fs::perms::group_write & ~fs::perms::others_write);
+        const fs::path copy = path / fs::path(DD_MODULE_PATH).filename();
+        fs::copy_file(DD_MODULE_PATH, copy, fs::copy_options::overwrite_existing);
+        fs::permissions(copy, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                  fs::perms::others_read | fs::perms::others_exec);
+        return copy;
     }
     fs::path path;
 };
+
+// The device's key as the registry's folders write it.
+const fs::path kKeyFolder = "HKEY_LOCAL_MACHINE/SOFTWARE/Vantrope/PB/DTMs/Q15/Corvalin %2F KSM 27 %2F V1%2E0";
 #endif
 
 }  // namespace
@@ -250,13 +269,97 @@ TEST(Registration, RegisterTwiceThenUnregisterLeavesTheRegistryAsItWas) {
 }
 
 TEST(Registration, ARegistryThatCannotBeWrittenReportsFailure) {
-    if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
     RegistryRoot root;
-    fs::create_directories(root.path);
-    fs::permissions(root.path, fs::perms::owner_read | fs::perms::owner_exec);
+    const fs::path module = root.openCopyOfModule();
+    const fs::path registry = root.path / "registry";
+    fs::create_directories(registry);
+    setenv("DD_REGISTRY_ROOT", registry.c_str(), 1);
+    fs::permissions(registry,
+                    fs::perms::all & ~fs::perms::group_write & ~fs::perms::others_write & ~fs::perms::owner_write);
+    const auto failed = asOrdinaryUser([&]() -> std::string {
+        ModuleLoader loaded(module.string());
+        if (const std::int32_t r = loaded.dllRegisterServer(); r != kAccessDenied)
+            return "register gave " + std::to_string(r);
+        if (const std::int32_t r = loaded.dllUnregisterServer(); r != 0)  // no key to remove
+            return "unregister gave " + std::to_string(r);
+        return {};
+    });
+    if (!failed) GTEST_SKIP() << "root's rights could not be given up";
+    EXPECT_EQ(*failed, "");
+}
+
+TEST(Registration, AKeyWhoseParentCannotBeWrittenStaysWhole) {
+    // The key's own folder may be written, its parent not: the key cannot be
+    // removed, so none of its values may go either.
+    RegistryRoot root;
+    const fs::path module = root.openCopyOfModule();
+    setenv("DD_REGISTRY_ROOT", (root.path / "registry").c_str(), 1);
+    ASSERT_EQ(ModuleLoader(module.string()).dllRegisterServer(), 0);
+    const fs::path key = root.path / "registry" / kKeyFolder;
+    fs::permissions(key, fs::perms::all);
+    fs::permissions(key.parent_path(), fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                           fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+    const auto failed = asOrdinaryUser([&]() -> std::string {
+        ModuleLoader loaded(module.string());
+        if (const std::int32_t r = loaded.dllUnregisterServer(); r != kAccessDenied)
+            return "unregister gave " + std::to_string(r);
+        const auto values = platform::readKey(kKey);
+        if (!values || values->size() != 5) return "the key lost values";
+        return {};
+    });
+    if (!failed) GTEST_SKIP() << "root's rights could not be given up";
+    EXPECT_EQ(*failed, "");
+}
+
+TEST(Registration, TheRootIsXdgDataHomesThenTheHomeFoldersWithoutAChosenOne) {
+    RegistryRoot root;
+    ScopedEnvironment environment;
+    environment.set("XDG_DATA_HOME", (root.path / "data").string());
+    environment.set("HOME", (root.path / "home").string());
+    ModuleLoader module(DD_MODULE_PATH);
+    const auto registersUnder = [&](const fs::path& folder) {
+        const fs::path value = folder / kKeyFolder / "DLLPATH.value";
+        EXPECT_EQ(module.dllRegisterServer(), 0);
+        EXPECT_TRUE(fs::exists(value)) << value;
+        EXPECT_EQ(module.dllUnregisterServer(), 0);
+        EXPECT_FALSE(fs::exists(value)) << value;
+    };
+    for (const bool chosenButEmpty : {false, true}) {
+        SCOPED_TRACE(chosenButEmpty ? "DD_REGISTRY_ROOT empty" : "DD_REGISTRY_ROOT unset");
+        if (chosenButEmpty)
+            environment.set("DD_REGISTRY_ROOT", "");
+        else
+            environment.unset("DD_REGISTRY_ROOT");
+        environment.set("XDG_DATA_HOME", (root.path / "data").string());
+        registersUnder(root.path / "data" / "ddregistry");
+        environment.unset("XDG_DATA_HOME");
+        registersUnder(root.path / "home" / ".local" / "share" / "ddregistry");
+    }
+}
+
+TEST(Registration, AValueThatCannotBeWrittenLeavesNothingBehind) {
+    RegistryRoot root;
+    // The value's file while it is written leads to a device that is always full.
+    const fs::path key = root.path / kKeyFolder;
+    fs::create_directories(key);
+    fs::create_symlink("/dev/full", key / "DLLPATH.value.partial");
     ModuleLoader module(DD_MODULE_PATH);
     EXPECT_EQ(module.dllRegisterServer(), kAccessDenied);
-    EXPECT_EQ(module.dllUnregisterServer(), 0);  // no key to remove
+    for (const auto& entry : fs::directory_iterator(key))
+        EXPECT_EQ(entry.path().string().find(".partial"), std::string::npos) << entry.path();
+    EXPECT_EQ(module.dllRegisterServer(), 0);
+    EXPECT_EQ(platform::readKey(kKey).value_or(std::vector<platform::RegistryValue>{}).size(), 5u);
+}
+
+TEST(Registration, WithoutTheModulesPathNothingIsRegistered) {
+    // The module objects linked into this program, with no path known.
+    RegistryRoot root;
+    const CStrPP known = identity::modulePath;
+    identity::modulePath = "";
+    const std::int32_t result = registerModule();
+    identity::modulePath = known;
+    EXPECT_EQ(result, static_cast<std::int32_t>(0x8007007Eu));  // the module was not found
+    EXPECT_FALSE(platform::readKey(kKey).has_value());
 }
 
 TEST(Registration, ARegistryRootThatIsAFileReportsFailure) {

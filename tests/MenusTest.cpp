@@ -278,6 +278,18 @@ TEST(Menus, AMissingCollectionOrMemberLeavesTheEntryOutWithOneTextEach) {
         EXPECT_TRUE(all->menuItems()->items().empty());
         EXPECT_EQ(s->host().errors().size(), 1u + 10u + 9u);
         EXPECT_EQ(s->host().alive(), 0);
+
+        // A refused collection is asked for no member; a refused member ends
+        // the entry before the collection is fetched a second time.
+        const Names calls = storeCalls(*s);
+        for (std::size_t k = 0; k < calls.size(); ++k) {
+            ASSERT_EQ(calls[k].rfind("GetCollection ", 0), 0u) << calls[k];
+            if (std::string(operation) == "GetMemberObject") {
+                ASSERT_LT(k + 1, calls.size());
+                EXPECT_EQ(calls[++k].rfind("GetMemberObject ", 0), 0u) << calls[k];
+            }
+        }
+        EXPECT_EQ(calls.size(), (1u + 10u + 9u) * (std::string(operation) == "GetMemberObject" ? 2 : 1));
     }
 }
 

@@ -4,9 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <map>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
+
+#if !defined(_WIN32)
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 #include "host/Session.h"
 
@@ -63,3 +71,72 @@ inline std::string systemPath(const std::string& path) {
     return path;
 #endif
 }
+
+#if !defined(_WIN32)
+// Environment variables set or unset for a scope, as they were after it.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment() = default;
+    ~ScopedEnvironment() {
+        for (const auto& [name, value] : saved_)
+            if (value)
+                setenv(name.c_str(), value->c_str(), 1);
+            else
+                unsetenv(name.c_str());
+    }
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+    void set(const std::string& name, const std::string& value) {
+        save(name);
+        setenv(name.c_str(), value.c_str(), 1);
+    }
+    void unset(const std::string& name) {
+        save(name);
+        unsetenv(name.c_str());
+    }
+
+private:
+    void save(const std::string& name) {
+        if (saved_.count(name)) return;
+        const char* value = std::getenv(name.c_str());
+        saved_[name] = value ? std::optional<std::string>(value) : std::nullopt;
+    }
+    std::map<std::string, std::optional<std::string>> saved_;
+};
+
+// Runs `check` where permissions bind: directly for an ordinary user, and
+// for root in a child process that has given up root's rights (to the user
+// "nobody"). `check` returns what went wrong, empty when nothing did; the
+// result is nothing when the rights could not be given up. What the child
+// opens must be open to everyone.
+inline std::optional<std::string> asOrdinaryUser(const std::function<std::string()>& check) {
+    if (geteuid() != 0) return check();
+    int channel[2];
+    if (pipe(channel) != 0) return "no pipe to the child";
+    const pid_t child = fork();
+    if (child < 0) {
+        close(channel[0]);
+        close(channel[1]);
+        return "no child process";
+    }
+    if (child == 0) {
+        close(channel[0]);
+        const uid_t nobody = 65534;
+        const std::string found = setgid(nobody) == 0 && setuid(nobody) == 0 ? "=" + check() : "";
+        const bool written = write(channel[1], found.data(), found.size()) == static_cast<ssize_t>(found.size());
+        _exit(written ? 0 : 1);
+    }
+    close(channel[1]);
+    std::string found;
+    char buffer[512];
+    for (ssize_t n; (n = read(channel[0], buffer, sizeof buffer)) > 0;)
+        found.append(buffer, static_cast<std::size_t>(n));
+    close(channel[0]);
+    int status = 0;
+    if (waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return "the child that gave up root's rights did not finish";
+    if (found.empty()) return std::nullopt;
+    return found.substr(1);
+}
+#endif

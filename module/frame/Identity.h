@@ -1,20 +1,21 @@
-// The module's identity strings and its two paths: static texts built when
-// the module is loaded, in this order, and destroyed in reverse order.
+// The module's identity texts and its two paths. The texts are constants that
+// need nothing at load: a static text that allocated could throw out of the
+// loader's call into the module and end the host.
 #pragma once
 
 #include "objectmodel/Text.h"
 
 namespace identity {
 
-extern const CStrPP manufacturerName;
-extern const CStrPP deviceName;
-extern const CStrPP description;
-extern const CStrPP helpFileName;
-extern const CStrPP versionLabel;
-extern const CStrPP fileVersion;
-extern const CStrPP secondVersion;
-extern const CStrPP technicalDescription;
-extern const CStrPP buildDate;
+extern const char* const manufacturerName;
+extern const char* const deviceName;
+extern const char* const description;
+extern const char* const helpFileName;
+extern const char* const versionLabel;
+extern const char* const fileVersion;
+extern const char* const secondVersion;
+extern const char* const technicalDescription;
+extern const char* const buildDate;
 
 // Empty until the module's start-up step sets them.
 extern CStrPP moduleBasePath;

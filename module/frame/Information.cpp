@@ -81,20 +81,20 @@ std::int32_t CDeviceInformation::GetManufacturerId() { return 17; }
 std::int32_t CDeviceInformation::GetResourceId() { return 101; }
 std::int32_t CDeviceInformation::GetLogoBitmapId() { return resources::kLogoBitmap; }
 CStrPP CDeviceInformation::GetManufacturerName() {
-    return answer([&] { return identity::manufacturerName; });
+    return answer([&] { return CStrPP(identity::manufacturerName); });
 }
 std::int32_t CDeviceInformation::GetDeviceTypeId() { return 0x153A; }
 std::int32_t CDeviceInformation::GetIconId() { return resources::kIcon; }
 std::int32_t CDeviceInformation::GetDeviceBitmapId() { return resources::kDeviceBitmap; }
 CStrPP CDeviceInformation::GetDeviceName() {
-    return answer([&] { return identity::deviceName; });
+    return answer([&] { return CStrPP(identity::deviceName); });
 }
 CStrPP CDeviceInformation::GetDescription() {
-    return answer([&] { return identity::description; });
+    return answer([&] { return CStrPP(identity::description); });
 }
 std::int32_t CDeviceInformation::GetNumber11() { return 11; }
 CStrPP CDeviceInformation::GetHelpFileName() {
-    return answer([&] { return identity::helpFileName; });
+    return answer([&] { return CStrPP(identity::helpFileName); });
 }
 CStrPP CDeviceInformation::GetStandardMenuName(std::int32_t code) {
     return answer([&] { return lookup(kStandardMenus, code); });
@@ -115,17 +115,17 @@ CStrPP CDeviceInformation::GetModulePath() {
     return answer([&] { return identity::modulePath; });
 }
 CStrPP CDeviceInformation::GetVersionLabel() {
-    return answer([&] { return identity::versionLabel; });
+    return answer([&] { return CStrPP(identity::versionLabel); });
 }
 CStrPP CDeviceInformation::GetFileVersion() {
-    return answer([&] { return identity::fileVersion; });
+    return answer([&] { return CStrPP(identity::fileVersion); });
 }
 CStrPP CDeviceInformation::GetSecondVersion() {
-    return answer([&] { return identity::secondVersion; });
+    return answer([&] { return CStrPP(identity::secondVersion); });
 }
 CStrPP CDeviceInformation::GetTechnicalDescription() {
-    return answer([&] { return identity::technicalDescription; });
+    return answer([&] { return CStrPP(identity::technicalDescription); });
 }
 CStrPP CDeviceInformation::GetBuildDate() {
-    return answer([&] { return identity::buildDate; });
+    return answer([&] { return CStrPP(identity::buildDate); });
 }

@@ -1,6 +1,7 @@
-// The module's static objects, in the order they must be constructed: the
-// nine identity strings, the two paths, then the application object whose
-// start-up step records where the module file lies.
+// The module's static objects: the nine identity texts, fixed when the module
+// is compiled (constinit: nothing of theirs runs at load), the two paths, then
+// the application object whose start-up step records where the module file
+// lies.
 #include "frame/Identity.h"
 #include "objectmodel/Text.h"
 #include "platform/Application.h"
@@ -9,15 +10,15 @@
 
 namespace identity {
 
-const CStrPP manufacturerName("Quorvane");
-const CStrPP deviceName("Corvalin / KSM 27 / V1.0");
-const CStrPP description("Level (Capacitive)");
-const CStrPP helpFileName(DD_MODULE_NAME ".html");
-const CStrPP versionLabel("Version:");
-const CStrPP fileVersion(resources::kDottedVersion.data());
-const CStrPP secondVersion("1.0.1");
-const CStrPP technicalDescription("1:17;5434,1,1");
-const CStrPP buildDate("Wed Oct 21 10:12:02 2015");
+constinit const char* const manufacturerName = "Quorvane";
+constinit const char* const deviceName = "Corvalin / KSM 27 / V1.0";
+constinit const char* const description = "Level (Capacitive)";
+constinit const char* const helpFileName = DD_MODULE_NAME ".html";
+constinit const char* const versionLabel = "Version:";
+constinit const char* const fileVersion = resources::kDottedVersion.data();
+constinit const char* const secondVersion = "1.0.1";
+constinit const char* const technicalDescription = "1:17;5434,1,1";
+constinit const char* const buildDate = "Wed Oct 21 10:12:02 2015";
 
 CStrPP moduleBasePath;
 CStrPP modulePath;

@@ -41,6 +41,8 @@ LONG setNumber(HKEY key, const char* name, DWORD number) {
 }  // namespace
 
 std::int32_t registerModule() {
+    // Without the module's own path the key would send hosts to no file.
+    if (identity::modulePath.IsEmpty()) return hresultFromWin32(ERROR_MOD_NOT_FOUND);
     OpenKey root;
     if (const LONG failed = RegConnectRegistryA(nullptr, HKEY_LOCAL_MACHINE, root.out()))
         return hresultFromWin32(failed);
@@ -68,7 +70,7 @@ std::int32_t unregisterModule() {
         return hresultFromWin32(failed);
     OpenKey parent;
     LONG result = RegOpenKeyExA(root.get(), kDeviceModulesKey, 0, KEY_WRITE, parent.out());
-    if (result == ERROR_SUCCESS) result = RegDeleteKeyA(parent.get(), identity::deviceName.c_str());
+    if (result == ERROR_SUCCESS) result = RegDeleteKeyA(parent.get(), identity::deviceName);
     // A key that is not there is as unregistered as it gets.
     return result == ERROR_FILE_NOT_FOUND ? 0 : hresultFromWin32(result);
 }

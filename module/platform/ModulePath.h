@@ -5,11 +5,13 @@
 
 namespace platform {
 
-// The full path of the shared object that holds `anchor`, with every
-// component resolved (symbolic links followed); when it cannot be resolved,
-// the loader's own text made absolute against the current folder (called at
-// load, that is the folder the loader found the file from); empty when the
-// loader does not know the file.
+// The full path of the shared object that holds `anchor`; empty when the
+// loader does not know the file. Every call gives the same answer, wherever
+// the host has moved its current folder since the module was loaded: Windows
+// keeps the full path itself; elsewhere the path is taken at the first call,
+// which the start-up makes at load, with every component resolved (symbolic
+// links followed) or, when it cannot be resolved, the loader's own text made
+// absolute against the folder it was loaded from.
 std::string modulePathOf(const void* anchor);
 
 }  // namespace platform

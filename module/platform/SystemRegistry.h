@@ -31,6 +31,7 @@ inline constexpr LONG ERROR_INVALID_HANDLE = 6;
 inline constexpr LONG ERROR_NOT_ENOUGH_MEMORY = 8;
 inline constexpr LONG ERROR_BAD_NETPATH = 53;
 inline constexpr LONG ERROR_INVALID_PARAMETER = 87;
+inline constexpr LONG ERROR_MOD_NOT_FOUND = 126;
 inline constexpr DWORD REG_SZ = 1;
 inline constexpr DWORD REG_DWORD = 4;
 inline constexpr REGSAM KEY_WRITE = 0x20006;
@@ -52,12 +53,14 @@ struct RegistryValue {
     DWORD type = 0;
     std::vector<BYTE> data;
 };
-// The root directory; empty where the registry is the system's own.
+// The root directory; empty where the registry is the system's own. Throws
+// std::runtime_error when no folder can be found for it.
 std::filesystem::path registryRoot();
 // The values of a key below HKEY_LOCAL_MACHINE (backslash-separated path),
-// or nothing when the key does not exist. A damaged folder (a value file
-// whose name the registry cannot have written) throws std::runtime_error
-// naming that file.
+// or nothing when the key does not exist. A key that cannot be read, and a
+// damaged folder (a value file whose name the registry cannot have written),
+// throw std::runtime_error naming the folder or file; so does a registry
+// with no root folder to be found.
 std::optional<std::vector<RegistryValue>> readKey(const std::string& path);
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 // The module's entry points when memory runs out. This program replaces the
 // global allocation functions, so that a test can make every allocation from
 // some point on fail, in the module as much as in the host.
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -128,6 +129,41 @@ TEST(OutOfMemory, EntryPointsLetNothingOut) {
     EXPECT_EQ(later->GetModulePath().str(), fs::canonical(fresh.path).string());
 }
 
+TEST(OutOfMemory, LoadingLetsNothingOutAndTheModuleKnowsItsFileAfterwards) {
+    // Fail from the n-th allocation on while the module loads, for every n
+    // until a load completes. The module is loaded by a relative name, and
+    // the host then moves to another folder before it calls the module.
+    const fs::path before = fs::current_path();
+    bool completed = false;
+    for (long n = 0; !completed && n < 1000; ++n) {
+        FreshModule fresh;
+        fs::current_path(fresh.folder);
+        const std::string relative = "./" + fresh.path.filename().string();
+        void* handle = nullptr;
+        {
+            OutOfMemoryAfter after(n);
+            handle = dlopen(relative.c_str(), RTLD_NOW | RTLD_LOCAL);
+            completed = !after.ranOut();
+        }
+        fs::current_path("/");
+        ASSERT_NE(handle, nullptr) << "after " << n;
+        ModuleLoader module(fresh.path.string());
+        std::unique_ptr<CInformation> info(module.getInformation());
+        ASSERT_NE(info, nullptr);
+        // The module's own file, or no path and no registration: never a path
+        // read against the folder the host moved to.
+        const std::string path = info->GetModulePath().str();
+        if (path.empty()) {
+            EXPECT_LT(module.dllRegisterServer(), 0) << "after " << n;
+        } else {
+            EXPECT_EQ(path, fs::canonical(fresh.path).string()) << "after " << n;
+        }
+        dlclose(handle);
+        fs::current_path(before);
+    }
+    EXPECT_TRUE(completed);
+}
+
 TEST(OutOfMemory, InformationTextsAreEmptyRatherThanThrown) {
     ModuleLoader module(DD_MODULE_PATH);
     std::unique_ptr<CInformation> info(module.getInformation());
@@ -203,6 +239,11 @@ TEST(OutOfMemory, RegistrationIsHonestWhereverMemoryRunsOut) {
             }
             ASSERT_FALSE(escaped) << (add ? "register" : "unregister") << " after " << n;
             completed = !ranOut;
+            // A value's file that was being written goes, whatever failed.
+            std::error_code none;
+            for (const auto& entry : fs::recursive_directory_iterator(fresh.folder / "registry", none))
+                EXPECT_EQ(entry.path().extension(), entry.is_directory() ? "" : ".value")
+                    << entry.path() << " after " << n;
             if (result == 0) {
                 // Success means the entry is as it should be.
                 const auto values = platform::readKey(kKey);

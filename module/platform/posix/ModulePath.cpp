@@ -1,24 +1,50 @@
 #include "platform/ModulePath.h"
 
 #include <dlfcn.h>
+#include <limits.h>
+#include <stdlib.h>
+#include <unistd.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <memory>
+#include <cstring>
 
 namespace platform {
 
-std::string modulePathOf(const void* anchor) {
-    Dl_info info{};
-    if (!dladdr(anchor, &info) || !info.dli_fname) return {};
-    // realpath allocates the result itself: no fixed-size buffer.
-    const std::unique_ptr<char, decltype(&std::free)> resolved(realpath(info.dli_fname, nullptr), &std::free);
-    if (resolved) return resolved.get();
+namespace {
+
+// `name` made absolute into `out`, with every component resolved where the
+// file can be found; false when no absolute path can be known. Nothing here
+// allocates through the C++ runtime, so it works when memory has run out.
+bool absolutePath(const char* name, char (&out)[PATH_MAX]) noexcept {
+    if (realpath(name, out)) return true;
     // Unresolvable (the file went away): still absolute, against the folder
     // the loader resolved it in, which at load is the current one.
-    std::error_code ec;
-    const std::filesystem::path absolute = std::filesystem::absolute(info.dli_fname, ec);
-    return ec ? std::string(info.dli_fname) : absolute.string();
+    const std::size_t length = std::strlen(name);
+    std::size_t at = 0;
+    if (name[0] != '/') {
+        if (!getcwd(out, sizeof out)) return false;
+        at = std::strlen(out);
+        if (at + 1 >= sizeof out) return false;
+        out[at++] = '/';
+    }
+    if (at + length >= sizeof out) return false;
+    std::memcpy(out + at, name, length + 1);
+    return true;
+}
+
+}  // namespace
+
+std::string modulePathOf(const void* anchor) {
+    // Taken once, at the first call: the start-up makes it at load, and a
+    // later call (a start-up retried after memory ran out) must not read the
+    // loader's relative name against a folder the host has moved to since.
+    static char path[PATH_MAX] = {};
+    static bool taken = false;
+    if (!taken) {
+        taken = true;
+        Dl_info info{};
+        if (!dladdr(anchor, &info) || !info.dli_fname || !absolutePath(info.dli_fname, path)) path[0] = '\0';
+    }
+    return path;
 }
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 #include "platform/SystemRegistry.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -102,6 +103,39 @@ constexpr const char* kValueSuffix = ".value";
 LONG refused(const std::error_code& ec) {
     return ec == std::errc::not_enough_memory ? ERROR_NOT_ENOUGH_MEMORY : ERROR_ACCESS_DENIED;
 }
+LONG refused(int error) { return refused(std::error_code(error, std::generic_category())); }
+
+// Writes all of `bytes`, as often as the system takes only a part.
+bool writeAll(int descriptor, const void* bytes, std::size_t size) {
+    for (auto* at = static_cast<const char*>(bytes); size;) {
+        const ssize_t written = write(descriptor, at, size);
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        at += written;
+        size -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+// A value's file while it is written; removed on every road out unless it
+// was renamed into place, so a failed write leaves nothing behind.
+class PartialFile {
+public:
+    explicit PartialFile(fs::path path) : path_(std::move(path)) {}
+    ~PartialFile() {
+        std::error_code ignored;
+        if (!placed_) fs::remove(path_, ignored);
+    }
+    PartialFile(const PartialFile&) = delete;
+    PartialFile& operator=(const PartialFile&) = delete;
+
+    const fs::path& path() const { return path_; }
+    void placed() { placed_ = true; }
+
+private:
+    fs::path path_;
+    bool placed_ = false;
+};
 
 // Runs one registry call: like the system's, it reports and never throws.
 template <class Call>
@@ -133,7 +167,14 @@ fs::path registryRoot() {
     if (const char* root = std::getenv("DD_REGISTRY_ROOT"); root && *root) return root;
     if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data) return fs::path(data) / "ddregistry";
     if (const char* home = std::getenv("HOME"); home && *home) return fs::path(home) / ".local/share/ddregistry";
-    return fs::temp_directory_path() / "ddregistry";
+    std::error_code ec;
+    const fs::path temporary = fs::temp_directory_path(ec);
+    if (ec)
+        throw std::runtime_error(
+            "no folder for the registry: DD_REGISTRY_ROOT, XDG_DATA_HOME and HOME are unset, "
+            "and there is no temporary folder (" +
+            ec.message() + ")");
+    return temporary / "ddregistry";
 }
 
 LONG RegConnectRegistryA(const char* machine, HKEY predefined, HKEY* result) {
@@ -189,23 +230,19 @@ LONG RegSetValueExA(HKEY key, const char* valueName, DWORD, DWORD type, const BY
     if (!data && size) return ERROR_INVALID_PARAMETER;
     return guarded([&] {
         const fs::path file = *base / (escape(valueName ? valueName : "") + kValueSuffix);
-        const fs::path partial = file.string() + ".partial";
+        PartialFile partial(file.string() + ".partial");
+        // The system's own calls: nothing is allocated once the file exists.
+        const int descriptor = open(partial.path().c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        if (descriptor < 0) return refused(errno);
+        const BYTE header[4] = {BYTE(type), BYTE(type >> 8), BYTE(type >> 16), BYTE(type >> 24)};
+        const bool written = writeAll(descriptor, header, sizeof header) && writeAll(descriptor, data, size);
+        const int writeError = errno;
+        if (close(descriptor) != 0 || !written) return refused(written ? errno : writeError);
         std::error_code ec;
-        {
-            std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-            const BYTE header[4] = {BYTE(type), BYTE(type >> 8), BYTE(type >> 16), BYTE(type >> 24)};
-            out.write(reinterpret_cast<const char*>(header), 4);
-            if (size) out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-            if (!out.flush()) {
-                fs::remove(partial, ec);
-                return ERROR_ACCESS_DENIED;
-            }
-        }
-        fs::rename(partial, file, ec);
-        if (!ec) return ERROR_SUCCESS;
-        std::error_code ignored;
-        fs::remove(partial, ignored);
-        return refused(ec);
+        fs::rename(partial.path(), file, ec);
+        if (ec) return refused(ec);
+        partial.placed();
+        return ERROR_SUCCESS;
     });
 }
 
@@ -219,7 +256,7 @@ LONG RegDeleteKeyA(HKEY key, const char* subKey) {
         // The folder is read with the system's own calls: they report a lack
         // of memory, where the library's iterators may end the process.
         const std::unique_ptr<DIR, int (*)(DIR*)> folder(opendir(path.c_str()), &closedir);
-        if (!folder) return refused(std::error_code(errno, std::generic_category()));
+        if (!folder) return refused(errno);
         const auto each = [&](auto&& visit) -> LONG {
             rewinddir(folder.get());
             errno = 0;
@@ -228,7 +265,7 @@ LONG RegDeleteKeyA(HKEY key, const char* subKey) {
                 if (const LONG failed = visit(entry->d_name)) return failed;
                 errno = 0;
             }
-            return errno ? refused(std::error_code(errno, std::generic_category())) : ERROR_SUCCESS;
+            return errno ? refused(errno) : ERROR_SUCCESS;
         };
         const int descriptor = dirfd(folder.get());
         // A key with subkeys stays.
@@ -238,12 +275,17 @@ LONG RegDeleteKeyA(HKEY key, const char* subKey) {
                 return S_ISDIR(status.st_mode) ? ERROR_ACCESS_DENIED : ERROR_SUCCESS;
             }))
             return failed;
+        // The system's registry removes a key whole or not at all: before a
+        // value goes, both the key's folder and its parent must let entries go.
+        if (faccessat(AT_FDCWD, path.c_str(), W_OK | X_OK, AT_EACCESS) != 0 ||
+            faccessat(AT_FDCWD, path.parent_path().c_str(), W_OK | X_OK, AT_EACCESS) != 0)
+            return refused(errno);
         if (const LONG failed = each([&](const char* name) -> LONG {
                 if (unlinkat(descriptor, name, 0) == 0 || errno == ENOENT) return ERROR_SUCCESS;
-                return refused(std::error_code(errno, std::generic_category()));
+                return refused(errno);
             }))
             return failed;
-        if (rmdir(path.c_str()) != 0) return refused(std::error_code(errno, std::generic_category()));
+        if (rmdir(path.c_str()) != 0) return refused(errno);
         return ERROR_SUCCESS;
     });
 }
@@ -256,10 +298,17 @@ LONG RegCloseKey(HKEY key) {
 
 std::optional<std::vector<RegistryValue>> readKey(const std::string& path) {
     const fs::path directory = below(registryRoot() / "HKEY_LOCAL_MACHINE", path.c_str());
-    if (lookAt(directory) != ERROR_SUCCESS) return std::nullopt;
-    std::vector<RegistryValue> values;
+    const auto unreadable = [&](const fs::path& what, const std::error_code& ec) {
+        return std::runtime_error("cannot read the registry's " + what.string() + ": " + ec.message());
+    };
     std::error_code ec;
-    for (fs::directory_iterator entry(directory, ec), end; !ec && entry != end; entry.increment(ec)) {
+    const fs::file_status status = fs::status(directory, ec);
+    if (status.type() == fs::file_type::not_found) return std::nullopt;
+    if (ec) throw unreadable(directory, ec);
+    if (!fs::is_directory(status)) return std::nullopt;
+    std::vector<RegistryValue> values;
+    fs::directory_iterator entry(directory, ec);
+    for (const fs::directory_iterator end; !ec && entry != end; entry.increment(ec)) {
         const std::string file = entry->path().filename().string();
         std::error_code probe;
         if (!entry->is_regular_file(probe) || file.size() <= 6 || file.substr(file.size() - 6) != kValueSuffix)
@@ -267,7 +316,9 @@ std::optional<std::vector<RegistryValue>> readKey(const std::string& path) {
         const std::string stem = file.substr(0, file.size() - 6);
         std::optional<std::string> name = unescape(stem);
         if (!name) throw std::runtime_error("damaged registry value name \"" + stem + "\" in " + directory.string());
+        errno = 0;
         std::ifstream in(entry->path(), std::ios::binary);
+        if (!in.is_open()) throw unreadable(entry->path(), std::error_code(errno, std::generic_category()));
         std::vector<BYTE> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         if (bytes.size() < 4) continue;
         RegistryValue value;
@@ -276,6 +327,7 @@ std::optional<std::vector<RegistryValue>> readKey(const std::string& path) {
         value.data.assign(bytes.begin() + 4, bytes.end());
         values.push_back(std::move(value));
     }
+    if (ec) throw unreadable(directory, ec);
     std::sort(values.begin(), values.end(),
               [](const RegistryValue& a, const RegistryValue& b) { return a.name < b.name; });
     return values;

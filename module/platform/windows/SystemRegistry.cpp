@@ -3,7 +3,8 @@
 
 namespace {
 // The platform's names carry the system's values, since they pass through.
-constexpr platform::LONG kSuccess = platform::ERROR_SUCCESS, kNotFound = platform::ERROR_FILE_NOT_FOUND;
+constexpr platform::LONG kSuccess = platform::ERROR_SUCCESS, kNotFound = platform::ERROR_FILE_NOT_FOUND,
+                         kNoModule = platform::ERROR_MOD_NOT_FOUND;
 constexpr platform::DWORD kText = platform::REG_SZ, kNumber = platform::REG_DWORD;
 constexpr platform::REGSAM kWrite = platform::KEY_WRITE;
 }  // namespace
@@ -21,8 +22,8 @@ const HKEY kLocalMachine = HKEY_LOCAL_MACHINE;
 
 HKEY native(platform::HKEY key) { return reinterpret_cast<HKEY>(key); }
 
-static_assert(kSuccess == ERROR_SUCCESS && kNotFound == ERROR_FILE_NOT_FOUND && kText == REG_SZ &&
-              kNumber == REG_DWORD && kWrite == KEY_WRITE);
+static_assert(kSuccess == ERROR_SUCCESS && kNotFound == ERROR_FILE_NOT_FOUND && kNoModule == ERROR_MOD_NOT_FOUND &&
+              kText == REG_SZ && kNumber == REG_DWORD && kWrite == KEY_WRITE);
 
 }  // namespace
 
