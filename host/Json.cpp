@@ -47,6 +47,32 @@ JsonObject& JsonObject::number(std::string_view key, long long value) { return r
 JsonObject& JsonObject::real(std::string_view key, double value) { return raw(key, jsonReal(value)); }
 JsonObject& JsonObject::boolean(std::string_view key, bool value) { return raw(key, value ? "true" : "false"); }
 
+namespace {
+
+// Where the object or list opened at `open` closes, when nothing is nested in
+// it; npos otherwise. Brackets inside strings are text, not structure.
+std::size_t flatEnd(std::string_view json, std::size_t open, char close) {
+    bool inString = false;
+    for (std::size_t i = open + 1; i < json.size(); ++i) {
+        const char c = json[i];
+        if (inString) {
+            if (c == '\\')
+                ++i;
+            else if (c == '"')
+                inString = false;
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == close) {
+            return i;
+        } else if (c == '{' || c == '[' || c == '}' || c == ']') {
+            return std::string_view::npos;
+        }
+    }
+    return std::string_view::npos;
+}
+
+}  // namespace
+
 std::string prettyJson(std::string_view json) {
     std::string out;
     int depth = 0;
@@ -71,9 +97,8 @@ std::string prettyJson(std::string_view json) {
         case '[': {
             const char close = c == '{' ? '}' : ']';
             // Small objects and empty lists stay on one line.
-            const std::size_t end = json.find(close, i);
-            if (end != std::string_view::npos &&
-                json.substr(i, end - i).find_first_of("{[", 1) == std::string_view::npos && end - i < 60) {
+            const std::size_t end = flatEnd(json, i, close);
+            if (end != std::string_view::npos && end - i < 60) {
                 out += json.substr(i, end - i + 1);
                 i = end;
                 break;

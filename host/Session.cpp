@@ -1,7 +1,7 @@
 #include "host/Session.h"
 
-#include <cerrno>
-#include <cstdlib>
+#include <charconv>
+#include <cstdint>
 
 #include "host/Encoding.h"
 
@@ -9,17 +9,22 @@ CDDCommonVariant parseValue(const std::string& text) {
     if (text.empty()) return CDDCommonVariant();
     if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
         return CDDCommonVariant(utf8ToCp1252(text.substr(1, text.size() - 2)).c_str());
-    char* end = nullptr;
-    errno = 0;
+    // Numbers are decimal: "010" is ten, and "0x2491" is no number but a text.
+    // A sign may lead.
+    const char* const first = text.data() + (text.size() > 1 && text[0] == '+' && text[1] != '-');
+    const char* const last = text.data() + text.size();
     if (text.find_first_of(".eE") == std::string::npos) {
-        const long long whole = std::strtoll(text.c_str(), &end, 0);
-        if (end && *end == '\0' && errno == 0) {
+        long long whole = 0;
+        const auto [end, error] = std::from_chars(first, last, whole);
+        if (end == last && error == std::errc()) {
             if (whole >= INT32_MIN && whole <= INT32_MAX) return CDDCommonVariant(static_cast<int>(whole));
             return CDDCommonVariant(static_cast<long>(whole));
         }
+    } else {
+        double real = 0;
+        const auto [end, error] = std::from_chars(first, last, real);
+        if (end == last && error == std::errc()) return CDDCommonVariant(real);
     }
-    const double real = std::strtod(text.c_str(), &end);
-    if (end && *end == '\0') return CDDCommonVariant(real);
     return CDDCommonVariant(utf8ToCp1252(text).c_str());
 }
 

@@ -61,12 +61,6 @@ struct Options {
 
 std::string utf8(const CStrPP& text) { return cp1252ToUtf8(text.str()); }
 
-void writeTrace(StandInHost& host, const std::string& file) {
-    if (file.empty()) return;
-    std::ofstream out(file, std::ios::binary);
-    for (const auto& line : host.log().lines()) out << line << '\n';
-}
-
 // ---------------------------------------------------------------- info
 
 int info(std::ostream& out, ModuleLoader& module) {
@@ -108,15 +102,15 @@ int registry(std::ostream& out, std::ostream& err, ModuleLoader& module, bool ad
     print(out, "%s: %d\n", add ? "DllRegisterServer" : "DllUnregisterServer", result);
     std::unique_ptr<CInformation> i(module.getInformation());
     const std::string key = std::string(kDeviceModulesKey) + "\\" + (i ? i->GetDeviceName().str() : std::string());
-    // The system's own registry (Windows) has no root folder to show.
-    if (const auto root = platform::registryRoot(); !root.empty())
-        print(out, "registry root: %s\n", root.string().c_str());
     std::optional<std::vector<platform::RegistryValue>> values;
     try {
+        // The system's own registry (Windows) has no root folder to show.
+        if (const auto root = platform::registryRoot(); !root.empty())
+            print(out, "registry root: %s\n", root.string().c_str());
         values = platform::readKey(key);
-    } catch (const std::exception& damaged) {
+    } catch (const std::exception& unreadable) {
         out.flush();
-        print(err, "ddhost: %s\n", damaged.what());
+        print(err, "ddhost: %s\n", unreadable.what());
         return 1;
     }
     if (!values) {
@@ -269,6 +263,16 @@ int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         }
         return command == "info" ? info(out, module) : registry(out, err, module, command == "register");
     }
+    // A trace that cannot be written fails before any work, not silently after it.
+    std::ofstream trace;
+    const auto traceLost = [&] {
+        print(err, "ddhost: cannot write the trace to %s\n", o.trace.c_str());
+        return 1;
+    };
+    if (!o.trace.empty()) {
+        trace.open(o.trace, std::ios::binary | std::ios::trunc);
+        if (!trace) return traceLost();
+    }
     Session session(o.module, o.trace.empty() ? Session::Trace::Off : Session::Trace::On);
     if (!session.ok()) {
         print(err, "ddhost: %s\n", session.error().c_str());
@@ -302,6 +306,9 @@ int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         err << kUsage;
         return 2;
     }
-    writeTrace(host, o.trace);
+    if (trace.is_open()) {
+        for (const auto& line : host.log().lines()) trace << line << '\n';
+        if (!trace.flush()) return traceLost();
+    }
     return status;
 }

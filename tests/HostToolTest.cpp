@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "host/Encoding.h"
+#include "host/Json.h"
 #include "host/Tool.h"
 #include "tests/TestSupport.h"
 
@@ -67,6 +68,31 @@ TEST(HostTool, ADamagedRegistryFolderEndsWithAClearError) {
     EXPECT_NE(o.out.find("DllRegisterServer: 0"), std::string::npos) << o.out;
     EXPECT_NE(o.err.find("ddhost: damaged registry value name \"Bad%G1\""), std::string::npos) << o.err;
 }
+
+TEST(HostTool, AKeyThatCannotBeReadIsNotShownAsMissing) {
+    // The key's folder loops back on itself: it is there, but nobody can look into it.
+    const auto root = std::filesystem::temp_directory_path() / ("ddregistry-unreadable-" + std::to_string(getpid()));
+    const auto key = root / "HKEY_LOCAL_MACHINE/SOFTWARE/Vantrope/PB/DTMs/Q15/Corvalin %2F KSM 27 %2F V1%2E0";
+    std::filesystem::create_directories(key.parent_path());
+    std::filesystem::create_directory_symlink(key.filename(), key);
+    ScopedEnvironment environment;
+    environment.set("DD_REGISTRY_ROOT", root.string());
+    const auto o = tool({"unregister"});
+    std::filesystem::remove_all(root);
+    EXPECT_EQ(o.status, 1) << o.out << o.err;
+    EXPECT_EQ(o.out.find("(no key)"), std::string::npos) << o.out;
+    EXPECT_NE(o.err.find("ddhost: cannot read the registry's " + key.string()), std::string::npos) << o.err;
+}
+
+TEST(HostTool, NoFolderForTheRegistryEndsWithAClearError) {
+    ScopedEnvironment environment;
+    for (const char* name : {"DD_REGISTRY_ROOT", "XDG_DATA_HOME", "HOME"}) environment.unset(name);
+    for (const char* name : {"TMPDIR", "TMP", "TEMP", "TEMPDIR"}) environment.set(name, "/nonexistent/temporary");
+    const auto o = tool({"register"});
+    EXPECT_EQ(o.status, 1) << o.out << o.err;
+    EXPECT_NE(o.out.find("DllRegisterServer: -2147024891"), std::string::npos) << o.out;  // access denied
+    EXPECT_NE(o.err.find("ddhost: no folder for the registry"), std::string::npos) << o.err;
+}
 #endif
 
 TEST(HostTool, SetChoosesTheVariantKind) {
@@ -74,9 +100,51 @@ TEST(HostTool, SetChoosesTheVariantKind) {
     EXPECT_EQ(parseValue("-12").kind(), CDDCommonVariant::Kind::Int);
     EXPECT_EQ(parseValue("0.5").kind(), CDDCommonVariant::Kind::Double);
     EXPECT_EQ(parseValue("1e3").kind(), CDDCommonVariant::Kind::Double);
+    // Whole numbers are decimal, whatever they start with.
+    EXPECT_TRUE(parseValue("010") == CDDCommonVariant(10));
+    EXPECT_TRUE(parseValue("+9361") == CDDCommonVariant(9361));
+    EXPECT_EQ(parseValue("0x2491").text(), "0x2491");
+    EXPECT_EQ(parseValue("0x1p3").text(), "0x1p3");
     EXPECT_EQ(parseValue("\"9361\"").text(), "9361");
     EXPECT_EQ(parseValue("\"F\xC3\xBCllstand\"").text(), "F\xFCllstand");
     EXPECT_TRUE(parseValue("").isEmpty());
+}
+
+TEST(HostTool, ShowKeepsTextsThatLookLikeJson) {
+    // Brackets, quotes and backslashes inside a text are the text's own.
+    for (const std::string text : {"}}}}", "}}}", "]", "{\\\"[", "a, b: c"}) {
+        SCOPED_TRACE(text);
+        const auto o = tool({"--set", "parBargraphScaleMax=\"" + text + "\"", "show", "parBargraphScaleMin"});
+        ASSERT_EQ(o.status, 0) << o.err;
+        EXPECT_NE(o.out.find("{\"text\":" + jsonString(text) + "}"), std::string::npos) << o.out;
+        int depth = 0;
+        bool inString = false;
+        for (std::size_t i = 0; i < o.out.size(); ++i) {
+            const char c = o.out[i];
+            if (inString) {
+                i += c == '\\';
+                inString = c != '"';
+            } else {
+                inString = c == '"';
+                depth += (c == '{' || c == '[') - (c == '}' || c == ']');
+            }
+            ASSERT_GE(depth, 0) << o.out;
+        }
+        EXPECT_EQ(depth, 0) << o.out;
+    }
+}
+
+TEST(HostTool, ATraceThatCannotBeWrittenFailsTheCommand) {
+    for (const char* file : {
+             "/nonexistent/folder/trace.txt",
+#if !defined(_WIN32)
+                 "/dev/full",
+#endif
+         }) {
+        const auto o = tool({"--trace", file, "show", "parWriteLocking"});
+        EXPECT_EQ(o.status, 1) << file;
+        EXPECT_NE(o.err.find(std::string("ddhost: cannot write the trace to ") + file), std::string::npos) << o.err;
+    }
 }
 
 TEST(TestSupport, AModuleThatCannotBeLoadedFailsTheTestInsteadOfCrashing) {
