@@ -12,6 +12,7 @@
 
 #include "items/Texts.h"
 #include "items/enumerations/Enumerations.h"
+#include "items/variables/UnitTables.h"
 
 namespace enumerations {
 
@@ -28,6 +29,14 @@ constexpr std::array<Enumerator, Rows - Dropped> withoutValues(const Enumerator 
         kept[count++] = row;
     }
     return kept;
+}
+
+// The codes and texts of a unit table's rows as enumerators, in their order.
+template <std::size_t Rows>
+constexpr std::array<Enumerator, Rows> enumeratorsOf(const variables::CodeRow (&rows)[Rows]) {
+    std::array<Enumerator, Rows> set{};
+    for (std::size_t i = 0; i < Rows; ++i) set[i] = {rows[i].code, rows[i].text};
+    return set;
 }
 
 }  // namespace enumerations
@@ -443,27 +452,9 @@ inline constexpr Enumerator kFullLimitSet[] = {
 };
 static_assert(std::size(kFullLimitSet) == 4);
 
-// Unit codes. The output unit set also gives the unit texts that the range
-// values choose by the primary value's unit.
-inline constexpr Enumerator kOutputUnitSet[] = {
-    {1342, "%"},
-    {1012, "cm|de|cm|fr|cm|it|cm"},
-    {1013, "mm"},
-    {1010, "m"},
-    {1019, "in"},
-    {1018, "ft"},
-    {1038, "l"},
-    {1042, "hl"},
-    {1036, "cm3"},
-    {1035, "dm3"},
-    {1034, "m3"},
-    {1043, "ft3"},
-    {1048, "usgal"},
-    {1049, "i gal"},
-    {1088, "kg"},
-    {1092, "t"},
-    {1094, "lb"},
-};
+// Unit codes. The output unit set's codes and texts are the rows the range
+// values choose their unit text from by the primary value's unit.
+inline constexpr auto kOutputUnitSet = enumeratorsOf(variables::kOutputUnitRows);
 static_assert(std::size(kOutputUnitSet) == 17);
 
 inline constexpr Enumerator kSensorUnitSet[] = {

@@ -14,15 +14,8 @@ using variables::readWrite;
 
 constexpr const char* kUnitLabel = "Unit  |de|Einheit  |fr|Unité  |it|Unità  |es|Unidad";
 
-// "cm" here without the language parts of the output unit set.
-constexpr Enumerator kLevelUnits[] = {
-    {1342, "%"},
-    {1012, "cm"},
-    {1013, "mm"},
-    {1010, "m"},
-    {1019, "in"},
-    {1018, "ft"},
-};
+// Made from the table the level limits take their bounds from.
+constexpr auto kLevelUnits = enumeratorsOf(variables::kLevelUnitRows);
 static_assert(std::size(kLevelUnits) == 6);
 
 constexpr Enumerator kSecondaryValue1Units[] = {

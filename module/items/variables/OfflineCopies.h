@@ -6,6 +6,7 @@
 
 #include "items/DeviceCodes.h"
 #include "items/Texts.h"
+#include "items/variables/UnitTables.h"
 #include "items/variables/Variable.h"
 
 // clang-format off

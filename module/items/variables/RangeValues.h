@@ -4,6 +4,7 @@
 #pragma once
 
 #include "engine/Request.h"
+#include "items/variables/UnitTables.h"
 #include "items/variables/Variable.h"
 
 // clang-format off

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "items/Texts.h"
+#include "items/variables/UnitTables.h"
 #include "items/variables/Variable.h"
 
 // clang-format off

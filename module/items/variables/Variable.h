@@ -61,12 +61,6 @@ struct CodeTable {
     std::span<const CodeRow> rows;
     CodeRow fallback;
 };
-// Unit texts chosen by trans1_primary_value_unit; unit texts and the level
-// limits' bounds chosen by trans1_level_unit. Defined beside the unit
-// enumerators they follow (enumerations/UnitTables.cpp).
-extern const CodeTable kByPrimaryValueUnit;
-extern const CodeTable kByLevelUnit;
-
 struct Unit {
     const char* text = nullptr;    // a fixed unit text
     item::Id codeOf = item::none;  // or the text chosen by this item's code
