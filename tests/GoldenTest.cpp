@@ -69,6 +69,23 @@ TEST(GoldenFiles, TheListNamesEveryFileOnce) {
     }
 }
 
+TEST(GoldenFiles, NoLineIsLongerThanAReaderCanFollow) {
+    // The longest help text, in five languages, is about 2,000 characters.
+    const std::size_t longest = 2600;
+    for (const auto& entry : std::filesystem::directory_iterator(kFolder)) {
+        const std::string name = entry.path().filename().string();
+        std::size_t line = 1, characters = 0;
+        for (const char c : readFile(entry.path().string()).value_or("")) {
+            if (c == '\n') {
+                ++line;
+                characters = 0;
+            } else if ((c & 0xC0) != 0x80 && ++characters == longest + 1) {
+                ADD_FAILURE() << name << ": line " << line << " is longer than " << longest << " characters";
+            }
+        }
+    }
+}
+
 TEST(GoldenFiles, ADumpIsWrittenOneAttributeALineWithItsItem) {
     const std::string dump =
         R"({"id":2,"name":"read_x","kind":1,"transactions":[{"number":0,"request":[],"reply":[{"item":"x","mask":0},)"
