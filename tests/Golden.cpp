@@ -1,12 +1,17 @@
 #include "tests/Golden.h"
 
 #include <algorithm>
+#include <charconv>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
+#include <set>
 #include <sstream>
+#include <string_view>
+#include <utility>
 
 #include "host/Encoding.h"
 #include "host/ModuleLoader.h"
@@ -53,12 +58,10 @@ void setRegistryRoot(const std::optional<std::string>& root) {
 // What a reader needs to find the line: a dump line's item, a tree line's
 // item, a call or a run line as it is.
 std::string itemOf(const std::string& line) {
-    if (line.rfind("{\"id\":", 0) == 0) {
-        const auto name = line.find("\"name\":\"");
-        const auto end = name == std::string::npos ? name : line.find('"', name + 8);
-        std::string item = std::string("item ").append(line, 6, line.find(',') - 6);
-        if (end != std::string::npos) item.append(" ").append(line, name + 8, end - name - 8);
-        return item;
+    const auto afterId = line.find_first_not_of("0123456789");
+    if (afterId != 0 && afterId != std::string::npos && line[afterId] == ' ') {
+        const auto afterName = line.find_first_of(" :", afterId + 1);
+        if (afterName != std::string::npos) return std::string("item ").append(line, 0, afterName);
     }
     const auto open = line.rfind(" ["), close = line.find(']', open == std::string::npos ? 0 : open);
     if (open != std::string::npos && close != std::string::npos)
@@ -77,6 +80,158 @@ std::string around(const std::string& line, std::size_t column) {
     return std::string(from ? "..." : "").append(line, from, to - from).append(to < line.size() ? "..." : "");
 }
 
+struct Attribute {
+    std::string path, value;
+};
+
+// One line of a dump: the item's "<id> <name>" and its other attributes in
+// the dump's order. A line that is no item's object keeps its text as head.
+struct DumpItem {
+    std::string head;
+    std::optional<std::pair<long long, std::string>> key;  // id and name
+    std::vector<Attribute> attributes;
+};
+
+// The end of the JSON string that starts at `at`, its closing quote included.
+std::size_t stringEnd(std::string_view json, std::size_t at) {
+    for (++at; at < json.size(); ++at) {
+        if (json[at] == '\\')
+            ++at;
+        else if (json[at] == '"')
+            return at + 1;
+    }
+    return std::string_view::npos;
+}
+
+// Splits the JSON value at `at` into leaves under `path`: scalars, empty
+// lists and objects, and lists of scalars, each as the dump printed it.
+// False when the text is no JSON value.
+bool flatten(std::string_view json, std::size_t& at, const std::string& path, std::vector<Attribute>& leaves) {
+    const auto next = [&] { return at < json.size() ? json[at] : '\0'; };
+    const auto take = [&](char c) {
+        if (next() != c) return false;
+        ++at;
+        return true;
+    };
+    const std::size_t start = at;
+    if (take('{')) {
+        const std::size_t before = leaves.size();
+        for (bool first = true; !take('}'); first = false) {
+            if (!first && !take(',')) return false;
+            const std::size_t keyEnd = next() == '"' ? stringEnd(json, at) : std::string_view::npos;
+            if (keyEnd == std::string_view::npos) return false;
+            const std::string key(json.substr(at + 1, keyEnd - at - 2));
+            at = keyEnd;
+            if (!take(':') || !flatten(json, at, path.empty() ? key : path + "." + key, leaves)) return false;
+        }
+        if (leaves.size() == before) leaves.push_back({path, "{}"});
+        return true;
+    }
+    if (take('[')) {
+        std::vector<Attribute> elements;
+        bool scalars = true;
+        for (std::size_t i = 0; !take(']'); ++i) {
+            if (i > 0 && !take(',')) return false;
+            scalars = scalars && next() != '{' && next() != '[';
+            if (!flatten(json, at, path + "[" + std::to_string(i) + "]", elements)) return false;
+        }
+        if (scalars)
+            leaves.push_back({path, std::string(json.substr(start, at - start))});
+        else
+            leaves.insert(leaves.end(), elements.begin(), elements.end());
+        return true;
+    }
+    at = next() == '"' ? stringEnd(json, at) : std::min(json.find_first_of(",]}", at), json.size());
+    if (at == std::string_view::npos || at == start) return false;
+    leaves.push_back({path, std::string(json.substr(start, at - start))});
+    return true;
+}
+
+std::vector<DumpItem> dumpItems(const std::string& dump) {
+    std::vector<DumpItem> items;
+    for (const auto& line : splitLines(dump)) {
+        DumpItem item{line, std::nullopt, {}};
+        std::size_t at = 0;
+        const bool parsed = flatten(line, at, "", item.attributes) && at == line.size();
+        const auto& a = item.attributes;
+        long long id = 0;
+        if (parsed && a.size() >= 2 && a[0].path == "id" && a[1].path == "name" && a[1].value[0] == '"') {
+            const std::string& digits = a[0].value;
+            const auto number = std::from_chars(digits.data(), digits.data() + digits.size(), id);
+            if (number.ec == std::errc() && number.ptr == digits.data() + digits.size()) {
+                const std::string name = a[1].value.substr(1, a[1].value.size() - 2);
+                item.head = digits + " " + name;
+                item.key.emplace(id, name);
+                item.attributes.erase(item.attributes.begin(), item.attributes.begin() + 2);
+                // An item with nothing but its id and name is still there.
+                if (item.attributes.empty()) item.attributes.push_back({"", "{}"});
+            }
+        }
+        if (!item.key) item.attributes.clear();
+        items.push_back(std::move(item));
+    }
+    return items;
+}
+
+std::string attributeLine(const std::string& head, const std::string& path, const std::string& value) {
+    return std::string(head).append(path.empty() ? "" : " ").append(path).append(": ").append(value).append("\n");
+}
+
+std::string itemLines(const DumpItem& item) {
+    if (!item.key) return item.head + "\n";
+    std::string text;
+    for (const auto& a : item.attributes) text += attributeLine(item.head, a.path, a.value);
+    return text;
+}
+
+// A path and those above it, from the top: "a.b[2]" gives "a", "a.b", "a.b[2]".
+std::vector<std::string> pathsDown(const std::string& path) {
+    std::vector<std::string> paths;
+    for (std::size_t i = path.find_first_of(".[", 1); i != std::string::npos; i = path.find_first_of(".[", i + 1))
+        paths.push_back(path.substr(0, i));
+    paths.push_back(path);
+    return paths;
+}
+
+// The lines of `now` whose path is new or whose value changed; for what
+// `was` had and `now` has not, one (absent) line at the highest path gone,
+// after the last line of `was` that is still there (first, if none is).
+std::string itemDifference(const DumpItem& was, const DumpItem& now) {
+    std::map<std::string, std::size_t> nowIndex;
+    std::set<std::string> nowPaths = {""};  // every path of a leaf and above one
+    for (std::size_t n = 0; n < now.attributes.size(); ++n) {
+        nowIndex.emplace(now.attributes[n].path, n);
+        for (auto& path : pathsDown(now.attributes[n].path)) nowPaths.insert(std::move(path));
+    }
+    std::map<std::string, std::string> wasValues;
+    std::vector<std::vector<std::string>> absentAfter(now.attributes.size() + 1);  // [0]: before the first line
+    std::set<std::string> absent;
+    std::size_t anchor = 0;
+    for (const auto& a : was.attributes) {
+        wasValues.emplace(a.path, a.value);
+        if (const auto there = nowIndex.find(a.path); there != nowIndex.end()) {
+            anchor = there->second + 1;
+            continue;
+        }
+        for (const auto& path : pathsDown(a.path)) {
+            if (nowPaths.count(path)) continue;
+            if (absent.insert(path).second) absentAfter[anchor].push_back(path);
+            break;
+        }
+    }
+    std::string text;
+    for (std::size_t n = 0; n <= now.attributes.size(); ++n) {
+        if (n > 0) {
+            const Attribute& a = now.attributes[n - 1];
+            const auto before = wasValues.find(a.path);
+            if (before == wasValues.end() || before->second != a.value)
+                text += attributeLine(now.head, a.path, a.value);
+        }
+        for (const auto& path : absentAfter[n]) text += attributeLine(now.head, path, "(absent)");
+    }
+    return text;
+}
+
 }  // namespace
 
 std::optional<std::string> readFile(const std::string& path) {
@@ -89,6 +244,40 @@ bool writeFile(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << bytes;
     return static_cast<bool>(out.flush());
+}
+
+std::string goldenDump(const std::string& dump) {
+    std::string text;
+    for (const auto& item : dumpItems(dump)) text += itemLines(item);
+    return text;
+}
+
+std::string goldenDumpDifference(const std::string& plainDump, const std::string& dump) {
+    std::map<std::pair<long long, std::string>, DumpItem> plain;
+    for (auto& item : dumpItems(plainDump))
+        if (item.key) plain.emplace(*item.key, std::move(item));
+    const std::vector<DumpItem> now = dumpItems(dump);
+    std::set<std::pair<long long, std::string>> there;
+    for (const auto& item : now)
+        if (item.key) there.insert(*item.key);
+    std::string text;
+    auto next = plain.begin();
+    // Items of the plain dump that are gone, in their place by ID.
+    const auto goneBefore = [&](const std::pair<long long, std::string>* key) {
+        for (; next != plain.end() && (!key || next->first < *key); ++next)
+            if (!there.count(next->first)) text += attributeLine(next->second.head, "", "(absent)");
+    };
+    for (const auto& item : now) {
+        if (!item.key) {
+            text += itemLines(item);
+            continue;
+        }
+        goneBefore(&*item.key);
+        const auto was = plain.find(*item.key);
+        text += was == plain.end() ? itemLines(item) : itemDifference(was->second, item);
+    }
+    goneBefore(nullptr);
+    return text;
 }
 
 std::vector<GoldenCase> readGoldenCases(const std::string& listPath) {
@@ -169,11 +358,9 @@ std::string GoldenRunner::produce(const GoldenCase& c) {
     std::string text;
     if (c.dumpUnderValues) {
         if (!plainDump_) plainDump_ = run({"dump"}, false).out;
-        const auto plain = splitLines(*plainDump_), now = splitLines(o.out);
-        for (std::size_t i = 0; i < now.size(); ++i)
-            if (i >= plain.size() || now[i] != plain[i]) text += now[i] + "\n";
+        text = goldenDumpDifference(*plainDump_, o.out);
     } else {
-        text = o.out;
+        text = c.command == "dump" ? goldenDump(o.out) : o.out;
     }
     if (o.status != 0) text.append("--- exit status ").append(std::to_string(o.status)).append("\n");
     if (!o.err.empty()) text.append("--- errors\n").append(o.err);

@@ -13,7 +13,7 @@ struct GoldenCase {
     std::vector<std::string> args;  // ddhost's, without --trace
     Trace trace = Trace::None;
     std::string command;           // the first word that is no option or option value
-    bool dumpUnderValues = false;  // a dump with --set values: only the lines that differ
+    bool dumpUnderValues = false;  // a dump with --set values: only the attributes that differ
 };
 
 std::vector<GoldenCase> readGoldenCases(const std::string& listPath);
@@ -46,6 +46,13 @@ private:
     std::optional<std::string> savedRegistryRoot_;
     std::optional<std::string> plainDump_;
 };
+
+// A dump as its file holds it: each item's attributes one a line,
+// "<id> <name> <path>: <value>", the value as the dump printed it.
+std::string goldenDump(const std::string& dump);
+// The lines of goldenDump(dump) that goldenDump(plainDump) lacks, and
+// "<id> <name> <path>: (absent)" where something of the plain dump is gone.
+std::string goldenDumpDifference(const std::string& plainDump, const std::string& dump);
 
 // Empty when equal; else the file, the item and the first differing line.
 std::string goldenDifference(const std::string& file, const std::string& expected, const std::string& actual);

@@ -69,15 +69,90 @@ TEST(GoldenFiles, TheListNamesEveryFileOnce) {
     }
 }
 
+TEST(GoldenFiles, NoLineIsLongerThanAReaderCanFollow) {
+    // The longest help text, in five languages, is about 2,000 characters.
+    const std::size_t longest = 2600;
+    for (const auto& entry : std::filesystem::directory_iterator(kFolder)) {
+        const std::string name = entry.path().filename().string();
+        std::size_t line = 1, characters = 0;
+        for (const char c : readFile(entry.path().string()).value_or("")) {
+            if (c == '\n') {
+                ++line;
+                characters = 0;
+            } else if ((c & 0xC0) != 0x80 && ++characters == longest + 1) {
+                ADD_FAILURE() << name << ": line " << line << " is longer than " << longest << " characters";
+            }
+        }
+    }
+}
+
+TEST(GoldenFiles, ADumpIsWrittenOneAttributeALineWithItsItem) {
+    const std::string dump =
+        R"({"id":2,"name":"read_x","kind":1,"transactions":[{"number":0,"request":[],"reply":[{"item":"x","mask":0},)"
+        R"({"item":"y","mask":255}]}],"available":true})"
+        "\n"
+        R"({"id":9,"name":"x","classes":[12,14],"label":"a \"b\": {c} [d], \\e","default":{"ids":[1,2]},)"
+        R"("handling":["read","write"],"min":[[1,2],[]],"enumerators":[{"value":-1,"description":"]}\",:"}],"x":{}})"
+        "\n"
+        "{}\n";
+    EXPECT_EQ(goldenDump(dump),
+              "2 read_x kind: 1\n"
+              "2 read_x transactions[0].number: 0\n"
+              "2 read_x transactions[0].request: []\n"
+              "2 read_x transactions[0].reply[0].item: \"x\"\n"
+              "2 read_x transactions[0].reply[0].mask: 0\n"
+              "2 read_x transactions[0].reply[1].item: \"y\"\n"
+              "2 read_x transactions[0].reply[1].mask: 255\n"
+              "2 read_x available: true\n"
+              "9 x classes: [12,14]\n"
+              "9 x label: \"a \\\"b\\\": {c} [d], \\\\e\"\n"
+              "9 x default.ids: [1,2]\n"
+              "9 x handling: [\"read\",\"write\"]\n"
+              "9 x min[0]: [1,2]\n"
+              "9 x min[1]: []\n"
+              "9 x enumerators[0].value: -1\n"
+              "9 x enumerators[0].description: \"]}\\\",:\"\n"
+              "9 x x: {}\n"
+              "{}\n");
+}
+
+TEST(GoldenFiles, ADumpUnderValuesHoldsWhatChangedAndWhatIsGone) {
+    const std::string plain =
+        R"({"id":3,"name":"level","kind":0,"min":[{"int":0}],"max":[{"int":9}],"unit":"m",)"
+        R"("enumerators":[{"value":0,"description":"a"},{"value":1,"description":"b"}],"valid":true})"
+        "\n"
+        R"({"id":5,"name":"gone","kind":2})"
+        "\n"
+        R"({"id":8,"name":"same","kind":0,"label":"s"})"
+        "\n";
+    const std::string now = R"({"id":3,"name":"level","kind":0,"max":[{"double":9.5}],"unit":"m",)"
+                            R"("enumerators":[{"value":0,"description":"A"}],"valid":false})"
+                            "\n"
+                            R"({"id":6,"name":"new","kind":4})"
+                            "\n"
+                            R"({"id":8,"name":"same","kind":0,"label":"s"})"
+                            "\n";
+    EXPECT_EQ(goldenDumpDifference(plain, now),
+              "3 level min: (absent)\n"
+              "3 level max[0].int: (absent)\n"
+              "3 level max[0].double: 9.5\n"
+              "3 level enumerators[0].description: \"A\"\n"
+              "3 level enumerators[1]: (absent)\n"
+              "3 level valid: false\n"
+              "5 gone: (absent)\n"
+              "6 new kind: 4\n");
+    EXPECT_EQ(goldenDumpDifference(plain, plain), "");
+}
+
 TEST(GoldenFiles, AMismatchNamesTheFileTheItemAndTheFirstDifferingLine) {
-    const std::string head = "{\"id\":380,\"name\":\"trans1_level\",\"kind\":0}\n";
-    const std::string difference =
-        goldenDifference("dump.txt", head + "{\"id\":381,\"name\":\"trans1_level_unit\",\"label\":\"a\"}\n",
-                         head + "{\"id\":381,\"name\":\"trans1_level_unit\",\"label\":\"b\"}\n");
-    EXPECT_NE(difference.find("dump.txt: differs at line 2, item 381 trans1_level_unit, column 47"), std::string::npos)
+    const std::string head = "380 trans1_level kind: 0\n";
+    const std::string difference = goldenDifference("dump.txt", head + "381 trans1_level_unit label: \"a\"\n",
+                                                    head + "381 trans1_level_unit label: \"b\"\n");
+    EXPECT_NE(difference.find("dump.txt: differs at line 2, item 381 trans1_level_unit, column 31"), std::string::npos)
         << difference;
-    EXPECT_NE(difference.find("expected: {\"id\":381,\"name\":\"trans1_level_unit\",\"label\":\"a\"}"),
-              std::string::npos);
+    EXPECT_NE(difference.find("expected: 381 trans1_level_unit label: \"a\""), std::string::npos);
+    const std::string gone = goldenDifference("dump-locked.txt", "5 gone: (absent)\n", "");
+    EXPECT_NE(gone.find("dump-locked.txt: differs at line 1, item 5 gone, column 1"), std::string::npos) << gone;
     EXPECT_EQ(goldenDifference("x", "same\n", "same\n"), "");
     EXPECT_EQ(goldenDifference("x", "same\n", "same"), "x: differs only in the line break at its end");
 }
