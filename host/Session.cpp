@@ -1,6 +1,7 @@
 #include "host/Session.h"
 
 #include <charconv>
+#include <climits>
 #include <cstdint>
 
 #include "host/Encoding.h"
@@ -16,15 +17,16 @@ CDDCommonVariant parseValue(const std::string& text) {
     if (text.find_first_of(".eE") == std::string::npos) {
         long long whole = 0;
         const auto [end, error] = std::from_chars(first, last, whole);
-        if (end == last && error == std::errc()) {
-            if (whole >= INT32_MIN && whole <= INT32_MAX) return CDDCommonVariant(static_cast<int>(whole));
+        if (end != last) return CDDCommonVariant(utf8ToCp1252(text).c_str());
+        if (error == std::errc() && whole >= INT32_MIN && whole <= INT32_MAX)
+            return CDDCommonVariant(static_cast<int>(whole));
+        if (error == std::errc() && whole >= LONG_MIN && whole <= LONG_MAX)
             return CDDCommonVariant(static_cast<long>(whole));
-        }
-    } else {
-        double real = 0;
-        const auto [end, error] = std::from_chars(first, last, real);
-        if (end == last && error == std::errc()) return CDDCommonVariant(real);
+        // Too large for the integer kinds: the nearest double.
     }
+    double real = 0;
+    if (const auto [end, error] = std::from_chars(first, last, real); end == last && error == std::errc())
+        return CDDCommonVariant(real);
     return CDDCommonVariant(utf8ToCp1252(text).c_str());
 }
 

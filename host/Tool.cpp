@@ -61,6 +61,13 @@ struct Options {
 
 std::string utf8(const CStrPP& text) { return cp1252ToUtf8(text.str()); }
 
+// False when the file could not take the whole trace.
+bool writeTrace(StandInHost& host, const std::string& file) {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    for (const auto& line : host.log().lines()) out << line << '\n';
+    return static_cast<bool>(out.flush());
+}
+
 // ---------------------------------------------------------------- info
 
 int info(std::ostream& out, ModuleLoader& module) {
@@ -263,16 +270,6 @@ int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         }
         return command == "info" ? info(out, module) : registry(out, err, module, command == "register");
     }
-    // A trace that cannot be written fails before any work, not silently after it.
-    std::ofstream trace;
-    const auto traceLost = [&] {
-        print(err, "ddhost: cannot write the trace to %s\n", o.trace.c_str());
-        return 1;
-    };
-    if (!o.trace.empty()) {
-        trace.open(o.trace, std::ios::binary | std::ios::trunc);
-        if (!trace) return traceLost();
-    }
     Session session(o.module, o.trace.empty() ? Session::Trace::Off : Session::Trace::On);
     if (!session.ok()) {
         print(err, "ddhost: %s\n", session.error().c_str());
@@ -306,9 +303,9 @@ int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         err << kUsage;
         return 2;
     }
-    if (trace.is_open()) {
-        for (const auto& line : host.log().lines()) trace << line << '\n';
-        if (!trace.flush()) return traceLost();
+    if (!o.trace.empty() && !writeTrace(host, o.trace)) {
+        print(err, "ddhost: cannot write the trace to %s\n", o.trace.c_str());
+        return 1;
     }
     return status;
 }

@@ -60,7 +60,7 @@ struct RegistryRoot {
     RegistryRoot() {
         path = fs::temp_directory_path() / ("ddregistry-test-" + std::to_string(getpid()));
         fs::remove_all(path);
-        setenv("DD_REGISTRY_ROOT", path.c_str(), 1);
+        environment.set("DD_REGISTRY_ROOT", path.string());
     }
     ~RegistryRoot() {
         // Every folder open again, so that all of it can go.
@@ -82,6 +82,7 @@ struct RegistryRoot {
         return copy;
     }
     fs::path path;
+    ScopedEnvironment environment;
 };
 
 // The device's key as the registry's folders write it.
@@ -273,42 +274,52 @@ TEST(Registration, ARegistryThatCannotBeWrittenReportsFailure) {
     const fs::path module = root.openCopyOfModule();
     const fs::path registry = root.path / "registry";
     fs::create_directories(registry);
-    setenv("DD_REGISTRY_ROOT", registry.c_str(), 1);
+    root.environment.set("DD_REGISTRY_ROOT", registry.string());
     fs::permissions(registry,
                     fs::perms::all & ~fs::perms::group_write & ~fs::perms::others_write & ~fs::perms::owner_write);
-    const auto failed = asOrdinaryUser([&]() -> std::string {
-        ModuleLoader loaded(module.string());
-        if (const std::int32_t r = loaded.dllRegisterServer(); r != kAccessDenied)
-            return "register gave " + std::to_string(r);
-        if (const std::int32_t r = loaded.dllUnregisterServer(); r != 0)  // no key to remove
-            return "unregister gave " + std::to_string(r);
-        return {};
-    });
+    const auto failed = asOrdinaryUser(
+        [&]() -> std::string {
+            ModuleLoader loaded(module.string());
+            if (const std::int32_t r = loaded.dllRegisterServer(); r != kAccessDenied)
+                return "register gave " + std::to_string(r);
+            if (const std::int32_t r = loaded.dllUnregisterServer(); r != 0)  // no key to remove
+                return "unregister gave " + std::to_string(r);
+            return {};
+        },
+        {module});
     if (!failed) GTEST_SKIP() << "root's rights could not be given up";
     EXPECT_EQ(*failed, "");
 }
 
-TEST(Registration, AKeyWhoseParentCannotBeWrittenStaysWhole) {
-    // The key's own folder may be written, its parent not: the key cannot be
-    // removed, so none of its values may go either.
+TEST(Registration, AKeyThatCannotBeRemovedFromItsParentStaysWhole) {
+    // The key's own folder may be written, its parent not, or only by the
+    // owners of what it holds (the sticky bit): the key cannot be removed,
+    // so none of its values may go either.
     RegistryRoot root;
     const fs::path module = root.openCopyOfModule();
-    setenv("DD_REGISTRY_ROOT", (root.path / "registry").c_str(), 1);
+    root.environment.set("DD_REGISTRY_ROOT", (root.path / "registry").string());
     ASSERT_EQ(ModuleLoader(module.string()).dllRegisterServer(), 0);
     const fs::path key = root.path / "registry" / kKeyFolder;
     fs::permissions(key, fs::perms::all);
-    fs::permissions(key.parent_path(), fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
-                                           fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
-    const auto failed = asOrdinaryUser([&]() -> std::string {
-        ModuleLoader loaded(module.string());
-        if (const std::int32_t r = loaded.dllUnregisterServer(); r != kAccessDenied)
-            return "unregister gave " + std::to_string(r);
-        const auto values = platform::readKey(kKey);
-        if (!values || values->size() != 5) return "the key lost values";
-        return {};
-    });
-    if (!failed) GTEST_SKIP() << "root's rights could not be given up";
-    EXPECT_EQ(*failed, "");
+    const fs::perms readable = fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                               fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec;
+    for (const fs::perms parent : {readable, fs::perms::all | fs::perms::sticky_bit}) {
+        // The sticky bit binds only those who own neither folder: root's tests run as another user.
+        if ((parent & fs::perms::sticky_bit) != fs::perms::none && geteuid() != 0) continue;
+        fs::permissions(key.parent_path(), parent);
+        const auto failed = asOrdinaryUser(
+            [&]() -> std::string {
+                ModuleLoader loaded(module.string());
+                if (const std::int32_t r = loaded.dllUnregisterServer(); r != kAccessDenied)
+                    return "unregister gave " + std::to_string(r);
+                const auto values = platform::readKey(kKey);
+                if (!values || values->size() != 5) return "the key lost values";
+                return {};
+            },
+            {module});
+        if (!failed) GTEST_SKIP() << "root's rights could not be given up";
+        EXPECT_EQ(*failed, "") << static_cast<int>(parent);
+    }
 }
 
 TEST(Registration, TheRootIsXdgDataHomesThenTheHomeFoldersWithoutAChosenOne) {
@@ -375,7 +386,7 @@ TEST(Registration, ARootThatCannotBeReadFailsBothCallsAlike) {
     RegistryRoot root;
     fs::create_directories(root.path);
     fs::create_directory_symlink("loop", root.path / "loop");
-    setenv("DD_REGISTRY_ROOT", (root.path / "loop").c_str(), 1);
+    root.environment.set("DD_REGISTRY_ROOT", (root.path / "loop").string());
     ModuleLoader module(DD_MODULE_PATH);
     EXPECT_EQ(module.dllRegisterServer(), kAccessDenied);
     EXPECT_EQ(module.dllUnregisterServer(), kAccessDenied);

@@ -55,14 +55,9 @@ TEST(HostTool, ADamagedRegistryFolderEndsWithAClearError) {
     const auto key = root / "HKEY_LOCAL_MACHINE/SOFTWARE/Vantrope/PB/DTMs/Q15/Corvalin %2F KSM 27 %2F V1%2E0";
     std::filesystem::create_directories(key);
     std::ofstream(key / "Bad%G1.value") << std::string(8, '\0');
-    const char* saved = std::getenv("DD_REGISTRY_ROOT");
-    const std::string previous = saved ? saved : "";
-    setenv("DD_REGISTRY_ROOT", root.c_str(), 1);
+    ScopedEnvironment environment;
+    environment.set("DD_REGISTRY_ROOT", root.string());
     const auto o = tool({"register"});
-    if (saved)
-        setenv("DD_REGISTRY_ROOT", previous.c_str(), 1);
-    else
-        unsetenv("DD_REGISTRY_ROOT");
     std::filesystem::remove_all(root);
     EXPECT_EQ(o.status, 1) << o.out << o.err;
     EXPECT_NE(o.out.find("DllRegisterServer: 0"), std::string::npos) << o.out;
@@ -105,6 +100,7 @@ TEST(HostTool, SetChoosesTheVariantKind) {
     EXPECT_TRUE(parseValue("+9361") == CDDCommonVariant(9361));
     EXPECT_EQ(parseValue("0x2491").text(), "0x2491");
     EXPECT_EQ(parseValue("0x1p3").text(), "0x1p3");
+    EXPECT_EQ(parseValue("99999999999999999999").kind(), CDDCommonVariant::Kind::Double);  // no integer holds it
     EXPECT_EQ(parseValue("\"9361\"").text(), "9361");
     EXPECT_EQ(parseValue("\"F\xC3\xBCllstand\"").text(), "F\xFCllstand");
     EXPECT_TRUE(parseValue("").isEmpty());

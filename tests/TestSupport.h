@@ -10,8 +10,10 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #if !defined(_WIN32)
+#include <grp.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -106,11 +108,12 @@ private:
 };
 
 // Runs `check` where permissions bind: directly for an ordinary user, and
-// for root in a child process that has given up root's rights (to the user
-// "nobody"). `check` returns what went wrong, empty when nothing did; the
-// result is nothing when the rights could not be given up. What the child
-// opens must be open to everyone.
-inline std::optional<std::string> asOrdinaryUser(const std::function<std::string()>& check) {
+// for root in a child process that has given up root's rights and groups (to
+// the user "nobody"). `check` returns what went wrong, empty when nothing
+// did; the result is nothing when the rights could not be given up or the
+// child cannot read every file `needs` names.
+inline std::optional<std::string> asOrdinaryUser(const std::function<std::string()>& check,
+                                                 const std::vector<std::filesystem::path>& needs = {}) {
     if (geteuid() != 0) return check();
     int channel[2];
     if (pipe(channel) != 0) return "no pipe to the child";
@@ -123,7 +126,9 @@ inline std::optional<std::string> asOrdinaryUser(const std::function<std::string
     if (child == 0) {
         close(channel[0]);
         const uid_t nobody = 65534;
-        const std::string found = setgid(nobody) == 0 && setuid(nobody) == 0 ? "=" + check() : "";
+        bool ordinary = setgroups(0, nullptr) == 0 && setgid(nobody) == 0 && setuid(nobody) == 0;
+        for (const auto& file : needs) ordinary = ordinary && access(file.c_str(), R_OK) == 0;
+        const std::string found = ordinary ? "=" + check() : "";
         const bool written = write(channel[1], found.data(), found.size()) == static_cast<ssize_t>(found.size());
         _exit(written ? 0 : 1);
     }

@@ -133,16 +133,22 @@ TEST(OutOfMemory, LoadingLetsNothingOutAndTheModuleKnowsItsFileAfterwards) {
     // Fail from the n-th allocation on while the module loads, for every n
     // until a load completes. The module is loaded by a relative name, and
     // the host then moves to another folder before it calls the module.
-    const fs::path before = fs::current_path();
+    struct WorkingFolder {
+        const fs::path saved = fs::current_path();
+        ~WorkingFolder() {
+            std::error_code ec;
+            fs::current_path(saved, ec);
+        }
+    } restored;
     bool completed = false;
     for (long n = 0; !completed && n < 1000; ++n) {
         FreshModule fresh;
         fs::current_path(fresh.folder);
         const std::string relative = "./" + fresh.path.filename().string();
-        void* handle = nullptr;
+        std::unique_ptr<void, int (*)(void*)> handle(nullptr, &dlclose);
         {
             OutOfMemoryAfter after(n);
-            handle = dlopen(relative.c_str(), RTLD_NOW | RTLD_LOCAL);
+            handle.reset(dlopen(relative.c_str(), RTLD_NOW | RTLD_LOCAL));
             completed = !after.ranOut();
         }
         fs::current_path("/");
@@ -158,8 +164,6 @@ TEST(OutOfMemory, LoadingLetsNothingOutAndTheModuleKnowsItsFileAfterwards) {
         } else {
             EXPECT_EQ(path, fs::canonical(fresh.path).string()) << "after " << n;
         }
-        dlclose(handle);
-        fs::current_path(before);
     }
     EXPECT_TRUE(completed);
 }

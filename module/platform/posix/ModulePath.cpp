@@ -37,14 +37,17 @@ std::string modulePathOf(const void* anchor) {
     // Taken once, at the first call: the start-up makes it at load, and a
     // later call (a start-up retried after memory ran out) must not read the
     // loader's relative name against a folder the host has moved to since.
-    static char path[PATH_MAX] = {};
-    static bool taken = false;
-    if (!taken) {
-        taken = true;
+    struct Path {
+        char text[PATH_MAX];
+    };
+    static const Path path = [anchor]() noexcept {
+        Path taken{};
         Dl_info info{};
-        if (!dladdr(anchor, &info) || !info.dli_fname || !absolutePath(info.dli_fname, path)) path[0] = '\0';
-    }
-    return path;
+        if (!dladdr(anchor, &info) || !info.dli_fname || !absolutePath(info.dli_fname, taken.text))
+            taken.text[0] = '\0';
+        return taken;
+    }();
+    return path.text;
 }
 
 }  // namespace platform

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -275,17 +276,25 @@ LONG RegDeleteKeyA(HKEY key, const char* subKey) {
                 return S_ISDIR(status.st_mode) ? ERROR_ACCESS_DENIED : ERROR_SUCCESS;
             }))
             return failed;
-        // The system's registry removes a key whole or not at all: before a
-        // value goes, both the key's folder and its parent must let entries go.
-        if (faccessat(AT_FDCWD, path.c_str(), W_OK | X_OK, AT_EACCESS) != 0 ||
-            faccessat(AT_FDCWD, path.parent_path().c_str(), W_OK | X_OK, AT_EACCESS) != 0)
-            return refused(errno);
+        // The system's registry removes a key whole or not at all. The key's
+        // folder first leaves its place for a name no key can have (keys
+        // escape '.'): whatever would refuse its removal refuses this, before
+        // any value has gone. Nothing from here on allocates, so nothing
+        // throws; a value that cannot go brings the key back.
+        std::string hidden(".");
+        hidden.append(path.filename().native()).append(".removing");
+        const fs::path leaving = path.parent_path() / hidden;
+        if (rename(path.c_str(), leaving.c_str()) != 0) return refused(errno);
+        const auto back = [&](LONG failed) {
+            rename(leaving.c_str(), path.c_str());
+            return failed;
+        };
         if (const LONG failed = each([&](const char* name) -> LONG {
                 if (unlinkat(descriptor, name, 0) == 0 || errno == ENOENT) return ERROR_SUCCESS;
                 return refused(errno);
             }))
-            return failed;
-        if (rmdir(path.c_str()) != 0) return refused(errno);
+            return back(failed);
+        if (rmdir(leaving.c_str()) != 0) return back(refused(errno));
         return ERROR_SUCCESS;
     });
 }
