@@ -145,10 +145,10 @@ TEST(Validity, SixConditionsReadTheirValueAnewAndAllOthersAreTrueWithoutReading)
         CDDCommonVariant value;
         bool unlocked;
     };
-    const Case cases[] = {{CDDCommonVariant(9361), true},   {CDDCommonVariant(0), false},
-                          {CDDCommonVariant(9360), false},  {CDDCommonVariant(9361u), true},
-                          {CDDCommonVariant(9361.0), true}, {CDDCommonVariant("9361"), false},
-                          {CDDCommonVariant(), false}};
+    const Case cases[] = {
+        {CDDCommonVariant(9361), true},  {CDDCommonVariant(0), false},     {CDDCommonVariant(9360), false},
+        {CDDCommonVariant(9361u), true}, {CDDCommonVariant(9361.0), true}, {CDDCommonVariant("9361"), false},
+        {CDDCommonVariant(), false},     {CDDCommonVariant(9362), false},  {CDDCommonVariant(1), false}};
     for (const auto& c : cases) {
         s->host().setValue(s->host().idOf("parWriteLocking"), c.value);
         for (const char* m : locked) {
@@ -168,20 +168,6 @@ TEST(Validity, SixConditionsReadTheirValueAnewAndAllOthersAreTrueWithoutReading)
         EXPECT_TRUE(valid(always)) << always;
     EXPECT_TRUE(s->host().log().lines().empty());
     EXPECT_EQ(s->host().alive(), 0);
-}
-
-TEST(ExecuteMethod, NonMethodsGiveMinusOneAndOneText) {
-    auto s = openSession();
-    std::unique_ptr<CDDObject> variable(s->host().objectNamed("trans1_level_unit")->clone());
-    EXPECT_EQ(s->calculator().ExecuteMethod(ContextWord{0}, variable.get(), 0, false), -1);
-    CDDMethod zero(CDDDefinition(0, "none", ddkMethod));
-    EXPECT_EQ(s->calculator().ExecuteMethod(ContextWord{0}, &zero, 0, false), -1);
-    EXPECT_EQ(s->host().errors(), (std::vector<std::string>{":   0,  0 : illegal method ID (execute)",
-                                                            ":   0,  0 : illegal method ID (execute)"}));
-    CDDMethod negative(CDDDefinition(-1, "x", ddkMethod));
-    EXPECT_EQ(s->calculator().ExecuteMethod(ContextWord{0}, &negative, 0, false), -1);
-    EXPECT_EQ(s->calculator().ExecuteMethod(ContextWord{0}, nullptr, 0, false), -1);
-    EXPECT_EQ(s->host().errors().size(), 2u);
 }
 
 TEST(Boundary, AHostThatAnswersNothingTakesNothingDown) {
