@@ -85,8 +85,6 @@ struct RegistryRoot {
     ScopedEnvironment environment;
 };
 
-// The device's key as the registry's folders write it.
-const fs::path kKeyFolder = "HKEY_LOCAL_MACHINE/SOFTWARE/Vantrope/PB/DTMs/Q15/Corvalin %2F KSM 27 %2F V1%2E0";
 #endif
 
 }  // namespace

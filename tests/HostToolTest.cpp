@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "host/Encoding.h"
@@ -49,16 +50,28 @@ TEST(HostTool, ErrorsAreClearAndNeverCrash) {
 
 #if !defined(_WIN32)
 // The registry stand-in's folders; Windows has the system's registry.
-TEST(HostTool, ADamagedRegistryFolderEndsWithAClearError) {
-    // A value file whose name holds a malformed escape, beside the module's own.
-    const auto root = std::filesystem::temp_directory_path() / ("ddregistry-damaged-" + std::to_string(getpid()));
-    const auto key = root / "HKEY_LOCAL_MACHINE/SOFTWARE/Vantrope/PB/DTMs/Q15/Corvalin %2F KSM 27 %2F V1%2E0";
-    std::filesystem::create_directories(key);
-    std::ofstream(key / "Bad%G1.value") << std::string(8, '\0');
+namespace {
+
+// ddhost's `command` on a registry of the test's own, with the device's key
+// folder laid out by `prepare`.
+Output onRegistry(const std::string& command, const std::function<void(const std::filesystem::path&)>& prepare) {
+    const auto root = std::filesystem::temp_directory_path() / ("ddregistry-tool-" + std::to_string(getpid()));
+    prepare(root / kKeyFolder);
     ScopedEnvironment environment;
     environment.set("DD_REGISTRY_ROOT", root.string());
-    const auto o = tool({"register"});
+    auto o = tool({command});
     std::filesystem::remove_all(root);
+    return o;
+}
+
+}  // namespace
+
+TEST(HostTool, ADamagedRegistryFolderEndsWithAClearError) {
+    // A value file whose name holds a malformed escape, beside the module's own.
+    const auto o = onRegistry("register", [](const std::filesystem::path& key) {
+        std::filesystem::create_directories(key);
+        std::ofstream(key / "Bad%G1.value") << std::string(8, '\0');
+    });
     EXPECT_EQ(o.status, 1) << o.out << o.err;
     EXPECT_NE(o.out.find("DllRegisterServer: 0"), std::string::npos) << o.out;
     EXPECT_NE(o.err.find("ddhost: damaged registry value name \"Bad%G1\""), std::string::npos) << o.err;
@@ -66,17 +79,14 @@ TEST(HostTool, ADamagedRegistryFolderEndsWithAClearError) {
 
 TEST(HostTool, AKeyThatCannotBeReadIsNotShownAsMissing) {
     // The key's folder loops back on itself: it is there, but nobody can look into it.
-    const auto root = std::filesystem::temp_directory_path() / ("ddregistry-unreadable-" + std::to_string(getpid()));
-    const auto key = root / "HKEY_LOCAL_MACHINE/SOFTWARE/Vantrope/PB/DTMs/Q15/Corvalin %2F KSM 27 %2F V1%2E0";
-    std::filesystem::create_directories(key.parent_path());
-    std::filesystem::create_directory_symlink(key.filename(), key);
-    ScopedEnvironment environment;
-    environment.set("DD_REGISTRY_ROOT", root.string());
-    const auto o = tool({"unregister"});
-    std::filesystem::remove_all(root);
+    const auto o = onRegistry("unregister", [](const std::filesystem::path& key) {
+        std::filesystem::create_directories(key.parent_path());
+        std::filesystem::create_directory_symlink(key.filename(), key);
+    });
     EXPECT_EQ(o.status, 1) << o.out << o.err;
     EXPECT_EQ(o.out.find("(no key)"), std::string::npos) << o.out;
-    EXPECT_NE(o.err.find("ddhost: cannot read the registry's " + key.string()), std::string::npos) << o.err;
+    EXPECT_NE(o.err.find("ddhost: cannot read the registry's "), std::string::npos) << o.err;
+    EXPECT_NE(o.err.find(kKeyFolder.filename().string()), std::string::npos) << o.err;
 }
 
 TEST(HostTool, NoFolderForTheRegistryEndsWithAClearError) {

@@ -75,6 +75,10 @@ inline std::string systemPath(const std::string& path) {
 }
 
 #if !defined(_WIN32)
+// The device's key as the registry stand-in's folders write it, below the root.
+inline const std::filesystem::path kKeyFolder =
+    "HKEY_LOCAL_MACHINE/SOFTWARE/Vantrope/PB/DTMs/Q15/Corvalin %2F KSM 27 %2F V1%2E0";
+
 // Environment variables set or unset for a scope, as they were after it.
 class ScopedEnvironment {
 public:
