@@ -323,7 +323,6 @@ TEST(Registration, AKeyThatCannotBeRemovedFromItsParentStaysWhole) {
 TEST(Registration, TheRootIsXdgDataHomesThenTheHomeFoldersWithoutAChosenOne) {
     RegistryRoot root;
     ScopedEnvironment environment;
-    environment.set("XDG_DATA_HOME", (root.path / "data").string());
     environment.set("HOME", (root.path / "home").string());
     ModuleLoader module(DD_MODULE_PATH);
     const auto registersUnder = [&](const fs::path& folder) {
