@@ -160,13 +160,31 @@ std::vector<std::int32_t> SimulatedMethodInterface::commandVariables(const std::
     return ids;
 }
 
+// The names of the command's variables, or nothing when the store lacks one
+// of them (a host may have refused it during the build): the step then fails
+// whole, before any value moves.
+std::optional<std::vector<std::pair<std::int32_t, std::string>>> SimulatedMethodInterface::commandNames(
+    const std::string& command, bool request) {
+    std::vector<std::pair<std::int32_t, std::string>> named;
+    for (const std::int32_t variable : commandVariables(command, request)) {
+        const CDDObject* stored = host_.object(variable);
+        if (!stored) return std::nullopt;
+        named.emplace_back(variable, stored->getcDefinition()->getName().str());
+    }
+    return named;
+}
+
 std::int32_t SimulatedMethodInterface::ReadCommand(const CStrPP& command) {
     const bool done = attempt("ReadCommand");
     host_.log_.add("ReadCommand " + command.str());
     if (!host_.idOf(command.str())) failed_ = true;
     if (!done || failed_) return -1;
-    for (const std::int32_t variable : commandVariables(command.str(), false))
-        put(host_.object(variable)->getcDefinition()->getName().str(), host_.deviceValue(variable));
+    const auto named = commandNames(command.str(), false);
+    if (!named) {
+        failed_ = true;
+        return -1;
+    }
+    for (const auto& [variable, name] : *named) put(name, host_.deviceValue(variable));
     return 0;
 }
 
@@ -175,7 +193,11 @@ std::int32_t SimulatedMethodInterface::WriteCommand(const CStrPP& command) {
     host_.log_.add("WriteCommand " + command.str());
     if (!host_.idOf(command.str())) failed_ = true;
     if (!done || failed_) return -1;
-    for (const std::int32_t variable : commandVariables(command.str(), true))
-        host_.setDeviceValue(variable, runValue(host_.object(variable)->getcDefinition()->getName().str()));
+    const auto named = commandNames(command.str(), true);
+    if (!named) {
+        failed_ = true;
+        return -1;
+    }
+    for (const auto& [variable, name] : *named) host_.setDeviceValue(variable, runValue(name));
     return 0;
 }

@@ -8,7 +8,10 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "host/StandInHost.h"
 
@@ -44,6 +47,8 @@ private:
     // The variables of a command's request (write) or reply (read) list, as
     // the module's own command calculator gives them.
     std::vector<std::int32_t> commandVariables(const std::string& command, bool request);
+    std::optional<std::vector<std::pair<std::int32_t, std::string>>> commandNames(const std::string& command,
+                                                                                  bool request);
 
     StandInHost& host_;
     ContextWord context_{0};

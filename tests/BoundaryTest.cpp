@@ -1,6 +1,7 @@
 // Hosts that bend the contract: calls before the catalogue exists, builds
 // asked for from inside the module's own calls, hosts that answer null or
 // throw, and a seeded random walk over all of it.
+#include <algorithm>
 #include <cfloat>
 #include <chrono>
 #include <climits>
@@ -13,6 +14,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "host/Dump.h"
+#include "host/MethodInterface.h"
 #include "tests/TestSupport.h"
 
 namespace {
@@ -305,6 +307,30 @@ TEST(Boundary, ABuildAskedForDuringAMenuCalculationIsIgnored) {
     b.calculator->VariableValidity(ContextWord{0}, variable.get());
     EXPECT_EQ(b.inner.log().count("AddObject"), 0u);
     EXPECT_EQ(b.inner.alive() + b.host.alive(), 0);
+}
+
+TEST(Boundary, ACommandNamingAVariableTheHostRefusedFailsTheStep) {
+    // The host refuses every item up to trans1_level_hi; the commands and
+    // methods after it are stored. Found by the walk with seed 997400254710.
+    ModuleLoader module(DD_MODULE_PATH);
+    Bench b(module, false);
+    b.host.bend("AddObject", BendingHost::Bend::Null, item::trans1_level_hi);
+    b.calculator->BuildCatalogue();
+    b.inner.startFromDefaults();
+    ASSERT_EQ(b.inner.object(item::trans1_level_hi), nullptr);
+    auto method = b.object("meth_transfer_calibration_full");
+    ASSERT_NE(method, nullptr);
+    b.calculator->ExecuteMethod(ContextWord{0}, method.get(), 0, false);
+    const auto checks = b.inner.log().with("HasFailed");
+    EXPECT_NE(std::find(checks.begin(), checks.end(), "HasFailed true"), checks.end());
+    EXPECT_EQ(b.inner.alive() + b.host.alive(), 0);
+    for (const bool read : {true, false}) {
+        SimulatedMethodInterface run(b.inner);
+        EXPECT_EQ(
+            read ? run.ReadCommand(CStrPP("read_trans1_level_hi")) : run.WriteCommand(CStrPP("write_trans1_level_hi")),
+            -1);
+        EXPECT_TRUE(run.HasFailed());
+    }
 }
 
 TEST(Boundary, ASecondBuildReplacesTheFirst) {
