@@ -59,6 +59,11 @@ Fn resolve(void* handle, const char* name) {
 }  // namespace
 
 ModuleLoader::ModuleLoader(const std::string& path) {
+    // The system reads an empty name as the running program itself.
+    if (path.empty()) {
+        error_ = "no module path";
+        return;
+    }
     handle_ = open(path, error_);
     if (!handle_) return;
     getAttributeCalculation = resolve<GetAttributeCalculationFn>(handle_, "GetAttributeCalculation");
@@ -76,7 +81,8 @@ ModuleLoader::~ModuleLoader() {
 }
 
 std::string ModuleLoader::defaultPath() {
-    if (const char* chosen = std::getenv("DDHOST_MODULE")) return chosen;
+    // An empty variable is as good as none.
+    if (const char* chosen = std::getenv("DDHOST_MODULE"); chosen && *chosen) return chosen;
     const std::filesystem::path program = self();
     if (program.empty()) return std::string("./") + DD_MODULE_FILE;
     return (program.parent_path() / DD_MODULE_FILE).string();

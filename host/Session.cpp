@@ -1,33 +1,63 @@
 #include "host/Session.h"
 
 #include <charconv>
-#include <climits>
 #include <cstdint>
+#include <string_view>
 
 #include "host/Encoding.h"
 
-CDDCommonVariant parseValue(const std::string& text) {
+namespace {
+
+// [+-]digits, or a decimal number with a point or an exponent: the only
+// spellings read as numbers. Hexadecimal, "inf" and "nan" are texts.
+enum class Spelling { Text, Whole, Real };
+
+Spelling spellingOf(std::string_view text) {
+    if (!text.empty() && (text[0] == '+' || text[0] == '-')) text.remove_prefix(1);
+    std::size_t digits = 0, points = 0, exponent = std::string_view::npos;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            digits += exponent == std::string_view::npos;
+        } else if (c == '.' && exponent == std::string_view::npos) {
+            ++points;
+        } else if ((c == 'e' || c == 'E') && exponent == std::string_view::npos) {
+            exponent = i;
+        } else if ((c == '+' || c == '-') && exponent == i - 1 && i > 0) {
+        } else {
+            return Spelling::Text;
+        }
+    }
+    if (!digits || points > 1) return Spelling::Text;
+    if (exponent != std::string_view::npos) {
+        const std::string_view power = text.substr(exponent + 1);
+        if (power.find_first_of("0123456789") == std::string_view::npos) return Spelling::Text;
+    }
+    return points || exponent != std::string_view::npos ? Spelling::Real : Spelling::Whole;
+}
+
+}  // namespace
+
+std::optional<CDDCommonVariant> parseValue(const std::string& text) {
     if (text.empty()) return CDDCommonVariant();
     if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
         return CDDCommonVariant(utf8ToCp1252(text.substr(1, text.size() - 2)).c_str());
-    // Numbers are decimal: "010" is ten, and "0x2491" is no number but a text.
-    // A sign may lead.
-    const char* const first = text.data() + (text.size() > 1 && text[0] == '+' && text[1] != '-');
+    const Spelling spelling = spellingOf(text);
+    if (spelling == Spelling::Text) return CDDCommonVariant(utf8ToCp1252(text).c_str());
+    // from_chars takes a minus but no plus.
+    const char* const first = text.data() + (text[0] == '+');
     const char* const last = text.data() + text.size();
-    if (text.find_first_of(".eE") == std::string::npos) {
-        long long whole = 0;
-        const auto [end, error] = std::from_chars(first, last, whole);
-        if (end != last) return CDDCommonVariant(utf8ToCp1252(text).c_str());
-        if (error == std::errc() && whole >= INT32_MIN && whole <= INT32_MAX)
+    if (spelling == Spelling::Whole) {
+        std::int32_t whole = 0;
+        if (const auto [end, error] = std::from_chars(first, last, whole); end == last && error == std::errc())
             return CDDCommonVariant(static_cast<int>(whole));
-        if (error == std::errc() && whole >= LONG_MIN && whole <= LONG_MAX)
-            return CDDCommonVariant(static_cast<long>(whole));
-        // Too large for the integer kinds: the nearest double.
+        // Beyond 32 bits: the nearest double, on every system (a long is 32
+        // bits on some).
     }
     double real = 0;
-    if (const auto [end, error] = std::from_chars(first, last, real); end == last && error == std::errc())
-        return CDDCommonVariant(real);
-    return CDDCommonVariant(utf8ToCp1252(text).c_str());
+    const auto [end, error] = std::from_chars(first, last, real);
+    if (end != last || error != std::errc()) return std::nullopt;  // beyond a double's range
+    return CDDCommonVariant(real);
 }
 
 Session::Session(const std::string& modulePath, Trace trace)
@@ -56,10 +86,15 @@ Session::~Session() {
     host_.reset();
 }
 
-bool Session::set(const std::string& assignment) {
+std::string Session::set(const std::string& assignment) {
     const auto equals = assignment.find('=');
-    if (equals == std::string::npos) return false;
-    return put(utf8ToCp1252(assignment.substr(0, equals)), parseValue(assignment.substr(equals + 1)));
+    if (equals == std::string::npos) return "no '=' between the name and the value";
+    if (equals == 0) return "no name before '='";
+    const std::string name = assignment.substr(0, equals), text = assignment.substr(equals + 1);
+    const auto value = parseValue(text);
+    if (!value) return text + " is beyond the range of a double";
+    if (!put(utf8ToCp1252(name), *value)) return "no item named " + name;
+    return {};
 }
 
 bool Session::put(const std::string& name, const CDDCommonVariant& value) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "host/ModuleLoader.h"
@@ -25,10 +26,13 @@ public:
     CAttributeCalculation& calculator() { return *calculator_; }
     StandInHost& host() { return *host_; }
 
-    // NAME=VALUE: a whole number gives an int, a number with a point or an
-    // exponent a double, "..." a text, nothing an empty value. Sets the host's
-    // current value and the simulated device's. False when NAME is unknown.
-    bool set(const std::string& assignment);
+    // NAME=VALUE: a whole number gives an int (a double beyond 32 bits), a
+    // number with a point or an exponent a double, "..." a text, nothing an
+    // empty value, anything else a text. Sets the host's current value and
+    // the simulated device's. Returns what is wrong with the assignment (no
+    // '=', no name, no such item, a number beyond a double's range), or
+    // nothing when the value is set.
+    std::string set(const std::string& assignment);
     // The same with the value given: an empty value clears the host's.
     bool put(const std::string& name, const CDDCommonVariant& value);
 
@@ -39,5 +43,5 @@ private:
     std::string error_;
 };
 
-// Parses VALUE as `set` does.
-CDDCommonVariant parseValue(const std::string& text);
+// Parses VALUE as `set` does; nothing for a number beyond a double's range.
+std::optional<CDDCommonVariant> parseValue(const std::string& text);

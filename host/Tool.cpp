@@ -1,6 +1,7 @@
 // The ddhost tool: loads the device module and shows it as a host would.
 #include "host/Tool.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <exception>
@@ -9,6 +10,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "host/Dump.h"
@@ -46,9 +48,27 @@ const char* kUsage =
     "  info                     the module's identity\n"
     "  dump                     every item's attributes, one JSON object per line\n"
     "  show ITEM                one item's attributes\n"
-    "  tree MENU [--lang L]     a menu and everything under it (L: en de fr it es)\n"
+    "  tree MENU [--lang L]     a menu and everything under it (L: en de fr it es nl;\n"
+    "                           a text with no part in L shows its English part)\n"
     "  run METHOD [--answer V]  run a method against the simulated device\n"
-    "  register | unregister    the module's registry entry\n";
+    "  register | unregister    the module's registry entry\n"
+    "--set is for dump, show, tree and run; --trace writes every call the module\n"
+    "made on the host (none for info, register and unregister: an empty file).\n";
+
+const char* const kLanguages[] = {"en", "de", "fr", "it", "es", "nl"};
+
+// The options a command takes besides --module and --trace, and the words
+// that follow it.
+enum Option : unsigned { kSet = 1, kLang = 2, kAnswer = 4 };
+struct Command {
+    const char* name;
+    std::size_t words;
+    unsigned options;
+};
+constexpr Command kCommands[] = {
+    {"info", 0, 0},     {"dump", 0, kSet},    {"show", 1, kSet}, {"tree", 1, kSet | kLang}, {"run", 1, kSet | kAnswer},
+    {"register", 0, 0}, {"unregister", 0, 0},
+};
 
 struct Options {
     std::string module = ModuleLoader::defaultPath();
@@ -57,15 +77,19 @@ struct Options {
     std::string trace;
     std::string language = "en";
     std::vector<std::string> words;
+    unsigned given = 0;
+    bool help = false;
+    const Command* command = nullptr;
 };
 
 std::string utf8(const CStrPP& text) { return cp1252ToUtf8(text.str()); }
 
 // False when the file could not take the whole trace.
-bool writeTrace(StandInHost& host, const std::string& file) {
+bool writeTrace(const std::vector<std::string>& lines, const std::string& file) {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    for (const auto& line : host.log().lines()) out << line << '\n';
-    return static_cast<bool>(out.flush());
+    for (const auto& line : lines) out << line << '\n';
+    out.close();
+    return !out.fail();
 }
 
 // ---------------------------------------------------------------- info
@@ -106,7 +130,9 @@ int info(std::ostream& out, ModuleLoader& module) {
 
 int registry(std::ostream& out, std::ostream& err, ModuleLoader& module, bool add) {
     const std::int32_t result = add ? module.dllRegisterServer() : module.dllUnregisterServer();
-    print(out, "%s: %d\n", add ? "DllRegisterServer" : "DllUnregisterServer", result);
+    // Failures as installers and the system's tools write them: 0x80070005.
+    print(out, result ? "%s: 0x%08X\n" : "%s: %X\n", add ? "DllRegisterServer" : "DllUnregisterServer",
+          static_cast<unsigned>(result));
     std::unique_ptr<CInformation> i(module.getInformation());
     const std::string key = std::string(kDeviceModulesKey) + "\\" + (i ? i->GetDeviceName().str() : std::string());
     std::optional<std::vector<platform::RegistryValue>> values;
@@ -199,7 +225,7 @@ int run(std::ostream& out, std::ostream& err, Session& session, const std::strin
         print(err, "ddhost: no method named %s\n", name.c_str());
         return 2;
     }
-    for (const auto& a : answers) host.scriptAnswer(parseValue(a));
+    for (const auto& a : answers) host.scriptAnswer(*parseValue(a));  // checked with the command line
     std::map<std::int32_t, std::string> before, deviceBefore;
     for (const std::int32_t item : host.ids()) {
         before[item] = variantText(host.value(item));
@@ -221,54 +247,72 @@ int run(std::ostream& out, std::ostream& err, Session& session, const std::strin
     return 0;
 }
 
-bool parse(const std::vector<std::string>& args, Options& o) {
+// The command line, or what is wrong with it.
+std::string parse(const std::vector<std::string>& args, Options& o) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        auto next = [&](std::string& into) {
-            if (i + 1 >= args.size()) return false;
-            into = args[++i];
-            return true;
-        };
-        std::string v;
-        if (a == "--module") {
-            if (!next(o.module)) return false;
-        } else if (a == "--set") {
-            if (!next(v)) return false;
-            o.sets.push_back(v);
-        } else if (a.rfind("--set=", 0) == 0) {
-            o.sets.push_back(a.substr(6));
-        } else if (a == "--trace") {
-            if (!next(o.trace)) return false;
+        std::string value;
+        const bool inline_ = a.rfind("--set=", 0) == 0;
+        const bool takesValue = a == "--module" || a == "--set" || a == "--trace" || a == "--lang" || a == "--answer";
+        if (takesValue || inline_) {
+            if (inline_) {
+                value = a.substr(6);
+            } else if (i + 1 < args.size()) {
+                value = args[++i];
+            } else {
+                return a + " needs a value";
+            }
+        }
+        if (a == "--module" || a == "--trace") {
+            if (value.empty()) return a + " needs a file";
+            (a == "--module" ? o.module : o.trace) = value;
+        } else if (a == "--set" || inline_) {
+            o.given |= kSet;
+            if (value.find('=') == std::string::npos)
+                return "--set " + value + ": no '=' between the name and the value";
+            if (value[0] == '=') return "--set " + value + ": no name before '='";
+            o.sets.push_back(value);
         } else if (a == "--lang") {
-            if (!next(o.language)) return false;
+            o.given |= kLang;
+            if (std::find(std::begin(kLanguages), std::end(kLanguages), value) == std::end(kLanguages))
+                return "unknown language '" + value + "'; the languages are en, de, fr, it, es and nl";
+            o.language = value;
         } else if (a == "--answer") {
-            if (!next(v)) return false;
-            o.answers.push_back(v);
+            o.given |= kAnswer;
+            o.answers.push_back(value);
         } else if (a == "-h" || a == "--help") {
-            return false;
+            o.help = true;
+        } else if (a.size() > 1 && a[0] == '-') {
+            return "unknown option " + a;
         } else {
             o.words.push_back(a);
         }
     }
-    return !o.words.empty();
+    if (o.help) return {};
+    if (o.words.empty()) return "no command";
+    for (const Command& c : kCommands)
+        if (o.words[0] == c.name) o.command = &c;
+    if (!o.command) return "unknown command " + o.words[0];
+    const Command& c = *o.command;
+    if (o.words.size() != c.words + 1)
+        return std::string(c.name) + (c.words ? " takes one name" : " takes no further words");
+    for (const auto& [option, name] : {std::pair{kSet, "--set"}, {kLang, "--lang"}, {kAnswer, "--answer"}})
+        if ((o.given & option) && !(c.options & option)) return std::string(name) + " means nothing to " + c.name;
+    for (const auto& answer : o.answers)
+        if (!parseValue(answer)) return "--answer " + answer + ": " + answer + " is beyond the range of a double";
+    return {};
 }
 
-}  // namespace
-
-int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    Options o;
-    if (!parse(args, o)) {
-        err << kUsage;
-        return 2;
-    }
-    const std::string& command = o.words[0];
-    if (command == "info" || command == "register" || command == "unregister") {
+// The command itself; the exit status.
+int command(const Options& o, std::ostream& out, std::ostream& err, std::vector<std::string>& trace) {
+    const std::string& name = o.words[0];
+    if (name == "info" || name == "register" || name == "unregister") {
         ModuleLoader module(o.module);
         if (!module.error().empty()) {
             print(err, "ddhost: %s\n", module.error().c_str());
             return 1;
         }
-        return command == "info" ? info(out, module) : registry(out, err, module, command == "register");
+        return name == "info" ? info(out, module) : registry(out, err, module, name == "register");
     }
     Session session(o.module, o.trace.empty() ? Session::Trace::Off : Session::Trace::On);
     if (!session.ok()) {
@@ -278,34 +322,55 @@ int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     StandInHost& host = session.host();
     // The trace starts with the catalogue, which the session has built.
     for (const auto& s : o.sets)
-        if (!session.set(s)) {
-            print(err, "ddhost: cannot set %s\n", s.c_str());
+        if (const std::string wrong = session.set(s); !wrong.empty()) {
+            print(err, "ddhost: --set %s: %s\n", s.c_str(), wrong.c_str());
             return 2;
         }
     int status = 0;
-    if (command == "dump") {
+    if (name == "dump") {
         for (const std::int32_t id : host.ids()) print(out, "%s\n", dumpItem(host, session.calculator(), id).c_str());
-    } else if ((command == "show" || command == "tree" || command == "run") && o.words.size() == 2) {
+    } else {
         const std::int32_t id = host.idOf(utf8ToCp1252(o.words[1]));
         if (!id) {
             print(err, "ddhost: no item named %s\n", o.words[1].c_str());
             return 2;
         }
-        if (command == "show") {
+        if (name == "show") {
             print(out, "%s\n", prettyJson(dumpItem(host, session.calculator(), id)).c_str());
-        } else if (command == "tree") {
+        } else if (name == "tree") {
             std::set<std::int32_t> path;
             tree(out, host, id, "", o.language, 0, path);
         } else {
             status = run(out, err, session, o.words[1], o.answers);
         }
-    } else {
-        err << kUsage;
+    }
+    trace = host.log().lines();
+    return status;
+}
+
+}  // namespace
+
+int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    Options o;
+    if (const std::string wrong = parse(args, o); !wrong.empty()) {
+        print(err, "ddhost: %s\n%s", wrong.c_str(), kUsage);
         return 2;
     }
-    if (!o.trace.empty() && !writeTrace(host, o.trace)) {
+    if (o.help) {
+        out << kUsage;
+        return out.flush() ? 0 : 1;
+    }
+    std::vector<std::string> trace;
+    int status = command(o, out, err, trace);
+    // Written only once the command has run: a command that fails leaves an
+    // earlier trace as it was.
+    if (status == 0 && !o.trace.empty() && !writeTrace(trace, o.trace)) {
         print(err, "ddhost: cannot write the trace to %s\n", o.trace.c_str());
-        return 1;
+        status = 1;
+    }
+    if (!out.flush()) {
+        err << "ddhost: cannot write the output\n";
+        status = 1;
     }
     return status;
 }

@@ -4,6 +4,8 @@
 #include <gtest/gtest-spi.h>
 #include <unistd.h>
 
+#include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -12,6 +14,8 @@
 
 #include "host/Encoding.h"
 #include "host/Json.h"
+#include "host/ModuleLoader.h"
+#include "host/Session.h"
 #include "host/Tool.h"
 #include "tests/TestSupport.h"
 
@@ -32,20 +36,98 @@ Output tool(std::vector<std::string> args) {
 }  // namespace
 
 TEST(HostTool, ErrorsAreClearAndNeverCrash) {
-    for (const auto& args : std::vector<std::vector<std::string>>{{"show", "no_such_item"},
-                                                                  {"--set", "no_such_item=1", "dump"},
-                                                                  {"frobnicate"},
-                                                                  {"run", "trans1_level_unit"},
-                                                                  {"tree"},
-                                                                  {"--set"}}) {
+    // Usage errors: exit 2, nothing on the output, the fault named.
+    for (const auto& [args, says] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{"show", "no_such_item"}, "no item named no_such_item"},
+             {{"--set", "no_such_item=1", "dump"}, "--set no_such_item=1: no item named no_such_item"},
+             {{"--set", "novalue", "dump"}, "--set novalue: no '=' between the name and the value"},
+             {{"--set", "novalue", "info"}, "no '='"},
+             {{"--set", "novalue", "register"}, "no '='"},
+             {{"--set", "=5", "info"}, "--set =5: no name before '='"},
+             {{"--set", "parWriteLocking=0", "info"}, "--set means nothing to info"},
+             {{"--set", "parWriteLocking=0", "unregister"}, "--set means nothing to unregister"},
+             {{"--set", "trans1_level_hi=1e400", "dump"}, "1e400 is beyond the range of a double"},
+             {{"--set", "trans1_level_hi=-1e400", "show", "trans1_level_hi"}, "beyond the range of a double"},
+             {{"--set", "trans1_level_hi=1e-400", "dump"}, "beyond the range of a double"},
+             {{"--answer", "1", "dump"}, "--answer means nothing to dump"},
+             {{"--answer", "1e999", "run", "method_parWriteLocking_remember"}, "beyond the range of a double"},
+             {{"--lang", "de", "show", "parWriteLocking"}, "--lang means nothing to show"},
+             {{"--lang", "xx", "tree", "DTM_online_root_menu"}, "unknown language 'xx'; the languages are en, de"},
+             {{"--lang", "DE", "tree", "DTM_online_root_menu"}, "unknown language 'DE'"},
+             {{"--lang", "", "tree", "DTM_online_root_menu"}, "unknown language ''"},
+             {{"--module", "", "info"}, "--module needs a file"},
+             {{"--trace", "", "dump"}, "--trace needs a file"},
+             {{"info", "extra"}, "info takes no further words"},
+             {{"dump", "extra"}, "dump takes no further words"},
+             {{"show", "a", "b"}, "show takes one name"},
+             {{"--frobnicate", "info"}, "unknown option --frobnicate"},
+             {{"frobnicate"}, "unknown command frobnicate"},
+             {{"run", "trans1_level_unit"}, "no method named trans1_level_unit"},
+             {{"tree"}, "tree takes one name"},
+             {{"--set"}, "--set needs a value"},
+         }) {
         const auto o = tool(args);
-        EXPECT_EQ(o.status, 2) << args.front();
-        EXPECT_TRUE(o.out.empty()) << args.front();
-        EXPECT_FALSE(o.err.empty()) << args.front();
+        EXPECT_EQ(o.status, 2) << args.front() << " " << args.back();
+        EXPECT_TRUE(o.out.empty()) << o.out;
+        EXPECT_EQ(o.err.rfind("ddhost: ", 0), 0u) << o.err;
+        EXPECT_NE(o.err.find(says), std::string::npos) << o.err;
     }
     std::ostringstream out, err;
     EXPECT_EQ(runTool({"--module", "/nonexistent/module.so", "info"}, out, err), 1);
     EXPECT_NE(err.str().find("ddhost: "), std::string::npos);
+    // Asked for, the usage is the output.
+    const auto help = tool({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("usage: ddhost", 0), 0u) << help.out;
+    EXPECT_TRUE(help.err.empty());
+}
+
+TEST(HostTool, AModuleWithoutACalculatorFailsEveryCommandThatNeedsOne) {
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"dump"}, {"show", "parWriteLocking"}, {"tree", "DTM_online_root_menu"}, {"run", "x"}}) {
+        auto withStub = args;
+        withStub.insert(withStub.begin(), {"--module", DD_STUB_MODULE_PATH});
+        const auto o = tool(withStub);
+        EXPECT_EQ(o.status, 1) << args.front();
+        EXPECT_NE(o.err.find("ddhost: the module gave no attribute calculator"), std::string::npos) << o.err;
+    }
+}
+
+TEST(HostTool, OutputThatCannotBeWrittenFailsTheCommand) {
+    struct Full final : std::streambuf {
+        int overflow(int) override { return traits_type::eof(); }
+    } full;
+    for (const char* command : {"dump", "info"}) {
+        std::ostream out(&full);
+        std::ostringstream err;
+        EXPECT_EQ(runTool({"--module", DD_MODULE_PATH, command}, out, err), 1) << command;
+        EXPECT_NE(err.str().find("ddhost: cannot write the output"), std::string::npos) << err.str();
+    }
+#if !defined(_WIN32)
+    // The program's own output, which the system takes only when flushed.
+    const std::string line = std::string(DD_HOST_TOOL) + " --module " + DD_MODULE_PATH + " dump >/dev/full 2>/dev/null";
+    const int status = std::system(line.c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+#endif
+}
+
+TEST(HostTool, EmptyModuleChoicesAreNoChoice) {
+    // The system would load the running program itself for an empty name.
+    EXPECT_EQ(ModuleLoader("").error(), "no module path");
+#if !defined(_WIN32)
+    ScopedEnvironment environment;
+    environment.set("DDHOST_MODULE", "");
+    EXPECT_NE(ModuleLoader::defaultPath(), "");
+    environment.set("DDHOST_MODULE", "chosen.so");
+    EXPECT_EQ(ModuleLoader::defaultPath(), "chosen.so");
+#endif
+}
+
+TEST(HostTool, DutchTextsWhereTheyAreAndEnglishElsewhere) {
+    const auto o = tool({"--lang", "nl", "tree", "DTM_online_root_menu"});
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_NE(o.out.find("tag nummer [phys_tag_desc]"), std::string::npos) << o.out;
+    EXPECT_NE(o.out.find("unit PV [trans1_primary_value_unit]"), std::string::npos) << o.out;
 }
 
 #if !defined(_WIN32)
@@ -95,25 +177,37 @@ TEST(HostTool, NoFolderForTheRegistryEndsWithAClearError) {
     for (const char* name : {"TMPDIR", "TMP", "TEMP", "TEMPDIR"}) environment.set(name, "/nonexistent/temporary");
     const auto o = tool({"register"});
     EXPECT_EQ(o.status, 1) << o.out << o.err;
-    EXPECT_NE(o.out.find("DllRegisterServer: -2147024891"), std::string::npos) << o.out;  // access denied
+    EXPECT_NE(o.out.find("DllRegisterServer: 0x80070005"), std::string::npos) << o.out;  // access denied
     EXPECT_NE(o.err.find("ddhost: no folder for the registry"), std::string::npos) << o.err;
 }
 #endif
 
 TEST(HostTool, SetChoosesTheVariantKind) {
-    EXPECT_EQ(parseValue("9361").kind(), CDDCommonVariant::Kind::Int);
-    EXPECT_EQ(parseValue("-12").kind(), CDDCommonVariant::Kind::Int);
-    EXPECT_EQ(parseValue("0.5").kind(), CDDCommonVariant::Kind::Double);
-    EXPECT_EQ(parseValue("1e3").kind(), CDDCommonVariant::Kind::Double);
+    const auto kind = [](const char* text) { return parseValue(text)->kind(); };
+    const auto text = [](const char* text) { return parseValue(text)->text(); };
+    using Kind = CDDCommonVariant::Kind;
+    EXPECT_EQ(kind("9361"), Kind::Int);
+    EXPECT_EQ(kind("-12"), Kind::Int);
+    EXPECT_EQ(kind("0.5"), Kind::Double);
+    EXPECT_EQ(kind("1e3"), Kind::Double);
+    EXPECT_EQ(kind("-2.5E+2"), Kind::Double);
+    EXPECT_EQ(kind(".5"), Kind::Double);
     // Whole numbers are decimal, whatever they start with.
-    EXPECT_TRUE(parseValue("010") == CDDCommonVariant(10));
-    EXPECT_TRUE(parseValue("+9361") == CDDCommonVariant(9361));
-    EXPECT_EQ(parseValue("0x2491").text(), "0x2491");
-    EXPECT_EQ(parseValue("0x1p3").text(), "0x1p3");
-    EXPECT_EQ(parseValue("99999999999999999999").kind(), CDDCommonVariant::Kind::Double);  // no integer holds it
-    EXPECT_EQ(parseValue("\"9361\"").text(), "9361");
-    EXPECT_EQ(parseValue("\"F\xC3\xBCllstand\"").text(), "F\xFCllstand");
-    EXPECT_TRUE(parseValue("").isEmpty());
+    EXPECT_TRUE(*parseValue("010") == CDDCommonVariant(10));
+    EXPECT_TRUE(*parseValue("+9361") == CDDCommonVariant(9361));
+    EXPECT_TRUE(*parseValue("-2147483648") == CDDCommonVariant(INT32_MIN));
+    // Beyond 32 bits a double, on every system.
+    EXPECT_EQ(kind("2147483648"), Kind::Double);
+    EXPECT_EQ(kind("-4294967296"), Kind::Double);
+    EXPECT_EQ(kind("99999999999999999999"), Kind::Double);
+    // Only decimal spellings are numbers.
+    for (const char* other : {"0x2491", "0x1p3", "nan", "nan(e)", "inf", "-infinity", "1e", "1.2.3", "e5", "+-1"})
+        EXPECT_EQ(text(other), other);
+    // A number no double holds is no value at all.
+    for (const char* beyond : {"1e400", "-1e400", "1e-400"}) EXPECT_FALSE(parseValue(beyond)) << beyond;
+    EXPECT_EQ(text("\"9361\""), "9361");
+    EXPECT_EQ(text("\"F\xC3\xBCllstand\""), "F\xFCllstand");
+    EXPECT_TRUE(parseValue("")->isEmpty());
 }
 
 TEST(HostTool, ShowKeepsTextsThatLookLikeJson) {
@@ -141,16 +235,27 @@ TEST(HostTool, ShowKeepsTextsThatLookLikeJson) {
 }
 
 TEST(HostTool, ATraceThatCannotBeWrittenFailsTheCommand) {
-    for (const char* file : {
-             "/nonexistent/folder/trace.txt",
+    // Commands that make no call on the host write an empty trace, and fail alike.
+    for (const std::vector<std::string>& command :
+         {std::vector<std::string>{"show", "parWriteLocking"}, {"info"}, {"register"}, {"unregister"}}) {
+        for (const char* file : {
+                 "/nonexistent/folder/trace.txt",
 #if !defined(_WIN32)
-                 "/dev/full",
+                     command.size() > 1 ? "/dev/full" : "/nonexistent/trace.txt",  // an empty trace fits
 #endif
-         }) {
-        const auto o = tool({"--trace", file, "show", "parWriteLocking"});
-        EXPECT_EQ(o.status, 1) << file;
-        EXPECT_NE(o.err.find(std::string("ddhost: cannot write the trace to ") + file), std::string::npos) << o.err;
+             }) {
+            auto args = command;
+            args.insert(args.begin(), {"--trace", file});
+            const auto o = tool(args);
+            EXPECT_EQ(o.status, 1) << file << " " << command.front();
+            EXPECT_NE(o.err.find(std::string("ddhost: cannot write the trace to ") + file), std::string::npos) << o.err;
+        }
     }
+    const auto file = std::filesystem::temp_directory_path() / "ddhost-empty-trace.txt";
+    std::ofstream(file) << "an earlier trace\n";
+    EXPECT_EQ(tool({"--trace", file.string(), "info"}).status, 0);
+    EXPECT_EQ(std::filesystem::file_size(file), 0u);
+    std::filesystem::remove(file);
 }
 
 TEST(TestSupport, AModuleThatCannotBeLoadedFailsTheTestInsteadOfCrashing) {
