@@ -28,7 +28,8 @@ public:
 
     // Empty when the module loaded; else why it did not.
     const std::string& loadError() const { return loadError_; }
-    // The text the case's file must hold.
+    // The text the case's file must hold; throws std::runtime_error where
+    // ddhost's dump cannot be read.
     std::string produce(const GoldenCase& c);
 
 private:
@@ -48,10 +49,14 @@ private:
 };
 
 // A dump as its file holds it: each item's attributes one a line,
-// "<id> <name> <path>: <value>", the value as the dump printed it.
+// "<id> <name> <path>: <value>", the value as the dump printed it. Throws
+// std::runtime_error naming a line that is no item's object (other than
+// ddhost's {}, kept as it is).
 std::string goldenDump(const std::string& dump);
-// The lines of goldenDump(dump) that goldenDump(plainDump) lacks, and
-// "<id> <name> <path>: (absent)" where something of the plain dump is gone.
+// The lines of goldenDump(dump) that goldenDump(plainDump) lacks, a list that
+// differs in anything whole, and "<id> <name> <path>: (absent)" where
+// something of the plain dump is gone; one line saying so when nothing
+// differs. Throws as goldenDump does.
 std::string goldenDumpDifference(const std::string& plainDump, const std::string& dump);
 
 // Empty when equal; else the file, the item and the first differing line.

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <exception>
 #include <filesystem>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -39,8 +41,9 @@ TEST_P(Golden, EachCaseGivesItsFileByteForByte) {
         if (group(c) != GetParam()) continue;
         ++count;
         auto expected = readFile(kFolder + c.file);
-        if (!expected) {
-            ADD_FAILURE() << c.file << " is missing: the build target `golden` writes it";
+        if (!expected || expected->empty()) {
+            ADD_FAILURE() << c.file << (expected ? " is empty" : " is missing")
+                          << ": the build target `golden` writes it";
             continue;
         }
 #if defined(_WIN32)
@@ -48,8 +51,12 @@ TEST_P(Golden, EachCaseGivesItsFileByteForByte) {
         if (const auto root = expected->find("registry root: <registry>\n"); root != std::string::npos)
             expected->erase(root, std::string("registry root: <registry>\n").size());
 #endif
-        const std::string difference = goldenDifference(c.file, *expected, runner.produce(c));
-        if (!difference.empty()) ADD_FAILURE() << difference;
+        try {
+            const std::string difference = goldenDifference(c.file, *expected, runner.produce(c));
+            if (!difference.empty()) ADD_FAILURE() << difference;
+        } catch (const std::exception& e) {
+            ADD_FAILURE() << c.file << ": " << e.what();
+        }
     }
     EXPECT_GT(count, 0);
 }
@@ -121,6 +128,9 @@ TEST(GoldenFiles, ADumpUnderValuesHoldsWhatChangedAndWhatIsGone) {
         R"({"id":3,"name":"level","kind":0,"min":[{"int":0}],"max":[{"int":9}],"unit":"m",)"
         R"("enumerators":[{"value":0,"description":"a"},{"value":1,"description":"b"}],"valid":true})"
         "\n"
+        R"({"id":4,"name":"cmd","transactions":[{"number":0,"reply":[{"item":"x","mask":0}]},{"number":1,"reply":[]}],)"
+        R"("members":[{"name":"m"}]})"
+        "\n"
         R"({"id":5,"name":"gone","kind":2})"
         "\n"
         R"({"id":8,"name":"same","kind":0,"label":"s"})"
@@ -128,20 +138,40 @@ TEST(GoldenFiles, ADumpUnderValuesHoldsWhatChangedAndWhatIsGone) {
     const std::string now = R"({"id":3,"name":"level","kind":0,"max":[{"double":9.5}],"unit":"m",)"
                             R"("enumerators":[{"value":0,"description":"A"}],"valid":false})"
                             "\n"
+                            R"({"id":4,"name":"cmd","transactions":[{"number":0,"reply":[{"item":"x","mask":3}]},)"
+                            R"({"number":1,"reply":[]}],"members":[{"name":"m"}]})"
+                            "\n"
                             R"({"id":6,"name":"new","kind":4})"
                             "\n"
                             R"({"id":8,"name":"same","kind":0,"label":"s"})"
                             "\n";
+    // A list that differs is written whole: the outermost one, every element.
     EXPECT_EQ(goldenDumpDifference(plain, now),
               "3 level min: (absent)\n"
-              "3 level max[0].int: (absent)\n"
               "3 level max[0].double: 9.5\n"
+              "3 level enumerators[0].value: 0\n"
               "3 level enumerators[0].description: \"A\"\n"
-              "3 level enumerators[1]: (absent)\n"
               "3 level valid: false\n"
+              "4 cmd transactions[0].number: 0\n"
+              "4 cmd transactions[0].reply[0].item: \"x\"\n"
+              "4 cmd transactions[0].reply[0].mask: 3\n"
+              "4 cmd transactions[1].number: 1\n"
+              "4 cmd transactions[1].reply: []\n"
               "5 gone: (absent)\n"
               "6 new kind: 4\n");
-    EXPECT_EQ(goldenDumpDifference(plain, plain), "");
+    EXPECT_EQ(goldenDumpDifference(plain, plain), "(no attribute differs from dump.txt)\n");
+}
+
+TEST(GoldenFiles, ADumpLineThatIsNoItemsObjectFailsTheRun) {
+    for (const std::string line : {R"({"id":1,"name":"x","a":tru})", R"({"id":1,"name":"x",})", R"({"name":"x"})",
+                                   R"({"id":1, "name":"x"})", ""}) {
+        try {
+            goldenDump("{}\n" + line + "\n");
+            ADD_FAILURE() << line << " was read";
+        } catch (const std::runtime_error& e) {
+            EXPECT_EQ(std::string(e.what()), "line 2 of the dump is no item's object: " + line);
+        }
+    }
 }
 
 TEST(GoldenFiles, AMismatchNamesTheFileTheItemAndTheFirstDifferingLine) {

@@ -1,6 +1,7 @@
 // Writes the golden files anew from the module given: the build target
 // `golden`. Each file it changes is checked against the device description
 // before it is committed, never accepted as it comes.
+#include <exception>
 #include <filesystem>
 #include <iostream>
 
@@ -25,7 +26,13 @@ int main(int argc, char** argv) {
     }
     int written = 0;
     for (const auto& c : cases) {
-        const std::string text = runner.produce(c);
+        std::string text;
+        try {
+            text = runner.produce(c);
+        } catch (const std::exception& e) {
+            std::cerr << c.file << ": " << e.what() << "\n";
+            return 1;
+        }
         const std::string path = (folder / c.file).string();
         const auto old = readFile(path);
         if (old == text) continue;
