@@ -1,9 +1,14 @@
 # Checks that the module's folders include one way:
 #   cmake -DSOURCE_DIR=<repository> -P cmake/folder-order.cmake
-# Every "..." include of a C++ file under module/, interfaces/ and
-# objectmodel/, and every <...> one whose first part is one of our folders,
-# must name the file's own folder or one below it. A "..." include naming no
-# folder of the table fails too: a new folder takes its place in the order
+# Every include of a C++ file under module/, interfaces/ and objectmodel/ is
+# looked up as the compiler looks it up: a "..." one in the file's own folder
+# first, then every one in the include roots. The file it reaches, its path
+# collapsed, names the folder it is judged by, however the include spells
+# it: <module/engine/X.h>, "engine/../engine/X.h" and "engine/X.h" are one
+# file. A file under the tree must lie in the including file's own folder or
+# one below it; an include that reaches out of the repository fails; an <...>
+# one that reaches no file of ours is a system header. A "..." include naming
+# no folder of the table fails too: a new folder takes its place in the order
 # when it is added.
 cmake_minimum_required(VERSION 3.25)
 
@@ -30,6 +35,13 @@ set(outside host bench tests)
 if(NOT IS_DIRECTORY "${SOURCE_DIR}/module")
   message(FATAL_ERROR "SOURCE_DIR must be the repository, not '${SOURCE_DIR}'")
 endif()
+cmake_path(ABSOLUTE_PATH SOURCE_DIR NORMALIZE)
+string(REGEX REPLACE "(.)/$" "\\1" SOURCE_DIR "${SOURCE_DIR}")
+
+# The include roots the top CMakeLists.txt gives the module and the object
+# model, in the compiler's order (the Windows-1252 copies that compilers
+# other than GCC read mirror them).
+set(roots "${SOURCE_DIR}" "${SOURCE_DIR}/module")
 
 set(folders)
 foreach(row IN LISTS order)
@@ -64,8 +76,9 @@ foreach(folder IN LISTS folders)
 endforeach()
 
 # module/items/menus/Menus.cpp is in items/menus, module/platform/posix/... in
-# platform, interfaces/... in interfaces; an include is named the same way.
+# platform, interfaces/... in interfaces: a path from the repository.
 function(folder_of path result)
+  string(REGEX REPLACE "^module/" "" path "${path}")
   string(REPLACE "/" ";" parts "${path}")
   list(LENGTH parts count)
   list(GET parts 0 first)
@@ -74,6 +87,39 @@ function(folder_of path result)
     set(first "items/${second}")
   endif()
   set(${result} "${first}" PARENT_SCOPE)
+endfunction()
+
+# The file `included` reaches from `file` (both as written), as a path from
+# the repository; "outside" when it climbs out of the repository, empty when
+# it reaches no file. Each place is tried as the compiler tries it, `..`
+# after a missing folder included, and collapsed once it is found.
+function(resolve file quoted included result)
+  if(IS_ABSOLUTE "${included}")
+    set(candidates "${included}")
+  else()
+    set(candidates ${roots})
+    if(quoted STREQUAL "\"")
+      cmake_path(GET file PARENT_PATH own)
+      list(PREPEND candidates "${SOURCE_DIR}/${own}")
+    endif()
+    list(TRANSFORM candidates APPEND "/${included}")
+  endif()
+  set(reached "")
+  foreach(written IN LISTS candidates)
+    cmake_path(IS_PREFIX SOURCE_DIR "${written}" NORMALIZE inside)
+    if(EXISTS "${written}" AND NOT IS_DIRECTORY "${written}")
+      if(inside)
+        cmake_path(NORMAL_PATH written)
+        cmake_path(RELATIVE_PATH written BASE_DIRECTORY "${SOURCE_DIR}" OUTPUT_VARIABLE reached)
+      else()
+        set(reached outside)
+      endif()
+      break()
+    elseif(NOT inside)
+      set(reached outside)  # unless a later place has it
+    endif()
+  endforeach()
+  set(${result} "${reached}" PARENT_SCOPE)
 endfunction()
 
 file(GLOB_RECURSE files RELATIVE "${SOURCE_DIR}"
@@ -86,8 +132,7 @@ set(include_pattern "^[ \t]*#[ \t]*include[ \t]*([<\"])([^>\"]*)[>\"]")
 set(broken 0)
 set(checked 0)
 foreach(file IN LISTS files)
-  string(REGEX REPLACE "^module/" "" in_module "${file}")
-  folder_of("${in_module}" folder)
+  folder_of("${file}" folder)
   if(NOT folder IN_LIST folders)
     message(NOTICE "${file}: folder '${folder}' is not in the order (cmake/folder-order.cmake)")
     math(EXPR broken "${broken} + 1")
@@ -100,15 +145,30 @@ foreach(file IN LISTS files)
     string(REGEX MATCH "${include_pattern}" line "${line}")
     set(quoted "${CMAKE_MATCH_1}")
     set(included "${CMAKE_MATCH_2}")
-    folder_of("${included}" target)
-    if(quoted STREQUAL "<" AND NOT target IN_LIST folders AND NOT target IN_LIST outside)
-      continue()  # a system header
+    resolve("${file}" "${quoted}" "${included}" reached)
+    set(reaches "")
+    if(reached STREQUAL "outside")
+      set(target "")
+    elseif(reached STREQUAL "")
+      # No such file: judged as it is written.
+      cmake_path(SET written NORMALIZE "${included}")
+      folder_of("${written}" target)
+      if(quoted STREQUAL "<" AND NOT target IN_LIST folders AND NOT target IN_LIST outside)
+        continue()  # a system header
+      endif()
+    else()
+      folder_of("${reached}" target)
+      if(NOT included STREQUAL reached AND NOT "module/${included}" STREQUAL reached)
+        set(reaches " (it reaches ${reached})")
+      endif()
     endif()
     math(EXPR checked "${checked} + 1")
 
-    if(target IN_LIST outside)
+    if(reached STREQUAL "outside")
+      set(rule "climbs out of the include roots; an include names a file under the repository or module/")
+    elseif(target IN_LIST outside)
       set(rule "what ships never includes from host/, bench/ or tests/")
-    elseif(NOT target IN_LIST folders)
+    elseif(NOT target IN_LIST folders AND (reached STREQUAL "" OR reached IN_LIST files))
       set(rule "names no folder of the order; a new folder goes into cmake/folder-order.cmake")
     elseif(NOT target IN_LIST uses_${folder})
       set(rule "${folder}/ includes only from ${allowed}/")
@@ -122,7 +182,7 @@ foreach(file IN LISTS files)
     string(REGEX REPLACE "[^\n]" "" newlines "${before}")
     string(LENGTH "${newlines}" number)
     math(EXPR number "${number} + 1")
-    message(NOTICE "${file}:${number}: ${line}: ${rule}")
+    message(NOTICE "${file}:${number}: ${line}: ${rule}${reaches}")
     math(EXPR broken "${broken} + 1")
   endforeach()
 endforeach()

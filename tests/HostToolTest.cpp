@@ -300,6 +300,26 @@ TEST(ObjectModel, SettersTakeOwnershipAndCopiesAreDeep) {
     EXPECT_EQ(collection.getMemberSet()->getItem(CStrPP("b")), nullptr);
 }
 
+TEST(ObjectModel, ClassNumbersOutsideTheNineteenAreIgnored) {
+    // Right past the bits lies, in GCC's and Clang's layout, a derived class's
+    // member: no sanitizer reports a slip of one past the end, this does.
+    struct Probe : CDDVariableClass {
+        std::optional<bool> past = true;
+    } classes;
+    classes.putClassInfo(enumDDVariableClassType(0), true);
+    classes.putClassInfo(enumDDVariableClassType(18), false);
+    for (const std::int32_t outside : {-1, 19, INT32_MIN, INT32_MAX}) {
+        for (const bool on : {true, false}) {
+            classes.putClassInfo(enumDDVariableClassType(outside), on);
+            EXPECT_EQ(classes.get(outside), std::nullopt) << outside << " " << on;
+        }
+    }
+    EXPECT_EQ(classes.setBits(), std::vector<int>{0});
+    EXPECT_EQ(classes.writtenCount(), 2);
+    EXPECT_EQ(classes.get(18), false);
+    EXPECT_EQ(classes.past, true);
+}
+
 TEST(Encoding, Windows1252RoundTrip) {
     const std::string cp1252 =
         "F\xFCllstand \xB0"

@@ -154,15 +154,22 @@ TEST(OutOfMemory, LoadingLetsNothingOutAndTheModuleKnowsItsFileAfterwards) {
         fs::current_path("/");
         ASSERT_NE(handle, nullptr) << "after " << n;
         ModuleLoader module(fresh.path.string());
+        // An installer registers before it calls anything else.
+        const std::int32_t registered = module.dllRegisterServer();
         std::unique_ptr<CInformation> info(module.getInformation());
         ASSERT_NE(info, nullptr);
         // The module's own file, or no path and no registration: never a path
         // read against the folder the host moved to.
         const std::string path = info->GetModulePath().str();
         if (path.empty()) {
-            EXPECT_LT(module.dllRegisterServer(), 0) << "after " << n;
+            EXPECT_LT(registered, 0) << "after " << n;
         } else {
             EXPECT_EQ(path, fs::canonical(fresh.path).string()) << "after " << n;
+            EXPECT_EQ(registered, 0) << "after " << n;
+            std::string registeredPath;
+            for (const auto& value : platform::readKey(kKey).value_or(std::vector<platform::RegistryValue>{}))
+                if (value.name == "DLLPATH") registeredPath.assign(value.data.begin(), value.data.end());
+            EXPECT_EQ(registeredPath, path + '\0') << "after " << n;
         }
     }
     EXPECT_TRUE(completed);
