@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
+#include <thread>
 
 #include "frame/Identity.h"
 #include "frame/Information.h"
@@ -41,6 +44,8 @@ struct RegistryRoot {
     RegistryRoot() {}
 };
 #else
+#include <sys/resource.h>
+
 std::string run(const std::string& command) {
     std::string out;
     if (FILE* pipe = popen(command.c_str(), "r")) {
@@ -54,6 +59,19 @@ std::string run(const std::string& command) {
 // What installers see when the registry refuses a step: a failed result
 // carrying the registry's "access denied".
 constexpr std::int32_t kAccessDenied = static_cast<std::int32_t>(0x80070005u);
+constexpr std::int32_t kFileTooLarge = static_cast<std::int32_t>(0x800700DFu);
+
+// Each file below `folder` with its contents; a folder or link with none.
+std::map<std::string, std::string> contentsOf(const fs::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        std::ostringstream bytes;
+        if (entry.is_regular_file() && !entry.is_symlink())
+            bytes << std::ifstream(entry.path(), std::ios::binary).rdbuf();
+        files[entry.path().string()] = bytes.str();
+    }
+    return files;
+}
 
 // A registry root of the test's own.
 struct RegistryRoot {
@@ -320,7 +338,7 @@ TEST(Registration, AKeyThatCannotBeRemovedFromItsParentStaysWhole) {
     }
 }
 
-TEST(Registration, TheRootIsXdgDataHomesThenTheHomeFoldersWithoutAChosenOne) {
+TEST(Registration, TheRootIsXdgDataHomesThenTheHomeFoldersThenTheUsersOwnTemporaryOne) {
     RegistryRoot root;
     ScopedEnvironment environment;
     environment.set("HOME", (root.path / "home").string());
@@ -343,20 +361,159 @@ TEST(Registration, TheRootIsXdgDataHomesThenTheHomeFoldersWithoutAChosenOne) {
         environment.unset("XDG_DATA_HOME");
         registersUnder(root.path / "home" / ".local" / "share" / "ddregistry");
     }
+    // Every user shares the temporary folder: its registry folder is made for
+    // this user alone, and refused when anyone else may have been at it.
+    environment.unset("HOME");
+    environment.set("TMPDIR", (root.path / "tmp").string());
+    const fs::path shared = root.path / "tmp" / "ddregistry";
+    fs::create_directories(shared.parent_path());
+    registersUnder(shared);
+    EXPECT_EQ(fs::symlink_status(shared).permissions(), fs::perms::owner_all);
+    const std::function<void()> plants[] = {
+        [&] {
+            fs::remove(shared);
+            fs::create_directory_symlink(root.path / "data", shared);
+        },
+        [&] { fs::permissions(shared, fs::perms::group_write, fs::perm_options::add); },
+        [&] { ASSERT_EQ(chown(shared.c_str(), 65534, 65534), 0); },  // another user's: root only
+    };
+    for (std::size_t i = 0; i < std::size(plants) && (i < 2 || geteuid() == 0); ++i) {
+        SCOPED_TRACE(i);
+        fs::remove_all(shared);
+        fs::create_directory(shared);
+        fs::permissions(shared, fs::perms::owner_all);
+        plants[i]();
+        EXPECT_EQ(module.dllRegisterServer(), kAccessDenied);
+        EXPECT_THROW(platform::registryRoot(), std::runtime_error);
+    }
+    EXPECT_FALSE(fs::exists(root.path / "data" / "HKEY_LOCAL_MACHINE"));
 }
 
 TEST(Registration, AValueThatCannotBeWrittenLeavesNothingBehind) {
+    // A file-size limit cuts the new value's file short, in a child process.
     RegistryRoot root;
-    // The value's file while it is written leads to a device that is always full.
-    const fs::path key = root.path / kKeyFolder;
-    fs::create_directories(key);
-    fs::create_symlink("/dev/full", key / "DLLPATH.value.partial");
     ModuleLoader module(DD_MODULE_PATH);
-    EXPECT_EQ(module.dllRegisterServer(), kAccessDenied);
-    for (const auto& entry : fs::directory_iterator(key))
-        EXPECT_EQ(entry.path().string().find(".partial"), std::string::npos) << entry.path();
-    EXPECT_EQ(module.dllRegisterServer(), 0);
-    EXPECT_EQ(platform::readKey(kKey).value_or(std::vector<platform::RegistryValue>{}).size(), 5u);
+    ASSERT_EQ(module.dllRegisterServer(), 0);
+    const fs::path key = root.path / kKeyFolder;
+    std::ofstream(key / "DLLPATH.value", std::ios::binary) << std::string("\1\0\0\0old", 7);
+    const auto failed = inChildProcess(
+        [] {
+            const rlimit limit{8, 8};
+            return std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && setrlimit(RLIMIT_FSIZE, &limit) == 0;
+        },
+        [&]() -> std::string {
+            const std::int32_t r = module.dllRegisterServer();
+            return r == kFileTooLarge ? "" : "register gave " + std::to_string(r);
+        });
+    EXPECT_EQ(failed, "");
+    const auto values = platform::readKey(kKey);
+    ASSERT_TRUE(values && values->size() == 5u);
+    EXPECT_EQ(std::string(values->at(1).data.begin(), values->at(1).data.end()), "old");  // DLLPATH
+    for (const auto& entry : fs::directory_iterator(key)) EXPECT_EQ(entry.path().extension(), ".value") << entry.path();
+}
+
+TEST(Registration, NoKeyOrValueIsReachedThroughALink) {
+    // Each case plants a link in the registry that leads outside it: nothing
+    // outside may change, and a key reached through the link is refused.
+    const struct {
+        fs::path link;    // below the registry's root
+        fs::path target;  // below the folder outside
+        bool keyRefused, readBeforeRefused;
+    } cases[] = {
+        {kKeyFolder, "", true, true},
+        {kKeyFolder.parent_path(), "", true, true},
+        {kKeyFolder / "DLLPATH.value.partial", "DLLPATH.value", false, false},  // planted where a value was written
+        {kKeyFolder / "DLLPATH.value", "DLLPATH.value", false, true},
+    };
+    ModuleLoader module(DD_MODULE_PATH);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.link);
+        RegistryRoot root;
+        const fs::path registry = root.path / "registry", outside = root.path / "outside";
+        root.environment.set("DD_REGISTRY_ROOT", registry.string());
+        fs::create_directories(outside);
+        std::ofstream(outside / "DLLPATH.value", std::ios::binary) << std::string("\1\0\0\0outside", 11);
+        std::ofstream(outside / "other") << "not a value";
+        fs::create_directories((registry / c.link).parent_path());
+        fs::create_symlink(outside / c.target, registry / c.link);
+        const auto before = contentsOf(outside);
+        bool refused = false;
+        try {
+            platform::readKey(kKey);
+        } catch (const std::runtime_error&) {
+            refused = true;
+        }
+        EXPECT_EQ(refused, c.readBeforeRefused);
+        EXPECT_EQ(module.dllRegisterServer(), c.keyRefused ? kAccessDenied : 0);
+        if (!c.keyRefused) {
+            EXPECT_EQ(platform::readKey(kKey).value_or(std::vector<platform::RegistryValue>{}).size(), 5u);
+        }
+        EXPECT_EQ(module.dllUnregisterServer(), c.keyRefused ? kAccessDenied : 0);
+        EXPECT_EQ(contentsOf(outside), before);
+    }
+}
+
+TEST(Registration, AKeyIsGoneOnceItHasLeftItsPlace) {
+    // A removal first sets the key's folder aside under a hidden name: from
+    // then on the key is gone, whatever of it cannot be removed.
+    RegistryRoot root;
+    const fs::path module = root.openCopyOfModule();
+    const fs::path registry = root.path / "registry", key = registry / kKeyFolder, parent = key.parent_path();
+    root.environment.set("DD_REGISTRY_ROOT", registry.string());
+    ModuleLoader loaded(module.string());
+    // An interrupted removal left its folder aside, full.
+    ASSERT_EQ(loaded.dllRegisterServer(), 0);
+    const fs::path leftover = parent / ("." + key.filename().string() + ".removing");
+    fs::create_directories(leftover);
+    std::ofstream(leftover / "DLLPATH.value") << "left";
+    EXPECT_EQ(loaded.dllUnregisterServer(), 0);
+    EXPECT_FALSE(platform::readKey(kKey).has_value());
+    EXPECT_TRUE(fs::is_empty(parent));
+    // A sticky key folder with values of two owners: another user can remove
+    // only some of them. Later removals are not in its leftover's way, and
+    // one that can clear it does.
+    if (geteuid() != 0) GTEST_SKIP() << "values of another user need root";
+    ASSERT_EQ(loaded.dllRegisterServer(), 0);
+    for (fs::path folder = key; folder != root.path; folder = folder.parent_path())
+        fs::permissions(folder, fs::perms::all);
+    fs::permissions(key, fs::perms::all | fs::perms::sticky_bit);
+    for (const char* value : {"Description.value", "BottomBarStyle.value"})
+        ASSERT_EQ(chown((key / value).c_str(), 65534, 65534), 0);
+    const auto failed = asOrdinaryUser(
+        [&]() -> std::string {
+            ModuleLoader loaded(module.string());
+            for (int round = 0; round < 2; ++round) {
+                if (const std::int32_t r = loaded.dllUnregisterServer(); r != 0)
+                    return "unregister gave " + std::to_string(r);
+                if (platform::readKey(kKey)) return "the key is still there";
+                if (const std::int32_t r = loaded.dllRegisterServer(); r != 0)
+                    return "register gave " + std::to_string(r);
+            }
+            return {};
+        },
+        {module});
+    if (!failed) GTEST_SKIP() << "root's rights could not be given up";
+    EXPECT_EQ(*failed, "");
+    EXPECT_EQ(loaded.dllUnregisterServer(), 0);
+    EXPECT_TRUE(fs::is_empty(parent));
+}
+
+TEST(Registration, CallsAtTheSameTimeEachSucceed) {
+    // Writers of the same values, removals of the same key: none is in
+    // another's way.
+    RegistryRoot root;
+    ModuleLoader module(DD_MODULE_PATH);
+    for (int round = 0; round < 50; ++round) {
+        for (const bool add : {true, false}) {
+            std::int32_t results[4] = {};
+            std::vector<std::thread> calls;
+            for (std::int32_t& r : results)
+                calls.emplace_back([&] { r = add ? module.dllRegisterServer() : module.dllUnregisterServer(); });
+            for (std::thread& call : calls) call.join();
+            for (const std::int32_t r : results) ASSERT_EQ(r, 0) << (add ? "register" : "unregister") << " " << round;
+        }
+    }
+    EXPECT_FALSE(platform::readKey(kKey).has_value());
 }
 
 TEST(Registration, WithoutTheModulesPathNothingIsRegistered) {

@@ -149,36 +149,63 @@ Output onRegistry(const std::string& command, const std::function<void(const std
 }  // namespace
 
 TEST(HostTool, ADamagedRegistryFolderEndsWithAClearError) {
-    // A value file whose name holds a malformed escape, beside the module's own.
-    const auto o = onRegistry("register", [](const std::filesystem::path& key) {
-        std::filesystem::create_directories(key);
-        std::ofstream(key / "Bad%G1.value") << std::string(8, '\0');
-    });
-    EXPECT_EQ(o.status, 1) << o.out << o.err;
-    EXPECT_NE(o.out.find("DllRegisterServer: 0"), std::string::npos) << o.out;
-    EXPECT_NE(o.err.find("ddhost: damaged registry value name \"Bad%G1\""), std::string::npos) << o.err;
+    // A value file beside the module's own whose name `escape` cannot have
+    // written (a malformed escape, an escaped plain letter, lowercase hex), or
+    // too short to hold its type.
+    for (const auto& bad :
+         std::vector<std::pair<std::string, std::size_t>>{{"Bad%G1", 8}, {"%41BC", 8}, {"a%2fb", 8}, {"Short", 3}}) {
+        const std::string& file = bad.first;
+        const auto o = onRegistry("register", [&](const std::filesystem::path& key) {
+            std::filesystem::create_directories(key);
+            std::ofstream(key / (file + ".value")) << std::string(bad.second, '\0');
+        });
+        EXPECT_EQ(o.status, 1) << o.out << o.err;
+        EXPECT_NE(o.out.find("DllRegisterServer: "), std::string::npos) << o.out;
+        EXPECT_NE(o.err.find("ddhost: damaged registry value "), std::string::npos) << o.err;
+        EXPECT_NE(o.err.find('"' + file + '"'), std::string::npos) << o.err;
+    }
 }
 
 TEST(HostTool, AKeyThatCannotBeReadIsNotShownAsMissing) {
-    // The key's folder loops back on itself: it is there, but nobody can look into it.
-    const auto o = onRegistry("unregister", [](const std::filesystem::path& key) {
-        std::filesystem::create_directories(key.parent_path());
-        std::filesystem::create_directory_symlink(key.filename(), key);
-    });
-    EXPECT_EQ(o.status, 1) << o.out << o.err;
-    EXPECT_EQ(o.out.find("(no key)"), std::string::npos) << o.out;
-    EXPECT_NE(o.err.find("ddhost: cannot read the registry's "), std::string::npos) << o.err;
-    EXPECT_NE(o.err.find(kKeyFolder.filename().string()), std::string::npos) << o.err;
+    // The key's folder is a link: to itself, so nobody can look into it, or
+    // to a folder outside the registry, which is never reached through it.
+    const auto outside = std::filesystem::temp_directory_path() / ("ddregistry-outside-" + std::to_string(getpid()));
+    for (const bool loop : {true, false})
+        for (const std::string command : {"register", "unregister"}) {
+            SCOPED_TRACE(command + (loop ? " on a loop" : " on a link outside"));
+            std::filesystem::create_directories(outside);
+            std::ofstream(outside / "DLLPATH.value") << std::string(8, '\0');
+            const auto o = onRegistry(command, [&](const std::filesystem::path& key) {
+                std::filesystem::create_directories(key.parent_path());
+                std::filesystem::create_directory_symlink(loop ? std::filesystem::path(key.filename()) : outside, key);
+            });
+            EXPECT_EQ(o.status, 1) << o.out << o.err;
+            EXPECT_EQ(o.out.find("(no key)"), std::string::npos) << o.out;
+            EXPECT_NE(o.err.find("ddhost: cannot read the registry's "), std::string::npos) << o.err;
+            EXPECT_NE(o.err.find(kKeyFolder.filename().string()), std::string::npos) << o.err;
+            EXPECT_EQ(std::filesystem::file_size(outside / "DLLPATH.value"), 8u);
+            EXPECT_EQ(std::distance(std::filesystem::directory_iterator(outside), {}), 1);
+            std::filesystem::remove_all(outside);
+        }
 }
 
 TEST(HostTool, NoFolderForTheRegistryEndsWithAClearError) {
+    // No temporary folder, or one whose registry folder another user could
+    // have planted links in.
+    const auto temporary = std::filesystem::temp_directory_path() / ("ddregistry-tmp-" + std::to_string(getpid()));
+    std::filesystem::create_directories(temporary / "ddregistry");
+    std::filesystem::permissions(temporary / "ddregistry", std::filesystem::perms::all);
     ScopedEnvironment environment;
     for (const char* name : {"DD_REGISTRY_ROOT", "XDG_DATA_HOME", "HOME"}) environment.unset(name);
-    for (const char* name : {"TMPDIR", "TMP", "TEMP", "TEMPDIR"}) environment.set(name, "/nonexistent/temporary");
-    const auto o = tool({"register"});
-    EXPECT_EQ(o.status, 1) << o.out << o.err;
-    EXPECT_NE(o.out.find("DllRegisterServer: 0x80070005"), std::string::npos) << o.out;  // access denied
-    EXPECT_NE(o.err.find("ddhost: no folder for the registry"), std::string::npos) << o.err;
+    for (const auto& [folder, error] : {std::pair<std::string, std::string>{"/nonexistent/temporary", "no folder"},
+                                        {temporary.string(), "refused the registry's folder"}}) {
+        for (const char* name : {"TMPDIR", "TMP", "TEMP", "TEMPDIR"}) environment.set(name, folder);
+        const auto o = tool({"register"});
+        EXPECT_EQ(o.status, 1) << o.out << o.err;
+        EXPECT_NE(o.out.find("DllRegisterServer: 0x80070005"), std::string::npos) << o.out;  // access denied
+        EXPECT_NE(o.err.find("ddhost: " + error + " "), std::string::npos) << o.err;
+    }
+    std::filesystem::remove_all(temporary);
 }
 #endif
 

@@ -111,14 +111,11 @@ private:
     std::map<std::string, std::optional<std::string>> saved_;
 };
 
-// Runs `check` where permissions bind: directly for an ordinary user, and
-// for root in a child process that has given up root's rights and groups (to
-// the user "nobody"). `check` returns what went wrong, empty when nothing
-// did; the result is nothing when the rights could not be given up or the
-// child cannot read every file `needs` names.
-inline std::optional<std::string> asOrdinaryUser(const std::function<std::string()>& check,
-                                                 const std::vector<std::filesystem::path>& needs = {}) {
-    if (geteuid() != 0) return check();
+// Runs `check` in a child process once `prepare` has set the child up.
+// `check` returns what went wrong, empty when nothing did; the result is
+// nothing when `prepare` could not set the child up.
+inline std::optional<std::string> inChildProcess(const std::function<bool()>& prepare,
+                                                 const std::function<std::string()>& check) {
     int channel[2];
     if (pipe(channel) != 0) return "no pipe to the child";
     const pid_t child = fork();
@@ -129,10 +126,7 @@ inline std::optional<std::string> asOrdinaryUser(const std::function<std::string
     }
     if (child == 0) {
         close(channel[0]);
-        const uid_t nobody = 65534;
-        bool ordinary = setgroups(0, nullptr) == 0 && setgid(nobody) == 0 && setuid(nobody) == 0;
-        for (const auto& file : needs) ordinary = ordinary && access(file.c_str(), R_OK) == 0;
-        const std::string found = ordinary ? "=" + check() : "";
+        const std::string found = prepare() ? "=" + check() : "";
         const bool written = write(channel[1], found.data(), found.size()) == static_cast<ssize_t>(found.size());
         _exit(written ? 0 : 1);
     }
@@ -144,8 +138,25 @@ inline std::optional<std::string> asOrdinaryUser(const std::function<std::string
     close(channel[0]);
     int status = 0;
     if (waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return "the child that gave up root's rights did not finish";
+        return "the child process did not finish";
     if (found.empty()) return std::nullopt;
     return found.substr(1);
+}
+
+// Runs `check` where permissions bind: directly for an ordinary user, and
+// for root in a child process that has given up root's rights and groups (to
+// the user "nobody"). The result is nothing when the rights could not be
+// given up or the child cannot read every file `needs` names.
+inline std::optional<std::string> asOrdinaryUser(const std::function<std::string()>& check,
+                                                 const std::vector<std::filesystem::path>& needs = {}) {
+    if (geteuid() != 0) return check();
+    return inChildProcess(
+        [&] {
+            const uid_t nobody = 65534;
+            bool ordinary = setgroups(0, nullptr) == 0 && setgid(nobody) == 0 && setuid(nobody) == 0;
+            for (const auto& file : needs) ordinary = ordinary && access(file.c_str(), R_OK) == 0;
+            return ordinary;
+        },
+        check);
 }
 #endif

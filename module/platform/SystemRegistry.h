@@ -2,8 +2,11 @@
 // semantics it relies on. On Windows they are the system's own; elsewhere
 // they are backed by files under a root directory:
 // $DD_REGISTRY_ROOT, else $XDG_DATA_HOME/ddregistry, else
-// ~/.local/share/ddregistry. A key is a directory, a value a file; only the
-// backslash separates keys, so "Corvalin / KSM 27 / V1.0" is one key.
+// ~/.local/share/ddregistry, else ddregistry in the temporary folder when it
+// is the user's own. A key is a directory, a value a file; only the
+// backslash separates keys, so "Corvalin / KSM 27 / V1.0" is one key. Below
+// the root no link is followed: a key reached through one is refused, and a
+// value is never written or read through one.
 #pragma once
 
 #include <cstdint>
@@ -31,7 +34,9 @@ inline constexpr LONG ERROR_INVALID_HANDLE = 6;
 inline constexpr LONG ERROR_NOT_ENOUGH_MEMORY = 8;
 inline constexpr LONG ERROR_BAD_NETPATH = 53;
 inline constexpr LONG ERROR_INVALID_PARAMETER = 87;
+inline constexpr LONG ERROR_DISK_FULL = 112;
 inline constexpr LONG ERROR_MOD_NOT_FOUND = 126;
+inline constexpr LONG ERROR_FILE_TOO_LARGE = 223;
 inline constexpr DWORD REG_SZ = 1;
 inline constexpr DWORD REG_DWORD = 4;
 inline constexpr REGSAM KEY_WRITE = 0x20006;
@@ -54,13 +59,15 @@ struct RegistryValue {
     std::vector<BYTE> data;
 };
 // The root directory; empty where the registry is the system's own. Throws
-// std::runtime_error when no folder can be found for it.
+// std::runtime_error when no folder can be found for it, or when the
+// temporary folder's is not the user's alone.
 std::filesystem::path registryRoot();
 // The values of a key below HKEY_LOCAL_MACHINE (backslash-separated path),
-// or nothing when the key does not exist. A key that cannot be read, and a
-// damaged folder (a value file whose name the registry cannot have written),
-// throw std::runtime_error naming the folder or file; so does a registry
-// with no root folder to be found.
+// or nothing when the key does not exist. A key that cannot be read or is
+// reached through a link, and a damaged folder (a value file whose name the
+// registry cannot have written, or too short to hold its type), throw
+// std::runtime_error naming the folder or file; so does a registry with no
+// root folder to be found.
 std::optional<std::vector<RegistryValue>> readKey(const std::string& path);
 
 }  // namespace platform

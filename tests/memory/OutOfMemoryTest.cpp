@@ -250,11 +250,15 @@ TEST(OutOfMemory, RegistrationIsHonestWhereverMemoryRunsOut) {
             }
             ASSERT_FALSE(escaped) << (add ? "register" : "unregister") << " after " << n;
             completed = !ranOut;
-            // A value's file that was being written goes, whatever failed.
+            // Whatever failed, nothing the registry makes for itself is left:
+            // a value's file while it is written, a key set aside while it
+            // goes (hidden names, neither a key nor a value).
             std::error_code none;
-            for (const auto& entry : fs::recursive_directory_iterator(fresh.folder / "registry", none))
+            for (const auto& entry : fs::recursive_directory_iterator(fresh.folder / "registry", none)) {
+                EXPECT_NE(entry.path().filename().string()[0], '.') << entry.path() << " after " << n;
                 EXPECT_EQ(entry.path().extension(), entry.is_directory() ? "" : ".value")
                     << entry.path() << " after " << n;
+            }
             if (result == 0) {
                 // Success means the entry is as it should be.
                 const auto values = platform::readKey(kKey);

@@ -2,38 +2,49 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
-#include <cstdio>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <new>
 #include <stdexcept>
 #include <system_error>
+#include <utility>
 
 namespace fs = std::filesystem;
 
 namespace platform {
 
+// A connection reaches the root folder by its path, since the first
+// registration may still have to make it. An opened key holds its folder,
+// reached without following any link: later calls on it cannot be led
+// elsewhere by a link planted meanwhile.
 struct RegistryKey {
-    fs::path directory;
+    fs::path root;
+    int folder = -1;
     bool predefined = false;
+    ~RegistryKey() {
+        if (folder >= 0) close(folder);
+    }
 };
 
 namespace {
 
-RegistryKey localMachineToken{{}, true};
+RegistryKey localMachineToken{{}, -1, true};
+
+const char* const kHex = "0123456789ABCDEF";
 
 // Key and value names become file names: anything outside a plain set,
-// '.' included, is written as %XX so no name can climb out of its key.
+// '.' included, is written as %XX so no name can climb out of its key, and
+// no name starts with a '.': such names are the registry's own.
 std::string escape(const std::string& name) {
-    static const char* hex = "0123456789ABCDEF";
     std::string out;
     for (const char c : name) {
         const auto b = static_cast<unsigned char>(c);
@@ -43,8 +54,8 @@ std::string escape(const std::string& name) {
             out += c;
         } else {
             out += '%';
-            out += hex[b >> 4];
-            out += hex[b & 15];
+            out += kHex[b >> 4];
+            out += kHex[b & 15];
         }
     }
     return out.empty() ? "%" : out;
@@ -74,68 +85,232 @@ std::optional<std::string> unescape(const std::string& name) {
         out += static_cast<char>(high * 16 + low);
         i += 2;
     }
+    // Each name has one spelling: "%41" or "%2f" reads as a name, but
+    // `escape` never writes it so.
+    if (escape(out) != name) return std::nullopt;
     return out;
 }
 
-// The directory of a backslash-separated key path below `base`.
-fs::path below(const fs::path& base, const char* subKey) {
-    fs::path path = base;
+// The folder names of a backslash-separated key path.
+std::vector<std::string> foldersOf(const char* subKey) {
+    std::vector<std::string> folders;
     std::string component;
     for (const char* p = subKey ? subKey : "";; ++p) {
         if (*p == '\\' || *p == '\0') {
-            if (!component.empty()) path /= escape(component);
+            if (!component.empty()) folders.push_back(escape(component));
             component.clear();
             if (*p == '\0') break;
         } else {
             component += *p;
         }
     }
-    return path;
+    return folders;
 }
 
-const fs::path* directoryOf(HKEY key) {
-    if (!key || key->predefined) return nullptr;
-    return &key->directory;
-}
+bool usable(HKEY key) { return key && !key->predefined; }
 
 constexpr const char* kValueSuffix = ".value";
+constexpr std::size_t kValueSuffixLength = 6;
 
 // A file-system failure as the registry reports it.
-LONG refused(const std::error_code& ec) {
-    return ec == std::errc::not_enough_memory ? ERROR_NOT_ENOUGH_MEMORY : ERROR_ACCESS_DENIED;
+LONG refused(int error) {
+    switch (error) {
+    case ENOENT: return ERROR_FILE_NOT_FOUND;  // gone meanwhile, by another program's removal
+    case ENOMEM: return ERROR_NOT_ENOUGH_MEMORY;
+    case ENOSPC: return ERROR_DISK_FULL;
+    case EFBIG: return ERROR_FILE_TOO_LARGE;
+    default: return ERROR_ACCESS_DENIED;
+    }
 }
-LONG refused(int error) { return refused(std::error_code(error, std::generic_category())); }
 
-// Writes all of `bytes`, as often as the system takes only a part.
-bool writeAll(int descriptor, const void* bytes, std::size_t size) {
+// A descriptor closed on every road out of its scope.
+class Descriptor {
+public:
+    explicit Descriptor(int descriptor = -1) : descriptor_(descriptor) {}
+    ~Descriptor() { reset(); }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+    int get() const { return descriptor_; }
+    int release() { return std::exchange(descriptor_, -1); }
+    void reset(int descriptor = -1) {
+        if (descriptor_ >= 0) close(descriptor_);
+        descriptor_ = descriptor;
+    }
+
+private:
+    int descriptor_;
+};
+
+// Fills `out` with `count` hexadecimal digits no one can foresee.
+void unforeseeable(char* out, std::size_t count) {
+    unsigned char bytes[16] = {};
+    const std::size_t size = std::min(sizeof bytes, (count + 1) / 2);
+    if (getrandom(bytes, size, GRND_NONBLOCK) != static_cast<ssize_t>(size)) {
+        // Without the system's randomness, still a name no other call here
+        // tries; creating with O_EXCL keeps it safe whatever the name.
+        static std::atomic<std::uint64_t> calls{0};
+        const std::uint64_t mix =
+            static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
+            static_cast<std::uint64_t>(getpid()) << 40 ^ ++calls * 0x9E3779B97F4A7C15u;
+        for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<unsigned char>(mix >> (8 * (i % 8)));
+    }
+    for (std::size_t i = 0; i < count; ++i) out[i] = kHex[i % 2 ? bytes[i / 2] & 15 : bytes[i / 2] >> 4];
+}
+
+// Opens the folder `name` in the folder `at`, never through a link. On
+// failure -1 and `error`: ELOOP for a link, ENOENT where there is no folder
+// (a file stands in for none), else the system's error.
+int openFolder(int at, const char* name, int& error) {
+    const int descriptor = openat(at, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (descriptor >= 0) return descriptor;
+    error = errno;
+    struct stat status {};
+    if ((error == ENOTDIR || error == ELOOP) && fstatat(at, name, &status, AT_SYMLINK_NOFOLLOW) == 0)
+        error = S_ISLNK(status.st_mode) ? ELOOP : ENOENT;
+    return -1;
+}
+
+// Opens the folder of `folders` below `key`, one folder at a time; `create`
+// makes the missing ones. The root is the user's choice, links and all;
+// below it nothing is followed. Returns 0 or the system's error.
+int openKey(const RegistryKey& key, const std::vector<std::string>& folders, bool create, Descriptor& opened,
+            bool* created = nullptr) {
+    Descriptor at;
+    if (key.folder >= 0) {
+        at.reset(fcntl(key.folder, F_DUPFD_CLOEXEC, 0));
+        if (at.get() < 0) return errno;
+    } else {
+        std::error_code ec;
+        if (create) fs::create_directories(key.root, ec);
+        if (ec) return ec.value();
+        at.reset(open(key.root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (at.get() < 0) return errno == ENOTDIR && !create ? ENOENT : errno;
+    }
+    bool made = false;
+    const auto step = [&](const char* name) {
+        made = create && mkdirat(at.get(), name, 0777) == 0;
+        if (create && !made && errno != EEXIST) return errno;  // made meanwhile by another program is as good as made
+        int error = 0;
+        const int next = openFolder(at.get(), name, error);
+        if (next < 0) return create && error == ENOENT ? ENOTDIR : error;
+        at.reset(next);
+        return 0;
+    };
+    if (key.folder < 0)
+        if (const int error = step("HKEY_LOCAL_MACHINE")) return error;
+    for (const std::string& name : folders)
+        if (const int error = step(name.c_str())) return error;
+    if (created) *created = made;
+    opened.reset(at.release());
+    return 0;
+}
+
+// Calls `visit` with the name of each entry of the folder `at` until it
+// returns an error; returns that, or the system's. The system's own calls:
+// they report a lack of memory, where the library's iterators may end the
+// process, and they allocate nothing of ours.
+template <class Visit>
+int eachEntry(int at, Visit visit) {
+    const int descriptor = openat(at, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0) return errno;
+    const std::unique_ptr<DIR, int (*)(DIR*)> folder(fdopendir(descriptor), &closedir);
+    if (!folder) {
+        const int error = errno;
+        close(descriptor);
+        return error;
+    }
+    errno = 0;
+    while (const dirent* entry = readdir(folder.get())) {
+        if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
+            if (const int error = visit(entry->d_name)) return error;
+        errno = 0;
+    }
+    return errno;
+}
+
+// Removes the folder `name` in `at` and all it holds, as far as it can:
+// past a removal's point of no return there is no one left to tell. Links
+// go themselves, never what they lead to. Allocates nothing of ours.
+void clear(int at, const char* name, int depth = 0) {
+    int error = 0;
+    const int descriptor = openFolder(at, name, error);
+    if (descriptor < 0) return;
+    if (DIR* folder = fdopendir(descriptor)) {
+        while (const dirent* entry = readdir(folder)) {
+            if (std::strcmp(entry->d_name, ".") == 0 || std::strcmp(entry->d_name, "..") == 0) continue;
+            if (unlinkat(descriptor, entry->d_name, 0) != 0 && depth < 16) clear(descriptor, entry->d_name, depth + 1);
+        }
+        closedir(folder);
+    } else {
+        close(descriptor);
+    }
+    unlinkat(at, name, AT_REMOVEDIR);
+}
+
+// What a removal of the key `name` left aside: ".<name>.removing", or
+// ".<name>.<digits>.removing".
+bool leftOverBy(const char* entry, const std::string& name) {
+    const std::size_t length = std::strlen(entry);
+    return length >= name.size() + 10 && entry[0] == '.' && name.compare(0, name.size(), entry + 1, name.size()) == 0 &&
+           entry[name.size() + 1] == '.' && std::strcmp(entry + length - 8, "removing") == 0;
+}
+
+// Writes all of `bytes`, as often as the system takes only a part; returns
+// 0 or the system's error.
+int writeAll(int descriptor, const void* bytes, std::size_t size) {
     for (auto* at = static_cast<const char*>(bytes); size;) {
         const ssize_t written = write(descriptor, at, size);
         if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
+        if (written < 0) return errno;
+        if (written == 0) return EIO;
         at += written;
         size -= static_cast<std::size_t>(written);
     }
-    return true;
+    return 0;
 }
 
-// A value's file while it is written; removed on every road out unless it
-// was renamed into place, so a failed write leaves nothing behind.
+// A value's file while it is written: made under a name no one can foresee
+// and no value has (it starts with a '.'), never through a link, and removed
+// on every road out unless it was renamed into place, so a failed write
+// leaves nothing behind. Allocates nothing.
 class PartialFile {
 public:
-    explicit PartialFile(fs::path path) : path_(std::move(path)) {}
+    explicit PartialFile(int folder) : folder_(folder) {}
     ~PartialFile() {
-        std::error_code ignored;
-        if (!placed_) fs::remove(path_, ignored);
+        if (descriptor_ >= 0) close(descriptor_);
+        if (made_ && !placed_) unlinkat(folder_, name_, 0);
     }
     PartialFile(const PartialFile&) = delete;
     PartialFile& operator=(const PartialFile&) = delete;
 
-    const fs::path& path() const { return path_; }
-    void placed() { placed_ = true; }
+    // 0 or the system's error. A name that is taken, by whatever was
+    // planted there too, is tried again under another.
+    int make() {
+        for (int attempt = 0;; ++attempt) {
+            unforeseeable(name_ + 1, 16);
+            descriptor_ = openat(folder_, name_, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+            if (descriptor_ >= 0) break;
+            if (errno != EEXIST || attempt == 100) return errno;
+        }
+        made_ = true;
+        return 0;
+    }
+    int write(const void* bytes, std::size_t size) const { return writeAll(descriptor_, bytes, size); }
+    int finish() { return close(std::exchange(descriptor_, -1)) == 0 ? 0 : errno; }
+    // The rename may replace a link that stands under the value's name: it
+    // never writes through one.
+    int place(const char* name) {
+        if (renameat(folder_, name_, folder_, name) != 0) return errno;
+        placed_ = true;
+        return 0;
+    }
 
 private:
-    fs::path path_;
-    bool placed_ = false;
+    int folder_;
+    int descriptor_ = -1;
+    bool made_ = false, placed_ = false;
+    char name_[26] = ".0123456789ABCDEF.partial";
 };
 
 // Runs one registry call: like the system's, it reports and never throws.
@@ -148,16 +323,6 @@ LONG guarded(Call call) noexcept {
     } catch (...) {
         return ERROR_ACCESS_DENIED;
     }
-}
-
-// Whether a key's folder is there: ERROR_SUCCESS, ERROR_FILE_NOT_FOUND, or
-// the failure that kept it from being looked at.
-LONG lookAt(const fs::path& path) {
-    std::error_code ec;
-    const fs::file_status status = fs::status(path, ec);
-    if (fs::is_directory(status)) return ERROR_SUCCESS;
-    if (!ec || status.type() == fs::file_type::not_found) return ERROR_FILE_NOT_FOUND;
-    return refused(ec);
 }
 
 }  // namespace
@@ -175,7 +340,17 @@ fs::path registryRoot() {
             "no folder for the registry: DD_REGISTRY_ROOT, XDG_DATA_HOME and HOME are unset, "
             "and there is no temporary folder (" +
             ec.message() + ")");
-    return temporary / "ddregistry";
+    // Every user shares the temporary folder: another could have made this
+    // folder first and planted links in it. It serves only as this user's own.
+    const fs::path root = temporary / "ddregistry";
+    struct stat status {};
+    if ((mkdir(root.c_str(), 0700) != 0 && errno != EEXIST) || lstat(root.c_str(), &status) != 0)
+        throw std::runtime_error("cannot make the registry's folder " + root.string() + ": " + std::strerror(errno));
+    if (!S_ISDIR(status.st_mode) || status.st_uid != geteuid() || (status.st_mode & (S_IWGRP | S_IWOTH)))
+        throw std::runtime_error("refused the registry's folder " + root.string() +
+                                 ": in the temporary folder it must be a folder, not a link, that this user owns "
+                                 "and no one else can write");
+    return root;
 }
 
 LONG RegConnectRegistryA(const char* machine, HKEY predefined, HKEY* result) {
@@ -184,7 +359,7 @@ LONG RegConnectRegistryA(const char* machine, HKEY predefined, HKEY* result) {
     if (machine && *machine) return ERROR_BAD_NETPATH;
     if (predefined != HKEY_LOCAL_MACHINE) return ERROR_INVALID_HANDLE;
     return guarded([&] {
-        *result = new RegistryKey{registryRoot() / "HKEY_LOCAL_MACHINE", false};
+        *result = new RegistryKey{registryRoot()};
         return ERROR_SUCCESS;
     });
 }
@@ -193,20 +368,14 @@ LONG RegCreateKeyExA(HKEY key, const char* subKey, DWORD, char*, DWORD, REGSAM, 
                      DWORD* disposition) {
     if (!result) return ERROR_INVALID_PARAMETER;
     *result = nullptr;
-    const fs::path* base = directoryOf(key);
-    if (!base) return ERROR_INVALID_HANDLE;
+    if (!usable(key)) return ERROR_INVALID_HANDLE;
     return guarded([&] {
-        const fs::path path = below(*base, subKey);
-        const LONG found = lookAt(path);
-        if (found != ERROR_SUCCESS && found != ERROR_FILE_NOT_FOUND) return found;
-        if (found == ERROR_FILE_NOT_FOUND) {
-            std::error_code ec;
-            fs::create_directories(path, ec);
-            // Made meanwhile by another program is as good as made.
-            if (lookAt(path) != ERROR_SUCCESS) return ec ? refused(ec) : ERROR_ACCESS_DENIED;
-        }
-        auto opened = std::make_unique<RegistryKey>(RegistryKey{path, false});
-        if (disposition) *disposition = found == ERROR_SUCCESS ? 2 : 1;  // opened an existing key : created one
+        auto opened = std::make_unique<RegistryKey>();
+        Descriptor folder;
+        bool created = false;
+        if (const int error = openKey(*key, foldersOf(subKey), true, folder, &created)) return refused(error);
+        opened->folder = folder.release();
+        if (disposition) *disposition = created ? 1 : 2;  // created a key : opened an existing one
         *result = opened.release();
         return ERROR_SUCCESS;
     });
@@ -215,128 +384,137 @@ LONG RegCreateKeyExA(HKEY key, const char* subKey, DWORD, char*, DWORD, REGSAM, 
 LONG RegOpenKeyExA(HKEY key, const char* subKey, DWORD, REGSAM, HKEY* result) {
     if (!result) return ERROR_INVALID_PARAMETER;
     *result = nullptr;
-    const fs::path* base = directoryOf(key);
-    if (!base) return ERROR_INVALID_HANDLE;
+    if (!usable(key)) return ERROR_INVALID_HANDLE;
     return guarded([&] {
-        const fs::path path = below(*base, subKey);
-        if (const LONG found = lookAt(path); found != ERROR_SUCCESS) return found;
-        *result = new RegistryKey{path, false};
+        auto opened = std::make_unique<RegistryKey>();
+        Descriptor folder;
+        if (const int error = openKey(*key, foldersOf(subKey), false, folder)) return refused(error);
+        opened->folder = folder.release();
+        *result = opened.release();
         return ERROR_SUCCESS;
     });
 }
 
 LONG RegSetValueExA(HKEY key, const char* valueName, DWORD, DWORD type, const BYTE* data, DWORD size) {
-    const fs::path* base = directoryOf(key);
-    if (!base) return ERROR_INVALID_HANDLE;
+    if (!usable(key)) return ERROR_INVALID_HANDLE;
     if (!data && size) return ERROR_INVALID_PARAMETER;
     return guarded([&] {
-        const fs::path file = *base / (escape(valueName ? valueName : "") + kValueSuffix);
-        PartialFile partial(file.string() + ".partial");
-        // The system's own calls: nothing is allocated once the file exists.
-        const int descriptor = open(partial.path().c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-        if (descriptor < 0) return refused(errno);
+        const std::string file = escape(valueName ? valueName : "") + kValueSuffix;
+        Descriptor folder;
+        if (const int error = openKey(*key, {}, false, folder)) return refused(error);
+        // Written aside, then renamed into place; nothing is allocated once
+        // the file exists.
+        PartialFile partial(folder.get());
+        if (const int error = partial.make()) return refused(error);
         const BYTE header[4] = {BYTE(type), BYTE(type >> 8), BYTE(type >> 16), BYTE(type >> 24)};
-        const bool written = writeAll(descriptor, header, sizeof header) && writeAll(descriptor, data, size);
-        const int writeError = errno;
-        if (close(descriptor) != 0 || !written) return refused(written ? errno : writeError);
-        std::error_code ec;
-        fs::rename(partial.path(), file, ec);
-        if (ec) return refused(ec);
-        partial.placed();
-        return ERROR_SUCCESS;
+        int error = partial.write(header, sizeof header);
+        if (!error) error = partial.write(data, size);
+        if (const int closed = partial.finish(); !error) error = closed;
+        if (!error) error = partial.place(file.c_str());
+        return error ? refused(error) : ERROR_SUCCESS;
     });
 }
 
 LONG RegDeleteKeyA(HKEY key, const char* subKey) {
-    const fs::path* base = directoryOf(key);
-    if (!base) return ERROR_INVALID_HANDLE;
+    if (!usable(key)) return ERROR_INVALID_HANDLE;
     if (!subKey || !*subKey) return ERROR_INVALID_PARAMETER;
     return guarded([&] {
-        const fs::path path = below(*base, subKey);
-        if (const LONG found = lookAt(path); found != ERROR_SUCCESS) return found;
-        // The folder is read with the system's own calls: they report a lack
-        // of memory, where the library's iterators may end the process.
-        const std::unique_ptr<DIR, int (*)(DIR*)> folder(opendir(path.c_str()), &closedir);
-        if (!folder) return refused(errno);
-        const auto each = [&](auto&& visit) -> LONG {
-            rewinddir(folder.get());
-            errno = 0;
-            while (const dirent* entry = readdir(folder.get())) {
-                if (std::strcmp(entry->d_name, ".") == 0 || std::strcmp(entry->d_name, "..") == 0) continue;
-                if (const LONG failed = visit(entry->d_name)) return failed;
-                errno = 0;
-            }
-            return errno ? refused(errno) : ERROR_SUCCESS;
-        };
-        const int descriptor = dirfd(folder.get());
-        // A key with subkeys stays.
-        if (const LONG failed = each([&](const char* name) -> LONG {
+        std::vector<std::string> folders = foldersOf(subKey);
+        if (folders.empty()) return ERROR_INVALID_PARAMETER;
+        const std::string name = std::move(folders.back());
+        folders.pop_back();
+        Descriptor parent;
+        if (const int error = openKey(*key, folders, false, parent)) return refused(error);
+        int error = 0;
+        const Descriptor folder(openFolder(parent.get(), name.c_str(), error));
+        if (folder.get() < 0) return refused(error);
+        // A key with subkeys stays. A folder whose name starts with a '.' is
+        // no key (keys escape '.'): it is what a subkey's removal left.
+        if (const int failed = eachEntry(folder.get(), [&](const char* entry) {
                 struct stat status {};
-                if (fstatat(descriptor, name, &status, 0) != 0) return ERROR_SUCCESS;  // gone meanwhile
-                return S_ISDIR(status.st_mode) ? ERROR_ACCESS_DENIED : ERROR_SUCCESS;
+                if (entry[0] == '.' || fstatat(folder.get(), entry, &status, AT_SYMLINK_NOFOLLOW) != 0) return 0;
+                return S_ISDIR(status.st_mode) ? ENOTEMPTY : 0;
             }))
-            return failed;
+            return refused(failed);
+        // What an earlier removal of this key left aside goes first, as far
+        // as it can; it never stands in the way, as each removal sets the
+        // key aside under a name of its own.
+        eachEntry(parent.get(), [&](const char* entry) {
+            if (leftOverBy(entry, name)) clear(parent.get(), entry);
+            return 0;
+        });
         // The system's registry removes a key whole or not at all. The key's
-        // folder first leaves its place for a name no key can have (keys
-        // escape '.'): whatever would refuse its removal refuses this, before
-        // any value has gone. Nothing from here on allocates, so nothing
-        // throws; a value that cannot go brings the key back.
-        std::string hidden(".");
-        hidden.append(path.filename().native()).append(".removing");
-        const fs::path leaving = path.parent_path() / hidden;
-        if (rename(path.c_str(), leaving.c_str()) != 0) return refused(errno);
-        const auto back = [&](LONG failed) {
-            rename(leaving.c_str(), path.c_str());
-            return failed;
-        };
-        if (const LONG failed = each([&](const char* name) -> LONG {
-                if (unlinkat(descriptor, name, 0) == 0 || errno == ENOENT) return ERROR_SUCCESS;
-                return refused(errno);
-            }))
-            return back(failed);
-        if (rmdir(leaving.c_str()) != 0) return back(refused(errno));
+        // folder leaves its place for a name no key can have before any value
+        // goes: whatever would refuse the key's removal refuses this rename.
+        // Once it is done, every reader sees the key as gone, so that is the
+        // point of no return: what the folder holds goes as far as it can,
+        // and the removal has succeeded. Nothing after it allocates.
+        std::string aside = "." + name + ".0123456789ABCDEF.removing";
+        char* const digits = aside.data() + name.size() + 2;
+        for (int attempt = 0;; ++attempt) {
+            unforeseeable(digits, 16);
+            if (renameat(parent.get(), name.c_str(), parent.get(), aside.c_str()) == 0) break;
+            if ((errno != EEXIST && errno != ENOTEMPTY && errno != ENOTDIR) || attempt == 100) return refused(errno);
+        }
+        clear(parent.get(), aside.c_str());
         return ERROR_SUCCESS;
     });
 }
 
 LONG RegCloseKey(HKEY key) {
-    if (!key || key->predefined) return ERROR_INVALID_HANDLE;
+    if (!usable(key)) return ERROR_INVALID_HANDLE;
     delete key;
     return ERROR_SUCCESS;
 }
 
 std::optional<std::vector<RegistryValue>> readKey(const std::string& path) {
-    const fs::path directory = below(registryRoot() / "HKEY_LOCAL_MACHINE", path.c_str());
-    const auto unreadable = [&](const fs::path& what, const std::error_code& ec) {
-        return std::runtime_error("cannot read the registry's " + what.string() + ": " + ec.message());
+    const RegistryKey connection{registryRoot()};
+    const std::vector<std::string> folders = foldersOf(path.c_str());
+    fs::path directory = connection.root / "HKEY_LOCAL_MACHINE";
+    for (const std::string& name : folders) directory /= name;
+    const auto unreadable = [&](const fs::path& what, int error) {
+        return std::runtime_error("cannot read the registry's " + what.string() + ": " + std::strerror(error));
     };
-    std::error_code ec;
-    const fs::file_status status = fs::status(directory, ec);
-    if (status.type() == fs::file_type::not_found) return std::nullopt;
-    if (ec) throw unreadable(directory, ec);
-    if (!fs::is_directory(status)) return std::nullopt;
+    const auto damaged = [&](const std::string& what) {
+        return std::runtime_error("damaged registry value " + what + " in " + directory.string());
+    };
+    // Reached as the registry reaches it: a key that is a link is an error,
+    // not a missing key, and not a way to read another folder.
+    Descriptor folder;
+    if (const int error = openKey(connection, folders, false, folder)) {
+        if (error == ENOENT) return std::nullopt;
+        throw unreadable(directory, error);
+    }
     std::vector<RegistryValue> values;
-    fs::directory_iterator entry(directory, ec);
-    for (const fs::directory_iterator end; !ec && entry != end; entry.increment(ec)) {
-        const std::string file = entry->path().filename().string();
-        std::error_code probe;
-        if (!entry->is_regular_file(probe) || file.size() <= 6 || file.substr(file.size() - 6) != kValueSuffix)
-            continue;
-        const std::string stem = file.substr(0, file.size() - 6);
+    const int error = eachEntry(folder.get(), [&](const char* entry) {
+        const std::size_t length = std::strlen(entry);
+        if (length <= kValueSuffixLength || std::strcmp(entry + length - kValueSuffixLength, kValueSuffix) != 0)
+            return 0;
+        const std::string stem(entry, length - kValueSuffixLength);
         std::optional<std::string> name = unescape(stem);
-        if (!name) throw std::runtime_error("damaged registry value name \"" + stem + "\" in " + directory.string());
-        errno = 0;
-        std::ifstream in(entry->path(), std::ios::binary);
-        if (!in.is_open()) throw unreadable(entry->path(), std::error_code(errno, std::generic_category()));
-        std::vector<BYTE> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        if (bytes.size() < 4) continue;
+        if (!name) throw damaged("name \"" + stem + "\"");
+        struct stat status {};
+        if (fstatat(folder.get(), entry, &status, AT_SYMLINK_NOFOLLOW) != 0) return errno == ENOENT ? 0 : errno;
+        if (S_ISLNK(status.st_mode)) throw unreadable(directory / entry, ELOOP);
+        if (!S_ISREG(status.st_mode)) return 0;
+        const Descriptor file(openat(folder.get(), entry, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        if (file.get() < 0) throw unreadable(directory / entry, errno);
+        std::vector<BYTE> bytes;
+        BYTE buffer[4096];
+        for (ssize_t got; (got = read(file.get(), buffer, sizeof buffer)) != 0;) {
+            if (got < 0 && errno == EINTR) continue;
+            if (got < 0) throw unreadable(directory / entry, errno);
+            bytes.insert(bytes.end(), buffer, buffer + got);
+        }
+        if (bytes.size() < 4) throw damaged("\"" + stem + "\" (shorter than its type)");
         RegistryValue value;
         value.name = std::move(*name);
         value.type = DWORD(bytes[0]) | DWORD(bytes[1]) << 8 | DWORD(bytes[2]) << 16 | DWORD(bytes[3]) << 24;
         value.data.assign(bytes.begin() + 4, bytes.end());
         values.push_back(std::move(value));
-    }
-    if (ec) throw unreadable(directory, ec);
+        return 0;
+    });
+    if (error) throw unreadable(directory, error);
     std::sort(values.begin(), values.end(),
               [](const RegistryValue& a, const RegistryValue& b) { return a.name < b.name; });
     return values;
