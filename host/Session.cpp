@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdint>
 #include <string_view>
+#include <utility>
 
 #include "host/Encoding.h"
 
@@ -86,15 +87,30 @@ Session::~Session() {
     host_.reset();
 }
 
-std::string Session::set(const std::string& assignment) {
+std::optional<Assignment> readAssignment(const std::string& assignment, std::string& fault) {
     const auto equals = assignment.find('=');
-    if (equals == std::string::npos) return "no '=' between the name and the value";
-    if (equals == 0) return "no name before '='";
-    const std::string name = assignment.substr(0, equals), text = assignment.substr(equals + 1);
-    const auto value = parseValue(text);
-    if (!value) return text + " is beyond the range of a double";
-    if (!put(utf8ToCp1252(name), *value)) return "no item named " + name;
-    return {};
+    if (equals == std::string::npos) {
+        fault = "no '=' between the name and the value";
+        return std::nullopt;
+    }
+    if (equals == 0) {
+        fault = "no name before '='";
+        return std::nullopt;
+    }
+    const std::string text = assignment.substr(equals + 1);
+    auto value = parseValue(text);
+    if (!value) {
+        fault = text + " is beyond the range of a double";
+        return std::nullopt;
+    }
+    return Assignment{assignment.substr(0, equals), std::move(*value)};
+}
+
+std::string Session::set(const std::string& assignment) {
+    std::string fault;
+    const auto read = readAssignment(assignment, fault);
+    if (!read) return fault;
+    return put(utf8ToCp1252(read->name), read->value) ? std::string() : "no item named " + read->name;
 }
 
 bool Session::put(const std::string& name, const CDDCommonVariant& value) {

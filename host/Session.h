@@ -45,3 +45,12 @@ private:
 
 // Parses VALUE as `set` does; nothing for a number beyond a double's range.
 std::optional<CDDCommonVariant> parseValue(const std::string& text);
+
+// NAME=VALUE read as `set` reads it, before any item is looked up.
+struct Assignment {
+    std::string name;  // as written (UTF-8)
+    CDDCommonVariant value;
+};
+// Nothing, and `fault` says why (no '=', no name, a number beyond a
+// double's range), when the assignment cannot be read.
+std::optional<Assignment> readAssignment(const std::string& assignment, std::string& fault);

@@ -72,14 +72,13 @@ constexpr Command kCommands[] = {
 
 struct Options {
     std::string module = ModuleLoader::defaultPath();
-    std::vector<std::string> sets;
-    std::vector<std::string> answers;
+    std::vector<std::pair<std::string, Assignment>> sets;  // as written, and as read
+    std::vector<CDDCommonVariant> answers;
     std::string trace;
     std::string language = "en";
     std::vector<std::string> words;
     unsigned given = 0;
     bool help = false;
-    const Command* command = nullptr;
 };
 
 std::string utf8(const CStrPP& text) { return cp1252ToUtf8(text.str()); }
@@ -217,7 +216,7 @@ void tree(std::ostream& out, StandInHost& host, std::int32_t id, const std::stri
 // ---------------------------------------------------------------- run
 
 int run(std::ostream& out, std::ostream& err, Session& session, const std::string& name,
-        const std::vector<std::string>& answers) {
+        const std::vector<CDDCommonVariant>& answers) {
     StandInHost& host = session.host();
     const std::int32_t id = host.idOf(name);
     const CDDObject* stored = host.object(id);
@@ -225,7 +224,7 @@ int run(std::ostream& out, std::ostream& err, Session& session, const std::strin
         print(err, "ddhost: no method named %s\n", name.c_str());
         return 2;
     }
-    for (const auto& a : answers) host.scriptAnswer(*parseValue(a));  // checked with the command line
+    for (const auto& a : answers) host.scriptAnswer(a);
     std::map<std::int32_t, std::string> before, deviceBefore;
     for (const std::int32_t item : host.ids()) {
         before[item] = variantText(host.value(item));
@@ -268,10 +267,10 @@ std::string parse(const std::vector<std::string>& args, Options& o) {
             (a == "--module" ? o.module : o.trace) = value;
         } else if (a == "--set" || inline_) {
             o.given |= kSet;
-            if (value.find('=') == std::string::npos)
-                return "--set " + value + ": no '=' between the name and the value";
-            if (value[0] == '=') return "--set " + value + ": no name before '='";
-            o.sets.push_back(value);
+            std::string fault;
+            auto read = readAssignment(value, fault);
+            if (!read) return "--set " + value + ": " + fault;
+            o.sets.emplace_back(value, std::move(*read));
         } else if (a == "--lang") {
             o.given |= kLang;
             if (std::find(std::begin(kLanguages), std::end(kLanguages), value) == std::end(kLanguages))
@@ -279,7 +278,9 @@ std::string parse(const std::vector<std::string>& args, Options& o) {
             o.language = value;
         } else if (a == "--answer") {
             o.given |= kAnswer;
-            o.answers.push_back(value);
+            auto answer = parseValue(value);
+            if (!answer) return "--answer " + value + ": " + value + " is beyond the range of a double";
+            o.answers.push_back(std::move(*answer));
         } else if (a == "-h" || a == "--help") {
             o.help = true;
         } else if (a.size() > 1 && a[0] == '-') {
@@ -290,16 +291,14 @@ std::string parse(const std::vector<std::string>& args, Options& o) {
     }
     if (o.help) return {};
     if (o.words.empty()) return "no command";
-    for (const Command& c : kCommands)
-        if (o.words[0] == c.name) o.command = &c;
-    if (!o.command) return "unknown command " + o.words[0];
-    const Command& c = *o.command;
+    const auto* found = std::find_if(std::begin(kCommands), std::end(kCommands),
+                                     [&](const Command& c) { return o.words[0] == c.name; });
+    if (found == std::end(kCommands)) return "unknown command " + o.words[0];
+    const Command& c = *found;
     if (o.words.size() != c.words + 1)
         return std::string(c.name) + (c.words ? " takes one name" : " takes no further words");
     for (const auto& [option, name] : {std::pair{kSet, "--set"}, {kLang, "--lang"}, {kAnswer, "--answer"}})
         if ((o.given & option) && !(c.options & option)) return std::string(name) + " means nothing to " + c.name;
-    for (const auto& answer : o.answers)
-        if (!parseValue(answer)) return "--answer " + answer + ": " + answer + " is beyond the range of a double";
     return {};
 }
 
@@ -321,9 +320,9 @@ int command(const Options& o, std::ostream& out, std::ostream& err, std::vector<
     }
     StandInHost& host = session.host();
     // The trace starts with the catalogue, which the session has built.
-    for (const auto& s : o.sets)
-        if (const std::string wrong = session.set(s); !wrong.empty()) {
-            print(err, "ddhost: --set %s: %s\n", s.c_str(), wrong.c_str());
+    for (const auto& [written, read] : o.sets)
+        if (!session.put(utf8ToCp1252(read.name), read.value)) {
+            print(err, "ddhost: --set %s: no item named %s\n", written.c_str(), read.name.c_str());
             return 2;
         }
     int status = 0;
