@@ -234,17 +234,12 @@ int eachEntry(int at, Visit visit) {
 // go themselves, never what they lead to. Allocates nothing of ours.
 void clear(int at, const char* name, int depth = 0) {
     int error = 0;
-    const int descriptor = openFolder(at, name, error);
-    if (descriptor < 0) return;
-    if (DIR* folder = fdopendir(descriptor)) {
-        while (const dirent* entry = readdir(folder)) {
-            if (std::strcmp(entry->d_name, ".") == 0 || std::strcmp(entry->d_name, "..") == 0) continue;
-            if (unlinkat(descriptor, entry->d_name, 0) != 0 && depth < 16) clear(descriptor, entry->d_name, depth + 1);
-        }
-        closedir(folder);
-    } else {
-        close(descriptor);
-    }
+    const Descriptor folder(openFolder(at, name, error));
+    if (folder.get() < 0) return;
+    eachEntry(folder.get(), [&](const char* entry) {
+        if (unlinkat(folder.get(), entry, 0) != 0 && depth < 16) clear(folder.get(), entry, depth + 1);
+        return 0;
+    });
     unlinkat(at, name, AT_REMOVEDIR);
 }
 
@@ -278,7 +273,7 @@ class PartialFile {
 public:
     explicit PartialFile(int folder) : folder_(folder) {}
     ~PartialFile() {
-        if (descriptor_ >= 0) close(descriptor_);
+        descriptor_.reset();
         if (made_ && !placed_) unlinkat(folder_, name_, 0);
     }
     PartialFile(const PartialFile&) = delete;
@@ -289,15 +284,15 @@ public:
     int make() {
         for (int attempt = 0;; ++attempt) {
             unforeseeable(name_ + 1, 16);
-            descriptor_ = openat(folder_, name_, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
-            if (descriptor_ >= 0) break;
+            descriptor_.reset(openat(folder_, name_, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
+            if (descriptor_.get() >= 0) break;
             if (errno != EEXIST || attempt == 100) return errno;
         }
         made_ = true;
         return 0;
     }
-    int write(const void* bytes, std::size_t size) const { return writeAll(descriptor_, bytes, size); }
-    int finish() { return close(std::exchange(descriptor_, -1)) == 0 ? 0 : errno; }
+    int write(const void* bytes, std::size_t size) const { return writeAll(descriptor_.get(), bytes, size); }
+    int finish() { return close(descriptor_.release()) == 0 ? 0 : errno; }
     // The rename may replace a link that stands under the value's name: it
     // never writes through one.
     int place(const char* name) {
@@ -308,7 +303,7 @@ public:
 
 private:
     int folder_;
-    int descriptor_ = -1;
+    Descriptor descriptor_;
     bool made_ = false, placed_ = false;
     char name_[26] = ".0123456789ABCDEF.partial";
 };
@@ -364,35 +359,36 @@ LONG RegConnectRegistryA(const char* machine, HKEY predefined, HKEY* result) {
     });
 }
 
-LONG RegCreateKeyExA(HKEY key, const char* subKey, DWORD, char*, DWORD, REGSAM, void*, HKEY* result,
-                     DWORD* disposition) {
+namespace {
+
+// Opens the key `subKey` below `key` into `*result`; `create` makes the
+// missing folders on the way and says in `created` whether the key was new.
+LONG openSubKey(HKEY key, const char* subKey, bool create, HKEY* result, bool* created = nullptr) {
     if (!result) return ERROR_INVALID_PARAMETER;
     *result = nullptr;
     if (!usable(key)) return ERROR_INVALID_HANDLE;
     return guarded([&] {
         auto opened = std::make_unique<RegistryKey>();
         Descriptor folder;
-        bool created = false;
-        if (const int error = openKey(*key, foldersOf(subKey), true, folder, &created)) return refused(error);
+        if (const int error = openKey(*key, foldersOf(subKey), create, folder, created)) return refused(error);
         opened->folder = folder.release();
-        if (disposition) *disposition = created ? 1 : 2;  // created a key : opened an existing one
         *result = opened.release();
         return ERROR_SUCCESS;
     });
 }
 
+}  // namespace
+
+LONG RegCreateKeyExA(HKEY key, const char* subKey, DWORD, char*, DWORD, REGSAM, void*, HKEY* result,
+                     DWORD* disposition) {
+    bool created = false;
+    const LONG opened = openSubKey(key, subKey, true, result, &created);
+    if (opened == ERROR_SUCCESS && disposition) *disposition = created ? 1 : 2;  // created a key : opened one
+    return opened;
+}
+
 LONG RegOpenKeyExA(HKEY key, const char* subKey, DWORD, REGSAM, HKEY* result) {
-    if (!result) return ERROR_INVALID_PARAMETER;
-    *result = nullptr;
-    if (!usable(key)) return ERROR_INVALID_HANDLE;
-    return guarded([&] {
-        auto opened = std::make_unique<RegistryKey>();
-        Descriptor folder;
-        if (const int error = openKey(*key, foldersOf(subKey), false, folder)) return refused(error);
-        opened->folder = folder.release();
-        *result = opened.release();
-        return ERROR_SUCCESS;
-    });
+    return openSubKey(key, subKey, false, result);
 }
 
 LONG RegSetValueExA(HKEY key, const char* valueName, DWORD, DWORD type, const BYTE* data, DWORD size) {
