@@ -375,7 +375,7 @@ TEST(Registration, TheRootIsXdgDataHomesThenTheHomeFoldersThenTheUsersOwnTempora
             fs::create_directory_symlink(root.path / "data", shared);
         },
         [&] { fs::permissions(shared, fs::perms::group_write, fs::perm_options::add); },
-        [&] { ASSERT_EQ(chown(shared.c_str(), 65534, 65534), 0); },  // another user's: root only
+        [&] { ASSERT_EQ(chown(shared.c_str(), kNobody, kNobody), 0); },  // another user's: root only
     };
     for (std::size_t i = 0; i < std::size(plants) && (i < 2 || geteuid() == 0); ++i) {
         SCOPED_TRACE(i);
@@ -478,7 +478,7 @@ TEST(Registration, AKeyIsGoneOnceItHasLeftItsPlace) {
         fs::permissions(folder, fs::perms::all);
     fs::permissions(key, fs::perms::all | fs::perms::sticky_bit);
     for (const char* value : {"Description.value", "BottomBarStyle.value"})
-        ASSERT_EQ(chown((key / value).c_str(), 65534, 65534), 0);
+        ASSERT_EQ(chown((key / value).c_str(), kNobody, kNobody), 0);
     const auto failed = asOrdinaryUser(
         [&]() -> std::string {
             ModuleLoader loaded(module.string());

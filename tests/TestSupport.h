@@ -143,6 +143,9 @@ inline std::optional<std::string> inChildProcess(const std::function<bool()>& pr
     return found.substr(1);
 }
 
+// The user "nobody", whose files and rights the tests take for another user's.
+inline constexpr uid_t kNobody = 65534;
+
 // Runs `check` where permissions bind: directly for an ordinary user, and
 // for root in a child process that has given up root's rights and groups (to
 // the user "nobody"). The result is nothing when the rights could not be
@@ -152,8 +155,7 @@ inline std::optional<std::string> asOrdinaryUser(const std::function<std::string
     if (geteuid() != 0) return check();
     return inChildProcess(
         [&] {
-            const uid_t nobody = 65534;
-            bool ordinary = setgroups(0, nullptr) == 0 && setgid(nobody) == 0 && setuid(nobody) == 0;
+            bool ordinary = setgroups(0, nullptr) == 0 && setgid(kNobody) == 0 && setuid(kNobody) == 0;
             for (const auto& file : needs) ordinary = ordinary && access(file.c_str(), R_OK) == 0;
             return ordinary;
         },

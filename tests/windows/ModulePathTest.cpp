@@ -34,6 +34,22 @@ struct LongFolder {
         std::error_code ec;
         fs::remove_all(path, ec);
     }
+
+    // The module copied in as `name`: its path, the path by short names (empty
+    // where the volume keeps none) and the long path the module must record.
+    struct Copy {
+        fs::path path;
+        std::string shortPath, longPath;
+    };
+    Copy copyOfModule(const char* name) const {
+        Copy copy{path / name, {}, {}};
+        fs::copy_file(systemPath(DD_MODULE_PATH), copy.path);
+        copy.shortPath = shortPathOf(copy.path.string());
+        if (copy.shortPath == copy.path.string()) copy.shortPath.clear();
+        copy.longPath = longPathOf(copy.path.string());
+        return copy;
+    }
+
     fs::path path;
 };
 
@@ -41,13 +57,11 @@ struct LongFolder {
 
 TEST(WindowsModulePath, AModuleReachedThroughShortNamesRecordsTheLongOnes) {
     LongFolder folder;
-    const fs::path copy = folder.path / "ZTQQVPB153A0101 under a long name.v2.dll";
-    fs::copy_file(systemPath(DD_MODULE_PATH), copy);
-    const std::string shortCopy = shortPathOf(copy.string());
-    if (shortCopy.empty() || shortCopy == copy.string()) GTEST_SKIP() << "no short names on this volume";
-    const std::string expected = longPathOf(copy.string());
+    const auto copy = folder.copyOfModule("ZTQQVPB153A0101 under a long name.v2.dll");
+    if (copy.shortPath.empty()) GTEST_SKIP() << "no short names on this volume";
+    const std::string& expected = copy.longPath;
     {
-        ModuleLoader module(shortCopy);
+        ModuleLoader module(copy.shortPath);
         ASSERT_TRUE(module.loaded()) << module.error();
         std::unique_ptr<CInformation> info(module.getInformation());
         EXPECT_EQ(info->GetModulePath().str(), expected);
@@ -57,17 +71,15 @@ TEST(WindowsModulePath, AModuleReachedThroughShortNamesRecordsTheLongOnes) {
 
 TEST(WindowsModulePath, ThePathIsTakenWhenTheDllIsAttached) {
     LongFolder folder;
-    const fs::path copy = folder.path / "ZTQQVPB153A0101 attached.dll";
-    fs::copy_file(systemPath(DD_MODULE_PATH), copy);
-    const std::string shortCopy = shortPathOf(copy.string());
-    if (shortCopy.empty() || shortCopy == copy.string()) GTEST_SKIP() << "no short names on this volume";
-    const std::string expected = longPathOf(copy.string());
+    const auto copy = folder.copyOfModule("ZTQQVPB153A0101 attached.dll");
+    if (copy.shortPath.empty()) GTEST_SKIP() << "no short names on this volume";
+    const std::string& expected = copy.longPath;
     {
-        ModuleLoader module(shortCopy);
+        ModuleLoader module(copy.shortPath);
         ASSERT_TRUE(module.loaded()) << module.error();
         // Moved before any entry point runs: its short name now finds nothing,
         // so only a path taken when the DLL was attached is the long one.
-        if (!MoveFileA(copy.string().c_str(), (folder.path / "moved.dll").string().c_str()))
+        if (!MoveFileA(copy.path.string().c_str(), (folder.path / "moved.dll").string().c_str()))
             GTEST_SKIP() << "a loaded DLL cannot be moved here: " << GetLastError();
         std::unique_ptr<CInformation> info(module.getInformation());
         ASSERT_NE(info, nullptr);
