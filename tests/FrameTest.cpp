@@ -3,13 +3,21 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <thread>
+
+#if !defined(_WIN32)
+#include <sys/mman.h>
+#include <sys/stat.h>
+#endif
 
 #include "frame/Identity.h"
 #include "frame/Information.h"
@@ -72,6 +80,62 @@ std::map<std::string, std::string> contentsOf(const fs::path& folder) {
     }
     return files;
 }
+
+// What installers see when a call went through a key deleted meanwhile.
+constexpr std::int32_t kKeyDeleted = static_cast<std::int32_t>(0x800703FAu);
+
+// A registry handle, closed at the end of its scope.
+struct Handle {
+    ~Handle() {
+        if (key) platform::RegCloseKey(key);
+    }
+    platform::HKEY key = nullptr;
+};
+
+// A child process running `work`, until it returns or is killed; what it
+// returns is read back when it has returned.
+class Child {
+public:
+    explicit Child(const std::function<std::string()>& work) {
+        int channel[2];
+        if (pipe(channel) != 0) return;
+        pid_ = fork();
+        if (pid_ == 0) {
+            close(channel[0]);
+            const std::string said = work();
+            const bool written = write(channel[1], said.data(), said.size()) == static_cast<ssize_t>(said.size());
+            _exit(written ? 0 : 1);
+        }
+        close(channel[1]);
+        from_ = channel[0];
+    }
+    ~Child() { kill(); }
+    Child(const Child&) = delete;
+    Child& operator=(const Child&) = delete;
+
+    // What `work` returned; "(failed)" where it did not return.
+    std::string join() {
+        std::string said;
+        char buffer[4096];
+        for (ssize_t n; from_ >= 0 && (n = read(from_, buffer, sizeof buffer)) > 0;)
+            said.append(buffer, static_cast<std::size_t>(n));
+        return end() ? said : "(failed)";
+    }
+    void kill() {
+        if (pid_ > 0) ::kill(pid_, SIGKILL);
+        end();
+    }
+
+private:
+    bool end() {
+        if (from_ >= 0) close(std::exchange(from_, -1));
+        int status = 0;
+        const bool ended = pid_ > 0 && waitpid(std::exchange(pid_, -1), &status, 0) > 0;
+        return ended && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    }
+    pid_t pid_ = -1;
+    int from_ = -1;
+};
 
 // A registry root of the test's own.
 struct RegistryRoot {
@@ -307,22 +371,28 @@ TEST(Registration, ARegistryThatCannotBeWrittenReportsFailure) {
     EXPECT_EQ(*failed, "");
 }
 
-TEST(Registration, AKeyThatCannotBeRemovedFromItsParentStaysWhole) {
-    // The key's own folder may be written, its parent not, or only by the
-    // owners of what it holds (the sticky bit): the key cannot be removed,
-    // so none of its values may go either.
+TEST(Registration, AKeyThatCannotBeRemovedWholeStaysWhole) {
+    // The key's own folder may be written and its parent not, or only by the
+    // owners of what it holds (the sticky bit); or the parent may be written
+    // and the key's folder not: the key cannot be removed whole, so none of
+    // its values may go either.
     RegistryRoot root;
     const fs::path module = root.openCopyOfModule();
     root.environment.set("DD_REGISTRY_ROOT", (root.path / "registry").string());
     ASSERT_EQ(ModuleLoader(module.string()).dllRegisterServer(), 0);
     const fs::path key = root.path / "registry" / kKeyFolder;
-    fs::permissions(key, fs::perms::all);
     const fs::perms readable = fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
                                fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec;
-    for (const fs::perms parent : {readable, fs::perms::all | fs::perms::sticky_bit}) {
+    const struct {
+        fs::perms parent, key;
+    } cases[] = {{readable, fs::perms::all},
+                 {fs::perms::all | fs::perms::sticky_bit, fs::perms::all},
+                 {fs::perms::all, readable}};
+    for (const auto& c : cases) {
         // The sticky bit binds only those who own neither folder: root's tests run as another user.
-        if ((parent & fs::perms::sticky_bit) != fs::perms::none && geteuid() != 0) continue;
-        fs::permissions(key.parent_path(), parent);
+        if ((c.parent & fs::perms::sticky_bit) != fs::perms::none && geteuid() != 0) continue;
+        fs::permissions(key.parent_path(), c.parent);
+        fs::permissions(key, c.key);
         const auto failed = asOrdinaryUser(
             [&]() -> std::string {
                 ModuleLoader loaded(module.string());
@@ -334,8 +404,13 @@ TEST(Registration, AKeyThatCannotBeRemovedFromItsParentStaysWhole) {
             },
             {module});
         if (!failed) GTEST_SKIP() << "root's rights could not be given up";
-        EXPECT_EQ(*failed, "") << static_cast<int>(parent);
+        EXPECT_EQ(*failed, "") << static_cast<int>(c.parent) << " " << static_cast<int>(c.key);
     }
+    // Once it may, the removal takes the key whole.
+    fs::permissions(key.parent_path(), fs::perms::all);
+    fs::permissions(key, fs::perms::all);
+    EXPECT_EQ(ModuleLoader(module.string()).dllUnregisterServer(), 0);
+    EXPECT_TRUE(fs::is_empty(key.parent_path()));
 }
 
 TEST(Registration, TheRootIsXdgDataHomesThenTheHomeFoldersThenTheUsersOwnTemporaryOne) {
@@ -422,7 +497,8 @@ TEST(Registration, NoKeyOrValueIsReachedThroughALink) {
     } cases[] = {
         {kKeyFolder, "", true, true},
         {kKeyFolder.parent_path(), "", true, true},
-        {kKeyFolder / "DLLPATH.value.partial", "DLLPATH.value", false, false},  // planted where a value was written
+        // Where a killed call was writing a value: cleared, never written through.
+        {kKeyFolder / ".0123456789ABCDEF.partial", "DLLPATH.value", false, false},
         {kKeyFolder / "DLLPATH.value", "DLLPATH.value", false, true},
     };
     ModuleLoader module(DD_MODULE_PATH);
@@ -447,6 +523,8 @@ TEST(Registration, NoKeyOrValueIsReachedThroughALink) {
         EXPECT_EQ(module.dllRegisterServer(), c.keyRefused ? kAccessDenied : 0);
         if (!c.keyRefused) {
             EXPECT_EQ(platform::readKey(kKey).value_or(std::vector<platform::RegistryValue>{}).size(), 5u);
+            for (const auto& entry : fs::directory_iterator(registry / kKeyFolder))
+                EXPECT_EQ(entry.path().extension(), ".value") << entry.path();
         }
         EXPECT_EQ(module.dllUnregisterServer(), c.keyRefused ? kAccessDenied : 0);
         EXPECT_EQ(contentsOf(outside), before);
@@ -461,11 +539,14 @@ TEST(Registration, AKeyIsGoneOnceItHasLeftItsPlace) {
     const fs::path registry = root.path / "registry", key = registry / kKeyFolder, parent = key.parent_path();
     root.environment.set("DD_REGISTRY_ROOT", registry.string());
     ModuleLoader loaded(module.string());
-    // An interrupted removal left its folder aside, full.
+    // Interrupted removals left a key's folder aside, full, and whatever
+    // else stands at such a name goes too, links as links.
     ASSERT_EQ(loaded.dllRegisterServer(), 0);
-    const fs::path leftover = parent / ("." + key.filename().string() + ".removing");
+    const fs::path leftover = parent / ".0123456789ABCDEF.removing";
     fs::create_directories(leftover);
     std::ofstream(leftover / "DLLPATH.value") << "left";
+    std::ofstream(parent / ".FEDCBA9876543210.removing") << "a file";
+    fs::create_symlink(root.path, parent / ".00000000000000AA.removing");
     EXPECT_EQ(loaded.dllUnregisterServer(), 0);
     EXPECT_FALSE(platform::readKey(kKey).has_value());
     EXPECT_TRUE(fs::is_empty(parent));
@@ -503,7 +584,7 @@ TEST(Registration, CallsAtTheSameTimeEachSucceed) {
     // another's way.
     RegistryRoot root;
     ModuleLoader module(DD_MODULE_PATH);
-    for (int round = 0; round < 50; ++round) {
+    for (int round = 0; round < 20; ++round) {
         for (const bool add : {true, false}) {
             std::int32_t results[4] = {};
             std::vector<std::thread> calls;
@@ -514,6 +595,189 @@ TEST(Registration, CallsAtTheSameTimeEachSucceed) {
         }
     }
     EXPECT_FALSE(platform::readKey(kKey).has_value());
+}
+
+TEST(Registration, CallsOfManyProcessesAreEachWhole) {
+    // Registrations and removals race, each in a process of its own. Every
+    // call is whole: a registration fails only where a removal took its key
+    // between two of its calls, as on the system's registry, and what one
+    // call leaves, the next finds in order.
+    RegistryRoot root;
+    ModuleLoader module(DD_MODULE_PATH);
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    std::vector<std::unique_ptr<Child>> loops;
+    for (int i = 0; i < 4; ++i)
+        loops.push_back(std::make_unique<Child>([&, add = i % 2 == 0] {
+            std::ostringstream results;
+            while (std::chrono::steady_clock::now() < until)
+                results << (add ? module.dllRegisterServer() : module.dllUnregisterServer()) << ' ';
+            return results.str();
+        }));
+    std::map<std::int32_t, int> registered, unregistered;
+    for (int i = 0; i < 4; ++i) {
+        std::istringstream results(loops[i]->join());
+        for (std::int32_t result; results >> result;) ++(i % 2 == 0 ? registered : unregistered)[result];
+    }
+    EXPECT_GT(registered[0], 0);
+    EXPECT_GT(unregistered[0], 0);
+    for (const auto& [result, count] : registered)
+        EXPECT_TRUE(result == 0 || result == kKeyDeleted) << "register gave " << result << " " << count << " times";
+    EXPECT_EQ(unregistered.size(), 1u);
+    ASSERT_EQ(module.dllRegisterServer(), 0);
+    EXPECT_EQ(platform::readKey(kKey).value_or(std::vector<platform::RegistryValue>{}).size(), 5u);
+    ASSERT_EQ(module.dllUnregisterServer(), 0);
+    EXPECT_TRUE(fs::is_empty((root.path / kKeyFolder).parent_path()));
+}
+
+TEST(Registration, AReaderSeesAKeyWholeOrNotAtAll) {
+    // A reader in another process counts what it saw of the key while only
+    // removals ran: all five values or none.
+    RegistryRoot root;
+    ModuleLoader module(DD_MODULE_PATH);
+    // Odd while a registration runs, even from the start of a removal on,
+    // negative once the reader is to stop.
+    void* const shared =
+        mmap(nullptr, sizeof(std::atomic<int>), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+    ASSERT_NE(shared, MAP_FAILED);
+    auto* const step = new (shared) std::atomic<int>(0);
+    Child reader([&] {
+        int whole = 0, none = 0, part = 0;
+        for (int seen; (seen = step->load()) >= 0;) {
+            std::optional<std::size_t> size = 0;
+            try {
+                const auto values = platform::readKey(kKey);
+                size = values ? std::optional(values->size()) : std::nullopt;
+            } catch (const std::exception&) {}
+            if (seen % 2 || step->load() != seen) continue;  // a registration may have run meanwhile
+            ++(!size ? none : *size == 5 ? whole : part);
+        }
+        return std::to_string(whole) + " " + std::to_string(none) + " " + std::to_string(part);
+    });
+    for (int round = 0; round < 100; ++round) {
+        step->store(2 * round + 1);
+        EXPECT_EQ(module.dllRegisterServer(), 0);
+        step->store(2 * round + 2);
+        EXPECT_EQ(module.dllUnregisterServer(), 0);
+        // Reads that waited for the removal end within its step.
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    step->store(-1);
+    std::istringstream counts(reader.join());
+    int whole = -1, none = -1, part = -1;
+    counts >> whole >> none >> part;
+    EXPECT_EQ(part, 0) << whole << " whole, " << none << " none";
+    EXPECT_GT(whole + none, 0);
+    munmap(shared, sizeof(std::atomic<int>));
+}
+
+TEST(Registration, WhatAKilledCallLeftTheNextCallsClear) {
+    // A process killed at a moment of chance, over and over, in the middle
+    // of registering and removing: the next calls leave the key as it should
+    // be, with nothing of the registry's own beside it.
+    RegistryRoot root;
+    ModuleLoader module(DD_MODULE_PATH);
+    const fs::path key = root.path / kKeyFolder;
+    std::minstd_rand chance(20261207);
+    for (int round = 0; round < 30; ++round) {
+        Child busy([&]() -> std::string {
+            for (;;) {
+                module.dllRegisterServer();
+                module.dllUnregisterServer();
+            }
+        });
+        std::this_thread::sleep_for(std::chrono::microseconds(chance() % 20000));
+        busy.kill();
+        ASSERT_EQ(module.dllRegisterServer(), 0) << round;
+        for (const auto& entry : fs::directory_iterator(key))
+            EXPECT_EQ(entry.path().extension(), ".value") << entry.path() << " " << round;
+        ASSERT_EQ(module.dllUnregisterServer(), 0) << round;
+        EXPECT_TRUE(fs::is_empty(key.parent_path())) << round;
+    }
+}
+
+TEST(Registration, ACallThroughADeletedKeyFailsAsOnTheSystemsRegistry) {
+    RegistryRoot root;
+    Handle machine, key, again, other;
+    ASSERT_EQ(platform::RegConnectRegistryA(nullptr, platform::HKEY_LOCAL_MACHINE, &machine.key), 0);
+    ASSERT_EQ(
+        platform::RegCreateKeyExA(machine.key, "A\\B", 0, nullptr, 0, platform::KEY_WRITE, nullptr, &key.key, nullptr),
+        0);
+    ASSERT_EQ(platform::RegDeleteKeyA(machine.key, "A\\B"), 0);
+    const platform::BYTE one[4] = {1, 0, 0, 0};
+    EXPECT_EQ(platform::RegSetValueExA(key.key, "v", 0, platform::REG_DWORD, one, 4), platform::ERROR_KEY_DELETED);
+    // Made anew at the same place, it is another key.
+    ASSERT_EQ(platform::RegCreateKeyExA(machine.key, "A\\B", 0, nullptr, 0, platform::KEY_WRITE, nullptr, &again.key,
+                                        nullptr),
+              0);
+    EXPECT_EQ(platform::RegSetValueExA(key.key, "v", 0, platform::REG_DWORD, one, 4), platform::ERROR_KEY_DELETED);
+    EXPECT_EQ(platform::RegCreateKeyExA(key.key, "C", 0, nullptr, 0, platform::KEY_WRITE, nullptr, &other.key, nullptr),
+              platform::ERROR_KEY_DELETED);
+    EXPECT_EQ(platform::RegOpenKeyExA(key.key, "", 0, platform::KEY_WRITE, &other.key), platform::ERROR_KEY_DELETED);
+    EXPECT_EQ(platform::RegDeleteKeyA(key.key, "C"), platform::ERROR_KEY_DELETED);
+    EXPECT_EQ(other.key, nullptr);
+    EXPECT_EQ(platform::readKey("A\\B").value_or(std::vector<platform::RegistryValue>(1)).size(), 0u);
+    EXPECT_EQ(platform::RegSetValueExA(again.key, "v", 0, platform::REG_DWORD, one, 4), 0);
+    // A key whose name fills a folder's name goes like any other.
+    const std::string longest = "A\\" + std::string(255, 'k');
+    ASSERT_EQ(platform::RegCreateKeyExA(machine.key, longest.c_str(), 0, nullptr, 0, platform::KEY_WRITE, nullptr,
+                                        &other.key, nullptr),
+              0);
+    EXPECT_EQ(platform::RegSetValueExA(other.key, "v", 0, platform::REG_DWORD, one, 4), 0);
+    EXPECT_EQ(platform::RegDeleteKeyA(machine.key, longest.c_str()), 0);
+    EXPECT_FALSE(platform::readKey(longest).has_value());
+    EXPECT_EQ(platform::RegDeleteKeyA(machine.key, "A\\B"), 0);
+    EXPECT_EQ(platform::RegDeleteKeyA(machine.key, "A"), 0);
+    EXPECT_TRUE(fs::is_empty(root.path / "HKEY_LOCAL_MACHINE"));
+}
+
+TEST(Registration, OnlyAPlainFileOfARegistrysSizeIsReadAsAValue) {
+    // A pipe, a folder, a link and a huge file, planted at a value's name,
+    // are reported as damaged: none is waited on, followed or read whole.
+    const std::function<void(const fs::path&)> plants[] = {
+        [](const fs::path& value) { ASSERT_EQ(mkfifo(value.c_str(), 0644), 0); },
+        [](const fs::path& value) { fs::create_directory(value); },
+        [](const fs::path& value) { fs::create_symlink(value.parent_path() / "DLLPATH.value", value); },
+        [](const fs::path& value) {
+            std::ofstream(value) << std::string(4, '\1');
+            fs::resize_file(value, std::uintmax_t(1) << 30);
+        },
+    };
+    ModuleLoader module(DD_MODULE_PATH);
+    for (std::size_t i = 0; i < std::size(plants); ++i) {
+        SCOPED_TRACE(i);
+        RegistryRoot root;
+        ASSERT_EQ(module.dllRegisterServer(), 0);
+        plants[i](root.path / kKeyFolder / "Planted.value");
+        try {
+            platform::readKey(kKey);
+            ADD_FAILURE() << "read as a value";
+        } catch (const std::runtime_error& damaged) {
+            EXPECT_NE(std::string(damaged.what()).find("damaged registry value \"Planted\" ("), std::string::npos)
+                << damaged.what();
+        }
+    }
+}
+
+TEST(Registration, TheTemporaryFoldersRootIsTheOneThatWasChecked) {
+    // Another user may swap the checked folder for a link once it has been
+    // checked: calls keep to the folder that was.
+    RegistryRoot root;
+    ScopedEnvironment environment;
+    for (const char* name : {"DD_REGISTRY_ROOT", "XDG_DATA_HOME", "HOME"}) environment.unset(name);
+    const fs::path temporary = root.path / "tmp", outside = root.path / "outside";
+    environment.set("TMPDIR", temporary.string());
+    fs::create_directories(temporary);
+    fs::create_directories(outside);
+    Handle machine, key;
+    ASSERT_EQ(platform::RegConnectRegistryA(nullptr, platform::HKEY_LOCAL_MACHINE, &machine.key), 0);
+    fs::rename(temporary / "ddregistry", temporary / "checked");
+    fs::create_directory_symlink(outside, temporary / "ddregistry");
+    ASSERT_EQ(
+        platform::RegCreateKeyExA(machine.key, "A", 0, nullptr, 0, platform::KEY_WRITE, nullptr, &key.key, nullptr), 0);
+    const platform::BYTE one[4] = {1, 0, 0, 0};
+    EXPECT_EQ(platform::RegSetValueExA(key.key, "v", 0, platform::REG_DWORD, one, 4), 0);
+    EXPECT_TRUE(fs::is_empty(outside));
+    EXPECT_TRUE(fs::is_regular_file(temporary / "checked" / "HKEY_LOCAL_MACHINE" / "A" / "v.value"));
 }
 
 TEST(Registration, WithoutTheModulesPathNothingIsRegistered) {

@@ -6,7 +6,9 @@
 // is the user's own. A key is a directory, a value a file; only the
 // backslash separates keys, so "Corvalin / KSM 27 / V1.0" is one key. Below
 // the root no link is followed: a key reached through one is refused, and a
-// value is never written or read through one.
+// value is never written or read through one. Each call is whole with
+// respect to every other on the same root, in any process, and what a call
+// has written is on the disk when it returns.
 #pragma once
 
 #include <cstdint>
@@ -37,11 +39,13 @@ inline constexpr LONG ERROR_INVALID_PARAMETER = 87;
 inline constexpr LONG ERROR_DISK_FULL = 112;
 inline constexpr LONG ERROR_MOD_NOT_FOUND = 126;
 inline constexpr LONG ERROR_FILE_TOO_LARGE = 223;
+inline constexpr LONG ERROR_KEY_DELETED = 1018;
 inline constexpr DWORD REG_SZ = 1;
 inline constexpr DWORD REG_DWORD = 4;
 inline constexpr REGSAM KEY_WRITE = 0x20006;
 
-// Only the local machine (no machine name) can be reached.
+// Only the local machine (no machine name) can be reached. A call through a
+// key that has been deleted since it was opened fails with ERROR_KEY_DELETED.
 LONG RegConnectRegistryA(const char* machine, HKEY predefined, HKEY* result);
 // Creates missing keys along the path; opens an existing one.
 LONG RegCreateKeyExA(HKEY key, const char* subKey, DWORD reserved, char* keyClass, DWORD options, REGSAM access,
@@ -65,7 +69,8 @@ std::filesystem::path registryRoot();
 // The values of a key below HKEY_LOCAL_MACHINE (backslash-separated path),
 // or nothing when the key does not exist. A key that cannot be read or is
 // reached through a link, and a damaged folder (a value file whose name the
-// registry cannot have written, or too short to hold its type), throw
+// registry cannot have written, one that is not a plain file or is larger
+// than 1 MiB, or one too short to hold its type), throw
 // std::runtime_error naming the folder or file; so does a registry with no
 // root folder to be found.
 std::optional<std::vector<RegistryValue>> readKey(const std::string& path);

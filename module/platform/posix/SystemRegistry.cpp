@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -22,24 +23,49 @@ namespace fs = std::filesystem;
 
 namespace platform {
 
-// A connection reaches the root folder by its path, since the first
-// registration may still have to make it. An opened key holds its folder,
-// reached without following any link: later calls on it cannot be led
-// elsewhere by a link planted meanwhile.
-struct RegistryKey {
-    fs::path root;
-    int folder = -1;
-    bool predefined = false;
-    ~RegistryKey() {
-        if (folder >= 0) close(folder);
+namespace {
+
+// A descriptor closed on every road out of its scope.
+class Descriptor {
+public:
+    explicit Descriptor(int descriptor = -1) : descriptor_(descriptor) {}
+    ~Descriptor() { reset(); }
+    Descriptor(Descriptor&& other) noexcept : descriptor_(other.release()) {}
+    Descriptor& operator=(Descriptor&& other) noexcept {
+        reset(other.release());
+        return *this;
     }
+
+    int get() const { return descriptor_; }
+    int release() { return std::exchange(descriptor_, -1); }
+    void reset(int descriptor = -1) {
+        if (descriptor_ >= 0) close(descriptor_);
+        descriptor_ = descriptor;
+    }
+
+private:
+    int descriptor_;
+};
+
+}  // namespace
+
+// A connection or an opened key. Each holds the registry's root folder,
+// opened once, and a key its own folder too, reached without following any
+// link: later calls on it cannot be led elsewhere by a link planted
+// meanwhile, and they find out whether the key is still where it was.
+struct RegistryKey {
+    Descriptor root;
+    std::vector<std::string> path;  // the key's folders below the root
+    Descriptor folder;              // none for the machine's key, which is made when first needed
+    bool predefined = false;
 };
 
 namespace {
 
-RegistryKey localMachineToken{{}, -1, true};
+RegistryKey localMachineToken{Descriptor(), {}, Descriptor(), true};
 
 const char* const kHex = "0123456789ABCDEF";
+constexpr const char* kMachine = "HKEY_LOCAL_MACHINE";
 
 // Key and value names become file names: anything outside a plain set,
 // '.' included, is written as %XX so no name can climb out of its key, and
@@ -111,11 +137,13 @@ bool usable(HKEY key) { return key && !key->predefined; }
 
 constexpr const char* kValueSuffix = ".value";
 constexpr std::size_t kValueSuffixLength = 6;
+// Far above anything registered here: a larger value was not written by it.
+constexpr off_t kLargestValue = 1 << 20;
 
 // A file-system failure as the registry reports it.
 LONG refused(int error) {
     switch (error) {
-    case ENOENT: return ERROR_FILE_NOT_FOUND;  // gone meanwhile, by another program's removal
+    case ENOENT: return ERROR_FILE_NOT_FOUND;
     case ENOMEM: return ERROR_NOT_ENOUGH_MEMORY;
     case ENOSPC: return ERROR_DISK_FULL;
     case EFBIG: return ERROR_FILE_TOO_LARGE;
@@ -123,24 +151,28 @@ LONG refused(int error) {
     }
 }
 
-// A descriptor closed on every road out of its scope.
-class Descriptor {
-public:
-    explicit Descriptor(int descriptor = -1) : descriptor_(descriptor) {}
-    ~Descriptor() { reset(); }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
+// What the registry makes for itself while a call runs, and a killed call
+// may leave: "." then 16 hexadecimal digits no one can foresee, then '.'
+// and `kind`. No key or value has such a name (theirs never start with a
+// '.'), and its length is the same whatever key it serves.
+constexpr std::size_t kDigits = 16;
 
-    int get() const { return descriptor_; }
-    int release() { return std::exchange(descriptor_, -1); }
-    void reset(int descriptor = -1) {
-        if (descriptor_ >= 0) close(descriptor_);
-        descriptor_ = descriptor;
+template <std::size_t Size>
+struct HiddenName {
+    explicit HiddenName(const char (&kind)[Size]) {
+        text[0] = '.';
+        text[kDigits + 1] = '.';
+        std::memcpy(text + kDigits + 2, kind, Size);
     }
-
-private:
-    int descriptor_;
+    char text[kDigits + 2 + Size] = {};
 };
+
+bool isHidden(const char* entry, const char* kind) {
+    if (entry[0] != '.' || std::strlen(entry) != kDigits + 2 + std::strlen(kind)) return false;
+    for (std::size_t i = 1; i <= kDigits; ++i)
+        if (!std::strchr(kHex, entry[i]) || entry[i] == '\0') return false;
+    return entry[kDigits + 1] == '.' && std::strcmp(entry + kDigits + 2, kind) == 0;
+}
 
 // Fills `out` with `count` hexadecimal digits no one can foresee.
 void unforeseeable(char* out, std::size_t count) {
@@ -171,36 +203,26 @@ int openFolder(int at, const char* name, int& error) {
     return -1;
 }
 
-// Opens the folder of `folders` below `key`, one folder at a time; `create`
-// makes the missing ones. The root is the user's choice, links and all;
-// below it nothing is followed. Returns 0 or the system's error.
-int openKey(const RegistryKey& key, const std::vector<std::string>& folders, bool create, Descriptor& opened,
-            bool* created = nullptr) {
-    Descriptor at;
-    if (key.folder >= 0) {
-        at.reset(fcntl(key.folder, F_DUPFD_CLOEXEC, 0));
-        if (at.get() < 0) return errno;
-    } else {
-        std::error_code ec;
-        if (create) fs::create_directories(key.root, ec);
-        if (ec) return ec.value();
-        at.reset(open(key.root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-        if (at.get() < 0) return errno == ENOTDIR && !create ? ENOENT : errno;
-    }
+// Puts what the folder holds on the disk: its entries as they now are.
+int sync(int folder) { return fsync(folder) == 0 ? 0 : errno; }
+
+// Opens the folders `names` below the folder `from`, one at a time; `create`
+// makes the missing ones, each on the disk in its parent before the next.
+// Nothing is followed through a link. Returns 0 or the system's error.
+int walk(int from, const std::vector<std::string>& names, bool create, Descriptor& opened, bool* created = nullptr) {
+    Descriptor at(fcntl(from, F_DUPFD_CLOEXEC, 0));
+    if (at.get() < 0) return errno;
     bool made = false;
-    const auto step = [&](const char* name) {
-        made = create && mkdirat(at.get(), name, 0777) == 0;
-        if (create && !made && errno != EEXIST) return errno;  // made meanwhile by another program is as good as made
+    for (const std::string& name : names) {
+        made = create && mkdirat(at.get(), name.c_str(), 0777) == 0;
+        if (create && !made && errno != EEXIST) return errno;
+        if (made)
+            if (const int error = sync(at.get())) return error;
         int error = 0;
-        const int next = openFolder(at.get(), name, error);
+        const int next = openFolder(at.get(), name.c_str(), error);
         if (next < 0) return create && error == ENOENT ? ENOTDIR : error;
         at.reset(next);
-        return 0;
-    };
-    if (key.folder < 0)
-        if (const int error = step("HKEY_LOCAL_MACHINE")) return error;
-    for (const std::string& name : folders)
-        if (const int error = step(name.c_str())) return error;
+    }
     if (created) *created = made;
     opened.reset(at.release());
     return 0;
@@ -229,26 +251,28 @@ int eachEntry(int at, Visit visit) {
     return errno;
 }
 
-// Removes the folder `name` in `at` and all it holds, as far as it can:
-// past a removal's point of no return there is no one left to tell. Links
-// go themselves, never what they lead to. Allocates nothing of ours.
+// Removes the entry `name` in `at`, and all it holds where it is a folder,
+// as far as it can: past a removal's point of no return there is no one
+// left to tell. Links go themselves, never what they lead to. Allocates
+// nothing of ours.
 void clear(int at, const char* name, int depth = 0) {
+    if (unlinkat(at, name, 0) == 0 || depth > 16) return;
     int error = 0;
     const Descriptor folder(openFolder(at, name, error));
     if (folder.get() < 0) return;
     eachEntry(folder.get(), [&](const char* entry) {
-        if (unlinkat(folder.get(), entry, 0) != 0 && depth < 16) clear(folder.get(), entry, depth + 1);
+        clear(folder.get(), entry, depth + 1);
         return 0;
     });
     unlinkat(at, name, AT_REMOVEDIR);
 }
 
-// What a removal of the key `name` left aside: ".<name>.removing", or
-// ".<name>.<digits>.removing".
-bool leftOverBy(const char* entry, const std::string& name) {
-    const std::size_t length = std::strlen(entry);
-    return length >= name.size() + 10 && entry[0] == '.' && name.compare(0, name.size(), entry + 1, name.size()) == 0 &&
-           entry[name.size() + 1] == '.' && std::strcmp(entry + length - 8, "removing") == 0;
+// Clears what killed calls left of the `kind` in the folder `at`.
+void clearLeftovers(int at, const char* kind) {
+    eachEntry(at, [&](const char* entry) {
+        if (isHidden(entry, kind)) clear(at, entry);
+        return 0;
+    });
 }
 
 // Writes all of `bytes`, as often as the system takes only a part; returns
@@ -265,16 +289,18 @@ int writeAll(int descriptor, const void* bytes, std::size_t size) {
     return 0;
 }
 
-// A value's file while it is written: made under a name no one can foresee
-// and no value has (it starts with a '.'), never through a link, and removed
-// on every road out unless it was renamed into place, so a failed write
-// leaves nothing behind. Allocates nothing.
+constexpr char kPartial[] = "partial";
+constexpr char kRemoving[] = "removing";
+
+// A value's file while it is written: made under a hidden name, never
+// through a link, and removed on every road out unless it was renamed into
+// place, so a failed write leaves nothing behind. Allocates nothing.
 class PartialFile {
 public:
     explicit PartialFile(int folder) : folder_(folder) {}
     ~PartialFile() {
         descriptor_.reset();
-        if (made_ && !placed_) unlinkat(folder_, name_, 0);
+        if (made_ && !placed_) unlinkat(folder_, name_.text, 0);
     }
     PartialFile(const PartialFile&) = delete;
     PartialFile& operator=(const PartialFile&) = delete;
@@ -283,8 +309,8 @@ public:
     // planted there too, is tried again under another.
     int make() {
         for (int attempt = 0;; ++attempt) {
-            unforeseeable(name_ + 1, 16);
-            descriptor_.reset(openat(folder_, name_, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
+            unforeseeable(name_.text + 1, kDigits);
+            descriptor_.reset(openat(folder_, name_.text, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
             if (descriptor_.get() >= 0) break;
             if (errno != EEXIST || attempt == 100) return errno;
         }
@@ -292,20 +318,26 @@ public:
         return 0;
     }
     int write(const void* bytes, std::size_t size) const { return writeAll(descriptor_.get(), bytes, size); }
-    int finish() { return close(descriptor_.release()) == 0 ? 0 : errno; }
+    // The bytes reach the disk before the file takes the value's name, so
+    // that a crash leaves the old value or the new one, never a cut one.
+    int finish() {
+        const int synced = sync(descriptor_.get());
+        const int closed = close(descriptor_.release()) == 0 ? 0 : errno;
+        return synced ? synced : closed;
+    }
     // The rename may replace a link that stands under the value's name: it
     // never writes through one.
     int place(const char* name) {
-        if (renameat(folder_, name_, folder_, name) != 0) return errno;
+        if (renameat(folder_, name_.text, folder_, name) != 0) return errno;
         placed_ = true;
-        return 0;
+        return sync(folder_);
     }
 
 private:
     int folder_;
     Descriptor descriptor_;
     bool made_ = false, placed_ = false;
-    char name_[26] = ".0123456789ABCDEF.partial";
+    HiddenName<sizeof kPartial> name_{kPartial};
 };
 
 // Runs one registry call: like the system's, it reports and never throws.
@@ -315,19 +347,39 @@ LONG guarded(Call call) noexcept {
         return call();
     } catch (const std::bad_alloc&) {
         return ERROR_NOT_ENOUGH_MEMORY;
+    } catch (const std::system_error& failed) {
+        return refused(failed.code().value());  // the system's error numbers, whichever category
     } catch (...) {
         return ERROR_ACCESS_DENIED;
     }
 }
 
-}  // namespace
+// The registry's root folder, opened once.
+struct Root {
+    fs::path path;
+    Descriptor folder;  // none where it is not there and was not to be made
+};
 
-const HKEY HKEY_LOCAL_MACHINE = &localMachineToken;
-
-fs::path registryRoot() {
-    if (const char* root = std::getenv("DD_REGISTRY_ROOT"); root && *root) return root;
-    if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data) return fs::path(data) / "ddregistry";
-    if (const char* home = std::getenv("HOME"); home && *home) return fs::path(home) / ".local/share/ddregistry";
+// Where the user chose the root, it is opened as chosen, links and all, and
+// made where `create` asks. The temporary folder is every user's: there the
+// root is this user's own folder, reached without a link and checked on
+// the descriptor that is kept, so that nobody can swap another in between.
+Root openRoot(bool create) {
+    Root root;
+    for (const auto& [variable, below] :
+         {std::pair{"DD_REGISTRY_ROOT", ""}, {"XDG_DATA_HOME", "ddregistry"}, {"HOME", ".local/share/ddregistry"}}) {
+        const char* chosen = std::getenv(variable);
+        if (!chosen || !*chosen) continue;
+        root.path = *below ? fs::path(chosen) / below : fs::path(chosen);
+        std::error_code ec;
+        if (create) fs::create_directories(root.path, ec);
+        if (ec) throw std::system_error(ec, "cannot make the registry's folder " + root.path.string());
+        root.folder.reset(open(root.path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (root.folder.get() < 0 && (create || (errno != ENOENT && errno != ENOTDIR)))
+            throw std::system_error(errno, std::generic_category(),
+                                    "cannot open the registry's folder " + root.path.string());
+        return root;
+    }
     std::error_code ec;
     const fs::path temporary = fs::temp_directory_path(ec);
     if (ec)
@@ -335,31 +387,77 @@ fs::path registryRoot() {
             "no folder for the registry: DD_REGISTRY_ROOT, XDG_DATA_HOME and HOME are unset, "
             "and there is no temporary folder (" +
             ec.message() + ")");
-    // Every user shares the temporary folder: another could have made this
-    // folder first and planted links in it. It serves only as this user's own.
-    const fs::path root = temporary / "ddregistry";
+    root.path = temporary / "ddregistry";
+    const auto failed = [&](const char* what) {
+        throw std::runtime_error(std::string("cannot ") + what + " the registry's folder " + root.path.string() + ": " +
+                                 std::strerror(errno));
+    };
+    const Descriptor shared(open(temporary.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (shared.get() < 0) failed("reach");
+    if (create && mkdirat(shared.get(), "ddregistry", 0700) != 0 && errno != EEXIST) failed("make");
+    root.folder.reset(openat(shared.get(), "ddregistry", O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     struct stat status {};
-    if ((mkdir(root.c_str(), 0700) != 0 && errno != EEXIST) || lstat(root.c_str(), &status) != 0)
-        throw std::runtime_error("cannot make the registry's folder " + root.string() + ": " + std::strerror(errno));
-    if (!S_ISDIR(status.st_mode) || status.st_uid != geteuid() || (status.st_mode & (S_IWGRP | S_IWOTH)))
-        throw std::runtime_error("refused the registry's folder " + root.string() +
+    if (root.folder.get() < 0 && errno == ENOENT && !create) return root;
+    if (root.folder.get() < 0 && errno != ENOTDIR && errno != ELOOP) failed("open");
+    if (root.folder.get() < 0 || fstat(root.folder.get(), &status) != 0 || status.st_uid != geteuid() ||
+        (status.st_mode & (S_IWGRP | S_IWOTH)))
+        throw std::runtime_error("refused the registry's folder " + root.path.string() +
                                  ": in the temporary folder it must be a folder, not a link, that this user owns "
                                  "and no one else can write");
     return root;
 }
 
-LONG RegConnectRegistryA(const char* machine, HKEY predefined, HKEY* result) {
-    if (!result) return ERROR_INVALID_PARAMETER;
-    *result = nullptr;
-    if (machine && *machine) return ERROR_BAD_NETPATH;
-    if (predefined != HKEY_LOCAL_MACHINE) return ERROR_INVALID_HANDLE;
+// The root's lock, held for one call: shared for reading, exclusive for
+// writing. Each call opens the root anew, so that calls of one process's
+// threads exclude each other as those of two processes do; the system lets
+// go of the lock of a process that dies.
+class Lock {
+public:
+    // 0 or the system's error.
+    int take(int root, bool exclusive) {
+        descriptor_.reset(openat(root, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (descriptor_.get() < 0) return errno;
+        while (flock(descriptor_.get(), exclusive ? LOCK_EX : LOCK_SH) != 0)
+            if (errno != EINTR) return errno;
+        return 0;
+    }
+
+private:
+    Descriptor descriptor_;
+};
+
+// Whether the key's folder is still where the key is: the same folder, not
+// one made anew after the key was deleted. 0, ERROR_KEY_DELETED, or the
+// registry's error where the way to it cannot be walked.
+LONG stillThere(const RegistryKey& key) {
+    if (key.folder.get() < 0) return ERROR_SUCCESS;
+    Descriptor now;
+    if (const int error = walk(key.root.get(), key.path, false, now))
+        return error == ENOENT ? ERROR_KEY_DELETED : refused(error);
+    struct stat held {
+    }, found{};
+    if (fstat(key.folder.get(), &held) != 0 || fstat(now.get(), &found) != 0) return refused(errno);
+    return held.st_dev == found.st_dev && held.st_ino == found.st_ino ? ERROR_SUCCESS : ERROR_KEY_DELETED;
+}
+
+// Runs `call` on `key` whole: under the root's lock, and only while the key
+// is where it was.
+template <class Call>
+LONG whole(const RegistryKey& key, bool exclusive, Call call) {
     return guarded([&] {
-        *result = new RegistryKey{registryRoot()};
-        return ERROR_SUCCESS;
+        Lock lock;
+        if (const int error = lock.take(key.root.get(), exclusive)) return refused(error);
+        if (const LONG there = stillThere(key)) return there;
+        return call();
     });
 }
 
-namespace {
+// The folders of `subKey` below `key`, from the root.
+std::vector<std::string> pathBelow(const RegistryKey& key, const char* subKey) {
+    std::vector<std::string> path = key.path;
+    for (std::string& name : foldersOf(subKey)) path.push_back(std::move(name));
+    return path;
+}
 
 // Opens the key `subKey` below `key` into `*result`; `create` makes the
 // missing folders on the way and says in `created` whether the key was new.
@@ -367,17 +465,38 @@ LONG openSubKey(HKEY key, const char* subKey, bool create, HKEY* result, bool* c
     if (!result) return ERROR_INVALID_PARAMETER;
     *result = nullptr;
     if (!usable(key)) return ERROR_INVALID_HANDLE;
-    return guarded([&] {
+    return whole(*key, create, [&] {
         auto opened = std::make_unique<RegistryKey>();
-        Descriptor folder;
-        if (const int error = openKey(*key, foldersOf(subKey), create, folder, created)) return refused(error);
-        opened->folder = folder.release();
+        opened->path = pathBelow(*key, subKey);
+        opened->root.reset(fcntl(key->root.get(), F_DUPFD_CLOEXEC, 0));
+        if (opened->root.get() < 0) return refused(errno);
+        if (const int error = walk(opened->root.get(), opened->path, create, opened->folder, created))
+            return refused(error);
         *result = opened.release();
         return ERROR_SUCCESS;
     });
 }
 
 }  // namespace
+
+const HKEY HKEY_LOCAL_MACHINE = &localMachineToken;
+
+fs::path registryRoot() { return openRoot(false).path; }
+
+LONG RegConnectRegistryA(const char* machine, HKEY predefined, HKEY* result) {
+    if (!result) return ERROR_INVALID_PARAMETER;
+    *result = nullptr;
+    if (machine && *machine) return ERROR_BAD_NETPATH;
+    if (predefined != HKEY_LOCAL_MACHINE) return ERROR_INVALID_HANDLE;
+    return guarded([&] {
+        // The system's registry is always there: so is the root, once connected.
+        auto connection = std::make_unique<RegistryKey>();
+        connection->root.reset(openRoot(true).folder.release());
+        connection->path = {kMachine};
+        *result = connection.release();
+        return ERROR_SUCCESS;
+    });
+}
 
 LONG RegCreateKeyExA(HKEY key, const char* subKey, DWORD, char*, DWORD, REGSAM, void*, HKEY* result,
                      DWORD* disposition) {
@@ -394,10 +513,12 @@ LONG RegOpenKeyExA(HKEY key, const char* subKey, DWORD, REGSAM, HKEY* result) {
 LONG RegSetValueExA(HKEY key, const char* valueName, DWORD, DWORD type, const BYTE* data, DWORD size) {
     if (!usable(key)) return ERROR_INVALID_HANDLE;
     if (!data && size) return ERROR_INVALID_PARAMETER;
-    return guarded([&] {
+    return whole(*key, true, [&] {
         const std::string file = escape(valueName ? valueName : "") + kValueSuffix;
         Descriptor folder;
-        if (const int error = openKey(*key, {}, false, folder)) return refused(error);
+        if (const int error = walk(key->root.get(), key->path, false, folder)) return refused(error);
+        // No other call is writing now: a hidden file is what a killed one left.
+        clearLeftovers(folder.get(), kPartial);
         // Written aside, then renamed into place; nothing is allocated once
         // the file exists.
         PartialFile partial(folder.get());
@@ -405,7 +526,7 @@ LONG RegSetValueExA(HKEY key, const char* valueName, DWORD, DWORD type, const BY
         const BYTE header[4] = {BYTE(type), BYTE(type >> 8), BYTE(type >> 16), BYTE(type >> 24)};
         int error = partial.write(header, sizeof header);
         if (!error) error = partial.write(data, size);
-        if (const int closed = partial.finish(); !error) error = closed;
+        if (const int finished = partial.finish(); !error) error = finished;
         if (!error) error = partial.place(file.c_str());
         return error ? refused(error) : ERROR_SUCCESS;
     });
@@ -414,13 +535,13 @@ LONG RegSetValueExA(HKEY key, const char* valueName, DWORD, DWORD type, const BY
 LONG RegDeleteKeyA(HKEY key, const char* subKey) {
     if (!usable(key)) return ERROR_INVALID_HANDLE;
     if (!subKey || !*subKey) return ERROR_INVALID_PARAMETER;
-    return guarded([&] {
-        std::vector<std::string> folders = foldersOf(subKey);
-        if (folders.empty()) return ERROR_INVALID_PARAMETER;
-        const std::string name = std::move(folders.back());
-        folders.pop_back();
+    return whole(*key, true, [&] {
+        std::vector<std::string> path = pathBelow(*key, subKey);
+        if (path.size() == key->path.size()) return ERROR_INVALID_PARAMETER;
+        const std::string name = std::move(path.back());
+        path.pop_back();
         Descriptor parent;
-        if (const int error = openKey(*key, folders, false, parent)) return refused(error);
+        if (const int error = walk(key->root.get(), path, false, parent)) return refused(error);
         int error = 0;
         const Descriptor folder(openFolder(parent.get(), name.c_str(), error));
         if (folder.get() < 0) return refused(error);
@@ -432,27 +553,25 @@ LONG RegDeleteKeyA(HKEY key, const char* subKey) {
                 return S_ISDIR(status.st_mode) ? ENOTEMPTY : 0;
             }))
             return refused(failed);
-        // What an earlier removal of this key left aside goes first, as far
-        // as it can; it never stands in the way, as each removal sets the
-        // key aside under a name of its own.
-        eachEntry(parent.get(), [&](const char* entry) {
-            if (leftOverBy(entry, name)) clear(parent.get(), entry);
-            return 0;
-        });
+        // A key whose values this caller may not remove stays whole.
+        if (faccessat(folder.get(), ".", W_OK | X_OK, AT_EACCESS) != 0) return refused(errno);
+        // No other call is removing now: what is set aside was left by a
+        // killed removal, of this key or another.
+        clearLeftovers(parent.get(), kRemoving);
         // The system's registry removes a key whole or not at all. The key's
-        // folder leaves its place for a name no key can have before any value
-        // goes: whatever would refuse the key's removal refuses this rename.
-        // Once it is done, every reader sees the key as gone, so that is the
+        // folder leaves its place for a hidden name before any value goes:
+        // whatever would refuse the key's removal refuses this rename. Once
+        // it is done, every reader sees the key as gone, so that is the
         // point of no return: what the folder holds goes as far as it can,
         // and the removal has succeeded. Nothing after it allocates.
-        std::string aside = "." + name + ".0123456789ABCDEF.removing";
-        char* const digits = aside.data() + name.size() + 2;
+        HiddenName<sizeof kRemoving> aside(kRemoving);
         for (int attempt = 0;; ++attempt) {
-            unforeseeable(digits, 16);
-            if (renameat(parent.get(), name.c_str(), parent.get(), aside.c_str()) == 0) break;
+            unforeseeable(aside.text + 1, kDigits);
+            if (renameat(parent.get(), name.c_str(), parent.get(), aside.text) == 0) break;
             if ((errno != EEXIST && errno != ENOTEMPTY && errno != ENOTDIR) || attempt == 100) return refused(errno);
         }
-        clear(parent.get(), aside.c_str());
+        sync(parent.get());
+        clear(parent.get(), aside.text);
         return ERROR_SUCCESS;
     });
 }
@@ -464,9 +583,11 @@ LONG RegCloseKey(HKEY key) {
 }
 
 std::optional<std::vector<RegistryValue>> readKey(const std::string& path) {
-    const RegistryKey connection{registryRoot()};
-    const std::vector<std::string> folders = foldersOf(path.c_str());
-    fs::path directory = connection.root / "HKEY_LOCAL_MACHINE";
+    const Root root = openRoot(false);
+    if (root.folder.get() < 0) return std::nullopt;
+    std::vector<std::string> folders = foldersOf(path.c_str());
+    folders.insert(folders.begin(), kMachine);
+    fs::path directory = root.path;
     for (const std::string& name : folders) directory /= name;
     const auto unreadable = [&](const fs::path& what, int error) {
         return std::runtime_error("cannot read the registry's " + what.string() + ": " + std::strerror(error));
@@ -474,10 +595,13 @@ std::optional<std::vector<RegistryValue>> readKey(const std::string& path) {
     const auto damaged = [&](const std::string& what) {
         return std::runtime_error("damaged registry value " + what + " in " + directory.string());
     };
+    // Seen whole: no call writes while the key is read.
+    Lock lock;
+    if (const int error = lock.take(root.folder.get(), false)) throw unreadable(root.path, error);
     // Reached as the registry reaches it: a key that is a link is an error,
     // not a missing key, and not a way to read another folder.
     Descriptor folder;
-    if (const int error = openKey(connection, folders, false, folder)) {
+    if (const int error = walk(root.folder.get(), folders, false, folder)) {
         if (error == ENOENT) return std::nullopt;
         throw unreadable(directory, error);
     }
@@ -489,19 +613,24 @@ std::optional<std::vector<RegistryValue>> readKey(const std::string& path) {
         const std::string stem(entry, length - kValueSuffixLength);
         std::optional<std::string> name = unescape(stem);
         if (!name) throw damaged("name \"" + stem + "\"");
-        struct stat status {};
-        if (fstatat(folder.get(), entry, &status, AT_SYMLINK_NOFOLLOW) != 0) return errno == ENOENT ? 0 : errno;
-        if (S_ISLNK(status.st_mode)) throw unreadable(directory / entry, ELOOP);
-        if (!S_ISREG(status.st_mode)) return 0;
+        // Only a plain file of a size the registry writes is read: a link, a
+        // pipe or a huge planted file is no value of its own.
         const Descriptor file(openat(folder.get(), entry, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-        if (file.get() < 0) throw unreadable(directory / entry, errno);
-        std::vector<BYTE> bytes;
-        BYTE buffer[4096];
-        for (ssize_t got; (got = read(file.get(), buffer, sizeof buffer)) != 0;) {
-            if (got < 0 && errno == EINTR) continue;
-            if (got < 0) throw unreadable(directory / entry, errno);
-            bytes.insert(bytes.end(), buffer, buffer + got);
+        struct stat status {};
+        if (file.get() < 0 && errno != ELOOP) throw unreadable(directory / entry, errno);
+        if (file.get() < 0 || fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode))
+            throw damaged("\"" + stem + "\" (not a plain file)");
+        if (status.st_size > kLargestValue) throw damaged("\"" + stem + "\" (larger than 1 MiB)");
+        std::vector<BYTE> bytes(static_cast<std::size_t>(status.st_size));
+        std::size_t got = 0;
+        while (got < bytes.size()) {
+            const ssize_t n = read(file.get(), bytes.data() + got, bytes.size() - got);
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) throw unreadable(directory / entry, errno);
+            if (n == 0) break;
+            got += static_cast<std::size_t>(n);
         }
+        bytes.resize(got);
         if (bytes.size() < 4) throw damaged("\"" + stem + "\" (shorter than its type)");
         RegistryValue value;
         value.name = std::move(*name);
