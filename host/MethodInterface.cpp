@@ -174,30 +174,27 @@ std::optional<std::vector<std::pair<std::int32_t, std::string>>> SimulatedMethod
     return named;
 }
 
-std::int32_t SimulatedMethodInterface::ReadCommand(const CStrPP& command) {
-    const bool done = attempt("ReadCommand");
-    host_.log_.add("ReadCommand " + command.str());
+std::optional<std::vector<std::pair<std::int32_t, std::string>>> SimulatedMethodInterface::commandStep(
+    const std::string& operation, const CStrPP& command, bool request) {
+    const bool done = attempt(operation);
+    host_.log_.add(operation + " " + command.str());
     if (!host_.idOf(command.str())) failed_ = true;
-    if (!done || failed_) return -1;
-    const auto named = commandNames(command.str(), false);
-    if (!named) {
-        failed_ = true;
-        return -1;
-    }
+    if (!done || failed_) return std::nullopt;
+    auto named = commandNames(command.str(), request);
+    if (!named) failed_ = true;
+    return named;
+}
+
+std::int32_t SimulatedMethodInterface::ReadCommand(const CStrPP& command) {
+    const auto named = commandStep("ReadCommand", command, false);
+    if (!named) return -1;
     for (const auto& [variable, name] : *named) put(name, host_.deviceValue(variable));
     return 0;
 }
 
 std::int32_t SimulatedMethodInterface::WriteCommand(const CStrPP& command) {
-    const bool done = attempt("WriteCommand");
-    host_.log_.add("WriteCommand " + command.str());
-    if (!host_.idOf(command.str())) failed_ = true;
-    if (!done || failed_) return -1;
-    const auto named = commandNames(command.str(), true);
-    if (!named) {
-        failed_ = true;
-        return -1;
-    }
+    const auto named = commandStep("WriteCommand", command, true);
+    if (!named) return -1;
     for (const auto& [variable, name] : *named) host_.setDeviceValue(variable, runValue(name));
     return 0;
 }

@@ -49,6 +49,12 @@ private:
     std::vector<std::int32_t> commandVariables(const std::string& command, bool request);
     std::optional<std::vector<std::pair<std::int32_t, std::string>>> commandNames(const std::string& command,
                                                                                   bool request);
+    // What ReadCommand and WriteCommand start with: the call counted and
+    // logged, the command and its variables looked up. Nothing, and the
+    // method's step failed, when the call is scripted to fail or a lookup
+    // finds nothing.
+    std::optional<std::vector<std::pair<std::int32_t, std::string>>> commandStep(const std::string& operation,
+                                                                                 const CStrPP& command, bool request);
 
     StandInHost& host_;
     ContextWord context_{0};

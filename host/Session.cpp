@@ -1,7 +1,9 @@
 #include "host/Session.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <stdexcept>
 #include <string_view>
 #include <utility>
 
@@ -37,9 +39,32 @@ Spelling spellingOf(std::string_view text) {
     return points || exponent != std::string_view::npos ? Spelling::Real : Spelling::Whole;
 }
 
+// For a number no double holds, spelt as `spellingOf` reads numbers: whether
+// it is too large rather than too close to zero, that is whether its first
+// significant digit, the exponent applied, stands at the units or above.
+bool beyondTheRange(std::string_view text) {
+    if (text[0] == '+' || text[0] == '-') text.remove_prefix(1);
+    const auto e = std::min(text.find_first_of("eE"), text.size());
+    const std::string_view significand = text.substr(0, e);
+    int exponent = 0;
+    if (e < text.size()) {
+        std::string_view power = text.substr(e + 1);
+        const bool negative = power[0] == '-';
+        if (power[0] == '+' || negative) power.remove_prefix(1);
+        // An exponent beyond an int's range decides alone.
+        if (std::from_chars(power.data(), power.data() + power.size(), exponent).ec != std::errc()) return !negative;
+        if (negative) exponent = -exponent;
+    }
+    const auto point = static_cast<long long>(std::min(significand.find('.'), significand.size()));
+    const auto first = static_cast<long long>(significand.find_first_not_of("0."));
+    // 120.5: place 2; 0.05: place -2 (the point stands between).
+    const long long place = first < point ? point - first - 1 : point - first;
+    return place + exponent >= 0;
+}
+
 }  // namespace
 
-std::optional<CDDCommonVariant> parseValue(const std::string& text) {
+CDDCommonVariant parseValue(const std::string& text) {
     if (text.empty()) return CDDCommonVariant();
     if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
         return CDDCommonVariant(utf8ToCp1252(text.substr(1, text.size() - 2)).c_str());
@@ -57,7 +82,12 @@ std::optional<CDDCommonVariant> parseValue(const std::string& text) {
     }
     double real = 0;
     const auto [end, error] = std::from_chars(first, last, real);
-    if (end != last || error != std::errc()) return std::nullopt;  // beyond a double's range
+    // Subnormal numbers are read as such; only a number that would become
+    // zero or infinite is out of range.
+    if (error == std::errc::result_out_of_range)
+        throw std::out_of_range(
+            text + (beyondTheRange(text) ? " is beyond the range of a double" : " is too close to zero for a double"));
+    if (end != last || error != std::errc()) throw std::invalid_argument(text + " is not a number");
     return CDDCommonVariant(real);
 }
 
@@ -87,30 +117,16 @@ Session::~Session() {
     host_.reset();
 }
 
-std::optional<Assignment> readAssignment(const std::string& assignment, std::string& fault) {
+Assignment readAssignment(const std::string& assignment) {
     const auto equals = assignment.find('=');
-    if (equals == std::string::npos) {
-        fault = "no '=' between the name and the value";
-        return std::nullopt;
-    }
-    if (equals == 0) {
-        fault = "no name before '='";
-        return std::nullopt;
-    }
-    const std::string text = assignment.substr(equals + 1);
-    auto value = parseValue(text);
-    if (!value) {
-        fault = text + " is beyond the range of a double";
-        return std::nullopt;
-    }
-    return Assignment{assignment.substr(0, equals), std::move(*value)};
+    if (equals == std::string::npos) throw std::invalid_argument("no '=' between the name and the value");
+    if (equals == 0) throw std::invalid_argument("no name before '='");
+    return Assignment{assignment.substr(0, equals), parseValue(assignment.substr(equals + 1))};
 }
 
-std::string Session::set(const std::string& assignment) {
-    std::string fault;
-    const auto read = readAssignment(assignment, fault);
-    if (!read) return fault;
-    return put(utf8ToCp1252(read->name), read->value) ? std::string() : "no item named " + read->name;
+void Session::set(const std::string& assignment) {
+    const Assignment read = readAssignment(assignment);
+    if (!put(utf8ToCp1252(read.name), read.value)) throw std::invalid_argument("no item named " + read.name);
 }
 
 bool Session::put(const std::string& name, const CDDCommonVariant& value) {

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "host/ModuleLoader.h"
@@ -29,10 +28,9 @@ public:
     // NAME=VALUE: a whole number gives an int (a double beyond 32 bits), a
     // number with a point or an exponent a double, "..." a text, nothing an
     // empty value, anything else a text. Sets the host's current value and
-    // the simulated device's. Returns what is wrong with the assignment (no
-    // '=', no name, no such item, a number beyond a double's range), or
-    // nothing when the value is set.
-    std::string set(const std::string& assignment);
+    // the simulated device's. Throws what `readAssignment` throws, and
+    // std::invalid_argument when no item has the name.
+    void set(const std::string& assignment);
     // The same with the value given: an empty value clears the host's.
     bool put(const std::string& name, const CDDCommonVariant& value);
 
@@ -43,14 +41,15 @@ private:
     std::string error_;
 };
 
-// Parses VALUE as `set` does; nothing for a number beyond a double's range.
-std::optional<CDDCommonVariant> parseValue(const std::string& text);
+// Parses VALUE as `set` does. A number no double holds throws
+// std::out_of_range, saying whether it is too large or too close to zero.
+CDDCommonVariant parseValue(const std::string& text);
 
 // NAME=VALUE read as `set` reads it, before any item is looked up.
 struct Assignment {
     std::string name;  // as written (UTF-8)
     CDDCommonVariant value;
 };
-// Nothing, and `fault` says why (no '=', no name, a number beyond a
-// double's range), when the assignment cannot be read.
-std::optional<Assignment> readAssignment(const std::string& assignment, std::string& fault);
+// Throws std::invalid_argument for an assignment with no '=' or no name, and
+// what `parseValue` throws for its value.
+Assignment readAssignment(const std::string& assignment);

@@ -9,6 +9,7 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -53,7 +54,8 @@ const char* kUsage =
     "  run METHOD [--answer V]  run a method against the simulated device\n"
     "  register | unregister    the module's registry entry\n"
     "--set is for dump, show, tree and run; --trace writes every call the module\n"
-    "made on the host (none for info, register and unregister: an empty file).\n";
+    "made on the host, also when the command fails (none for info, register and\n"
+    "unregister: an empty file). A value may also follow '=': --lang=de.\n";
 
 const char* const kLanguages[] = {"en", "de", "fr", "it", "es", "nl"};
 
@@ -81,7 +83,54 @@ struct Options {
     bool help = false;
 };
 
+// The value of --module or --trace: a file, never the empty name.
+std::string fileName(const char* option, const std::string& value) {
+    if (value.empty()) throw std::invalid_argument(std::string(option) + " needs a file");
+    return value;
+}
+
+// A value read by `read`; its fault (std::invalid_argument or
+// std::out_of_range) is told with the option and the value as written.
+template <class Read>
+auto asWritten(const char* option, const std::string& value, Read read) {
+    try {
+        return read(value);
+    } catch (const std::logic_error& fault) {
+        throw std::invalid_argument(std::string(option) + " " + value + ": " + fault.what());
+    }
+}
+
+// Every option that takes a value, as the next word or after '=': the
+// commands that take it (0: every command), and how it reads its value into
+// the options, throwing std::invalid_argument with what is wrong.
+struct ValueOption {
+    const char* name;
+    unsigned option;
+    void (*read)(const char* name, const std::string& value, Options& o);
+};
+constexpr ValueOption kValueOptions[] = {
+    {"--module", 0, [](const char* name, const std::string& value, Options& o) { o.module = fileName(name, value); }},
+    {"--set", kSet,
+     [](const char* name, const std::string& value, Options& o) {
+         o.sets.emplace_back(value, asWritten(name, value, readAssignment));
+     }},
+    {"--trace", 0, [](const char* name, const std::string& value, Options& o) { o.trace = fileName(name, value); }},
+    {"--lang", kLang,
+     [](const char*, const std::string& value, Options& o) {
+         if (std::find(std::begin(kLanguages), std::end(kLanguages), value) == std::end(kLanguages))
+             throw std::invalid_argument("unknown language '" + value +
+                                         "'; the languages are en, de, fr, it, es and nl");
+         o.language = value;
+     }},
+    {"--answer", kAnswer,
+     [](const char* name, const std::string& value, Options& o) {
+         o.answers.push_back(asWritten(name, value, parseValue));
+     }},
+};
+
 std::string utf8(const CStrPP& text) { return cp1252ToUtf8(text.str()); }
+
+const char* const kNoInformation = "the module gave no information object";
 
 // False when the file could not take the whole trace.
 bool writeTrace(const std::vector<std::string>& lines, const std::string& file) {
@@ -93,9 +142,12 @@ bool writeTrace(const std::vector<std::string>& lines, const std::string& file) 
 
 // ---------------------------------------------------------------- info
 
-int info(std::ostream& out, ModuleLoader& module) {
+int info(std::ostream& out, std::ostream& err, ModuleLoader& module) {
     std::unique_ptr<CInformation> i(module.getInformation());
-    if (!i) return 1;
+    if (!i) {
+        print(err, "ddhost: %s\n", kNoInformation);
+        return 1;
+    }
     auto line = [&](const char* name, const std::string& value) { print(out, "%-24s %s\n", name, value.c_str()); };
     auto number = [&](const char* name, std::int32_t v) { line(name, std::to_string(v)); };
     number("Number01", i->GetNumber01());
@@ -132,8 +184,15 @@ int registry(std::ostream& out, std::ostream& err, ModuleLoader& module, bool ad
     // Failures as installers and the system's tools write them: 0x80070005.
     print(out, result ? "%s: 0x%08X\n" : "%s: %X\n", add ? "DllRegisterServer" : "DllUnregisterServer",
           static_cast<unsigned>(result));
+    // The key is named after the device, which only the information object
+    // tells.
     std::unique_ptr<CInformation> i(module.getInformation());
-    const std::string key = std::string(kDeviceModulesKey) + "\\" + (i ? i->GetDeviceName().str() : std::string());
+    if (!i) {
+        out.flush();
+        print(err, "ddhost: cannot name the module's registry key: %s\n", kNoInformation);
+        return 1;
+    }
+    const std::string key = std::string(kDeviceModulesKey) + "\\" + i->GetDeviceName().str();
     std::optional<std::vector<platform::RegistryValue>> values;
     try {
         // The system's own registry (Windows) has no root folder to show.
@@ -250,37 +309,24 @@ int run(std::ostream& out, std::ostream& err, Session& session, const std::strin
 std::string parse(const std::vector<std::string>& args, Options& o) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        std::string value;
-        const bool inline_ = a.rfind("--set=", 0) == 0;
-        const bool takesValue = a == "--module" || a == "--set" || a == "--trace" || a == "--lang" || a == "--answer";
-        if (takesValue || inline_) {
-            if (inline_) {
-                value = a.substr(6);
+        const auto equals = a.find('=');
+        const auto* option = std::find_if(std::begin(kValueOptions), std::end(kValueOptions),
+                                          [&](const ValueOption& v) { return a.compare(0, equals, v.name) == 0; });
+        if (option != std::end(kValueOptions)) {
+            std::string value;
+            if (equals != std::string::npos) {
+                value = a.substr(equals + 1);
             } else if (i + 1 < args.size()) {
                 value = args[++i];
             } else {
                 return a + " needs a value";
             }
-        }
-        if (a == "--module" || a == "--trace") {
-            if (value.empty()) return a + " needs a file";
-            (a == "--module" ? o.module : o.trace) = value;
-        } else if (a == "--set" || inline_) {
-            o.given |= kSet;
-            std::string fault;
-            auto read = readAssignment(value, fault);
-            if (!read) return "--set " + value + ": " + fault;
-            o.sets.emplace_back(value, std::move(*read));
-        } else if (a == "--lang") {
-            o.given |= kLang;
-            if (std::find(std::begin(kLanguages), std::end(kLanguages), value) == std::end(kLanguages))
-                return "unknown language '" + value + "'; the languages are en, de, fr, it, es and nl";
-            o.language = value;
-        } else if (a == "--answer") {
-            o.given |= kAnswer;
-            auto answer = parseValue(value);
-            if (!answer) return "--answer " + value + ": " + value + " is beyond the range of a double";
-            o.answers.push_back(std::move(*answer));
+            o.given |= option->option;
+            try {
+                option->read(option->name, value, o);
+            } catch (const std::invalid_argument& fault) {
+                return fault.what();
+            }
         } else if (a == "-h" || a == "--help") {
             o.help = true;
         } else if (a.size() > 1 && a[0] == '-') {
@@ -297,23 +343,14 @@ std::string parse(const std::vector<std::string>& args, Options& o) {
     const Command& c = *found;
     if (o.words.size() != c.words + 1)
         return std::string(c.name) + (c.words ? " takes one name" : " takes no further words");
-    for (const auto& [option, name] : {std::pair{kSet, "--set"}, {kLang, "--lang"}, {kAnswer, "--answer"}})
-        if ((o.given & option) && !(c.options & option)) return std::string(name) + " means nothing to " + c.name;
+    for (const ValueOption& option : kValueOptions)
+        if ((o.given & option.option) && !(c.options & option.option))
+            return std::string(option.name) + " means nothing to " + c.name;
     return {};
 }
 
-// The command itself; the exit status.
-int command(const Options& o, std::ostream& out, std::ostream& err, std::vector<std::string>& trace) {
-    const std::string& name = o.words[0];
-    if (name == "info" || name == "register" || name == "unregister") {
-        ModuleLoader module(o.module);
-        if (!module.error().empty()) {
-            print(err, "ddhost: %s\n", module.error().c_str());
-            return 1;
-        }
-        return name == "info" ? info(out, module) : registry(out, err, module, name == "register");
-    }
-    Session session(o.module, o.trace.empty() ? Session::Trace::Off : Session::Trace::On);
+// A command on the session's host; the exit status.
+int onSession(const Options& o, Session& session, std::ostream& out, std::ostream& err) {
     if (!session.ok()) {
         print(err, "ddhost: %s\n", session.error().c_str());
         return 1;
@@ -325,25 +362,42 @@ int command(const Options& o, std::ostream& out, std::ostream& err, std::vector<
             print(err, "ddhost: --set %s: no item named %s\n", written.c_str(), read.name.c_str());
             return 2;
         }
-    int status = 0;
+    const std::string& name = o.words[0];
     if (name == "dump") {
         for (const std::int32_t id : host.ids()) print(out, "%s\n", dumpItem(host, session.calculator(), id).c_str());
-    } else {
-        const std::int32_t id = host.idOf(utf8ToCp1252(o.words[1]));
-        if (!id) {
-            print(err, "ddhost: no item named %s\n", o.words[1].c_str());
-            return 2;
-        }
-        if (name == "show") {
-            print(out, "%s\n", prettyJson(dumpItem(host, session.calculator(), id)).c_str());
-        } else if (name == "tree") {
-            std::set<std::int32_t> path;
-            tree(out, host, id, "", o.language, 0, path);
-        } else {
-            status = run(out, err, session, o.words[1], o.answers);
-        }
+        return 0;
     }
-    trace = host.log().lines();
+    const std::int32_t id = host.idOf(utf8ToCp1252(o.words[1]));
+    if (!id) {
+        print(err, "ddhost: no item named %s\n", o.words[1].c_str());
+        return 2;
+    }
+    if (name == "show") {
+        print(out, "%s\n", prettyJson(dumpItem(host, session.calculator(), id)).c_str());
+    } else if (name == "tree") {
+        std::set<std::int32_t> path;
+        tree(out, host, id, "", o.language, 0, path);
+    } else {
+        return run(out, err, session, o.words[1], o.answers);
+    }
+    return 0;
+}
+
+// The command itself; the exit status. `trace` gets the calls the module
+// made on the host, as far as the command came.
+int command(const Options& o, std::ostream& out, std::ostream& err, std::vector<std::string>& trace) {
+    const std::string& name = o.words[0];
+    if (name == "info" || name == "register" || name == "unregister") {
+        ModuleLoader module(o.module);
+        if (!module.error().empty()) {
+            print(err, "ddhost: %s\n", module.error().c_str());
+            return 1;
+        }
+        return name == "info" ? info(out, err, module) : registry(out, err, module, name == "register");
+    }
+    Session session(o.module, o.trace.empty() ? Session::Trace::Off : Session::Trace::On);
+    const int status = onSession(o, session, out, err);
+    trace = session.host().log().lines();
     return status;
 }
 
@@ -355,17 +409,18 @@ int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         print(err, "ddhost: %s\n%s", wrong.c_str(), kUsage);
         return 2;
     }
+    int status = 0;
     if (o.help) {
         out << kUsage;
-        return out.flush() ? 0 : 1;
-    }
-    std::vector<std::string> trace;
-    int status = command(o, out, err, trace);
-    // Written only once the command has run: a command that fails leaves an
-    // earlier trace as it was.
-    if (status == 0 && !o.trace.empty() && !writeTrace(trace, o.trace)) {
-        print(err, "ddhost: cannot write the trace to %s\n", o.trace.c_str());
-        status = 1;
+    } else {
+        std::vector<std::string> trace;
+        status = command(o, out, err, trace);
+        // Written whether the command succeeded or not, so that no earlier
+        // run's trace is taken for this one's.
+        if (!o.trace.empty() && !writeTrace(trace, o.trace)) {
+            print(err, "ddhost: cannot write the trace to %s\n", o.trace.c_str());
+            if (status == 0) status = 1;
+        }
     }
     if (!out.flush()) {
         err << "ddhost: cannot write the output\n";

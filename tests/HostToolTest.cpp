@@ -1,18 +1,20 @@
 // ddhost's command line, run in-process as the golden files run it: what it
 // refuses, and how --set reads a value. What it prints is pinned by the
 // golden files.
-#include <gtest/gtest-spi.h>
-#include <unistd.h>
-
-#include <climits>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <sstream>
+#include <stdexcept>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
-#include "host/Encoding.h"
 #include "host/Json.h"
 #include "host/ModuleLoader.h"
 #include "host/Session.h"
@@ -33,6 +35,11 @@ Output tool(std::vector<std::string> args) {
     return {status, out.str(), err.str()};
 }
 
+std::string contents(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
 }  // namespace
 
 TEST(HostTool, ErrorsAreClearAndNeverCrash) {
@@ -48,15 +55,25 @@ TEST(HostTool, ErrorsAreClearAndNeverCrash) {
              {{"--set", "parWriteLocking=0", "unregister"}, "--set means nothing to unregister"},
              {{"--set", "trans1_level_hi=1e400", "dump"}, "1e400 is beyond the range of a double"},
              {{"--set", "trans1_level_hi=-1e400", "show", "trans1_level_hi"}, "beyond the range of a double"},
-             {{"--set", "trans1_level_hi=1e-400", "dump"}, "beyond the range of a double"},
+             {{"--set", "trans1_level_hi=1e-400", "dump"}, "--set trans1_level_hi=1e-400: 1e-400 is too close to zero"},
+             {{"--set", "trans1_level_hi=-2e-324", "dump"}, "-2e-324 is too close to zero for a double"},
              {{"--answer", "1", "dump"}, "--answer means nothing to dump"},
-             {{"--answer", "1e999", "run", "method_parWriteLocking_remember"}, "beyond the range of a double"},
+             {{"--answer", "1e999", "run", "method_parWriteLocking_remember"}, "1e999 is beyond the range of a double"},
+             {{"--answer", "0.01e-399", "run", "method_parWriteLocking_remember"}, "too close to zero for a double"},
              {{"--lang", "de", "show", "parWriteLocking"}, "--lang means nothing to show"},
              {{"--lang", "xx", "tree", "DTM_online_root_menu"}, "unknown language 'xx'; the languages are en, de"},
              {{"--lang", "DE", "tree", "DTM_online_root_menu"}, "unknown language 'DE'"},
              {{"--lang", "", "tree", "DTM_online_root_menu"}, "unknown language ''"},
              {{"--module", "", "info"}, "--module needs a file"},
              {{"--trace", "", "dump"}, "--trace needs a file"},
+             // A value after '=' is read as the next word is.
+             {{"--lang=xx", "tree", "DTM_online_root_menu"}, "unknown language 'xx'"},
+             {{"--lang=de", "show", "parWriteLocking"}, "--lang means nothing to show"},
+             {{"--answer=1e-400", "run", "method_parWriteLocking_remember"}, "--answer 1e-400: 1e-400 is too close"},
+             {{"--set=trans1_level_hi=1e400", "dump"}, "--set trans1_level_hi=1e400: 1e400 is beyond the range"},
+             {{"--module=", "info"}, "--module needs a file"},
+             {{"--trace=", "dump"}, "--trace needs a file"},
+             {{"--help=me"}, "unknown option --help=me"},
              {{"info", "extra"}, "info takes no further words"},
              {{"dump", "extra"}, "dump takes no further words"},
              {{"show", "a", "b"}, "show takes one name"},
@@ -93,11 +110,56 @@ TEST(HostTool, AModuleWithoutACalculatorFailsEveryCommandThatNeedsOne) {
     }
 }
 
+TEST(HostTool, AModuleWithoutAnInformationObjectIsToldSo) {
+    // Registration still runs; only the key, named after the device, cannot
+    // be shown.
+    for (const auto& [command, out, err] : std::vector<std::tuple<std::string, std::string, std::string>>{
+             {"info", "", "ddhost: the module gave no information object\n"},
+             {"register", "DllRegisterServer: 0\n",
+              "ddhost: cannot name the module's registry key: the module gave no information object\n"},
+             {"unregister", "DllUnregisterServer: 0\n",
+              "ddhost: cannot name the module's registry key: the module gave no information object\n"},
+         }) {
+        const auto o = tool({"--module", DD_STUB_MODULE_PATH, command});
+        EXPECT_EQ(o.status, 1) << command;
+        EXPECT_EQ(o.out, out) << command;
+        EXPECT_EQ(o.err, err) << command;
+    }
+}
+
+TEST(HostTool, AnOptionsValueFollowsItAsTheNextWordOrAfterEquals) {
+    // Each option's value changes what the command does, and reads the same
+    // either way.
+    const std::string stub = DD_STUB_MODULE_PATH;
+    for (const auto& [spaced, joined] : std::vector<std::pair<std::vector<std::string>, std::vector<std::string>>>{
+             {{"--module", stub, "info"}, {"--module=" + stub, "info"}},
+             {{"--lang", "de", "tree", "DTM_online_root_menu"}, {"--lang=de", "tree", "DTM_online_root_menu"}},
+             {{"--set", "parWriteLocking=0", "show", "trans1_level_hi"},
+              {"--set=parWriteLocking=0", "show", "trans1_level_hi"}},
+             {{"--answer", "4321", "run", "method_phys_factory_reset_device_specific"},
+              {"--answer=4321", "run", "method_phys_factory_reset_device_specific"}},
+         }) {
+        SCOPED_TRACE(joined.front());
+        const auto a = tool(spaced), b = tool(joined);
+        EXPECT_EQ(b.status, a.status);
+        EXPECT_EQ(b.out, a.out);
+        EXPECT_EQ(b.err, a.err);
+        const auto without = tool({spaced.begin() + 2, spaced.end()});
+        EXPECT_NE(a.out + a.err, without.out + without.err);
+    }
+    const TemporaryFolder folder;
+    const auto spaced = folder.path / "spaced.txt", joined = folder.path / "joined.txt";
+    EXPECT_EQ(tool({"--trace", spaced.string(), "show", "trans1_level_hi"}).status, 0);
+    EXPECT_EQ(tool({"--trace=" + joined.string(), "show", "trans1_level_hi"}).status, 0);
+    EXPECT_NE(contents(spaced), "");
+    EXPECT_EQ(contents(joined), contents(spaced));
+}
+
 TEST(HostTool, OutputThatCannotBeWrittenFailsTheCommand) {
     struct Full final : std::streambuf {
         int overflow(int) override { return traits_type::eof(); }
     } full;
-    for (const char* command : {"dump", "info"}) {
+    for (const char* command : {"dump", "info", "--help"}) {
         std::ostream out(&full);
         std::ostringstream err;
         EXPECT_EQ(runTool({"--module", DD_MODULE_PATH, command}, out, err), 1) << command;
@@ -105,9 +167,17 @@ TEST(HostTool, OutputThatCannotBeWrittenFailsTheCommand) {
     }
 #if !defined(_WIN32)
     // The program's own output, which the system takes only when flushed.
-    const std::string line = std::string(DD_HOST_TOOL) + " --module " + DD_MODULE_PATH + " dump >/dev/full 2>/dev/null";
-    const int status = std::system(line.c_str());
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+    for (const char* command : {"dump", "--help"}) {
+        const std::string line =
+            std::string(DD_HOST_TOOL) + " --module " + DD_MODULE_PATH + " " + command + " 2>&1 >/dev/full";
+        FILE* const run = popen(line.c_str(), "r");
+        ASSERT_NE(run, nullptr);
+        std::string err;
+        for (int c; (c = std::fgetc(run)) != EOF;) err += static_cast<char>(c);
+        const int status = pclose(run);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << command << " " << status;
+        EXPECT_EQ(err, "ddhost: cannot write the output\n") << command;
+    }
 #endif
 }
 
@@ -137,13 +207,11 @@ namespace {
 // ddhost's `command` on a registry of the test's own, with the device's key
 // folder laid out by `prepare`.
 Output onRegistry(const std::string& command, const std::function<void(const std::filesystem::path&)>& prepare) {
-    const auto root = std::filesystem::temp_directory_path() / ("ddregistry-tool-" + std::to_string(getpid()));
-    prepare(root / kKeyFolder);
+    const TemporaryFolder root;
+    prepare(root.path / kKeyFolder);
     ScopedEnvironment environment;
-    environment.set("DD_REGISTRY_ROOT", root.string());
-    auto o = tool({command});
-    std::filesystem::remove_all(root);
-    return o;
+    environment.set("DD_REGISTRY_ROOT", root.path.string());
+    return tool({command});
 }
 
 }  // namespace
@@ -169,11 +237,11 @@ TEST(HostTool, ADamagedRegistryFolderEndsWithAClearError) {
 TEST(HostTool, AKeyThatCannotBeReadIsNotShownAsMissing) {
     // The key's folder is a link: to itself, so nobody can look into it, or
     // to a folder outside the registry, which is never reached through it.
-    const auto outside = std::filesystem::temp_directory_path() / ("ddregistry-outside-" + std::to_string(getpid()));
     for (const bool loop : {true, false})
         for (const std::string command : {"register", "unregister"}) {
             SCOPED_TRACE(command + (loop ? " on a loop" : " on a link outside"));
-            std::filesystem::create_directories(outside);
+            const TemporaryFolder folder;
+            const auto& outside = folder.path;
             std::ofstream(outside / "DLLPATH.value") << std::string(8, '\0');
             const auto o = onRegistry(command, [&](const std::filesystem::path& key) {
                 std::filesystem::create_directories(key.parent_path());
@@ -185,14 +253,14 @@ TEST(HostTool, AKeyThatCannotBeReadIsNotShownAsMissing) {
             EXPECT_NE(o.err.find(kKeyFolder.filename().string()), std::string::npos) << o.err;
             EXPECT_EQ(std::filesystem::file_size(outside / "DLLPATH.value"), 8u);
             EXPECT_EQ(std::distance(std::filesystem::directory_iterator(outside), {}), 1);
-            std::filesystem::remove_all(outside);
         }
 }
 
 TEST(HostTool, NoFolderForTheRegistryEndsWithAClearError) {
     // No temporary folder, or one whose registry folder another user could
     // have planted links in.
-    const auto temporary = std::filesystem::temp_directory_path() / ("ddregistry-tmp-" + std::to_string(getpid()));
+    const TemporaryFolder folder;
+    const auto& temporary = folder.path;
     std::filesystem::create_directories(temporary / "ddregistry");
     std::filesystem::permissions(temporary / "ddregistry", std::filesystem::perms::all);
     ScopedEnvironment environment;
@@ -205,13 +273,12 @@ TEST(HostTool, NoFolderForTheRegistryEndsWithAClearError) {
         EXPECT_NE(o.out.find("DllRegisterServer: 0x80070005"), std::string::npos) << o.out;  // access denied
         EXPECT_NE(o.err.find("ddhost: " + error + " "), std::string::npos) << o.err;
     }
-    std::filesystem::remove_all(temporary);
 }
 #endif
 
 TEST(HostTool, SetChoosesTheVariantKind) {
-    const auto kind = [](const char* text) { return parseValue(text)->kind(); };
-    const auto text = [](const char* text) { return parseValue(text)->text(); };
+    const auto kind = [](const char* text) { return parseValue(text).kind(); };
+    const auto text = [](const char* text) { return parseValue(text).text(); };
     using Kind = CDDCommonVariant::Kind;
     EXPECT_EQ(kind("9361"), Kind::Int);
     EXPECT_EQ(kind("-12"), Kind::Int);
@@ -220,9 +287,9 @@ TEST(HostTool, SetChoosesTheVariantKind) {
     EXPECT_EQ(kind("-2.5E+2"), Kind::Double);
     EXPECT_EQ(kind(".5"), Kind::Double);
     // Whole numbers are decimal, whatever they start with.
-    EXPECT_TRUE(*parseValue("010") == CDDCommonVariant(10));
-    EXPECT_TRUE(*parseValue("+9361") == CDDCommonVariant(9361));
-    EXPECT_TRUE(*parseValue("-2147483648") == CDDCommonVariant(INT32_MIN));
+    EXPECT_TRUE(parseValue("010") == CDDCommonVariant(10));
+    EXPECT_TRUE(parseValue("+9361") == CDDCommonVariant(9361));
+    EXPECT_TRUE(parseValue("-2147483648") == CDDCommonVariant(INT32_MIN));
     // Beyond 32 bits a double, on every system.
     EXPECT_EQ(kind("2147483648"), Kind::Double);
     EXPECT_EQ(kind("-4294967296"), Kind::Double);
@@ -230,11 +297,49 @@ TEST(HostTool, SetChoosesTheVariantKind) {
     // Only decimal spellings are numbers.
     for (const char* other : {"0x2491", "0x1p3", "nan", "nan(e)", "inf", "-infinity", "1e", "1.2.3", "e5", "+-1"})
         EXPECT_EQ(text(other), other);
-    // A number no double holds is no value at all.
-    for (const char* beyond : {"1e400", "-1e400", "1e-400"}) EXPECT_FALSE(parseValue(beyond)) << beyond;
+    // A number a double holds, if only as a subnormal, is a value; any other
+    // is none, and which end of the range it missed is told.
+    EXPECT_TRUE(parseValue("1e-310") == CDDCommonVariant(1e-310));
+    EXPECT_TRUE(parseValue("-4.9e-324") == CDDCommonVariant(-4.9e-324));
+    const auto fault = [](const std::string& text) -> std::string {
+        try {
+            parseValue(text);
+        } catch (const std::out_of_range& fault) {
+            return fault.what();
+        }
+        return "a value";
+    };
+    const std::string zeros(400, '0');
+    for (const auto& [number, beyond] : std::vector<std::pair<std::string, bool>>{
+             {"1e400", true},
+             {"-1e400", true},
+             {"1" + zeros + "e-5", true},
+             {"1e2147483648", true},
+             {"1e-400", false},
+             {"-2e-324", false},
+             {"0." + zeros + "1e+5", false},
+             {"1e-2147483649", false},
+         })
+        EXPECT_EQ(fault(number),
+                  number + (beyond ? " is beyond the range of a double" : " is too close to zero for a double"));
     EXPECT_EQ(text("\"9361\""), "9361");
     EXPECT_EQ(text("\"F\xC3\xBCllstand\""), "F\xFCllstand");
-    EXPECT_TRUE(parseValue("")->isEmpty());
+    EXPECT_TRUE(parseValue("").isEmpty());
+    // Setting a value names each fault.
+    auto s = openSession();
+    for (const auto& [assignment, says] : std::vector<std::pair<std::string, std::string>>{
+             {"novalue", "no '=' between the name and the value"},
+             {"=5", "no name before '='"},
+             {"no_such_item=1", "no item named no_such_item"},
+             {"trans1_level_hi=1e-400", "1e-400 is too close to zero for a double"},
+         }) {
+        try {
+            s->set(assignment);
+            ADD_FAILURE() << assignment << " is set";
+        } catch (const std::logic_error& fault) {
+            EXPECT_EQ(fault.what(), says);
+        }
+    }
 }
 
 TEST(HostTool, ShowKeepsTextsThatLookLikeJson) {
@@ -278,81 +383,54 @@ TEST(HostTool, ATraceThatCannotBeWrittenFailsTheCommand) {
             EXPECT_NE(o.err.find(std::string("ddhost: cannot write the trace to ") + file), std::string::npos) << o.err;
         }
     }
-    const auto file = std::filesystem::temp_directory_path() / "ddhost-empty-trace.txt";
-    std::ofstream(file) << "an earlier trace\n";
-    EXPECT_EQ(tool({"--trace", file.string(), "info"}).status, 0);
-    EXPECT_EQ(std::filesystem::file_size(file), 0u);
-    std::filesystem::remove(file);
+    // A command that fails keeps its status, and the trace's fault is told too.
+    for (const auto& [args, status, says] : std::vector<std::tuple<std::vector<std::string>, int, std::string>>{
+             {{"show", "no_such_item"}, 2, "ddhost: no item named no_such_item\n"},
+             {{"--module", DD_STUB_MODULE_PATH, "info"}, 1, "ddhost: the module gave no information object\n"},
+         }) {
+        auto traced = args;
+        traced.insert(traced.begin(), {"--trace", "/nonexistent/folder/trace.txt"});
+        const auto o = tool(traced);
+        EXPECT_EQ(o.status, status) << args.back();
+        EXPECT_EQ(o.err, says + "ddhost: cannot write the trace to /nonexistent/folder/trace.txt\n");
+    }
 }
 
-TEST(TestSupport, AModuleThatCannotBeLoadedFailsTheTestInsteadOfCrashing) {
-    EXPECT_NONFATAL_FAILURE(EXPECT_THROW(openSession("/nonexistent/module.so"), std::runtime_error),
-                            "no session on /nonexistent/module.so");
-}
-
-TEST(ObjectModel, VariantsCompareByValueAcrossNumericKindsOnly) {
-    EXPECT_TRUE(CDDCommonVariant(9361u) == CDDCommonVariant(9361));
-    EXPECT_TRUE(CDDCommonVariant(9361.0) == CDDCommonVariant(9361));
-    EXPECT_TRUE(CDDCommonVariant(9361.0f) == CDDCommonVariant(9361));
-    EXPECT_FALSE(CDDCommonVariant(9361.5) == CDDCommonVariant(9361));
-    EXPECT_FALSE(CDDCommonVariant("9361") == CDDCommonVariant(9361));
-    EXPECT_FALSE(CDDCommonVariant() == CDDCommonVariant(0));
-    EXPECT_TRUE(CDDCommonVariant() == CDDCommonVariant());
-    EXPECT_TRUE(CDDCommonVariant(2000000000.0) > CDDCommonVariant(999999999));
-    EXPECT_FALSE(CDDCommonVariant() > CDDCommonVariant(0));
-    EXPECT_FALSE(CDDCommonVariant() < CDDCommonVariant(0));
-    const std::int32_t ids[] = {1, 2, 3};
-    EXPECT_EQ(CDDCommonVariant(ids, 3).ids(), (std::vector<std::int32_t>{1, 2, 3}));
-    EXPECT_EQ(CDDCommonVariant(1e300).asInt64(), INT64_MAX);  // no undefined conversion
-}
-
-TEST(ObjectModel, SettersTakeOwnershipAndCopiesAreDeep) {
-    CDDVariable variable(CDDDefinition(1, "v", ddkVariable));
-    variable.setTypeInfo(new CDDType(ddtFloat));
-    variable.setTypeInfo(new CDDType(ddtSigned));  // frees the first
-    variable.getTypeInfo()->putSize(2);
-    auto* list = new CDDDefinitionList();
-    list->Add(CDDDefinition(2, "m", ddkMethod), -1, -1);
-    variable.setPostEditActions(list);
-    CDDVariable copy(variable);
-    copy.getTypeInfo()->putSize(4);
-    EXPECT_EQ(variable.type()->getSize(), 2);
-    EXPECT_NE(copy.getPostEditActions(), variable.getPostEditActions());
-    EXPECT_EQ(copy.getPostEditActions()->items().size(), 1u);
-    CDDCollection collection(CDDDefinition(3, "c", ddkCollection));
-    EXPECT_EQ(collection.getMemberSet(), nullptr);
-    collection.setMemberSet(new CDDMemberSet());
-    collection.getMemberSet()->Add(CDDMember(CStrPP("a")));
-    EXPECT_NE(collection.getMemberSet()->getItem(CStrPP("a")), nullptr);
-    EXPECT_EQ(collection.getMemberSet()->getItem(CStrPP("b")), nullptr);
-}
-
-TEST(ObjectModel, ClassNumbersOutsideTheNineteenAreIgnored) {
-    // Right past the bits lies, in GCC's and Clang's layout, a derived class's
-    // member: no sanitizer reports a slip of one past the end, this does.
-    struct Probe : CDDVariableClass {
-        std::optional<bool> past = true;
-    } classes;
-    classes.putClassInfo(enumDDVariableClassType(0), true);
-    classes.putClassInfo(enumDDVariableClassType(18), false);
-    for (const std::int32_t outside : {-1, 19, INT32_MIN, INT32_MAX}) {
-        for (const bool on : {true, false}) {
-            classes.putClassInfo(enumDDVariableClassType(outside), on);
-            EXPECT_EQ(classes.get(outside), std::nullopt) << outside << " " << on;
+TEST(HostTool, ATraceIsThisRunsWhetherTheCommandSucceedsOrNot) {
+    // Once the command line is read, the trace holds the calls made as far as
+    // the command came: for a command on a session, the catalogue's first;
+    // none for info, register and unregister. A usage error runs nothing and
+    // leaves the file alone.
+    const TemporaryFolder folder;
+    const auto file = folder.path / "trace.txt";
+    ASSERT_EQ(tool({"--trace", file.string(), "show", "trans1_level_hi"}).status, 0);
+    const std::string shown = contents(file);
+    enum Left { kCatalogue, kNothing, kEarlier };
+    for (const auto& [args, status, left] : std::vector<std::tuple<std::vector<std::string>, int, Left>>{
+             {{"show", "no_such_item"}, 2, kCatalogue},
+             {{"--set", "no_such_item=1", "dump"}, 2, kCatalogue},
+             {{"run", "trans1_level_unit"}, 2, kCatalogue},
+             {{"--module", DD_STUB_MODULE_PATH, "dump"}, 1, kNothing},
+             {{"info"}, 0, kNothing},
+             {{"--module", DD_STUB_MODULE_PATH, "info"}, 1, kNothing},
+             {{"--module", DD_STUB_MODULE_PATH, "register"}, 1, kNothing},
+             {{"--module", "/nonexistent/module.so", "unregister"}, 1, kNothing},
+             {{"--frobnicate", "info"}, 2, kEarlier},
+             {{"--set", "novalue", "dump"}, 2, kEarlier},
+         }) {
+        SCOPED_TRACE(args.front() + " " + args.back());
+        std::ofstream(file, std::ios::binary) << "an earlier trace\n";
+        auto traced = args;
+        traced.insert(traced.begin(), {"--trace", file.string()});
+        EXPECT_EQ(tool(traced).status, status);
+        const std::string trace = contents(file);
+        if (left == kCatalogue) {
+            // The start of the run that succeeded, and not all of it.
+            EXPECT_EQ(trace.rfind("GetObjectStore\n", 0), 0u) << trace.substr(0, 200);
+            EXPECT_LT(trace.size(), shown.size());
+            EXPECT_EQ(shown.compare(0, trace.size(), trace), 0);
+        } else {
+            EXPECT_EQ(trace, left == kEarlier ? "an earlier trace\n" : "");
         }
     }
-    EXPECT_EQ(classes.setBits(), std::vector<int>{0});
-    EXPECT_EQ(classes.writtenCount(), 2);
-    EXPECT_EQ(classes.get(18), false);
-    EXPECT_EQ(classes.past, true);
-}
-
-TEST(Encoding, Windows1252RoundTrip) {
-    const std::string cp1252 =
-        "F\xFCllstand \xB0"
-        "C \x80";
-    EXPECT_EQ(cp1252ToUtf8(cp1252),
-              "F\xC3\xBCllstand \xC2\xB0"
-              "C \xE2\x82\xAC");
-    EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(cp1252)), cp1252);
 }
