@@ -1,5 +1,9 @@
 # Checks that the module's folders include one way:
-#   cmake -DSOURCE_DIR=<repository> -P cmake/folder-order.cmake
+#   cmake -DSOURCE_DIR=<repository> -DROOTS=<root>|<root>... [-DCOPIES=<folder>]
+#         -P cmake/folder-order.cmake
+# ROOTS are the include roots the build gives the module, in the compiler's
+# order; a root under COPIES stands for the same place under SOURCE_DIR (the
+# Windows-1252 copies that compilers other than GCC read mirror the sources).
 # Every include of a C++ file under module/, interfaces/ and objectmodel/ is
 # looked up as the compiler looks it up: a "..." one in the file's own folder
 # first, then every one in the include roots. The file it reaches, its path
@@ -38,10 +42,28 @@ endif()
 cmake_path(ABSOLUTE_PATH SOURCE_DIR NORMALIZE)
 string(REGEX REPLACE "(.)/$" "\\1" SOURCE_DIR "${SOURCE_DIR}")
 
-# The include roots the top CMakeLists.txt gives the module and the object
-# model, in the compiler's order (the Windows-1252 copies that compilers
-# other than GCC read mirror them).
-set(roots "${SOURCE_DIR}" "${SOURCE_DIR}/module")
+if(NOT ROOTS)
+  message(FATAL_ERROR "ROOTS must be the module's include roots, joined by '|'")
+endif()
+if(COPIES)
+  cmake_path(ABSOLUTE_PATH COPIES NORMALIZE)
+endif()
+string(REPLACE "|" ";" given "${ROOTS}")
+set(roots)
+foreach(root IN LISTS given)
+  cmake_path(ABSOLUTE_PATH root NORMALIZE)
+  if(COPIES)
+    cmake_path(IS_PREFIX COPIES "${root}" copied)
+    if(copied)
+      cmake_path(RELATIVE_PATH root BASE_DIRECTORY "${COPIES}")
+      cmake_path(APPEND SOURCE_DIR "${root}" OUTPUT_VARIABLE root)
+      cmake_path(NORMAL_PATH root)
+    endif()
+  endif()
+  string(REGEX REPLACE "(.)/$" "\\1" root "${root}")
+  list(APPEND roots "${root}")
+endforeach()
+list(REMOVE_DUPLICATES roots)
 
 set(folders)
 foreach(row IN LISTS order)
@@ -129,6 +151,21 @@ file(GLOB_RECURSE files RELATIVE "${SOURCE_DIR}"
 list(SORT files)
 
 set(include_pattern "^[ \t]*#[ \t]*include[ \t]*([<\"])([^>\"]*)[>\"]")
+# A file is read as a CMake list of its lines, numbered as an editor numbers
+# them; '\', ';', '[' and ']' would bend such a list, so until a line is
+# matched they stand in bytes no source holds.
+string(ASCII 1 backslash)
+string(ASCII 2 semicolon)
+string(ASCII 3 opening)
+string(ASCII 4 closing)
+function(restored text result)
+  string(REPLACE "${backslash}" "\\" text "${text}")
+  string(REPLACE "${semicolon}" ";" text "${text}")
+  string(REPLACE "${opening}" "[" text "${text}")
+  string(REPLACE "${closing}" "]" text "${text}")
+  set(${result} "${text}" PARENT_SCOPE)
+endfunction()
+
 set(broken 0)
 set(checked 0)
 foreach(file IN LISTS files)
@@ -140,11 +177,22 @@ foreach(file IN LISTS files)
   endif()
   list(JOIN uses_${folder} "/, " allowed)
 
-  file(STRINGS "${SOURCE_DIR}/${file}" lines REGEX "${include_pattern}")
+  file(READ "${SOURCE_DIR}/${file}" text)
+  string(REPLACE "\r" "" text "${text}")
+  string(REPLACE "\\" "${backslash}" text "${text}")
+  string(REPLACE ";" "${semicolon}" text "${text}")
+  string(REPLACE "[" "${opening}" text "${text}")
+  string(REPLACE "]" "${closing}" text "${text}")
+  string(REPLACE "\n" ";" lines "${text}")
+  set(number 0)
   foreach(line IN LISTS lines)
-    string(REGEX MATCH "${include_pattern}" line "${line}")
+    math(EXPR number "${number} + 1")
+    if(NOT line MATCHES "${include_pattern}")
+      continue()
+    endif()
     set(quoted "${CMAKE_MATCH_1}")
-    set(included "${CMAKE_MATCH_2}")
+    restored("${CMAKE_MATCH_2}" included)
+    restored("${CMAKE_MATCH_0}" line)
     resolve("${file}" "${quoted}" "${included}" reached)
     set(reaches "")
     if(reached STREQUAL "outside")
@@ -176,12 +224,6 @@ foreach(file IN LISTS files)
       continue()
     endif()
 
-    file(READ "${SOURCE_DIR}/${file}" text)
-    string(FIND "${text}" "${line}" at)
-    string(SUBSTRING "${text}" 0 ${at} before)
-    string(REGEX REPLACE "[^\n]" "" newlines "${before}")
-    string(LENGTH "${newlines}" number)
-    math(EXPR number "${number} + 1")
     message(NOTICE "${file}:${number}: ${line}: ${rule}${reaches}")
     math(EXPR broken "${broken} + 1")
   endforeach()
