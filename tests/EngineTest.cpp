@@ -170,7 +170,7 @@ TEST(Validity, SixConditionsReadTheirValueAnewAndAllOthersAreTrueWithoutReading)
     EXPECT_EQ(s->host().alive(), 0);
 }
 
-TEST(Boundary, AHostThatAnswersNothingTakesNothingDown) {
+TEST(Guards, AHostThatAnswersNothingTakesNothingDown) {
     for (const char* operation : {"GetObjectStore", "GetCurrentValue", "GetBlock", "GetCollection", "GetMemberObject",
                                   "GetErrorOutput", "CreateMethodInterface"}) {
         auto s = openSession();
@@ -190,7 +190,7 @@ TEST(Boundary, AHostThatAnswersNothingTakesNothingDown) {
     }
 }
 
-TEST(Boundary, DetachedCalculatorCallsNoHost) {
+TEST(Guards, DetachedCalculatorCallsNoHost) {
     auto s = openSession();
     s->calculator().DetachHost();
     s->host().log().clear();

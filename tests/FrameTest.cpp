@@ -92,58 +92,9 @@ struct Handle {
     platform::HKEY key = nullptr;
 };
 
-// A child process running `work`, until it returns or is killed; what it
-// returns is read back when it has returned.
-class Child {
-public:
-    explicit Child(const std::function<std::string()>& work) {
-        int channel[2];
-        if (pipe(channel) != 0) return;
-        pid_ = fork();
-        if (pid_ == 0) {
-            close(channel[0]);
-            const std::string said = work();
-            const bool written = write(channel[1], said.data(), said.size()) == static_cast<ssize_t>(said.size());
-            _exit(written ? 0 : 1);
-        }
-        close(channel[1]);
-        from_ = channel[0];
-    }
-    ~Child() { kill(); }
-    Child(const Child&) = delete;
-    Child& operator=(const Child&) = delete;
-
-    // What `work` returned; "(failed)" where it did not return.
-    std::string join() {
-        std::string said;
-        char buffer[4096];
-        for (ssize_t n; from_ >= 0 && (n = read(from_, buffer, sizeof buffer)) > 0;)
-            said.append(buffer, static_cast<std::size_t>(n));
-        return end() ? said : "(failed)";
-    }
-    void kill() {
-        if (pid_ > 0) ::kill(pid_, SIGKILL);
-        end();
-    }
-
-private:
-    bool end() {
-        if (from_ >= 0) close(std::exchange(from_, -1));
-        int status = 0;
-        const bool ended = pid_ > 0 && waitpid(std::exchange(pid_, -1), &status, 0) > 0;
-        return ended && WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    }
-    pid_t pid_ = -1;
-    int from_ = -1;
-};
-
-// A registry root of the test's own.
+// A registry root of the test's own, not made yet.
 struct RegistryRoot {
-    RegistryRoot() {
-        path = fs::temp_directory_path() / ("ddregistry-test-" + std::to_string(getpid()));
-        fs::remove_all(path);
-        environment.set("DD_REGISTRY_ROOT", path.string());
-    }
+    RegistryRoot() : path(folder.path / "registry-root") { environment.set("DD_REGISTRY_ROOT", path.string()); }
     ~RegistryRoot() {
         // Every folder open again, so that all of it can go.
         std::error_code ec;
@@ -155,6 +106,8 @@ struct RegistryRoot {
     }
     // A copy of the module in a folder open to everyone, beside the registry.
     fs::path openCopyOfModule() const {
+        fs::permissions(folder.path, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                         fs::perms::others_read | fs::perms::others_exec);
         fs::create_directories(path);
         fs::permissions(path, fs::perms::all & ~fs::perms::group_write & ~fs::perms::others_write);
         const fs::path copy = path / fs::path(DD_MODULE_PATH).filename();
@@ -163,6 +116,7 @@ struct RegistryRoot {
                                   fs::perms::others_read | fs::perms::others_exec);
         return copy;
     }
+    TemporaryFolder folder;
     fs::path path;
     ScopedEnvironment environment;
 };
@@ -240,7 +194,8 @@ TEST(StartUp, PathsAreSetAtLoadAndTheWholePathWithoutADot) {
 
 TEST(StartUp, ThePathIsTakenAtLoadWhateverTheWorkingFolderBecomes) {
     RegistryRoot root;
-    const fs::path folder = fs::temp_directory_path() / ("dd-relative-" + std::to_string(getpid()));
+    const TemporaryFolder own;
+    const fs::path folder = own.path;
     fs::create_directories(folder / "t" / "plain");
     const fs::path relative = fs::path("t") / "plain" / ("ZTQQVPB153A0101" + kExtension);
     fs::copy_file(DD_MODULE_PATH, folder / relative, fs::copy_options::overwrite_existing);
@@ -266,14 +221,14 @@ TEST(StartUp, ThePathIsTakenAtLoadWhateverTheWorkingFolderBecomes) {
         EXPECT_EQ(module.dllUnregisterServer(), 0);
     }
     fs::current_path(before);
-    fs::remove_all(folder);
 }
 
 TEST(StartUp, PathsResolveLinksAndCutAtTheLastDot) {
     // A module reached through a symbolic link in a folder whose name has a
     // dot: the path is the resolved one, and the base path loses only the
     // file's extension.
-    const fs::path folder = fs::temp_directory_path() / ("dd.module-" + std::to_string(getpid()));
+    const TemporaryFolder own;
+    const fs::path folder = own.path / "dd.module";
     fs::create_directories(folder);
     const fs::path copy = folder / ("ZTQQVPB153A0101.v2" + kExtension);
     fs::copy_file(DD_MODULE_PATH, copy, fs::copy_options::overwrite_existing);
@@ -290,7 +245,6 @@ TEST(StartUp, PathsResolveLinksAndCutAtTheLastDot) {
         EXPECT_EQ(info->GetModulePath().str(), fs::canonical(copy).string());
         EXPECT_EQ(info->GetModuleBasePath().str(), (fs::canonical(folder) / "ZTQQVPB153A0101.v2").string());
     }
-    fs::remove_all(folder);
 }
 
 TEST(DataCategory, ThreeForTheGsdConfigurationVariables) {
@@ -615,7 +569,7 @@ TEST(Registration, CallsOfManyProcessesAreEachWhole) {
         }));
     std::map<std::int32_t, int> registered, unregistered;
     for (int i = 0; i < 4; ++i) {
-        std::istringstream results(loops[i]->join());
+        std::istringstream results(loops[i]->join().value_or(""));
         for (std::int32_t result; results >> result;) ++(i % 2 == 0 ? registered : unregistered)[result];
     }
     EXPECT_GT(registered[0], 0);
@@ -662,7 +616,7 @@ TEST(Registration, AReaderSeesAKeyWholeOrNotAtAll) {
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     step->store(-1);
-    std::istringstream counts(reader.join());
+    std::istringstream counts(reader.join().value_or(""));
     int whole = -1, none = -1, part = -1;
     counts >> whole >> none >> part;
     EXPECT_EQ(part, 0) << whole << " whole, " << none << " none";

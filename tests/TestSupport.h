@@ -23,7 +23,10 @@
 #else
 #include <grp.h>
 #include <sys/wait.h>
+
 #include <unistd.h>
+#include <csignal>
+#include <utility>
 #endif
 
 #include "host/Session.h"
@@ -153,36 +156,64 @@ private:
     std::map<std::string, std::optional<std::string>> saved_;
 };
 
+// A child process running `work` until it returns or is killed.
+class Child {
+public:
+    explicit Child(const std::function<std::string()>& work) {
+        int channel[2];
+        if (pipe(channel) != 0) return;
+        pid_ = fork();
+        if (pid_ == 0) {
+            close(channel[0]);
+            const std::string said = work();
+            const bool written = write(channel[1], said.data(), said.size()) == static_cast<ssize_t>(said.size());
+            _exit(written ? 0 : 1);
+        }
+        close(channel[1]);
+        if (pid_ < 0)
+            close(channel[0]);
+        else
+            from_ = channel[0];
+    }
+    ~Child() { kill(); }
+    Child(const Child&) = delete;
+    Child& operator=(const Child&) = delete;
+
+    // What `work` returned; nothing where it did not return.
+    std::optional<std::string> join() {
+        std::string said;
+        char buffer[4096];
+        for (ssize_t n; from_ >= 0 && (n = read(from_, buffer, sizeof buffer)) > 0;)
+            said.append(buffer, static_cast<std::size_t>(n));
+        if (!end()) return std::nullopt;
+        return said;
+    }
+    void kill() {
+        if (pid_ > 0) ::kill(pid_, SIGKILL);
+        end();
+    }
+
+private:
+    // Whether the child had returned from `work`.
+    bool end() {
+        if (from_ >= 0) close(std::exchange(from_, -1));
+        int status = 0;
+        const bool ended = pid_ > 0 && waitpid(std::exchange(pid_, -1), &status, 0) > 0;
+        return ended && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    }
+    pid_t pid_ = -1;
+    int from_ = -1;
+};
+
 // Runs `check` in a child process once `prepare` has set the child up.
 // `check` returns what went wrong, empty when nothing did; the result is
 // nothing when `prepare` could not set the child up.
 inline std::optional<std::string> inChildProcess(const std::function<bool()>& prepare,
                                                  const std::function<std::string()>& check) {
-    int channel[2];
-    if (pipe(channel) != 0) return "no pipe to the child";
-    const pid_t child = fork();
-    if (child < 0) {
-        close(channel[0]);
-        close(channel[1]);
-        return "no child process";
-    }
-    if (child == 0) {
-        close(channel[0]);
-        const std::string found = prepare() ? "=" + check() : "";
-        const bool written = write(channel[1], found.data(), found.size()) == static_cast<ssize_t>(found.size());
-        _exit(written ? 0 : 1);
-    }
-    close(channel[1]);
-    std::string found;
-    char buffer[512];
-    for (ssize_t n; (n = read(channel[0], buffer, sizeof buffer)) > 0;)
-        found.append(buffer, static_cast<std::size_t>(n));
-    close(channel[0]);
-    int status = 0;
-    if (waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return "the child process did not finish";
-    if (found.empty()) return std::nullopt;
-    return found.substr(1);
+    const auto found = Child([&] { return prepare() ? "=" + check() : std::string(); }).join();
+    if (!found) return "the child process did not finish";
+    if (found->empty()) return std::nullopt;
+    return found->substr(1);
 }
 
 // The user "nobody", whose files and rights the tests take for another user's.

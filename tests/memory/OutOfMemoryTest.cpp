@@ -12,6 +12,7 @@
 
 #include "host/ModuleLoader.h"
 #include "platform/SystemRegistry.h"
+#include "tests/TestSupport.h"
 
 namespace {
 
@@ -79,18 +80,11 @@ const std::string kKey = std::string(kDeviceModulesKey) + "\\Corvalin / KSM 27 /
 
 // A copy of the module no one in this process has loaded yet.
 struct FreshModule {
-    FreshModule() {
-        folder = fs::temp_directory_path() / ("dd-oom-" + std::to_string(getpid()) + "-" + std::to_string(++count));
-        fs::create_directories(folder);
-        path = folder / fs::path(DD_MODULE_PATH).filename();
+    FreshModule() : folder(own.path), path(folder / fs::path(DD_MODULE_PATH).filename()) {
         fs::copy_file(DD_MODULE_PATH, path, fs::copy_options::overwrite_existing);
         setenv("DD_REGISTRY_ROOT", (folder / "registry").c_str(), 1);
     }
-    ~FreshModule() {
-        std::error_code ec;
-        fs::remove_all(folder, ec);
-    }
-    static inline int count = 0;
+    const TemporaryFolder own;
     fs::path folder, path;
 };
 
