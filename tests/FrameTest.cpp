@@ -15,6 +15,8 @@
 #include <thread>
 
 #if !defined(_WIN32)
+#include <pthread.h>
+#include <sys/file.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #endif
@@ -90,6 +92,29 @@ struct Handle {
         if (key) platform::RegCloseKey(key);
     }
     platform::HKEY key = nullptr;
+};
+
+// A `T` in memory that a child process forked later shares.
+template <class T>
+class SharedMemory {
+public:
+    SharedMemory() : memory_(mmap(nullptr, sizeof(T), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0)) {
+        if (memory_ == MAP_FAILED) throw std::system_error(errno, std::generic_category(), "no shared memory");
+        object_ = new (memory_) T();
+    }
+    ~SharedMemory() {
+        object_->~T();
+        munmap(memory_, sizeof(T));
+    }
+    SharedMemory(const SharedMemory&) = delete;
+    SharedMemory& operator=(const SharedMemory&) = delete;
+
+    T* operator->() const { return object_; }
+    T& operator*() const { return *object_; }
+
+private:
+    void* memory_;
+    T* object_ = nullptr;
 };
 
 // A registry root of the test's own, not made yet.
@@ -326,10 +351,10 @@ TEST(Registration, ARegistryThatCannotBeWrittenReportsFailure) {
 }
 
 TEST(Registration, AKeyThatCannotBeRemovedWholeStaysWhole) {
-    // The key's own folder may be written and its parent not, or only by the
-    // owners of what it holds (the sticky bit); or the parent may be written
-    // and the key's folder not: the key cannot be removed whole, so none of
-    // its values may go either.
+    // The key's own folder may be written and its parent not; or the parent
+    // and not the key's folder; or either only by the owners of what it holds
+    // (the sticky bit): the key cannot be removed whole, so none of its values
+    // may go either.
     RegistryRoot root;
     const fs::path module = root.openCopyOfModule();
     root.environment.set("DD_REGISTRY_ROOT", (root.path / "registry").string());
@@ -340,11 +365,13 @@ TEST(Registration, AKeyThatCannotBeRemovedWholeStaysWhole) {
     const struct {
         fs::perms parent, key;
     } cases[] = {{readable, fs::perms::all},
+                 {fs::perms::all, readable},
                  {fs::perms::all | fs::perms::sticky_bit, fs::perms::all},
-                 {fs::perms::all, readable}};
+                 {fs::perms::all, fs::perms::all | fs::perms::sticky_bit}};
     for (const auto& c : cases) {
-        // The sticky bit binds only those who own neither folder: root's tests run as another user.
-        if ((c.parent & fs::perms::sticky_bit) != fs::perms::none && geteuid() != 0) continue;
+        // The sticky bit binds only those who own neither the folder nor the
+        // entry: root's tests run as another user.
+        if (((c.parent | c.key) & fs::perms::sticky_bit) != fs::perms::none && geteuid() != 0) continue;
         fs::permissions(key.parent_path(), c.parent);
         fs::permissions(key, c.key);
         const auto failed = asOrdinaryUser(
@@ -376,6 +403,7 @@ TEST(Registration, TheRootIsXdgDataHomesThenTheHomeFoldersThenTheUsersOwnTempora
         const fs::path value = folder / kKeyFolder / "DLLPATH.value";
         EXPECT_EQ(module.dllRegisterServer(), 0);
         EXPECT_TRUE(fs::exists(value)) << value;
+        EXPECT_EQ(fs::symlink_status(folder).permissions(), fs::perms::owner_all) << folder;  // the user's alone
         EXPECT_EQ(module.dllUnregisterServer(), 0);
         EXPECT_FALSE(fs::exists(value)) << value;
     };
@@ -397,7 +425,6 @@ TEST(Registration, TheRootIsXdgDataHomesThenTheHomeFoldersThenTheUsersOwnTempora
     const fs::path shared = root.path / "tmp" / "ddregistry";
     fs::create_directories(shared.parent_path());
     registersUnder(shared);
-    EXPECT_EQ(fs::symlink_status(shared).permissions(), fs::perms::owner_all);
     const std::function<void()> plants[] = {
         [&] {
             fs::remove(shared);
@@ -485,52 +512,26 @@ TEST(Registration, NoKeyOrValueIsReachedThroughALink) {
     }
 }
 
-TEST(Registration, AKeyIsGoneOnceItHasLeftItsPlace) {
-    // A removal first sets the key's folder aside under a hidden name: from
-    // then on the key is gone, whatever of it cannot be removed.
+TEST(Registration, WhatKilledRemovalsSetAsideGoesWithTheNextRemoval) {
+    // Whatever stands at a name under which a removal sets a key aside goes
+    // with the next removal in that folder, links as links, whether or not
+    // that removal finds its own key.
     RegistryRoot root;
-    const fs::path module = root.openCopyOfModule();
-    const fs::path registry = root.path / "registry", key = registry / kKeyFolder, parent = key.parent_path();
-    root.environment.set("DD_REGISTRY_ROOT", registry.string());
-    ModuleLoader loaded(module.string());
-    // Interrupted removals left a key's folder aside, full, and whatever
-    // else stands at such a name goes too, links as links.
-    ASSERT_EQ(loaded.dllRegisterServer(), 0);
-    const fs::path leftover = parent / ".0123456789ABCDEF.removing";
-    fs::create_directories(leftover);
-    std::ofstream(leftover / "DLLPATH.value") << "left";
-    std::ofstream(parent / ".FEDCBA9876543210.removing") << "a file";
-    fs::create_symlink(root.path, parent / ".00000000000000AA.removing");
-    EXPECT_EQ(loaded.dllUnregisterServer(), 0);
-    EXPECT_FALSE(platform::readKey(kKey).has_value());
-    EXPECT_TRUE(fs::is_empty(parent));
-    // A sticky key folder with values of two owners: another user can remove
-    // only some of them. Later removals are not in its leftover's way, and
-    // one that can clear it does.
-    if (geteuid() != 0) GTEST_SKIP() << "values of another user need root";
-    ASSERT_EQ(loaded.dllRegisterServer(), 0);
-    for (fs::path folder = key; folder != root.path; folder = folder.parent_path())
-        fs::permissions(folder, fs::perms::all);
-    fs::permissions(key, fs::perms::all | fs::perms::sticky_bit);
-    for (const char* value : {"Description.value", "BottomBarStyle.value"})
-        ASSERT_EQ(chown((key / value).c_str(), kNobody, kNobody), 0);
-    const auto failed = asOrdinaryUser(
-        [&]() -> std::string {
-            ModuleLoader loaded(module.string());
-            for (int round = 0; round < 2; ++round) {
-                if (const std::int32_t r = loaded.dllUnregisterServer(); r != 0)
-                    return "unregister gave " + std::to_string(r);
-                if (platform::readKey(kKey)) return "the key is still there";
-                if (const std::int32_t r = loaded.dllRegisterServer(); r != 0)
-                    return "register gave " + std::to_string(r);
-            }
-            return {};
-        },
-        {module});
-    if (!failed) GTEST_SKIP() << "root's rights could not be given up";
-    EXPECT_EQ(*failed, "");
-    EXPECT_EQ(loaded.dllUnregisterServer(), 0);
-    EXPECT_TRUE(fs::is_empty(parent));
+    ModuleLoader module(DD_MODULE_PATH);
+    const fs::path parent = (root.path / kKeyFolder).parent_path();
+    for (const bool registered : {false, true}) {
+        SCOPED_TRACE(registered);
+        fs::create_directories(parent / ".0123456789ABCDEF.removing");
+        std::ofstream(parent / ".0123456789ABCDEF.removing" / "DLLPATH.value") << "left";
+        std::ofstream(parent / ".FEDCBA9876543210.removing") << "a file";
+        fs::create_symlink(root.path, parent / ".00000000000000AA.removing");
+        if (registered) {
+            ASSERT_EQ(module.dllRegisterServer(), 0);
+        }
+        EXPECT_EQ(module.dllUnregisterServer(), 0);
+        EXPECT_FALSE(platform::readKey(kKey).has_value());
+        EXPECT_TRUE(fs::is_empty(parent));
+    }
 }
 
 TEST(Registration, CallsAtTheSameTimeEachSucceed) {
@@ -588,40 +589,124 @@ TEST(Registration, AReaderSeesAKeyWholeOrNotAtAll) {
     // removals ran: all five values or none.
     RegistryRoot root;
     ModuleLoader module(DD_MODULE_PATH);
-    // Odd while a registration runs, even from the start of a removal on,
-    // negative once the reader is to stop.
-    void* const shared =
-        mmap(nullptr, sizeof(std::atomic<int>), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
-    ASSERT_NE(shared, MAP_FAILED);
-    auto* const step = new (shared) std::atomic<int>(0);
+    struct Steps {
+        // Odd while a registration runs, even from the start of a removal on,
+        // negative once the reader is to stop.
+        std::atomic<int> step{0};
+        std::atomic<bool> reading{false};
+    };
+    SharedMemory<Steps> shared;
     Child reader([&] {
         int whole = 0, none = 0, part = 0;
-        for (int seen; (seen = step->load()) >= 0;) {
+        for (int seen; (seen = shared->step.load()) >= 0; shared->reading = true) {
             std::optional<std::size_t> size = 0;
             try {
                 const auto values = platform::readKey(kKey);
                 size = values ? std::optional(values->size()) : std::nullopt;
             } catch (const std::exception&) {}
-            if (seen % 2 || step->load() != seen) continue;  // a registration may have run meanwhile
+            if (seen % 2 || shared->step.load() != seen) continue;  // a registration may have run meanwhile
             ++(!size ? none : *size == 5 ? whole : part);
         }
         return std::to_string(whole) + " " + std::to_string(none) + " " + std::to_string(part);
     });
+    while (!shared->reading) std::this_thread::yield();
     for (int round = 0; round < 100; ++round) {
-        step->store(2 * round + 1);
+        shared->step = 2 * round + 1;
         EXPECT_EQ(module.dllRegisterServer(), 0);
-        step->store(2 * round + 2);
+        shared->step = 2 * round + 2;
         EXPECT_EQ(module.dllUnregisterServer(), 0);
         // Reads that waited for the removal end within its step.
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
-    step->store(-1);
+    shared->step = -1;
     std::istringstream counts(reader.join().value_or(""));
     int whole = -1, none = -1, part = -1;
     counts >> whole >> none >> part;
     EXPECT_EQ(part, 0) << whole << " whole, " << none << " none";
     EXPECT_GT(whole + none, 0);
-    munmap(shared, sizeof(std::atomic<int>));
+}
+
+TEST(Registration, EveryCallWaitsForTheLockOfItsRoot) {
+    // Another process holds the root's lock as a call of its own would: a
+    // read waits only for a writer, a write for anyone.
+    RegistryRoot root;
+    ModuleLoader module(DD_MODULE_PATH);
+    ASSERT_EQ(module.dllRegisterServer(), 0);
+    SharedMemory<std::atomic<bool>> ended;
+    const int held = open(root.path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_GE(held, 0);
+    const struct {
+        int lock;
+        bool write, waits;
+    } cases[] = {{LOCK_EX, false, true}, {LOCK_EX, true, true}, {LOCK_SH, true, true}, {LOCK_SH, false, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.lock == LOCK_EX ? "held for writing, " : "held for reading, ") +
+                     (c.write ? "a write" : "a read"));
+        ASSERT_EQ(flock(held, c.lock), 0);
+        *ended = false;
+        Child call([&] {
+            const bool done = c.write ? module.dllRegisterServer() == 0 : platform::readKey(kKey).has_value();
+            *ended = true;
+            return std::string(done ? "done" : "failed");
+        });
+        // A call that waits is still waiting after a while; one that need not
+        // wait ends.
+        for (int i = 0; i < (c.waits ? 30 : 1000) && !*ended; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        EXPECT_EQ(ended->load(), !c.waits);
+        ASSERT_EQ(flock(held, LOCK_UN), 0);
+        EXPECT_EQ(call.join(), "done");
+    }
+    close(held);
+}
+
+TEST(Registration, AProcessForkedDuringACallHoldsNoLockOfIt) {
+    // A host thread forks while another is in the middle of a call: the
+    // child must not go on holding the root's lock, or every later call
+    // waits for it, the child's own first.
+    RegistryRoot root;
+    ModuleLoader module(DD_MODULE_PATH);
+    ASSERT_EQ(module.dllRegisterServer(), 0);
+    std::atomic<bool> stop{false};
+    std::thread busy([&] {
+        while (!stop) module.dllRegisterServer();
+    });
+    int read = 0;
+    for (int i = 0; i < 20 && read == i; ++i) {
+        const auto said = Child([&] {
+                              alarm(10);
+                              return std::string(platform::readKey(kKey) ? "read" : "none");
+                          }).join();
+        read += said == std::optional<std::string>("read");
+    }
+    stop = true;
+    busy.join();
+    EXPECT_EQ(read, 20);
+}
+
+TEST(Registration, AThreadCancelledBetweenCallsEndsThere) {
+    // Cancellation waits for the call under way to end: it never unwinds
+    // through one, which would end the process.
+    RegistryRoot root;
+    ModuleLoader module(DD_MODULE_PATH);
+    pthread_t thread{};
+    ASSERT_EQ(pthread_create(
+                  &thread, nullptr,
+                  [](void* loader) -> void* {
+                      auto& module = *static_cast<ModuleLoader*>(loader);
+                      for (;;) {
+                          module.dllRegisterServer();
+                          module.dllUnregisterServer();
+                          pthread_testcancel();
+                      }
+                  },
+                  &module),
+              0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    ASSERT_EQ(pthread_cancel(thread), 0);
+    void* result = nullptr;
+    ASSERT_EQ(pthread_join(thread, &result), 0);
+    EXPECT_EQ(result, PTHREAD_CANCELED);
 }
 
 TEST(Registration, WhatAKilledCallLeftTheNextCallsClear) {
@@ -710,6 +795,17 @@ TEST(Registration, OnlyAPlainFileOfARegistrysSizeIsReadAsAValue) {
                 << damaged.what();
         }
     }
+    // No value is written that could not be read back.
+    RegistryRoot root;
+    Handle machine, key;
+    ASSERT_EQ(platform::RegConnectRegistryA(nullptr, platform::HKEY_LOCAL_MACHINE, &machine.key), 0);
+    ASSERT_EQ(
+        platform::RegCreateKeyExA(machine.key, "A", 0, nullptr, 0, platform::KEY_WRITE, nullptr, &key.key, nullptr), 0);
+    const std::vector<platform::BYTE> bytes((1 << 20) - 3, 7);
+    const auto size = static_cast<platform::DWORD>(bytes.size());
+    EXPECT_EQ(platform::RegSetValueExA(key.key, "v", 0, 3, bytes.data(), size), platform::ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(platform::RegSetValueExA(key.key, "v", 0, 3, bytes.data(), size - 1), 0);
+    EXPECT_EQ(platform::readKey("A").value_or(std::vector<platform::RegistryValue>(1)).at(0).data.size(), size - 1);
 }
 
 TEST(Registration, TheTemporaryFoldersRootIsTheOneThatWasChecked) {

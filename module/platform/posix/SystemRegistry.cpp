@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <pthread.h>
 #include <sys/file.h>
 #include <sys/random.h>
 #include <sys/stat.h>
@@ -14,6 +15,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <mutex>
 #include <new>
 #include <stdexcept>
 #include <system_error>
@@ -145,7 +147,8 @@ LONG refused(int error) {
     switch (error) {
     case ENOENT: return ERROR_FILE_NOT_FOUND;
     case ENOMEM: return ERROR_NOT_ENOUGH_MEMORY;
-    case ENOSPC: return ERROR_DISK_FULL;
+    case ENOSPC:
+    case EDQUOT: return ERROR_DISK_FULL;
     case EFBIG: return ERROR_FILE_TOO_LARGE;
     default: return ERROR_ACCESS_DENIED;
     }
@@ -214,7 +217,7 @@ int walk(int from, const std::vector<std::string>& names, bool create, Descripto
     if (at.get() < 0) return errno;
     bool made = false;
     for (const std::string& name : names) {
-        made = create && mkdirat(at.get(), name.c_str(), 0777) == 0;
+        made = create && mkdirat(at.get(), name.c_str(), 0755) == 0;
         if (create && !made && errno != EEXIST) return errno;
         if (made)
             if (const int error = sync(at.get())) return error;
@@ -340,9 +343,23 @@ private:
     HiddenName<sizeof kPartial> name_{kPartial};
 };
 
+// A thread cancelled in the middle of a call would unwind through the
+// catch-all below, which ends the process: a call is never cancelled.
+class NoCancel {
+public:
+    NoCancel() { pthread_setcancelstate(PTHREAD_CANCEL_DISABLE, &before_); }
+    ~NoCancel() { pthread_setcancelstate(before_, nullptr); }
+    NoCancel(const NoCancel&) = delete;
+    NoCancel& operator=(const NoCancel&) = delete;
+
+private:
+    int before_ = PTHREAD_CANCEL_ENABLE;
+};
+
 // Runs one registry call: like the system's, it reports and never throws.
 template <class Call>
 LONG guarded(Call call) noexcept {
+    const NoCancel uncancelled;
     try {
         return call();
     } catch (const std::bad_alloc&) {
@@ -372,7 +389,11 @@ Root openRoot(bool create) {
         if (!chosen || !*chosen) continue;
         root.path = *below ? fs::path(chosen) / below : fs::path(chosen);
         std::error_code ec;
-        if (create) fs::create_directories(root.path, ec);
+        if (create) fs::create_directories(*below ? root.path.parent_path() : root.path, ec);
+        // A folder of the registry's own choosing is the user's alone, as
+        // whoever can open the root can hold its lock.
+        if (!ec && create && *below && mkdir(root.path.c_str(), 0700) != 0 && errno != EEXIST)
+            ec.assign(errno, std::generic_category());
         if (ec) throw std::system_error(ec, "cannot make the registry's folder " + root.path.string());
         root.folder.reset(open(root.path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         if (root.folder.get() < 0 && (create || (errno != ENOENT && errno != ENOTDIR)))
@@ -407,14 +428,20 @@ Root openRoot(bool create) {
     return root;
 }
 
+// The calls of this process, one at a time. A fork waits for the call under
+// way to end, since the child would go on holding the root's lock.
+std::mutex calls;
+[[maybe_unused]] const bool forksWait =
+    pthread_atfork([] { calls.lock(); }, [] { calls.unlock(); }, [] { calls.unlock(); }) == 0;
+
 // The root's lock, held for one call: shared for reading, exclusive for
-// writing. Each call opens the root anew, so that calls of one process's
-// threads exclude each other as those of two processes do; the system lets
-// go of the lock of a process that dies.
+// writing, and this process's other calls wait too. The system lets go of
+// the lock of a process that dies.
 class Lock {
 public:
     // 0 or the system's error.
     int take(int root, bool exclusive) {
+        ours_ = std::unique_lock(calls);
         descriptor_.reset(openat(root, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         if (descriptor_.get() < 0) return errno;
         while (flock(descriptor_.get(), exclusive ? LOCK_EX : LOCK_SH) != 0)
@@ -423,7 +450,8 @@ public:
     }
 
 private:
-    Descriptor descriptor_;
+    std::unique_lock<std::mutex> ours_;
+    Descriptor descriptor_;  // released before `ours_`
 };
 
 // Whether the key's folder is still where the key is: the same folder, not
@@ -452,11 +480,30 @@ LONG whole(const RegistryKey& key, bool exclusive, Call call) {
     });
 }
 
-// The folders of `subKey` below `key`, from the root.
-std::vector<std::string> pathBelow(const RegistryKey& key, const char* subKey) {
+// Whether this caller may remove all that the folder holds: 0 or EACCES.
+// In a sticky folder only root and the owners of the folder or of an entry
+// may remove that entry.
+int mayEmpty(int folder) {
+    if (faccessat(folder, ".", W_OK | X_OK, AT_EACCESS) != 0) return errno;
+    struct stat status {};
+    if (fstat(folder, &status) != 0) return errno;
+    const uid_t caller = geteuid();
+    if (!(status.st_mode & S_ISVTX) || caller == 0 || status.st_uid == caller) return 0;
+    return eachEntry(folder, [&](const char* entry) {
+        struct stat held {};
+        if (fstatat(folder, entry, &held, AT_SYMLINK_NOFOLLOW) != 0) return errno;
+        return held.st_uid == caller ? 0 : EACCES;
+    });
+}
+
+// Opens the folders `below` the key: from the key's own folder, which the
+// call has found still in its place, or from the root for the machine's key.
+int walkBelow(const RegistryKey& key, const std::vector<std::string>& below, bool create, Descriptor& opened,
+              bool* created = nullptr) {
+    if (key.folder.get() >= 0) return walk(key.folder.get(), below, create, opened, created);
     std::vector<std::string> path = key.path;
-    for (std::string& name : foldersOf(subKey)) path.push_back(std::move(name));
-    return path;
+    path.insert(path.end(), below.begin(), below.end());
+    return walk(key.root.get(), path, create, opened, created);
 }
 
 // Opens the key `subKey` below `key` into `*result`; `create` makes the
@@ -467,11 +514,12 @@ LONG openSubKey(HKEY key, const char* subKey, bool create, HKEY* result, bool* c
     if (!usable(key)) return ERROR_INVALID_HANDLE;
     return whole(*key, create, [&] {
         auto opened = std::make_unique<RegistryKey>();
-        opened->path = pathBelow(*key, subKey);
+        const std::vector<std::string> below = foldersOf(subKey);
+        opened->path = key->path;
+        opened->path.insert(opened->path.end(), below.begin(), below.end());
         opened->root.reset(fcntl(key->root.get(), F_DUPFD_CLOEXEC, 0));
         if (opened->root.get() < 0) return refused(errno);
-        if (const int error = walk(opened->root.get(), opened->path, create, opened->folder, created))
-            return refused(error);
+        if (const int error = walkBelow(*key, below, create, opened->folder, created)) return refused(error);
         *result = opened.release();
         return ERROR_SUCCESS;
     });
@@ -513,10 +561,12 @@ LONG RegOpenKeyExA(HKEY key, const char* subKey, DWORD, REGSAM, HKEY* result) {
 LONG RegSetValueExA(HKEY key, const char* valueName, DWORD, DWORD type, const BYTE* data, DWORD size) {
     if (!usable(key)) return ERROR_INVALID_HANDLE;
     if (!data && size) return ERROR_INVALID_PARAMETER;
+    // No larger value is read back.
+    if (size > kLargestValue - 4) return ERROR_INVALID_PARAMETER;
     return whole(*key, true, [&] {
         const std::string file = escape(valueName ? valueName : "") + kValueSuffix;
         Descriptor folder;
-        if (const int error = walk(key->root.get(), key->path, false, folder)) return refused(error);
+        if (const int error = walkBelow(*key, {}, false, folder)) return refused(error);
         // No other call is writing now: a hidden file is what a killed one left.
         clearLeftovers(folder.get(), kPartial);
         // Written aside, then renamed into place; nothing is allocated once
@@ -536,12 +586,15 @@ LONG RegDeleteKeyA(HKEY key, const char* subKey) {
     if (!usable(key)) return ERROR_INVALID_HANDLE;
     if (!subKey || !*subKey) return ERROR_INVALID_PARAMETER;
     return whole(*key, true, [&] {
-        std::vector<std::string> path = pathBelow(*key, subKey);
-        if (path.size() == key->path.size()) return ERROR_INVALID_PARAMETER;
-        const std::string name = std::move(path.back());
-        path.pop_back();
+        std::vector<std::string> below = foldersOf(subKey);
+        if (below.empty()) return ERROR_INVALID_PARAMETER;
+        const std::string name = std::move(below.back());
+        below.pop_back();
         Descriptor parent;
-        if (const int error = walk(key->root.get(), path, false, parent)) return refused(error);
+        if (const int error = walkBelow(*key, below, false, parent)) return refused(error);
+        // No other call is removing now: what is set aside was left by a
+        // killed removal, of this key or another.
+        clearLeftovers(parent.get(), kRemoving);
         int error = 0;
         const Descriptor folder(openFolder(parent.get(), name.c_str(), error));
         if (folder.get() < 0) return refused(error);
@@ -554,10 +607,7 @@ LONG RegDeleteKeyA(HKEY key, const char* subKey) {
             }))
             return refused(failed);
         // A key whose values this caller may not remove stays whole.
-        if (faccessat(folder.get(), ".", W_OK | X_OK, AT_EACCESS) != 0) return refused(errno);
-        // No other call is removing now: what is set aside was left by a
-        // killed removal, of this key or another.
-        clearLeftovers(parent.get(), kRemoving);
+        if (const int refusal = mayEmpty(folder.get())) return refused(refusal);
         // The system's registry removes a key whole or not at all. The key's
         // folder leaves its place for a hidden name before any value goes:
         // whatever would refuse the key's removal refuses this rename. Once
@@ -578,6 +628,7 @@ LONG RegDeleteKeyA(HKEY key, const char* subKey) {
 
 LONG RegCloseKey(HKEY key) {
     if (!usable(key)) return ERROR_INVALID_HANDLE;
+    const NoCancel uncancelled;  // closing is no place to end a thread: hosts close in destructors
     delete key;
     return ERROR_SUCCESS;
 }
