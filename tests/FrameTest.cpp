@@ -94,6 +94,19 @@ struct Handle {
     platform::HKEY key = nullptr;
 };
 
+// The registry calls of the tests, with the arguments they never vary.
+platform::LONG connect(Handle& machine) {
+    return platform::RegConnectRegistryA(nullptr, platform::HKEY_LOCAL_MACHINE, &machine.key);
+}
+platform::LONG createKey(platform::HKEY at, const std::string& name, Handle& key) {
+    return platform::RegCreateKeyExA(at, name.c_str(), 0, nullptr, 0, platform::KEY_WRITE, nullptr, &key.key, nullptr);
+}
+// Sets `name` to the number 1.
+platform::LONG setOne(platform::HKEY key, const char* name) {
+    const platform::BYTE one[4] = {1, 0, 0, 0};
+    return platform::RegSetValueExA(key, name, 0, platform::REG_DWORD, one, sizeof one);
+}
+
 // A `T` in memory that a child process forked later shares.
 template <class T>
 class SharedMemory {
@@ -737,31 +750,23 @@ TEST(Registration, WhatAKilledCallLeftTheNextCallsClear) {
 TEST(Registration, ACallThroughADeletedKeyFailsAsOnTheSystemsRegistry) {
     RegistryRoot root;
     Handle machine, key, again, other;
-    ASSERT_EQ(platform::RegConnectRegistryA(nullptr, platform::HKEY_LOCAL_MACHINE, &machine.key), 0);
-    ASSERT_EQ(
-        platform::RegCreateKeyExA(machine.key, "A\\B", 0, nullptr, 0, platform::KEY_WRITE, nullptr, &key.key, nullptr),
-        0);
+    ASSERT_EQ(connect(machine), 0);
+    ASSERT_EQ(createKey(machine.key, "A\\B", key), 0);
     ASSERT_EQ(platform::RegDeleteKeyA(machine.key, "A\\B"), 0);
-    const platform::BYTE one[4] = {1, 0, 0, 0};
-    EXPECT_EQ(platform::RegSetValueExA(key.key, "v", 0, platform::REG_DWORD, one, 4), platform::ERROR_KEY_DELETED);
+    EXPECT_EQ(setOne(key.key, "v"), platform::ERROR_KEY_DELETED);
     // Made anew at the same place, it is another key.
-    ASSERT_EQ(platform::RegCreateKeyExA(machine.key, "A\\B", 0, nullptr, 0, platform::KEY_WRITE, nullptr, &again.key,
-                                        nullptr),
-              0);
-    EXPECT_EQ(platform::RegSetValueExA(key.key, "v", 0, platform::REG_DWORD, one, 4), platform::ERROR_KEY_DELETED);
-    EXPECT_EQ(platform::RegCreateKeyExA(key.key, "C", 0, nullptr, 0, platform::KEY_WRITE, nullptr, &other.key, nullptr),
-              platform::ERROR_KEY_DELETED);
+    ASSERT_EQ(createKey(machine.key, "A\\B", again), 0);
+    EXPECT_EQ(setOne(key.key, "v"), platform::ERROR_KEY_DELETED);
+    EXPECT_EQ(createKey(key.key, "C", other), platform::ERROR_KEY_DELETED);
     EXPECT_EQ(platform::RegOpenKeyExA(key.key, "", 0, platform::KEY_WRITE, &other.key), platform::ERROR_KEY_DELETED);
     EXPECT_EQ(platform::RegDeleteKeyA(key.key, "C"), platform::ERROR_KEY_DELETED);
     EXPECT_EQ(other.key, nullptr);
     EXPECT_EQ(platform::readKey("A\\B").value_or(std::vector<platform::RegistryValue>(1)).size(), 0u);
-    EXPECT_EQ(platform::RegSetValueExA(again.key, "v", 0, platform::REG_DWORD, one, 4), 0);
+    EXPECT_EQ(setOne(again.key, "v"), 0);
     // A key whose name fills a folder's name goes like any other.
     const std::string longest = "A\\" + std::string(255, 'k');
-    ASSERT_EQ(platform::RegCreateKeyExA(machine.key, longest.c_str(), 0, nullptr, 0, platform::KEY_WRITE, nullptr,
-                                        &other.key, nullptr),
-              0);
-    EXPECT_EQ(platform::RegSetValueExA(other.key, "v", 0, platform::REG_DWORD, one, 4), 0);
+    ASSERT_EQ(createKey(machine.key, longest, other), 0);
+    EXPECT_EQ(setOne(other.key, "v"), 0);
     EXPECT_EQ(platform::RegDeleteKeyA(machine.key, longest.c_str()), 0);
     EXPECT_FALSE(platform::readKey(longest).has_value());
     EXPECT_EQ(platform::RegDeleteKeyA(machine.key, "A\\B"), 0);
@@ -798,9 +803,8 @@ TEST(Registration, OnlyAPlainFileOfARegistrysSizeIsReadAsAValue) {
     // No value is written that could not be read back.
     RegistryRoot root;
     Handle machine, key;
-    ASSERT_EQ(platform::RegConnectRegistryA(nullptr, platform::HKEY_LOCAL_MACHINE, &machine.key), 0);
-    ASSERT_EQ(
-        platform::RegCreateKeyExA(machine.key, "A", 0, nullptr, 0, platform::KEY_WRITE, nullptr, &key.key, nullptr), 0);
+    ASSERT_EQ(connect(machine), 0);
+    ASSERT_EQ(createKey(machine.key, "A", key), 0);
     const std::vector<platform::BYTE> bytes((1 << 20) - 3, 7);
     const auto size = static_cast<platform::DWORD>(bytes.size());
     EXPECT_EQ(platform::RegSetValueExA(key.key, "v", 0, 3, bytes.data(), size), platform::ERROR_INVALID_PARAMETER);
@@ -819,13 +823,11 @@ TEST(Registration, TheTemporaryFoldersRootIsTheOneThatWasChecked) {
     fs::create_directories(temporary);
     fs::create_directories(outside);
     Handle machine, key;
-    ASSERT_EQ(platform::RegConnectRegistryA(nullptr, platform::HKEY_LOCAL_MACHINE, &machine.key), 0);
+    ASSERT_EQ(connect(machine), 0);
     fs::rename(temporary / "ddregistry", temporary / "checked");
     fs::create_directory_symlink(outside, temporary / "ddregistry");
-    ASSERT_EQ(
-        platform::RegCreateKeyExA(machine.key, "A", 0, nullptr, 0, platform::KEY_WRITE, nullptr, &key.key, nullptr), 0);
-    const platform::BYTE one[4] = {1, 0, 0, 0};
-    EXPECT_EQ(platform::RegSetValueExA(key.key, "v", 0, platform::REG_DWORD, one, 4), 0);
+    ASSERT_EQ(createKey(machine.key, "A", key), 0);
+    EXPECT_EQ(setOne(key.key, "v"), 0);
     EXPECT_TRUE(fs::is_empty(outside));
     EXPECT_TRUE(fs::is_regular_file(temporary / "checked" / "HKEY_LOCAL_MACHINE" / "A" / "v.value"));
 }
@@ -865,13 +867,11 @@ TEST(Registration, AKeyThatCannotBeDeletedReportsFailure) {
     ModuleLoader module(DD_MODULE_PATH);
     ASSERT_EQ(module.dllRegisterServer(), 0);
     // Another program's subkey under the device's key: the key stays.
-    platform::HKEY machine = nullptr, key = nullptr;
-    ASSERT_EQ(platform::RegConnectRegistryA(nullptr, platform::HKEY_LOCAL_MACHINE, &machine), 0);
-    ASSERT_EQ(platform::RegCreateKeyExA(machine, (kKey + "\\Other").c_str(), 0, nullptr, 0, platform::KEY_WRITE,
-                                        nullptr, &key, nullptr),
-              0);
-    platform::RegCloseKey(key);
-    platform::RegCloseKey(machine);
+    {
+        Handle machine, key;
+        ASSERT_EQ(connect(machine), 0);
+        ASSERT_EQ(createKey(machine.key, kKey + "\\Other", key), 0);
+    }
     EXPECT_EQ(module.dllUnregisterServer(), kAccessDenied);
     EXPECT_TRUE(platform::readKey(kKey).has_value());
     fs::remove_all(root.path / "HKEY_LOCAL_MACHINE");
@@ -880,21 +880,16 @@ TEST(Registration, AKeyThatCannotBeDeletedReportsFailure) {
 
 TEST(Registration, KeyNamesSplitOnlyAtBackslashesAndCannotClimbOut) {
     RegistryRoot root;
-    platform::HKEY machine = nullptr, key = nullptr;
-    ASSERT_EQ(platform::RegConnectRegistryA(nullptr, platform::HKEY_LOCAL_MACHINE, &machine), 0);
-    ASSERT_EQ(
-        platform::RegCreateKeyExA(machine, "A\\..\\b/c\\d", 0, nullptr, 0, platform::KEY_WRITE, nullptr, &key, nullptr),
-        0);
-    const platform::BYTE one[4] = {1, 0, 0, 0};
-    EXPECT_EQ(platform::RegSetValueExA(key, "../x", 0, platform::REG_DWORD, one, 4), 0);
-    platform::RegCloseKey(key);
+    Handle machine, key, remote;
+    ASSERT_EQ(connect(machine), 0);
+    ASSERT_EQ(createKey(machine.key, "A\\..\\b/c\\d", key), 0);
+    EXPECT_EQ(setOne(key.key, "../x"), 0);
     EXPECT_TRUE(platform::readKey("A\\..\\b/c\\d").has_value());
     EXPECT_EQ(platform::readKey("A\\..\\b/c\\d")->front().name, "../x");
     EXPECT_FALSE(fs::exists(root.path / "x.value"));
     // A key with subkeys is not deleted.
-    EXPECT_NE(platform::RegDeleteKeyA(machine, "A"), 0);
-    EXPECT_NE(platform::RegConnectRegistryA("remote", platform::HKEY_LOCAL_MACHINE, &key), 0);
-    platform::RegCloseKey(machine);
+    EXPECT_NE(platform::RegDeleteKeyA(machine.key, "A"), 0);
+    EXPECT_NE(platform::RegConnectRegistryA("remote", platform::HKEY_LOCAL_MACHINE, &remote.key), 0);
 }
 
 TEST(Resources, IconBitmapsStringAndVersion) {

@@ -137,8 +137,8 @@ std::vector<std::string> foldersOf(const char* subKey) {
 
 bool usable(HKEY key) { return key && !key->predefined; }
 
-constexpr const char* kValueSuffix = ".value";
-constexpr std::size_t kValueSuffixLength = 6;
+constexpr char kValueSuffix[] = ".value";
+constexpr std::size_t kValueSuffixLength = sizeof kValueSuffix - 1;
 // Far above anything registered here: a larger value was not written by it.
 constexpr off_t kLargestValue = 1 << 20;
 
@@ -173,7 +173,7 @@ struct HiddenName {
 bool isHidden(const char* entry, const char* kind) {
     if (entry[0] != '.' || std::strlen(entry) != kDigits + 2 + std::strlen(kind)) return false;
     for (std::size_t i = 1; i <= kDigits; ++i)
-        if (!std::strchr(kHex, entry[i]) || entry[i] == '\0') return false;
+        if (!std::strchr(kHex, entry[i])) return false;  // the length leaves no '\0' here
     return entry[kDigits + 1] == '.' && std::strcmp(entry + kDigits + 2, kind) == 0;
 }
 
