@@ -8,9 +8,11 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <map>
 #include <random>
 #include <sstream>
+#include <type_traits>
 
 #include "catalogue/Catalogue.h"
 #include "host/Dump.h"
@@ -23,10 +25,13 @@ namespace {
 struct HostFault {};
 
 // Wraps the stand-in host. Per operation it can answer null (or a zero
-// result), throw, or ask the module for a new build before it answers.
+// result), throw, ask the module for a new build before it answers, or
+// re-enter the module (whatever `reenterWith` names, as a rule the object
+// under way calculated again) before or after it answers.
 class BendingHost final : public CCalculationHost {
 public:
-    enum class Bend { Null, Throw, Rebuild };
+    enum class Bend { Null, Throw, Rebuild, ReenterEarly, ReenterLate };
+    static constexpr int kBends = 5;
 
     explicit BendingHost(StandInHost& inner) : inner_(inner), store_(*this), errors_(*this) {}
 
@@ -34,62 +39,103 @@ public:
     // The next `times` calls of `operation` are bent.
     void bend(const std::string& operation, Bend how, int times = 1) { bends_[operation] = {how, times}; }
     void straighten() { bends_.clear(); }
+    // What a re-entry does; nothing when empty. A re-entry bends nothing of
+    // its own: the host re-enters once, not from inside its re-entry.
+    void reenterWith(std::function<void()> what) { reenter_ = std::move(what); }
+    long reentries() const { return reentries_; }
     // Method interfaces handed out and not yet deleted.
     long alive() const { return alive_; }
 
     CMethodInterface* CreateMethodInterface(ContextWord context) override {
-        if (!pass("CreateMethodInterface")) return nullptr;
-        CMethodInterface* inner = inner_.CreateMethodInterface(context);
-        return inner ? new Method(*this, inner) : nullptr;
+        return serve("CreateMethodInterface", [&]() -> CMethodInterface* {
+            CMethodInterface* inner = inner_.CreateMethodInterface(context);
+            return inner ? new Method(*this, inner) : nullptr;
+        });
     }
     CObjectStore* GetObjectStore() override {
-        if (!pass("GetObjectStore")) return nullptr;
-        innerStore_ = inner_.GetObjectStore();
-        return innerStore_ ? &store_ : nullptr;
+        return serve("GetObjectStore", [&]() -> CObjectStore* {
+            innerStore_ = inner_.GetObjectStore();
+            return innerStore_ ? &store_ : nullptr;
+        });
     }
     CErrorOutput* GetErrorOutput() override {
-        if (!pass("GetErrorOutput")) return nullptr;
-        innerErrors_ = inner_.GetErrorOutput();
-        return innerErrors_ ? &errors_ : nullptr;
+        return serve("GetErrorOutput", [&]() -> CErrorOutput* {
+            innerErrors_ = inner_.GetErrorOutput();
+            return innerErrors_ ? &errors_ : nullptr;
+        });
     }
 
 private:
-    // False when the operation answers null; throws or rebuilds first when so bent.
-    bool pass(const char* operation) {
-        const auto found = bends_.find(operation);
-        if (found == bends_.end()) return true;
+    // The answer to `operation` as it is bent: `answer()` straight, null or a
+    // zero result, a throw, or `answer()` with a build or a re-entry first
+    // or a re-entry after it.
+    template <class Answer>
+    auto serve(const char* operation, Answer&& answer) -> decltype(answer()) {
+        using Result = decltype(answer());
+        const auto found = reentering_ ? bends_.end() : bends_.find(operation);
+        if (found == bends_.end()) return answer();
         const Bend how = found->second.first;
         if (--found->second.second <= 0) bends_.erase(found);
-        if (how == Bend::Throw) throw HostFault{};
-        if (how == Bend::Rebuild && module_) module_->BuildCatalogue();
-        return how != Bend::Null;
+        switch (how) {
+        case Bend::Null:
+            if constexpr (std::is_void_v<Result>)
+                return;
+            else
+                return Result{};
+        case Bend::Throw: throw HostFault{};
+        case Bend::Rebuild:
+            if (module_) module_->BuildCatalogue();
+            break;
+        case Bend::ReenterEarly: reenter(); break;
+        case Bend::ReenterLate:
+            if constexpr (std::is_void_v<Result>) {
+                answer();
+                reenter();
+                return;
+            } else {
+                Result result = answer();
+                reenter();
+                return result;
+            }
+        }
+        return answer();
+    }
+
+    void reenter() {
+        if (!reenter_ || reentering_) return;
+        reentering_ = true;
+        ++reentries_;
+        reenter_();
+        reentering_ = false;
     }
 
     class Store final : public CObjectStore {
     public:
         explicit Store(BendingHost& h) : h_(h) {}
         CObjectStore& inner() { return *h_.innerStore_; }
-        bool AddObject(CDDObject* o) override { return h_.pass("AddObject") && inner().AddObject(o); }
+        bool AddObject(CDDObject* o) override {
+            return h_.serve("AddObject", [&] { return inner().AddObject(o); });
+        }
         bool PutRequestSet(CDDTransactionRef* t, CDDDefinitionSet* s) override {
-            return h_.pass("PutRequestSet") && inner().PutRequestSet(t, s);
+            return h_.serve("PutRequestSet", [&] { return inner().PutRequestSet(t, s); });
         }
         bool PutReplySet(CDDTransactionRef* t, CDDDefinitionSet* s) override {
-            return h_.pass("PutReplySet") && inner().PutReplySet(t, s);
+            return h_.serve("PutReplySet", [&] { return inner().PutReplySet(t, s); });
         }
         bool PutVariableSet(CDDDefinition* v, CDDDefinitionSet* s) override {
-            return h_.pass("PutVariableSet") && inner().PutVariableSet(v, s);
+            return h_.serve("PutVariableSet", [&] { return inner().PutVariableSet(v, s); });
         }
         CDDBlock* GetBlock(ContextWord c, const CDDDefinition* d) override {
-            return h_.pass("GetBlock") ? inner().GetBlock(c, d) : nullptr;
+            return h_.serve("GetBlock", [&] { return inner().GetBlock(c, d); });
         }
         CDDCollection* GetCollection(ContextWord c, const CDDDefinition* d) override {
-            return h_.pass("GetCollection") ? inner().GetCollection(c, d) : nullptr;
+            return h_.serve("GetCollection", [&] { return inner().GetCollection(c, d); });
         }
         CDDObject* GetMemberObject(ContextWord c, CDDCollection* collection, CStrPP member) override {
-            return h_.pass("GetMemberObject") ? inner().GetMemberObject(c, collection, member) : nullptr;
+            return h_.serve("GetMemberObject", [&] { return inner().GetMemberObject(c, collection, member); });
         }
         CDDCommonVariant* GetCurrentValue(ContextWord c, const CDDDefinition* d) override {
-            return h_.pass("GetCurrentValue") ? inner().GetCurrentValue(c, d) : nullptr;
+            return h_.serve("GetCurrentValue", [&] { return inner().GetCurrentValue(c, d); });
         }
 
     private:
@@ -100,7 +146,7 @@ private:
     public:
         explicit Errors(BendingHost& h) : h_(h) {}
         void PutError(const CStrPP& text) override {
-            if (h_.pass("PutError")) h_.innerErrors_->PutError(text);
+            h_.serve("PutError", [&] { h_.innerErrors_->PutError(text); });
         }
 
     private:
@@ -112,50 +158,56 @@ private:
         Method(BendingHost& h, CMethodInterface* inner) : h_(h), inner_(inner) { ++h_.alive_; }
         ~Method() override { --h_.alive_; }
         void BeginMethod(ContextWord c, CCalculationHost* host, const CDDDefinition& m, std::int32_t a) override {
-            if (h_.pass("BeginMethod")) inner_->BeginMethod(c, host, m, a);
+            h_.serve("BeginMethod", [&] { inner_->BeginMethod(c, host, m, a); });
         }
         void PutMessageValues(CVBCollection* values) override {
             std::unique_ptr<CVBCollection> owned(values);  // ours whatever happens
-            if (h_.pass("PutMessageValues")) inner_->PutMessageValues(owned.release());
+            h_.serve("PutMessageValues", [&] { inner_->PutMessageValues(owned.release()); });
         }
-        std::int32_t GetResult() override { return h_.pass("GetResult") ? inner_->GetResult() : 0; }
+        std::int32_t GetResult() override {
+            return h_.serve("GetResult", [&] { return inner_->GetResult(); });
+        }
         void SetResult(std::int32_t r) override {
-            if (h_.pass("SetResult")) inner_->SetResult(r);
+            h_.serve("SetResult", [&] { inner_->SetResult(r); });
         }
-        bool HasFailed() override { return h_.pass("HasFailed") && inner_->HasFailed(); }
+        bool HasFailed() override {
+            return h_.serve("HasFailed", [&] { return inner_->HasFailed(); });
+        }
         void AbortMethod(std::int32_t code) override {
-            if (h_.pass("AbortMethod")) inner_->AbortMethod(code);
+            h_.serve("AbortMethod", [&] { inner_->AbortMethod(code); });
         }
         std::int32_t ShowMessage(const CStrPP& t, std::int32_t f) override {
-            return h_.pass("ShowMessage") ? inner_->ShowMessage(t, f) : 0;
+            return h_.serve("ShowMessage", [&] { return inner_->ShowMessage(t, f); });
         }
         bool PutFloatValue(const CStrPP& v, float x) override {
-            return h_.pass("PutFloatValue") && inner_->PutFloatValue(v, x);
+            return h_.serve("PutFloatValue", [&] { return inner_->PutFloatValue(v, x); });
         }
         float GetFloatValue(const CStrPP& v) override {
-            return h_.pass("GetFloatValue") ? inner_->GetFloatValue(v) : 0;
+            return h_.serve("GetFloatValue", [&] { return inner_->GetFloatValue(v); });
         }
         std::int32_t EditValue(const CStrPP& p, std::int32_t f, const CStrPP& v) override {
-            return h_.pass("EditValue") ? inner_->EditValue(p, f, v) : 0;
+            return h_.serve("EditValue", [&] { return inner_->EditValue(p, f, v); });
         }
         bool PutIntegerValue(const CStrPP& v, std::int32_t x) override {
-            return h_.pass("PutIntegerValue") && inner_->PutIntegerValue(v, x);
+            return h_.serve("PutIntegerValue", [&] { return inner_->PutIntegerValue(v, x); });
         }
         std::int32_t GetIntegerValue(const CStrPP& v) override {
-            return h_.pass("GetIntegerValue") ? inner_->GetIntegerValue(v) : 0;
+            return h_.serve("GetIntegerValue", [&] { return inner_->GetIntegerValue(v); });
         }
         std::int32_t GetLongValue(const CStrPP& v) override {
-            return h_.pass("GetLongValue") ? inner_->GetLongValue(v) : 0;
+            return h_.serve("GetLongValue", [&] { return inner_->GetLongValue(v); });
         }
-        std::int32_t SaveValues() override { return h_.pass("SaveValues") ? inner_->SaveValues() : 0; }
+        std::int32_t SaveValues() override {
+            return h_.serve("SaveValues", [&] { return inner_->SaveValues(); });
+        }
         std::int32_t GetVariableId(const CStrPP& v) override {
-            return h_.pass("GetVariableId") ? inner_->GetVariableId(v) : 0;
+            return h_.serve("GetVariableId", [&] { return inner_->GetVariableId(v); });
         }
         std::int32_t ReadCommand(const CStrPP& c) override {
-            return h_.pass("ReadCommand") ? inner_->ReadCommand(c) : 0;
+            return h_.serve("ReadCommand", [&] { return inner_->ReadCommand(c); });
         }
         std::int32_t WriteCommand(const CStrPP& c) override {
-            return h_.pass("WriteCommand") ? inner_->WriteCommand(c) : 0;
+            return h_.serve("WriteCommand", [&] { return inner_->WriteCommand(c); });
         }
 
     private:
@@ -170,6 +222,9 @@ private:
     Errors errors_;
     CAttributeCalculation* module_ = nullptr;
     std::map<std::string, std::pair<Bend, int>> bends_;
+    std::function<void()> reenter_;
+    bool reentering_ = false;
+    long reentries_ = 0;
     long alive_ = 0;
 };
 
@@ -309,6 +364,96 @@ TEST(Boundary, ABuildAskedForDuringAMenuCalculationIsIgnored) {
     EXPECT_EQ(b.inner.alive() + b.host.alive(), 0);
 }
 
+TEST(Boundary, TheObjectUnderWayCalculatedAgainFromACallbackEndsAsOneCleanCalculation) {
+    // A range and a format read from values, chosen enumerators, a menu of
+    // collection members, a command with its block, a method whose validity
+    // reads the write lock.
+    const char* const items[] = {"parBargraphScaleMax",
+                                 "parBargraphScaleMin_offline",
+                                 "func1_AI_out_lower_range_value",
+                                 "trans1_blk_class",
+                                 "func1_AI_simulate_status_limit",
+                                 "Page_simulation_devicespecific",
+                                 "Page_Adjust_BasicSetup_step1",
+                                 "read_parBargraphScaleMin_offline",
+                                 "meth_reset_min_temperature"};
+    const char* const callbacks[] = {"GetObjectStore", "GetCurrentValue", "GetBlock", "GetCollection",
+                                     "GetMemberObject"};
+    ModuleLoader module(DD_MODULE_PATH);
+    Bench b(module);
+    Bench other(module);  // another calculator, attached to another host
+    std::size_t slot = 0;
+    for (const char* name : items) {
+        auto clean = b.object(name);
+        ASSERT_NE(clean, nullptr) << name;
+        b.calculator->CalculateAttributes05(ContextWord{0}, clean.get());
+        const std::string expected = dumpObject(*clean, std::nullopt);
+        const std::vector<std::string> calls = b.inner.log().lines();
+        b.inner.log().clear();
+        long reentered = 0;
+        for (const char* callback : callbacks)
+            for (const auto when : {BendingHost::Bend::ReenterEarly, BendingHost::Bend::ReenterLate})
+                for (const int times : {1, 2, 1000})
+                    for (Bench* by : {&b, &other}) {
+                        SCOPED_TRACE(std::string(name) + " from " + callback + (by == &b ? "" : " by another") +
+                                     (when == BendingHost::Bend::ReenterEarly ? " early x" : " late x") +
+                                     std::to_string(times));
+                        auto object = b.object(name);
+                        CDDObject* const underWay = object.get();
+                        const Forwarder outer = kForwarders[slot++ % std::size(kForwarders)];
+                        const Forwarder inner = kForwarders[slot++ % std::size(kForwarders)];
+                        b.host.reenterWith(
+                            [&] { EXPECT_EQ((by->calculator.get()->*inner)(ContextWord{0}, underWay), underWay); });
+                        b.host.bend(callback, when, times);
+                        const long before = b.host.reentries();
+                        EXPECT_EQ((b.calculator.get()->*outer)(ContextWord{0}, underWay), underWay);
+                        reentered += b.host.reentries() - before;
+                        b.host.straighten();
+                        b.host.reenterWith(nullptr);
+                        EXPECT_EQ(dumpObject(*object, std::nullopt), expected);
+                        // The calls of one calculation, none of the inner one's.
+                        EXPECT_EQ(b.inner.log().lines(), calls);
+                        EXPECT_EQ(other.inner.log().lines(), std::vector<std::string>{});
+                        EXPECT_EQ(b.inner.alive() + other.inner.alive(), 0);
+                        b.inner.log().clear();
+                    }
+        EXPECT_GT(reentered, 0) << name << " makes none of these callbacks";
+    }
+}
+
+TEST(Boundary, AValidityTestOfTheObjectUnderWayFromACallbackIsAnsweredAsAlone) {
+    using Validity = bool (CAttributeCalculation::*)(ContextWord, CDDObject*);
+    const std::pair<const char*, Validity> items[] = {
+        {"func1_AI_out_lower_range_value", &CAttributeCalculation::VariableValidity},
+        {"meth_reset_min_temperature", &CAttributeCalculation::MethodValidity},
+        {"Page_simulation_devicespecific", &CAttributeCalculation::MenuValidity},
+    };
+    ModuleLoader module(DD_MODULE_PATH);
+    Bench b(module);
+    for (const int lock : {0, 9361}) {
+        b.inner.setValue(item::parWriteLocking, CDDCommonVariant(lock));
+        for (const auto& [name, validity] : items) {
+            SCOPED_TRACE(std::string(name) + " with the lock at " + std::to_string(lock));
+            auto alone = b.object(name);
+            b.calculator->CalculateAttributes05(ContextWord{0}, alone.get());
+            const bool valid = (b.calculator.get()->*validity)(ContextWord{0}, alone.get());
+            auto object = b.object(name);
+            std::vector<bool> answers;
+            b.host.reenterWith(
+                [&, v = validity] { answers.push_back((b.calculator.get()->*v)(ContextWord{0}, object.get())); });
+            for (const char* callback : {"GetObjectStore", "GetCurrentValue", "GetCollection", "GetMemberObject"})
+                b.host.bend(callback, BendingHost::Bend::ReenterLate, 1000);
+            b.calculator->CalculateAttributes26(ContextWord{0}, object.get());
+            b.host.straighten();
+            b.host.reenterWith(nullptr);
+            EXPECT_EQ(dumpObject(*object, std::nullopt), dumpObject(*alone, std::nullopt));
+            EXPECT_FALSE(answers.empty());
+            for (const bool answer : answers) EXPECT_EQ(answer, valid);
+            EXPECT_EQ(b.inner.alive(), 0);
+        }
+    }
+}
+
 TEST(Boundary, ACommandNamingAVariableTheHostRefusedFailsTheStep) {
     // The host refuses every item up to trans1_level_hi; the commands and
     // methods after it are stored. Found by the walk with seed 997400254710.
@@ -378,7 +523,12 @@ public:
     }
 
     std::string last() const { return did_.str(); }
-    long alive() const { return bench_ ? bench_->inner.alive() + bench_->host.alive() : 0; }
+    long alive() const {
+        long alive = 0;
+        for (const Bench* b : {bench_.get(), other_.get()})
+            if (b) alive += b->inner.alive() + b->host.alive();
+        return alive;
+    }
 
 private:
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
@@ -395,6 +545,42 @@ private:
     void fresh() {
         bench_.reset();
         bench_ = std::make_unique<Bench>(module_, !chance(1, 10));
+        if (!other_) other_ = std::make_unique<Bench>(module_);
+    }
+
+    // While `underWay` is calculated, tested or run, a re-entry bent into the
+    // host hands it back: calculated again by this calculator or another one
+    // attached to another host, tested or run.
+    class Reentry {
+    public:
+        Reentry(Walk& walk, CDDObject* underWay) : host_(walk.bench_->host) {
+            host_.reenterWith([&walk, underWay] { walk.reenter(underWay); });
+        }
+        ~Reentry() { host_.reenterWith(nullptr); }
+        Reentry(const Reentry&) = delete;
+        Reentry& operator=(const Reentry&) = delete;
+
+    private:
+        BendingHost& host_;
+    };
+
+    void reenter(CDDObject* underWay) {
+        const int forwarders = static_cast<int>(std::size(kForwarders));
+        const int which = pick(2 * forwarders + 4);
+        CAttributeCalculation& c = *(which < forwarders ? bench_ : other_)->calculator;
+        const ContextWord context{static_cast<std::uint32_t>(rng_())};
+        if (which < 2 * forwarders) {
+            if ((c.*kForwarders[which % forwarders])(context, underWay) != underWay)
+                throw std::logic_error("a forwarder returned another object");
+        } else if (which == 2 * forwarders) {
+            c.VariableValidity(context, underWay);
+        } else if (which == 2 * forwarders + 1) {
+            c.MenuValidity(context, underWay);
+        } else if (which == 2 * forwarders + 2) {
+            c.MethodValidity(context, underWay);
+        } else {
+            c.ExecuteMethod(context, underWay, 0, chance(1, 2));
+        }
     }
 
     CDDCommonVariant value() {
@@ -445,7 +631,7 @@ private:
             return;
         }
         const char* operation = oneOf(kHostOperations);
-        auto how = static_cast<BendingHost::Bend>(pick(3));
+        auto how = static_cast<BendingHost::Bend>(pick(BendingHost::kBends));
 #if defined(_WIN32) && !defined(__SEH__)
         // 32-bit Windows: every DLL unwinds with its own copy of the DWARF
         // unwinder, so no exception passes from the host through the module's
@@ -555,6 +741,7 @@ private:
         const std::int32_t argument = chance(1, 2) ? 0 : static_cast<std::int32_t>(rng_());
         const bool ignore = chance(1, 3);
         did << (ignore ? " ignoring failures" : "");
+        const Reentry reentry(*this, m.get());
         bench_->calculator->ExecuteMethod(ContextWord{static_cast<std::uint32_t>(rng_())}, m.get(), argument, ignore);
     }
 
@@ -565,6 +752,7 @@ private:
         auto o = object(did, chance(1, 2) ? variables_ : others_);
         const ContextWord context{static_cast<std::uint32_t>(rng_())};
         CAttributeCalculation& c = *bench_->calculator;
+        const Reentry reentry(*this, o.get());
         if (which < forwarders) {
             CDDObject* back = (c.*kForwarders[which])(context, o.get());
             if (back != o.get()) throw std::logic_error("a forwarder returned another object");
@@ -580,6 +768,7 @@ private:
     ModuleLoader& module_;
     std::mt19937_64 rng_;
     std::unique_ptr<Bench> bench_;
+    std::unique_ptr<Bench> other_;  // another calculator on another host, for re-entries
     std::ostringstream did_;
     std::vector<item::Id> variables_, others_, methods_;
 };
