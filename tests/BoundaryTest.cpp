@@ -523,6 +523,7 @@ public:
     }
 
     std::string last() const { return did_.str(); }
+    long reentries() const { return reentries_; }
     long alive() const {
         long alive = 0;
         for (const Bench* b : {bench_.get(), other_.get()})
@@ -565,6 +566,7 @@ private:
     };
 
     void reenter(CDDObject* underWay) {
+        ++reentries_;
         const int forwarders = static_cast<int>(std::size(kForwarders));
         const int which = pick(2 * forwarders + 4);
         CAttributeCalculation& c = *(which < forwarders ? bench_ : other_)->calculator;
@@ -770,6 +772,7 @@ private:
     std::unique_ptr<Bench> bench_;
     std::unique_ptr<Bench> other_;  // another calculator on another host, for re-entries
     std::ostringstream did_;
+    long reentries_ = 0;
     std::vector<item::Id> variables_, others_, methods_;
 };
 
@@ -830,6 +833,6 @@ TEST(Boundary, SeededRandomWalkLeavesNothingBehind) {
     }
     RecordProperty("seed", std::to_string(seed));
     RecordProperty("steps", std::to_string(steps));
-    std::printf("boundary walk: seed %llu, %ld steps in %.1f s\n", static_cast<unsigned long long>(seed), steps,
-                seconds);
+    std::printf("boundary walk: seed %llu, %ld steps (%ld re-entries) in %.1f s\n",
+                static_cast<unsigned long long>(seed), steps, walk.reentries(), seconds);
 }
