@@ -554,8 +554,18 @@ private:
     // attached to another host, tested or run.
     class Reentry {
     public:
-        Reentry(Walk& walk, CDDObject* underWay) : host_(walk.bench_->host) {
+        Reentry(Walk& walk, CDDObject* underWay, std::ostringstream& did) : host_(walk.bench_->host) {
             host_.reenterWith([&walk, underWay] { walk.reenter(underWay); });
+            if (!walk.chance(1, 3)) return;
+            // Often enough that re-entries are not left to the bends of chance.
+            static const char* const kCallbacks[] = {"GetObjectStore", "GetCurrentValue", "GetBlock",
+                                                     "GetCollection",  "GetMemberObject", "CreateMethodInterface",
+                                                     "BeginMethod",    "EditValue",       "ReadCommand"};
+            const char* callback = walk.oneOf(kCallbacks);
+            const bool early = walk.chance(1, 2);
+            const int times = walk.chance(1, 3) ? 1000 : 1 + walk.pick(3);
+            did << " re-entering from " << callback << (early ? " early" : " late") << " x" << times;
+            host_.bend(callback, early ? BendingHost::Bend::ReenterEarly : BendingHost::Bend::ReenterLate, times);
         }
         ~Reentry() { host_.reenterWith(nullptr); }
         Reentry(const Reentry&) = delete;
@@ -743,7 +753,7 @@ private:
         const std::int32_t argument = chance(1, 2) ? 0 : static_cast<std::int32_t>(rng_());
         const bool ignore = chance(1, 3);
         did << (ignore ? " ignoring failures" : "");
-        const Reentry reentry(*this, m.get());
+        const Reentry reentry(*this, m.get(), did);
         bench_->calculator->ExecuteMethod(ContextWord{static_cast<std::uint32_t>(rng_())}, m.get(), argument, ignore);
     }
 
@@ -754,7 +764,7 @@ private:
         auto o = object(did, chance(1, 2) ? variables_ : others_);
         const ContextWord context{static_cast<std::uint32_t>(rng_())};
         CAttributeCalculation& c = *bench_->calculator;
-        const Reentry reentry(*this, o.get());
+        const Reentry reentry(*this, o.get(), did);
         if (which < forwarders) {
             CDDObject* back = (c.*kForwarders[which])(context, o.get());
             if (back != o.get()) throw std::logic_error("a forwarder returned another object");
