@@ -722,6 +722,50 @@ TEST(Registration, AThreadCancelledBetweenCallsEndsThere) {
     EXPECT_EQ(result, PTHREAD_CANCELED);
 }
 
+namespace {
+// Reads the key, or the root's name, until cancelled. The reads are in a
+// function of their own, so that nothing of theirs is on the frame the
+// cancellation unwinds: AddressSanitizer would take the guard zones that
+// unwinding leaves behind for an overflow.
+[[gnu::noinline]] void readOnce(bool key) {
+    if (key)
+        platform::readKey(kKey);
+    else
+        platform::registryRoot();
+}
+template <bool key>
+void* readUntilCancelled(void*) {
+    for (;;) {
+        readOnce(key);
+        pthread_testcancel();
+    }
+}
+}  // namespace
+
+TEST(Registration, AReaderCancelledAtAnyMomentEndsBetweenCalls) {
+    // Readers cancelled at moments of chance: each ends between two calls.
+    // One cancelled inside a call would end the process, so they run in a
+    // child.
+    RegistryRoot root;
+    ModuleLoader module(DD_MODULE_PATH);
+    ASSERT_EQ(module.dllRegisterServer(), 0);
+    const auto cancelled = [&]() -> std::string {
+        std::minstd_rand chance(20261208);
+        for (int round = 0; round < 400; ++round) {
+            pthread_t reader{};
+            if (pthread_create(&reader, nullptr, round % 2 ? readUntilCancelled<true> : readUntilCancelled<false>,
+                               nullptr) != 0)
+                return "no reader";
+            std::this_thread::sleep_for(std::chrono::microseconds(chance() % 400));
+            void* result = nullptr;
+            if (pthread_cancel(reader) != 0 || pthread_join(reader, &result) != 0) return "reader lost";
+            if (result != PTHREAD_CANCELED) return "reader not cancelled";
+        }
+        return {};
+    };
+    EXPECT_EQ(inChildProcess([] { return true; }, cancelled), "");
+}
+
 TEST(Registration, WhatAKilledCallLeftTheNextCallsClear) {
     // A process killed at a moment of chance, over and over, in the middle
     // of registering and removing: the next calls leave the key as it should

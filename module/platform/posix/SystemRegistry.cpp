@@ -344,7 +344,8 @@ private:
 };
 
 // A thread cancelled in the middle of a call would unwind through the
-// catch-all below, which ends the process: a call is never cancelled.
+// catch-all below, or through a descriptor's close in a destructor, either
+// of which ends the process: a call is never cancelled.
 class NoCancel {
 public:
     NoCancel() { pthread_setcancelstate(PTHREAD_CANCEL_DISABLE, &before_); }
@@ -529,7 +530,10 @@ LONG openSubKey(HKEY key, const char* subKey, bool create, HKEY* result, bool* c
 
 const HKEY HKEY_LOCAL_MACHINE = &localMachineToken;
 
-fs::path registryRoot() { return openRoot(false).path; }
+fs::path registryRoot() {
+    const NoCancel uncancelled;  // the root is opened and closed on the way
+    return openRoot(false).path;
+}
 
 LONG RegConnectRegistryA(const char* machine, HKEY predefined, HKEY* result) {
     if (!result) return ERROR_INVALID_PARAMETER;
@@ -634,6 +638,8 @@ LONG RegCloseKey(HKEY key) {
 }
 
 std::optional<std::vector<RegistryValue>> readKey(const std::string& path) {
+    // Declared first, so that it outlives every descriptor closed on the way out.
+    const NoCancel uncancelled;
     const Root root = openRoot(false);
     if (root.folder.get() < 0) return std::nullopt;
     std::vector<std::string> folders = foldersOf(path.c_str());
