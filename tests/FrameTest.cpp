@@ -458,6 +458,86 @@ TEST(Registration, TheRootIsXdgDataHomesThenTheHomeFoldersThenTheUsersOwnTempora
     EXPECT_FALSE(fs::exists(root.path / "data" / "HKEY_LOCAL_MACHINE"));
 }
 
+TEST(Registration, WhatTheRegistryMakesHasItsModesWhateverTheUmask) {
+    // A user whose umask takes even the owner's own rights registers under a
+    // root of their own that is still to be made, and later under the usual
+    // umask: the folders on the way, the keys and the values get the modes
+    // the registry means all the same, and every call works.
+    RegistryRoot root;
+    const fs::path module = root.openCopyOfModule();
+    const fs::path own = root.path / "own";
+    for (const fs::path& folder : {own, own / "tmp"}) {
+        fs::create_directories(folder);
+        fs::permissions(folder, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                    fs::perms::others_read | fs::perms::others_exec);
+        if (geteuid() == 0) {
+            ASSERT_EQ(chown(folder.c_str(), kNobody, kNobody), 0);
+        }
+    }
+    const struct {
+        mode_t umask;
+        const char* variable;
+        fs::path chosen, registry;  // as the variable names it, and the root
+        mode_t rootMode;
+    } cases[] = {
+        {0222, "DD_REGISTRY_ROOT", own / "chosen" / "registry", own / "chosen" / "registry", 0755},
+        {0777, "XDG_DATA_HOME", own / "xdg" / "data", own / "xdg" / "data" / "ddregistry", 0700},
+        {0777, "TMPDIR", own / "tmp", own / "tmp" / "ddregistry", 0700},
+    };
+    const auto modeOf = [](const fs::path& path) {
+        struct stat status {};
+        return lstat(path.c_str(), &status) == 0 ? status.st_mode & 07777 : 07777;
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.variable);
+        ScopedEnvironment environment;
+        for (const char* variable : {"DD_REGISTRY_ROOT", "XDG_DATA_HOME", "HOME"}) environment.unset(variable);
+        environment.set(c.variable, c.chosen.string());
+        const auto registers = [&]() -> std::string {
+            ModuleLoader loaded(module.string());
+            if (const std::int32_t r = loaded.dllRegisterServer(); r != 0) return "register gave " + std::to_string(r);
+            if (platform::readKey(kKey).value_or(std::vector<platform::RegistryValue>{}).size() != 5)
+                return "the values cannot be read back";
+            std::ostringstream modes, meant;
+            const auto add = [&](const fs::path& path, mode_t mode) {
+                modes << path.lexically_relative(own).string() << ' ' << std::oct << modeOf(path) << '\n';
+                meant << path.lexically_relative(own).string() << ' ' << std::oct << mode << '\n';
+            };
+            for (fs::path folder = c.registry.parent_path(); folder != own; folder = folder.parent_path())
+                add(folder, 0755);
+            add(c.registry, c.rootMode);
+            std::error_code ec;
+            for (auto i = fs::recursive_directory_iterator(c.registry, ec);
+                 !ec && i != fs::recursive_directory_iterator(); i.increment(ec))
+                add(i->path(), i->is_directory(ec) ? 0755 : 0644);
+            if (ec) return "cannot walk the registry: " + ec.message();
+            if (modes.str() != meant.str()) return "modes:\n" + modes.str() + "meant:\n" + meant.str();
+            // Later calls under the usual umask.
+            umask(022);
+            if (const std::int32_t r = loaded.dllRegisterServer(); r != 0)
+                return "then register gave " + std::to_string(r);
+            if (const std::int32_t r = loaded.dllUnregisterServer(); r != 0)
+                return "then unregister gave " + std::to_string(r);
+            return {};
+        };
+        const auto failed = asOrdinaryUser(
+            [&] {
+                const mode_t before = umask(c.umask);
+                std::string found;
+                try {
+                    found = registers();
+                } catch (const std::exception& failure) {
+                    found = failure.what();
+                }
+                umask(before);
+                return found;
+            },
+            {module});
+        if (!failed) GTEST_SKIP() << "root's rights could not be given up";
+        EXPECT_EQ(*failed, "");
+    }
+}
+
 TEST(Registration, AValueThatCannotBeWrittenLeavesNothingBehind) {
     // A file-size limit cuts the new value's file short, in a child process.
     RegistryRoot root;

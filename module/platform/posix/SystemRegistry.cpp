@@ -12,6 +12,7 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -206,6 +207,31 @@ int openFolder(int at, const char* name, int& error) {
     return -1;
 }
 
+// The path in /proc that reaches again the very file a descriptor holds.
+struct HeldPath {
+    explicit HeldPath(int descriptor) { std::snprintf(text, sizeof text, "/proc/self/fd/%d", descriptor); }
+    char text[32] = {};
+};
+
+// Modes are set, never left to the umask, which may take even the owner's
+// own rights and would leave a folder nobody can make a key in.
+constexpr mode_t kFolderMode = 0755;
+constexpr mode_t kOwnRootMode = 0700;  // the folder the registry chooses for itself
+constexpr mode_t kValueMode = 0644;
+
+// Gives the folder `name` in `at`, which this call has just made, `mode`.
+// It is reached without a link, through a descriptor that only points at it,
+// as the umask may have closed it even to its owner. A folder of another
+// owner's found there was put in its place meanwhile: it is left as it is,
+// for the steps after to judge.
+int setFolderMode(int at, const char* name, mode_t mode) {
+    const Descriptor made(openat(at, name, O_PATH | O_NOFOLLOW | O_CLOEXEC));
+    struct stat status {};
+    if (made.get() < 0 || fstat(made.get(), &status) != 0) return errno;
+    if (!S_ISDIR(status.st_mode) || status.st_uid != geteuid()) return 0;
+    return chmod(HeldPath(made.get()).text, mode) == 0 ? 0 : errno;
+}
+
 // Puts what the folder holds on the disk: its entries as they now are.
 int sync(int folder) { return fsync(folder) == 0 ? 0 : errno; }
 
@@ -217,10 +243,12 @@ int walk(int from, const std::vector<std::string>& names, bool create, Descripto
     if (at.get() < 0) return errno;
     bool made = false;
     for (const std::string& name : names) {
-        made = create && mkdirat(at.get(), name.c_str(), 0755) == 0;
+        made = create && mkdirat(at.get(), name.c_str(), kFolderMode) == 0;
         if (create && !made && errno != EEXIST) return errno;
-        if (made)
+        if (made) {
+            if (const int error = setFolderMode(at.get(), name.c_str(), kFolderMode)) return error;
             if (const int error = sync(at.get())) return error;
+        }
         int error = 0;
         const int next = openFolder(at.get(), name.c_str(), error);
         if (next < 0) return create && error == ENOENT ? ENOTDIR : error;
@@ -318,7 +346,7 @@ public:
             if (errno != EEXIST || attempt == 100) return errno;
         }
         made_ = true;
-        return 0;
+        return fchmod(descriptor_.get(), kValueMode) == 0 ? 0 : errno;
     }
     int write(const void* bytes, std::size_t size) const { return writeAll(descriptor_.get(), bytes, size); }
     // The bytes reach the disk before the file takes the value's name, so
@@ -372,6 +400,23 @@ LONG guarded(Call call) noexcept {
     }
 }
 
+// Makes the folders of `path` that are missing, through links where the
+// user's path has them: the last with `mode`, the ones on the way with the
+// keys' mode. 0 or the system's error.
+int makeFolders(const fs::path& path, mode_t mode) {
+    fs::path folder;
+    for (auto part = path.begin(); part != path.end(); ++part) {
+        folder /= *part;
+        const mode_t meant = std::next(part) == path.end() ? mode : kFolderMode;
+        if (mkdir(folder.c_str(), meant) == 0) {
+            if (const int error = setFolderMode(AT_FDCWD, folder.c_str(), meant)) return error;
+        } else if (errno != EEXIST) {
+            return errno;
+        }
+    }
+    return 0;
+}
+
 // The registry's root folder, opened once.
 struct Root {
     fs::path path;
@@ -389,13 +434,11 @@ Root openRoot(bool create) {
         const char* chosen = std::getenv(variable);
         if (!chosen || !*chosen) continue;
         root.path = *below ? fs::path(chosen) / below : fs::path(chosen);
-        std::error_code ec;
-        if (create) fs::create_directories(*below ? root.path.parent_path() : root.path, ec);
         // A folder of the registry's own choosing is the user's alone, as
         // whoever can open the root can hold its lock.
-        if (!ec && create && *below && mkdir(root.path.c_str(), 0700) != 0 && errno != EEXIST)
-            ec.assign(errno, std::generic_category());
-        if (ec) throw std::system_error(ec, "cannot make the registry's folder " + root.path.string());
+        if (const int error = create ? makeFolders(root.path, *below ? kOwnRootMode : kFolderMode) : 0)
+            throw std::system_error(error, std::generic_category(),
+                                    "cannot make the registry's folder " + root.path.string());
         root.folder.reset(open(root.path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         if (root.folder.get() < 0 && (create || (errno != ENOENT && errno != ENOTDIR)))
             throw std::system_error(errno, std::generic_category(),
@@ -410,17 +453,22 @@ Root openRoot(bool create) {
             "and there is no temporary folder (" +
             ec.message() + ")");
     root.path = temporary / "ddregistry";
-    const auto failed = [&](const char* what) {
+    const auto failed = [&](const char* what, int error) {
         throw std::runtime_error(std::string("cannot ") + what + " the registry's folder " + root.path.string() + ": " +
-                                 std::strerror(errno));
+                                 std::strerror(error));
     };
     const Descriptor shared(open(temporary.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (shared.get() < 0) failed("reach");
-    if (create && mkdirat(shared.get(), "ddregistry", 0700) != 0 && errno != EEXIST) failed("make");
+    if (shared.get() < 0) failed("reach", errno);
+    if (create) {
+        const int made = mkdirat(shared.get(), "ddregistry", kOwnRootMode) == 0
+                             ? setFolderMode(shared.get(), "ddregistry", kOwnRootMode)
+                             : errno;
+        if (made && made != EEXIST) failed("make", made);
+    }
     root.folder.reset(openat(shared.get(), "ddregistry", O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     struct stat status {};
     if (root.folder.get() < 0 && errno == ENOENT && !create) return root;
-    if (root.folder.get() < 0 && errno != ENOTDIR && errno != ELOOP) failed("open");
+    if (root.folder.get() < 0 && errno != ENOTDIR && errno != ELOOP) failed("open", errno);
     if (root.folder.get() < 0 || fstat(root.folder.get(), &status) != 0 || status.st_uid != geteuid() ||
         (status.st_mode & (S_IWGRP | S_IWOTH)))
         throw std::runtime_error("refused the registry's folder " + root.path.string() +
