@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <set>
 #include <sstream>
 #include <thread>
 
@@ -627,6 +628,38 @@ TEST(Registration, WhatKilledRemovalsSetAsideGoesWithTheNextRemoval) {
     }
 }
 
+TEST(Registration, WhatKilledCallsLeftGoesWithTheNextCallThatWritesInItsFolder) {
+    // A value's hidden file and a key set aside, as killed calls leave them,
+    // go with the next call that writes in their folder, whichever it is.
+    RegistryRoot root;
+    Handle machine, key, subkey;
+    ASSERT_EQ(connect(machine), 0);
+    ASSERT_EQ(createKey(machine.key, "A", key), 0);
+    const fs::path folder = root.path / "HKEY_LOCAL_MACHINE" / "A";
+    const auto entries = [&] {
+        std::set<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
+        return names;
+    };
+    const struct {
+        const char* call;
+        std::function<platform::LONG()> writes;
+        std::set<std::string> left;
+    } cases[] = {
+        {"creating a key", [&] { return createKey(machine.key, "A\\B", subkey); }, {"B"}},
+        {"setting a value", [&] { return setOne(key.key, "v"); }, {"B", "v.value"}},
+        {"deleting a key", [&] { return platform::RegDeleteKeyA(machine.key, "A\\B"); }, {"v.value"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.call);
+        fs::create_directory(folder / ".0123456789ABCDEF.removing");
+        std::ofstream(folder / ".0123456789ABCDEF.removing" / "old.value") << "left";
+        std::ofstream(folder / ".FEDCBA9876543210.partial") << "left";
+        EXPECT_EQ(c.writes(), 0);
+        EXPECT_EQ(entries(), c.left);
+    }
+}
+
 TEST(Registration, CallsAtTheSameTimeEachSucceed) {
     // Writers of the same values, removals of the same key: none is in
     // another's way.
@@ -864,6 +897,7 @@ TEST(Registration, WhatAKilledCallLeftTheNextCallsClear) {
         std::this_thread::sleep_for(std::chrono::microseconds(chance() % 20000));
         busy.kill();
         ASSERT_EQ(module.dllRegisterServer(), 0) << round;
+        for (const auto& entry : fs::directory_iterator(key.parent_path())) EXPECT_EQ(entry.path(), key) << round;
         for (const auto& entry : fs::directory_iterator(key))
             EXPECT_EQ(entry.path().extension(), ".value") << entry.path() << " " << round;
         ASSERT_EQ(module.dllUnregisterServer(), 0) << round;

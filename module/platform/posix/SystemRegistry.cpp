@@ -235,30 +235,6 @@ int setFolderMode(int at, const char* name, mode_t mode) {
 // Puts what the folder holds on the disk: its entries as they now are.
 int sync(int folder) { return fsync(folder) == 0 ? 0 : errno; }
 
-// Opens the folders `names` below the folder `from`, one at a time; `create`
-// makes the missing ones, each on the disk in its parent before the next.
-// Nothing is followed through a link. Returns 0 or the system's error.
-int walk(int from, const std::vector<std::string>& names, bool create, Descriptor& opened, bool* created = nullptr) {
-    Descriptor at(fcntl(from, F_DUPFD_CLOEXEC, 0));
-    if (at.get() < 0) return errno;
-    bool made = false;
-    for (const std::string& name : names) {
-        made = create && mkdirat(at.get(), name.c_str(), kFolderMode) == 0;
-        if (create && !made && errno != EEXIST) return errno;
-        if (made) {
-            if (const int error = setFolderMode(at.get(), name.c_str(), kFolderMode)) return error;
-            if (const int error = sync(at.get())) return error;
-        }
-        int error = 0;
-        const int next = openFolder(at.get(), name.c_str(), error);
-        if (next < 0) return create && error == ENOENT ? ENOTDIR : error;
-        at.reset(next);
-    }
-    if (created) *created = made;
-    opened.reset(at.release());
-    return 0;
-}
-
 // Calls `visit` with the name of each entry of the folder `at` until it
 // returns an error; returns that, or the system's. The system's own calls:
 // they report a lack of memory, where the library's iterators may end the
@@ -298,12 +274,43 @@ void clear(int at, const char* name, int depth = 0) {
     unlinkat(at, name, AT_REMOVEDIR);
 }
 
-// Clears what killed calls left of the `kind` in the folder `at`.
-void clearLeftovers(int at, const char* kind) {
+constexpr char kPartial[] = "partial";    // a value's file while it is written
+constexpr char kRemoving[] = "removing";  // a key's folder set aside while it is removed
+
+// Clears what killed calls left in the folder `at`: values' files and keys
+// set aside. Only for a call that writes in that folder: it holds the root's
+// lock for writing, so no other call is at work on them.
+void clearLeftovers(int at) {
     eachEntry(at, [&](const char* entry) {
-        if (isHidden(entry, kind)) clear(at, entry);
+        if (isHidden(entry, kPartial) || isHidden(entry, kRemoving)) clear(at, entry);
         return 0;
     });
+}
+
+// Opens the folders `names` below the folder `from`, one at a time; `create`
+// makes the missing ones, each on the disk in its parent before the next,
+// and clears what killed calls left in each folder it makes one in. Nothing
+// is followed through a link. Returns 0 or the system's error.
+int walk(int from, const std::vector<std::string>& names, bool create, Descriptor& opened, bool* created = nullptr) {
+    Descriptor at(fcntl(from, F_DUPFD_CLOEXEC, 0));
+    if (at.get() < 0) return errno;
+    bool made = false;
+    for (const std::string& name : names) {
+        made = create && mkdirat(at.get(), name.c_str(), kFolderMode) == 0;
+        if (create && !made && errno != EEXIST) return errno;
+        if (made) {
+            if (const int error = setFolderMode(at.get(), name.c_str(), kFolderMode)) return error;
+            clearLeftovers(at.get());
+            if (const int error = sync(at.get())) return error;
+        }
+        int error = 0;
+        const int next = openFolder(at.get(), name.c_str(), error);
+        if (next < 0) return create && error == ENOENT ? ENOTDIR : error;
+        at.reset(next);
+    }
+    if (created) *created = made;
+    opened.reset(at.release());
+    return 0;
 }
 
 // Writes all of `bytes`, as often as the system takes only a part; returns
@@ -319,9 +326,6 @@ int writeAll(int descriptor, const void* bytes, std::size_t size) {
     }
     return 0;
 }
-
-constexpr char kPartial[] = "partial";
-constexpr char kRemoving[] = "removing";
 
 // A value's file while it is written: made under a hidden name, never
 // through a link, and removed on every road out unless it was renamed into
@@ -619,8 +623,7 @@ LONG RegSetValueExA(HKEY key, const char* valueName, DWORD, DWORD type, const BY
         const std::string file = escape(valueName ? valueName : "") + kValueSuffix;
         Descriptor folder;
         if (const int error = walkBelow(*key, {}, false, folder)) return refused(error);
-        // No other call is writing now: a hidden file is what a killed one left.
-        clearLeftovers(folder.get(), kPartial);
+        clearLeftovers(folder.get());
         // Written aside, then renamed into place; nothing is allocated once
         // the file exists.
         PartialFile partial(folder.get());
@@ -644,9 +647,7 @@ LONG RegDeleteKeyA(HKEY key, const char* subKey) {
         below.pop_back();
         Descriptor parent;
         if (const int error = walkBelow(*key, below, false, parent)) return refused(error);
-        // No other call is removing now: what is set aside was left by a
-        // killed removal, of this key or another.
-        clearLeftovers(parent.get(), kRemoving);
+        clearLeftovers(parent.get());
         int error = 0;
         const Descriptor folder(openFolder(parent.get(), name.c_str(), error));
         if (folder.get() < 0) return refused(error);
