@@ -970,6 +970,30 @@ TEST(Registration, OnlyAPlainFileOfARegistrysSizeIsReadAsAValue) {
     EXPECT_EQ(platform::readKey("A").value_or(std::vector<platform::RegistryValue>(1)).at(0).data.size(), size - 1);
 }
 
+TEST(Registration, APipePlantedAsAValueIsRefusedUnopened) {
+    // A writer waits on a pipe planted at a value's name until a reader
+    // opens it. Reading the key refuses the pipe without opening it: the
+    // writer goes on waiting.
+    RegistryRoot root;
+    ModuleLoader module(DD_MODULE_PATH);
+    ASSERT_EQ(module.dllRegisterServer(), 0);
+    const fs::path pipe = root.path / kKeyFolder / "Planted.value";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0644), 0);
+    std::atomic<bool> released{false};
+    std::thread writer([&] {
+        const int descriptor = open(pipe.c_str(), O_WRONLY | O_CLOEXEC);
+        released = true;
+        if (descriptor >= 0) close(descriptor);
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));  // until the writer waits
+    EXPECT_THROW(platform::readKey(kKey), std::runtime_error);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_FALSE(released);
+    const int reader = open(pipe.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    writer.join();
+    if (reader >= 0) close(reader);
+}
+
 TEST(Registration, TheTemporaryFoldersRootIsTheOneThatWasChecked) {
     // Another user may swap the checked folder for a link once it has been
     // checked: calls keep to the folder that was.

@@ -720,13 +720,24 @@ std::optional<std::vector<RegistryValue>> readKey(const std::string& path) {
         std::optional<std::string> name = unescape(stem);
         if (!name) throw damaged("name \"" + stem + "\"");
         // Only a plain file of a size the registry writes is read: a link, a
-        // pipe or a huge planted file is no value of its own.
-        const Descriptor file(openat(folder.get(), entry, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        // pipe, a device or a huge planted file is no value of its own. The
+        // file is judged before it is opened to be read, since opening a
+        // device may act on it and opening a pipe lets its writer go; and it
+        // is that very file that is then opened, through the descriptor that
+        // only points at it, so nothing can be put in its place between.
+        const Descriptor found(openat(folder.get(), entry, O_PATH | O_NOFOLLOW | O_CLOEXEC));
         struct stat status {};
-        if (file.get() < 0 && errno != ELOOP) throw unreadable(directory / entry, errno);
-        if (file.get() < 0 || fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode))
-            throw damaged("\"" + stem + "\" (not a plain file)");
+        if (found.get() < 0 || fstat(found.get(), &status) != 0) {
+            const int error = errno;
+            throw unreadable(directory / entry, error);
+        }
+        if (!S_ISREG(status.st_mode)) throw damaged("\"" + stem + "\" (not a plain file)");
         if (status.st_size > kLargestValue) throw damaged("\"" + stem + "\" (larger than 1 MiB)");
+        const Descriptor file(open(HeldPath(found.get()).text, O_RDONLY | O_CLOEXEC));
+        if (file.get() < 0) {
+            const int error = errno;
+            throw unreadable(directory / entry, error);
+        }
         std::vector<BYTE> bytes(static_cast<std::size_t>(status.st_size));
         std::size_t got = 0;
         while (got < bytes.size()) {
