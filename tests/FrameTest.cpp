@@ -539,6 +539,27 @@ TEST(Registration, WhatTheRegistryMakesHasItsModesWhateverTheUmask) {
     }
 }
 
+TEST(Registration, WithoutProcRegistrationWorksUnderTheUsualUmask) {
+    // A confined system with no /proc, in a child that has the registry's
+    // folder for its whole file system (root only).
+    RegistryRoot root;
+    ModuleLoader module(DD_MODULE_PATH);
+    fs::create_directories(root.path);
+    const auto failed = inChildProcess(
+        [&] {
+            umask(022);
+            return setenv("DD_REGISTRY_ROOT", "/registry", 1) == 0 && chroot(root.path.c_str()) == 0 &&
+                   chdir("/") == 0 && access("/proc", F_OK) != 0;
+        },
+        [&]() -> std::string {
+            if (const std::int32_t r = module.dllRegisterServer(); r != 0) return "register gave " + std::to_string(r);
+            return {};
+        });
+    if (!failed) GTEST_SKIP() << "no system without /proc could be had";
+    EXPECT_EQ(*failed, "");
+    EXPECT_TRUE(fs::exists(root.path / "registry" / kKeyFolder / "DLLPATH.value"));
+}
+
 TEST(Registration, AValueThatCannotBeWrittenLeavesNothingBehind) {
     // A file-size limit cuts the new value's file short, in a child process.
     RegistryRoot root;

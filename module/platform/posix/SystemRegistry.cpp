@@ -220,16 +220,19 @@ constexpr mode_t kOwnRootMode = 0700;  // the folder the registry chooses for it
 constexpr mode_t kValueMode = 0644;
 
 // Gives the folder `name` in `at`, which this call has just made, `mode`.
-// It is reached without a link, through a descriptor that only points at it,
-// as the umask may have closed it even to its owner. A folder of another
-// owner's found there was put in its place meanwhile: it is left as it is,
-// for the steps after to judge.
+// It is reached without a link: opened to be read, as fchmod needs, or where
+// the umask closed it even to its owner, only pointed at and changed
+// through /proc. A folder of another owner's found there was put in its
+// place meanwhile: it is left as it is, for the steps after to judge.
 int setFolderMode(int at, const char* name, mode_t mode) {
-    const Descriptor made(openat(at, name, O_PATH | O_NOFOLLOW | O_CLOEXEC));
+    Descriptor made(openat(at, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    const bool readable = made.get() >= 0;
+    if (!readable) made.reset(openat(at, name, O_PATH | O_NOFOLLOW | O_CLOEXEC));
     struct stat status {};
     if (made.get() < 0 || fstat(made.get(), &status) != 0) return errno;
     if (!S_ISDIR(status.st_mode) || status.st_uid != geteuid()) return 0;
-    return chmod(HeldPath(made.get()).text, mode) == 0 ? 0 : errno;
+    const int changed = readable ? fchmod(made.get(), mode) : chmod(HeldPath(made.get()).text, mode);
+    return changed == 0 ? 0 : errno;
 }
 
 // Puts what the folder holds on the disk: its entries as they now are.
