@@ -583,6 +583,34 @@ TEST(Registration, AValueThatCannotBeWrittenLeavesNothingBehind) {
     for (const auto& entry : fs::directory_iterator(key)) EXPECT_EQ(entry.path().extension(), ".value") << entry.path();
 }
 
+TEST(Registration, AWriteThatFailsLeavesNoHiddenFileWhenItReturns) {
+    // The failed write is the last call, in a child process under a file-size
+    // limit: no later call clears what it may have left. The key holds its
+    // old value, and nothing else.
+    RegistryRoot root;
+    Handle machine, key;
+    ASSERT_EQ(connect(machine), 0);
+    ASSERT_EQ(createKey(machine.key, "A", key), 0);
+    ASSERT_EQ(setOne(key.key, "v"), 0);
+    const auto failed = inChildProcess(
+        [] {
+            const rlimit limit{8, 8};  // the old value's file just fits
+            return std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && setrlimit(RLIMIT_FSIZE, &limit) == 0;
+        },
+        [&]() -> std::string {
+            const platform::BYTE bytes[5] = {2, 0, 0, 0, 0};
+            const platform::LONG r =
+                platform::RegSetValueExA(key.key, "v", 0, platform::REG_DWORD, bytes, sizeof bytes);
+            return r == platform::ERROR_FILE_TOO_LARGE ? "" : "set gave " + std::to_string(r);
+        });
+    EXPECT_EQ(failed, "");
+    const fs::path folder = root.path / "HKEY_LOCAL_MACHINE" / "A";
+    for (const auto& entry : fs::directory_iterator(folder)) EXPECT_EQ(entry.path(), folder / "v.value");
+    std::ostringstream old;
+    old << std::ifstream(folder / "v.value", std::ios::binary).rdbuf();
+    EXPECT_EQ(old.str(), std::string("\4\0\0\0\1\0\0\0", 8));
+}
+
 TEST(Registration, NoKeyOrValueIsReachedThroughALink) {
     // Each case plants a link in the registry that leads outside it: nothing
     // outside may change, and a key reached through the link is refused.
