@@ -859,6 +859,39 @@ TEST(Registration, AProcessForkedDuringACallHoldsNoLockOfIt) {
     EXPECT_EQ(read, 20);
 }
 
+TEST(Registration, AForkWaitsWhileACallWaitsForTheLock) {
+    // The root's lock is held elsewhere: a read of this process waits for
+    // it, and a fork waits for that read.
+    RegistryRoot root;
+    ModuleLoader module(DD_MODULE_PATH);
+    ASSERT_EQ(module.dllRegisterServer(), 0);
+    const int held = open(root.path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(flock(held, LOCK_EX), 0);
+    std::atomic<bool> read{false}, forked{false};
+    std::thread reader([&] {
+        platform::readKey(kKey);
+        read = true;
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));  // until the read waits
+    std::thread forking([&] {
+        if (const pid_t child = fork(); child == 0)
+            _exit(0);
+        else if (child > 0)
+            waitpid(child, nullptr, 0);
+        forked = true;
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    EXPECT_FALSE(read);
+    EXPECT_FALSE(forked);
+    flock(held, LOCK_UN);
+    reader.join();
+    forking.join();
+    EXPECT_TRUE(read);
+    EXPECT_TRUE(forked);
+    close(held);
+}
+
 TEST(Registration, AThreadCancelledBetweenCallsEndsThere) {
     // Cancellation waits for the call under way to end: it never unwinds
     // through one, which would end the process.
@@ -981,6 +1014,27 @@ TEST(Registration, ACallThroughADeletedKeyFailsAsOnTheSystemsRegistry) {
     EXPECT_TRUE(fs::is_empty(root.path / "HKEY_LOCAL_MACHINE"));
 }
 
+TEST(Registration, ACallThroughAConnectionWhoseRootWasRemovedFindsNothing) {
+    // Another program removes the whole root under a live connection: the
+    // connection's calls find nothing and make nothing anew; a key opened
+    // before is a deleted key.
+    RegistryRoot root;
+    Handle machine, key, other;
+    ASSERT_EQ(connect(machine), 0);
+    ASSERT_EQ(createKey(machine.key, "A", key), 0);
+    fs::remove_all(root.path);
+    EXPECT_EQ(createKey(machine.key, "B", other), platform::ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(platform::RegOpenKeyExA(machine.key, "A", 0, platform::KEY_WRITE, &other.key),
+              platform::ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(platform::RegDeleteKeyA(machine.key, "A"), platform::ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(setOne(key.key, "v"), platform::ERROR_KEY_DELETED);
+    EXPECT_FALSE(fs::exists(root.path));
+    // The next connection makes the root again.
+    Handle again;
+    ASSERT_EQ(connect(again), 0);
+    EXPECT_EQ(createKey(again.key, "B", other), 0);
+}
+
 TEST(Registration, OnlyAPlainFileOfARegistrysSizeIsReadAsAValue) {
     // A pipe, a folder, a link and a huge file, planted at a value's name,
     // are reported as damaged: none is waited on, followed or read whole.
@@ -991,6 +1045,10 @@ TEST(Registration, OnlyAPlainFileOfARegistrysSizeIsReadAsAValue) {
         [](const fs::path& value) {
             std::ofstream(value) << std::string(4, '\1');
             fs::resize_file(value, std::uintmax_t(1) << 30);
+        },
+        [](const fs::path& value) {
+            std::ofstream(value) << std::string(4, '\1');
+            fs::resize_file(value, (std::uintmax_t(1) << 20) + 1);  // one byte past the largest
         },
     };
     ModuleLoader module(DD_MODULE_PATH);
