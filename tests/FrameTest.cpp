@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <set>
 #include <sstream>
 #include <thread>
 
@@ -458,6 +459,107 @@ TEST(Registration, TheRootIsXdgDataHomesThenTheHomeFoldersThenTheUsersOwnTempora
     EXPECT_FALSE(fs::exists(root.path / "data" / "HKEY_LOCAL_MACHINE"));
 }
 
+TEST(Registration, WhatTheRegistryMakesHasItsModesWhateverTheUmask) {
+    // A user whose umask takes even the owner's own rights registers under a
+    // root of their own that is still to be made, and later under the usual
+    // umask: the folders on the way, the keys and the values get the modes
+    // the registry means all the same, and every call works.
+    RegistryRoot root;
+    const fs::path module = root.openCopyOfModule();
+    const fs::path own = root.path / "own";
+    for (const fs::path& folder : {own, own / "tmp"}) {
+        fs::create_directories(folder);
+        fs::permissions(folder, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                    fs::perms::others_read | fs::perms::others_exec);
+        if (geteuid() == 0) {
+            ASSERT_EQ(chown(folder.c_str(), kNobody, kNobody), 0);
+        }
+    }
+    const struct {
+        mode_t umask;
+        const char* variable;
+        fs::path chosen, registry;  // as the variable names it, and the root
+        mode_t rootMode;
+    } cases[] = {
+        {0222, "DD_REGISTRY_ROOT", own / "chosen" / "registry", own / "chosen" / "registry", 0755},
+        {0777, "XDG_DATA_HOME", own / "xdg" / "data", own / "xdg" / "data" / "ddregistry", 0700},
+        {0777, "TMPDIR", own / "tmp", own / "tmp" / "ddregistry", 0700},
+    };
+    const auto modeOf = [](const fs::path& path) {
+        struct stat status {};
+        return lstat(path.c_str(), &status) == 0 ? status.st_mode & 07777 : 07777;
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.variable);
+        ScopedEnvironment environment;
+        for (const char* variable : {"DD_REGISTRY_ROOT", "XDG_DATA_HOME", "HOME"}) environment.unset(variable);
+        environment.set(c.variable, c.chosen.string());
+        const auto registers = [&]() -> std::string {
+            ModuleLoader loaded(module.string());
+            if (const std::int32_t r = loaded.dllRegisterServer(); r != 0) return "register gave " + std::to_string(r);
+            if (platform::readKey(kKey).value_or(std::vector<platform::RegistryValue>{}).size() != 5)
+                return "the values cannot be read back";
+            std::ostringstream modes, meant;
+            const auto add = [&](const fs::path& path, mode_t mode) {
+                modes << path.lexically_relative(own).string() << ' ' << std::oct << modeOf(path) << '\n';
+                meant << path.lexically_relative(own).string() << ' ' << std::oct << mode << '\n';
+            };
+            for (fs::path folder = c.registry.parent_path(); folder != own; folder = folder.parent_path())
+                add(folder, 0755);
+            add(c.registry, c.rootMode);
+            std::error_code ec;
+            for (auto i = fs::recursive_directory_iterator(c.registry, ec);
+                 !ec && i != fs::recursive_directory_iterator(); i.increment(ec))
+                add(i->path(), i->is_directory(ec) ? 0755 : 0644);
+            if (ec) return "cannot walk the registry: " + ec.message();
+            if (modes.str() != meant.str()) return "modes:\n" + modes.str() + "meant:\n" + meant.str();
+            // Later calls under the usual umask.
+            umask(022);
+            if (const std::int32_t r = loaded.dllRegisterServer(); r != 0)
+                return "then register gave " + std::to_string(r);
+            if (const std::int32_t r = loaded.dllUnregisterServer(); r != 0)
+                return "then unregister gave " + std::to_string(r);
+            return {};
+        };
+        const auto failed = asOrdinaryUser(
+            [&] {
+                const mode_t before = umask(c.umask);
+                std::string found;
+                try {
+                    found = registers();
+                } catch (const std::exception& failure) {
+                    found = failure.what();
+                }
+                umask(before);
+                return found;
+            },
+            {module});
+        if (!failed) GTEST_SKIP() << "root's rights could not be given up";
+        EXPECT_EQ(*failed, "");
+    }
+}
+
+TEST(Registration, WithoutProcRegistrationWorksUnderTheUsualUmask) {
+    // A confined system with no /proc, in a child that has the registry's
+    // folder for its whole file system (root only).
+    RegistryRoot root;
+    ModuleLoader module(DD_MODULE_PATH);
+    fs::create_directories(root.path);
+    const auto failed = inChildProcess(
+        [&] {
+            umask(022);
+            return setenv("DD_REGISTRY_ROOT", "/registry", 1) == 0 && chroot(root.path.c_str()) == 0 &&
+                   chdir("/") == 0 && access("/proc", F_OK) != 0;
+        },
+        [&]() -> std::string {
+            if (const std::int32_t r = module.dllRegisterServer(); r != 0) return "register gave " + std::to_string(r);
+            return {};
+        });
+    if (!failed) GTEST_SKIP() << "no system without /proc could be had";
+    EXPECT_EQ(*failed, "");
+    EXPECT_TRUE(fs::exists(root.path / "registry" / kKeyFolder / "DLLPATH.value"));
+}
+
 TEST(Registration, AValueThatCannotBeWrittenLeavesNothingBehind) {
     // A file-size limit cuts the new value's file short, in a child process.
     RegistryRoot root;
@@ -479,6 +581,34 @@ TEST(Registration, AValueThatCannotBeWrittenLeavesNothingBehind) {
     ASSERT_TRUE(values && values->size() == 5u);
     EXPECT_EQ(std::string(values->at(1).data.begin(), values->at(1).data.end()), "old");  // DLLPATH
     for (const auto& entry : fs::directory_iterator(key)) EXPECT_EQ(entry.path().extension(), ".value") << entry.path();
+}
+
+TEST(Registration, AWriteThatFailsLeavesNoHiddenFileWhenItReturns) {
+    // The failed write is the last call, in a child process under a file-size
+    // limit: no later call clears what it may have left. The key holds its
+    // old value, and nothing else.
+    RegistryRoot root;
+    Handle machine, key;
+    ASSERT_EQ(connect(machine), 0);
+    ASSERT_EQ(createKey(machine.key, "A", key), 0);
+    ASSERT_EQ(setOne(key.key, "v"), 0);
+    const auto failed = inChildProcess(
+        [] {
+            const rlimit limit{8, 8};  // the old value's file just fits
+            return std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && setrlimit(RLIMIT_FSIZE, &limit) == 0;
+        },
+        [&]() -> std::string {
+            const platform::BYTE bytes[5] = {2, 0, 0, 0, 0};
+            const platform::LONG r =
+                platform::RegSetValueExA(key.key, "v", 0, platform::REG_DWORD, bytes, sizeof bytes);
+            return r == platform::ERROR_FILE_TOO_LARGE ? "" : "set gave " + std::to_string(r);
+        });
+    EXPECT_EQ(failed, "");
+    const fs::path folder = root.path / "HKEY_LOCAL_MACHINE" / "A";
+    for (const auto& entry : fs::directory_iterator(folder)) EXPECT_EQ(entry.path(), folder / "v.value");
+    std::ostringstream old;
+    old << std::ifstream(folder / "v.value", std::ios::binary).rdbuf();
+    EXPECT_EQ(old.str(), std::string("\4\0\0\0\1\0\0\0", 8));
 }
 
 TEST(Registration, NoKeyOrValueIsReachedThroughALink) {
@@ -544,6 +674,38 @@ TEST(Registration, WhatKilledRemovalsSetAsideGoesWithTheNextRemoval) {
         EXPECT_EQ(module.dllUnregisterServer(), 0);
         EXPECT_FALSE(platform::readKey(kKey).has_value());
         EXPECT_TRUE(fs::is_empty(parent));
+    }
+}
+
+TEST(Registration, WhatKilledCallsLeftGoesWithTheNextCallThatWritesInItsFolder) {
+    // A value's hidden file and a key set aside, as killed calls leave them,
+    // go with the next call that writes in their folder, whichever it is.
+    RegistryRoot root;
+    Handle machine, key, subkey;
+    ASSERT_EQ(connect(machine), 0);
+    ASSERT_EQ(createKey(machine.key, "A", key), 0);
+    const fs::path folder = root.path / "HKEY_LOCAL_MACHINE" / "A";
+    const auto entries = [&] {
+        std::set<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
+        return names;
+    };
+    const struct {
+        const char* call;
+        std::function<platform::LONG()> writes;
+        std::set<std::string> left;
+    } cases[] = {
+        {"creating a key", [&] { return createKey(machine.key, "A\\B", subkey); }, {"B"}},
+        {"setting a value", [&] { return setOne(key.key, "v"); }, {"B", "v.value"}},
+        {"deleting a key", [&] { return platform::RegDeleteKeyA(machine.key, "A\\B"); }, {"v.value"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.call);
+        fs::create_directory(folder / ".0123456789ABCDEF.removing");
+        std::ofstream(folder / ".0123456789ABCDEF.removing" / "old.value") << "left";
+        std::ofstream(folder / ".FEDCBA9876543210.partial") << "left";
+        EXPECT_EQ(c.writes(), 0);
+        EXPECT_EQ(entries(), c.left);
     }
 }
 
@@ -697,6 +859,39 @@ TEST(Registration, AProcessForkedDuringACallHoldsNoLockOfIt) {
     EXPECT_EQ(read, 20);
 }
 
+TEST(Registration, AForkWaitsWhileACallWaitsForTheLock) {
+    // The root's lock is held elsewhere: a read of this process waits for
+    // it, and a fork waits for that read.
+    RegistryRoot root;
+    ModuleLoader module(DD_MODULE_PATH);
+    ASSERT_EQ(module.dllRegisterServer(), 0);
+    const int held = open(root.path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(flock(held, LOCK_EX), 0);
+    std::atomic<bool> read{false}, forked{false};
+    std::thread reader([&] {
+        platform::readKey(kKey);
+        read = true;
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));  // until the read waits
+    std::thread forking([&] {
+        if (const pid_t child = fork(); child == 0)
+            _exit(0);
+        else if (child > 0)
+            waitpid(child, nullptr, 0);
+        forked = true;
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    EXPECT_FALSE(read);
+    EXPECT_FALSE(forked);
+    flock(held, LOCK_UN);
+    reader.join();
+    forking.join();
+    EXPECT_TRUE(read);
+    EXPECT_TRUE(forked);
+    close(held);
+}
+
 TEST(Registration, AThreadCancelledBetweenCallsEndsThere) {
     // Cancellation waits for the call under way to end: it never unwinds
     // through one, which would end the process.
@@ -722,6 +917,50 @@ TEST(Registration, AThreadCancelledBetweenCallsEndsThere) {
     EXPECT_EQ(result, PTHREAD_CANCELED);
 }
 
+namespace {
+// Reads the key, or the root's name, until cancelled. The reads are in a
+// function of their own, so that nothing of theirs is on the frame the
+// cancellation unwinds: AddressSanitizer would take the guard zones that
+// unwinding leaves behind for an overflow.
+[[gnu::noinline]] void readOnce(bool key) {
+    if (key)
+        platform::readKey(kKey);
+    else
+        platform::registryRoot();
+}
+template <bool key>
+void* readUntilCancelled(void*) {
+    for (;;) {
+        readOnce(key);
+        pthread_testcancel();
+    }
+}
+}  // namespace
+
+TEST(Registration, AReaderCancelledAtAnyMomentEndsBetweenCalls) {
+    // Readers cancelled at moments of chance: each ends between two calls.
+    // One cancelled inside a call would end the process, so they run in a
+    // child.
+    RegistryRoot root;
+    ModuleLoader module(DD_MODULE_PATH);
+    ASSERT_EQ(module.dllRegisterServer(), 0);
+    const auto cancelled = [&]() -> std::string {
+        std::minstd_rand chance(20261208);
+        for (int round = 0; round < 400; ++round) {
+            pthread_t reader{};
+            if (pthread_create(&reader, nullptr, round % 2 ? readUntilCancelled<true> : readUntilCancelled<false>,
+                               nullptr) != 0)
+                return "no reader";
+            std::this_thread::sleep_for(std::chrono::microseconds(chance() % 400));
+            void* result = nullptr;
+            if (pthread_cancel(reader) != 0 || pthread_join(reader, &result) != 0) return "reader lost";
+            if (result != PTHREAD_CANCELED) return "reader not cancelled";
+        }
+        return {};
+    };
+    EXPECT_EQ(inChildProcess([] { return true; }, cancelled), "");
+}
+
 TEST(Registration, WhatAKilledCallLeftTheNextCallsClear) {
     // A process killed at a moment of chance, over and over, in the middle
     // of registering and removing: the next calls leave the key as it should
@@ -740,6 +979,7 @@ TEST(Registration, WhatAKilledCallLeftTheNextCallsClear) {
         std::this_thread::sleep_for(std::chrono::microseconds(chance() % 20000));
         busy.kill();
         ASSERT_EQ(module.dllRegisterServer(), 0) << round;
+        for (const auto& entry : fs::directory_iterator(key.parent_path())) EXPECT_EQ(entry.path(), key) << round;
         for (const auto& entry : fs::directory_iterator(key))
             EXPECT_EQ(entry.path().extension(), ".value") << entry.path() << " " << round;
         ASSERT_EQ(module.dllUnregisterServer(), 0) << round;
@@ -774,6 +1014,27 @@ TEST(Registration, ACallThroughADeletedKeyFailsAsOnTheSystemsRegistry) {
     EXPECT_TRUE(fs::is_empty(root.path / "HKEY_LOCAL_MACHINE"));
 }
 
+TEST(Registration, ACallThroughAConnectionWhoseRootWasRemovedFindsNothing) {
+    // Another program removes the whole root under a live connection: the
+    // connection's calls find nothing and make nothing anew; a key opened
+    // before is a deleted key.
+    RegistryRoot root;
+    Handle machine, key, other;
+    ASSERT_EQ(connect(machine), 0);
+    ASSERT_EQ(createKey(machine.key, "A", key), 0);
+    fs::remove_all(root.path);
+    EXPECT_EQ(createKey(machine.key, "B", other), platform::ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(platform::RegOpenKeyExA(machine.key, "A", 0, platform::KEY_WRITE, &other.key),
+              platform::ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(platform::RegDeleteKeyA(machine.key, "A"), platform::ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(setOne(key.key, "v"), platform::ERROR_KEY_DELETED);
+    EXPECT_FALSE(fs::exists(root.path));
+    // The next connection makes the root again.
+    Handle again;
+    ASSERT_EQ(connect(again), 0);
+    EXPECT_EQ(createKey(again.key, "B", other), 0);
+}
+
 TEST(Registration, OnlyAPlainFileOfARegistrysSizeIsReadAsAValue) {
     // A pipe, a folder, a link and a huge file, planted at a value's name,
     // are reported as damaged: none is waited on, followed or read whole.
@@ -784,6 +1045,10 @@ TEST(Registration, OnlyAPlainFileOfARegistrysSizeIsReadAsAValue) {
         [](const fs::path& value) {
             std::ofstream(value) << std::string(4, '\1');
             fs::resize_file(value, std::uintmax_t(1) << 30);
+        },
+        [](const fs::path& value) {
+            std::ofstream(value) << std::string(4, '\1');
+            fs::resize_file(value, (std::uintmax_t(1) << 20) + 1);  // one byte past the largest
         },
     };
     ModuleLoader module(DD_MODULE_PATH);
@@ -810,6 +1075,30 @@ TEST(Registration, OnlyAPlainFileOfARegistrysSizeIsReadAsAValue) {
     EXPECT_EQ(platform::RegSetValueExA(key.key, "v", 0, 3, bytes.data(), size), platform::ERROR_INVALID_PARAMETER);
     EXPECT_EQ(platform::RegSetValueExA(key.key, "v", 0, 3, bytes.data(), size - 1), 0);
     EXPECT_EQ(platform::readKey("A").value_or(std::vector<platform::RegistryValue>(1)).at(0).data.size(), size - 1);
+}
+
+TEST(Registration, APipePlantedAsAValueIsRefusedUnopened) {
+    // A writer waits on a pipe planted at a value's name until a reader
+    // opens it. Reading the key refuses the pipe without opening it: the
+    // writer goes on waiting.
+    RegistryRoot root;
+    ModuleLoader module(DD_MODULE_PATH);
+    ASSERT_EQ(module.dllRegisterServer(), 0);
+    const fs::path pipe = root.path / kKeyFolder / "Planted.value";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0644), 0);
+    std::atomic<bool> released{false};
+    std::thread writer([&] {
+        const int descriptor = open(pipe.c_str(), O_WRONLY | O_CLOEXEC);
+        released = true;
+        if (descriptor >= 0) close(descriptor);
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));  // until the writer waits
+    EXPECT_THROW(platform::readKey(kKey), std::runtime_error);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_FALSE(released);
+    const int reader = open(pipe.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    writer.join();
+    if (reader >= 0) close(reader);
 }
 
 TEST(Registration, TheTemporaryFoldersRootIsTheOneThatWasChecked) {

@@ -12,8 +12,10 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <memory>
 #include <mutex>
 #include <new>
@@ -206,30 +208,36 @@ int openFolder(int at, const char* name, int& error) {
     return -1;
 }
 
+// The path in /proc that reaches again the very file a descriptor holds.
+struct HeldPath {
+    explicit HeldPath(int descriptor) { std::snprintf(text, sizeof text, "/proc/self/fd/%d", descriptor); }
+    char text[32] = {};
+};
+
+// Modes are set, never left to the umask, which may take even the owner's
+// own rights and would leave a folder nobody can make a key in.
+constexpr mode_t kFolderMode = 0755;
+constexpr mode_t kOwnRootMode = 0700;  // the folder the registry chooses for itself
+constexpr mode_t kValueMode = 0644;
+
+// Gives the folder `name` in `at`, which this call has just made, `mode`.
+// It is reached without a link: opened to be read, as fchmod needs, or where
+// the umask closed it even to its owner, only pointed at and changed
+// through /proc. A folder of another owner's found there was put in its
+// place meanwhile: it is left as it is, for the steps after to judge.
+int setFolderMode(int at, const char* name, mode_t mode) {
+    Descriptor made(openat(at, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    const bool readable = made.get() >= 0;
+    if (!readable) made.reset(openat(at, name, O_PATH | O_NOFOLLOW | O_CLOEXEC));
+    struct stat status {};
+    if (made.get() < 0 || fstat(made.get(), &status) != 0) return errno;
+    if (!S_ISDIR(status.st_mode) || status.st_uid != geteuid()) return 0;
+    const int changed = readable ? fchmod(made.get(), mode) : chmod(HeldPath(made.get()).text, mode);
+    return changed == 0 ? 0 : errno;
+}
+
 // Puts what the folder holds on the disk: its entries as they now are.
 int sync(int folder) { return fsync(folder) == 0 ? 0 : errno; }
-
-// Opens the folders `names` below the folder `from`, one at a time; `create`
-// makes the missing ones, each on the disk in its parent before the next.
-// Nothing is followed through a link. Returns 0 or the system's error.
-int walk(int from, const std::vector<std::string>& names, bool create, Descriptor& opened, bool* created = nullptr) {
-    Descriptor at(fcntl(from, F_DUPFD_CLOEXEC, 0));
-    if (at.get() < 0) return errno;
-    bool made = false;
-    for (const std::string& name : names) {
-        made = create && mkdirat(at.get(), name.c_str(), 0755) == 0;
-        if (create && !made && errno != EEXIST) return errno;
-        if (made)
-            if (const int error = sync(at.get())) return error;
-        int error = 0;
-        const int next = openFolder(at.get(), name.c_str(), error);
-        if (next < 0) return create && error == ENOENT ? ENOTDIR : error;
-        at.reset(next);
-    }
-    if (created) *created = made;
-    opened.reset(at.release());
-    return 0;
-}
 
 // Calls `visit` with the name of each entry of the folder `at` until it
 // returns an error; returns that, or the system's. The system's own calls:
@@ -270,12 +278,43 @@ void clear(int at, const char* name, int depth = 0) {
     unlinkat(at, name, AT_REMOVEDIR);
 }
 
-// Clears what killed calls left of the `kind` in the folder `at`.
-void clearLeftovers(int at, const char* kind) {
+constexpr char kPartial[] = "partial";    // a value's file while it is written
+constexpr char kRemoving[] = "removing";  // a key's folder set aside while it is removed
+
+// Clears what killed calls left in the folder `at`: values' files and keys
+// set aside. Only for a call that writes in that folder: it holds the root's
+// lock for writing, so no other call is at work on them.
+void clearLeftovers(int at) {
     eachEntry(at, [&](const char* entry) {
-        if (isHidden(entry, kind)) clear(at, entry);
+        if (isHidden(entry, kPartial) || isHidden(entry, kRemoving)) clear(at, entry);
         return 0;
     });
+}
+
+// Opens the folders `names` below the folder `from`, one at a time; `create`
+// makes the missing ones, each on the disk in its parent before the next,
+// and clears what killed calls left in each folder it makes one in. Nothing
+// is followed through a link. Returns 0 or the system's error.
+int walk(int from, const std::vector<std::string>& names, bool create, Descriptor& opened, bool* created = nullptr) {
+    Descriptor at(fcntl(from, F_DUPFD_CLOEXEC, 0));
+    if (at.get() < 0) return errno;
+    bool made = false;
+    for (const std::string& name : names) {
+        made = create && mkdirat(at.get(), name.c_str(), kFolderMode) == 0;
+        if (create && !made && errno != EEXIST) return errno;
+        if (made) {
+            if (const int error = setFolderMode(at.get(), name.c_str(), kFolderMode)) return error;
+            clearLeftovers(at.get());
+            if (const int error = sync(at.get())) return error;
+        }
+        int error = 0;
+        const int next = openFolder(at.get(), name.c_str(), error);
+        if (next < 0) return create && error == ENOENT ? ENOTDIR : error;
+        at.reset(next);
+    }
+    if (created) *created = made;
+    opened.reset(at.release());
+    return 0;
 }
 
 // Writes all of `bytes`, as often as the system takes only a part; returns
@@ -291,9 +330,6 @@ int writeAll(int descriptor, const void* bytes, std::size_t size) {
     }
     return 0;
 }
-
-constexpr char kPartial[] = "partial";
-constexpr char kRemoving[] = "removing";
 
 // A value's file while it is written: made under a hidden name, never
 // through a link, and removed on every road out unless it was renamed into
@@ -318,7 +354,7 @@ public:
             if (errno != EEXIST || attempt == 100) return errno;
         }
         made_ = true;
-        return 0;
+        return fchmod(descriptor_.get(), kValueMode) == 0 ? 0 : errno;
     }
     int write(const void* bytes, std::size_t size) const { return writeAll(descriptor_.get(), bytes, size); }
     // The bytes reach the disk before the file takes the value's name, so
@@ -344,7 +380,8 @@ private:
 };
 
 // A thread cancelled in the middle of a call would unwind through the
-// catch-all below, which ends the process: a call is never cancelled.
+// catch-all below, or through a descriptor's close in a destructor, either
+// of which ends the process: a call is never cancelled.
 class NoCancel {
 public:
     NoCancel() { pthread_setcancelstate(PTHREAD_CANCEL_DISABLE, &before_); }
@@ -371,6 +408,23 @@ LONG guarded(Call call) noexcept {
     }
 }
 
+// Makes the folders of `path` that are missing, through links where the
+// user's path has them: the last with `mode`, the ones on the way with the
+// keys' mode. 0 or the system's error.
+int makeFolders(const fs::path& path, mode_t mode) {
+    fs::path folder;
+    for (auto part = path.begin(); part != path.end(); ++part) {
+        folder /= *part;
+        const mode_t meant = std::next(part) == path.end() ? mode : kFolderMode;
+        if (mkdir(folder.c_str(), meant) == 0) {
+            if (const int error = setFolderMode(AT_FDCWD, folder.c_str(), meant)) return error;
+        } else if (errno != EEXIST) {
+            return errno;
+        }
+    }
+    return 0;
+}
+
 // The registry's root folder, opened once.
 struct Root {
     fs::path path;
@@ -388,13 +442,11 @@ Root openRoot(bool create) {
         const char* chosen = std::getenv(variable);
         if (!chosen || !*chosen) continue;
         root.path = *below ? fs::path(chosen) / below : fs::path(chosen);
-        std::error_code ec;
-        if (create) fs::create_directories(*below ? root.path.parent_path() : root.path, ec);
         // A folder of the registry's own choosing is the user's alone, as
         // whoever can open the root can hold its lock.
-        if (!ec && create && *below && mkdir(root.path.c_str(), 0700) != 0 && errno != EEXIST)
-            ec.assign(errno, std::generic_category());
-        if (ec) throw std::system_error(ec, "cannot make the registry's folder " + root.path.string());
+        if (const int error = create ? makeFolders(root.path, *below ? kOwnRootMode : kFolderMode) : 0)
+            throw std::system_error(error, std::generic_category(),
+                                    "cannot make the registry's folder " + root.path.string());
         root.folder.reset(open(root.path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         if (root.folder.get() < 0 && (create || (errno != ENOENT && errno != ENOTDIR)))
             throw std::system_error(errno, std::generic_category(),
@@ -409,17 +461,22 @@ Root openRoot(bool create) {
             "and there is no temporary folder (" +
             ec.message() + ")");
     root.path = temporary / "ddregistry";
-    const auto failed = [&](const char* what) {
+    const auto failed = [&](const char* what, int error) {
         throw std::runtime_error(std::string("cannot ") + what + " the registry's folder " + root.path.string() + ": " +
-                                 std::strerror(errno));
+                                 std::strerror(error));
     };
     const Descriptor shared(open(temporary.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (shared.get() < 0) failed("reach");
-    if (create && mkdirat(shared.get(), "ddregistry", 0700) != 0 && errno != EEXIST) failed("make");
+    if (shared.get() < 0) failed("reach", errno);
+    if (create) {
+        const int made = mkdirat(shared.get(), "ddregistry", kOwnRootMode) == 0
+                             ? setFolderMode(shared.get(), "ddregistry", kOwnRootMode)
+                             : errno;
+        if (made && made != EEXIST) failed("make", made);
+    }
     root.folder.reset(openat(shared.get(), "ddregistry", O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     struct stat status {};
     if (root.folder.get() < 0 && errno == ENOENT && !create) return root;
-    if (root.folder.get() < 0 && errno != ENOTDIR && errno != ELOOP) failed("open");
+    if (root.folder.get() < 0 && errno != ENOTDIR && errno != ELOOP) failed("open", errno);
     if (root.folder.get() < 0 || fstat(root.folder.get(), &status) != 0 || status.st_uid != geteuid() ||
         (status.st_mode & (S_IWGRP | S_IWOTH)))
         throw std::runtime_error("refused the registry's folder " + root.path.string() +
@@ -529,7 +586,10 @@ LONG openSubKey(HKEY key, const char* subKey, bool create, HKEY* result, bool* c
 
 const HKEY HKEY_LOCAL_MACHINE = &localMachineToken;
 
-fs::path registryRoot() { return openRoot(false).path; }
+fs::path registryRoot() {
+    const NoCancel uncancelled;  // the root is opened and closed on the way
+    return openRoot(false).path;
+}
 
 LONG RegConnectRegistryA(const char* machine, HKEY predefined, HKEY* result) {
     if (!result) return ERROR_INVALID_PARAMETER;
@@ -567,8 +627,7 @@ LONG RegSetValueExA(HKEY key, const char* valueName, DWORD, DWORD type, const BY
         const std::string file = escape(valueName ? valueName : "") + kValueSuffix;
         Descriptor folder;
         if (const int error = walkBelow(*key, {}, false, folder)) return refused(error);
-        // No other call is writing now: a hidden file is what a killed one left.
-        clearLeftovers(folder.get(), kPartial);
+        clearLeftovers(folder.get());
         // Written aside, then renamed into place; nothing is allocated once
         // the file exists.
         PartialFile partial(folder.get());
@@ -592,9 +651,7 @@ LONG RegDeleteKeyA(HKEY key, const char* subKey) {
         below.pop_back();
         Descriptor parent;
         if (const int error = walkBelow(*key, below, false, parent)) return refused(error);
-        // No other call is removing now: what is set aside was left by a
-        // killed removal, of this key or another.
-        clearLeftovers(parent.get(), kRemoving);
+        clearLeftovers(parent.get());
         int error = 0;
         const Descriptor folder(openFolder(parent.get(), name.c_str(), error));
         if (folder.get() < 0) return refused(error);
@@ -634,6 +691,8 @@ LONG RegCloseKey(HKEY key) {
 }
 
 std::optional<std::vector<RegistryValue>> readKey(const std::string& path) {
+    // Declared first, so that it outlives every descriptor closed on the way out.
+    const NoCancel uncancelled;
     const Root root = openRoot(false);
     if (root.folder.get() < 0) return std::nullopt;
     std::vector<std::string> folders = foldersOf(path.c_str());
@@ -665,13 +724,24 @@ std::optional<std::vector<RegistryValue>> readKey(const std::string& path) {
         std::optional<std::string> name = unescape(stem);
         if (!name) throw damaged("name \"" + stem + "\"");
         // Only a plain file of a size the registry writes is read: a link, a
-        // pipe or a huge planted file is no value of its own.
-        const Descriptor file(openat(folder.get(), entry, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        // pipe, a device or a huge planted file is no value of its own. The
+        // file is judged before it is opened to be read, since opening a
+        // device may act on it and opening a pipe lets its writer go; and it
+        // is that very file that is then opened, through the descriptor that
+        // only points at it, so nothing can be put in its place between.
+        const Descriptor found(openat(folder.get(), entry, O_PATH | O_NOFOLLOW | O_CLOEXEC));
         struct stat status {};
-        if (file.get() < 0 && errno != ELOOP) throw unreadable(directory / entry, errno);
-        if (file.get() < 0 || fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode))
-            throw damaged("\"" + stem + "\" (not a plain file)");
+        if (found.get() < 0 || fstat(found.get(), &status) != 0) {
+            const int error = errno;
+            throw unreadable(directory / entry, error);
+        }
+        if (!S_ISREG(status.st_mode)) throw damaged("\"" + stem + "\" (not a plain file)");
         if (status.st_size > kLargestValue) throw damaged("\"" + stem + "\" (larger than 1 MiB)");
+        const Descriptor file(open(HeldPath(found.get()).text, O_RDONLY | O_CLOEXEC));
+        if (file.get() < 0) {
+            const int error = errno;
+            throw unreadable(directory / entry, error);
+        }
         std::vector<BYTE> bytes(static_cast<std::size_t>(status.st_size));
         std::size_t got = 0;
         while (got < bytes.size()) {
