@@ -402,6 +402,11 @@ TEST(HostTool, ShowKeepsTextsThatLookLikeJson) {
 }
 
 TEST(HostTool, ATraceThatCannotBeWrittenFailsTheCommand) {
+#if !defined(_WIN32)
+    const TemporaryFolder registry;
+    ScopedEnvironment environment;
+    environment.set("DD_REGISTRY_ROOT", registry.path.string());
+#endif
     // Commands that make no call on the host write an empty trace, and fail alike.
     for (const std::vector<std::string>& command :
          {std::vector<std::string>{"show", "parWriteLocking"}, {"info"}, {"register"}, {"unregister"}}) {
@@ -416,6 +421,11 @@ TEST(HostTool, ATraceThatCannotBeWrittenFailsTheCommand) {
             const auto o = tool(args);
             EXPECT_EQ(o.status, 1) << file << " " << command.front();
             EXPECT_NE(o.err.find(std::string("ddhost: cannot write the trace to ") + file), std::string::npos) << o.err;
+            // A registration itself succeeded: only the trace fails it.
+            const std::string done = command.front() == "register"     ? "DllRegisterServer: 0\n"
+                                     : command.front() == "unregister" ? "DllUnregisterServer: 0\n"
+                                                                       : "";
+            EXPECT_EQ(o.out.rfind(done, 0), 0u) << o.out;
         }
     }
     // A command that fails keeps its status, and the trace's fault is told too.
