@@ -103,6 +103,8 @@ std::int32_t SimulatedMethodInterface::EditValue(const CStrPP& prompt, std::int3
     if (done && !host_.answers_.empty()) {
         put(variable.str(), host_.answers_.front());
         host_.answers_.pop_front();
+    } else if (done) {
+        host_.unanswered_.push_back({host_.messages_.size() - 1, variable.str(), runValue(variable.str())});
     }
     return 0;
 }

@@ -102,6 +102,15 @@ public:
     void scriptAnswer(const CDDCommonVariant& answer) { answers_.push_back(answer); }
     void scriptFailure(const std::string& operation, int nthCall = 1) { failures_.insert({operation, nthCall}); }
     std::vector<std::string> messages() const { return messages_; }
+    // A question (EditValue) for which no scripted answer was left: the host
+    // answered with the variable's value as it stood. `message` is the
+    // question's place in messages().
+    struct Unanswered {
+        std::size_t message;
+        std::string variable;
+        CDDCommonVariant answered;
+    };
+    const std::vector<Unanswered>& unanswered() const { return unanswered_; }
 
     // Null answers from the host for tests of the module's guards.
     void returnNullFrom(const std::string& operation) { nulls_.insert(operation); }
@@ -137,6 +146,7 @@ private:
     std::set<std::pair<std::string, int>> failures_;
     std::set<std::string> nulls_;
     std::vector<std::string> messages_;
+    std::vector<Unanswered> unanswered_;
     std::vector<std::string> errors_;
     bool keepsCollections_ = false;
     std::map<std::int32_t, std::unique_ptr<CDDObject>> kept_;

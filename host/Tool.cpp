@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdarg>
+#include <cstddef>
 #include <cstdio>
 #include <exception>
 #include <fstream>
@@ -289,11 +290,18 @@ int run(std::ostream& out, std::ostream& err, Session& session, const std::strin
         before[item] = variantText(host.value(item));
         deviceBefore[item] = variantText(host.deviceValue(item));
     }
-    const std::size_t shown = host.messages().size();
+    const std::size_t shown = host.messages().size(), asked = host.unanswered().size();
     const std::unique_ptr<CDDObject> method(stored->clone());
     const std::int32_t result = session.calculator().ExecuteMethod(ContextWord{0}, method.get(), 0, false);
-    for (std::size_t i = shown; i < host.messages().size(); ++i)
+    // A question that went unanswered is told right after it, so that the
+    // value the method went on with is not taken for one it was given.
+    auto unanswered = host.unanswered().begin() + static_cast<std::ptrdiff_t>(asked);
+    for (std::size_t i = shown; i < host.messages().size(); ++i) {
         print(out, "shown: %s\n", cp1252ToUtf8(host.messages()[i]).c_str());
+        for (; unanswered != host.unanswered().end() && unanswered->message == i; ++unanswered)
+            print(out, "unanswered: %s: the host answered its current value %s\n",
+                  cp1252ToUtf8(unanswered->variable).c_str(), variantText(unanswered->answered).c_str());
+    }
     for (const std::int32_t item : host.ids()) {
         const std::string itemName = host.nameOf(host.object(item)->getcDefinition());
         if (const std::string now = variantText(host.value(item)); now != before[item])

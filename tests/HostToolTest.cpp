@@ -1,6 +1,7 @@
 // ddhost's command line, run in-process as the golden files run it: what it
 // refuses, and how --set reads a value. What it prints is pinned by the
 // golden files.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -153,6 +154,40 @@ TEST(HostTool, AnOptionsValueFollowsItAsTheNextWordOrAfterEquals) {
     EXPECT_EQ(tool({"--trace=" + joined.string(), "show", "trans1_level_hi"}).status, 0);
     EXPECT_NE(contents(spaced), "");
     EXPECT_EQ(contents(joined), contents(spaced));
+}
+
+TEST(HostTool, RunTellsEveryQuestionThatWentUnanswered) {
+    // Right after the question, with the value the host answered instead:
+    // the variable's current value, whatever it is. An answer given, or a
+    // method that asks nothing, tells nothing of the kind.
+    const std::string question = "method_phys_factory_reset_device_specific";
+    for (const auto& [args, told] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{"run", question}, "unanswered: phys_factory_reset: the host answered its current value (empty)"},
+             {{"--set", "phys_factory_reset=7", "run", question},
+              "unanswered: phys_factory_reset: the host answered its current value 7"},
+             {{"--set", "phys_factory_reset=\"x\"", "run", question},
+              "unanswered: phys_factory_reset: the host answered its current value \"x\""},
+             {{"run", question, "--answer", "4321"}, ""},
+             {{"run", "method_phys_factory_reset_address"}, ""},
+         }) {
+        SCOPED_TRACE(args.back());
+        const auto o = tool(args);
+        ASSERT_EQ(o.status, 0) << o.err;
+        std::vector<std::string> lines;
+        std::istringstream in(o.out);
+        for (std::string line; std::getline(in, line);) lines.push_back(line);
+        ASSERT_GE(lines.size(), 2u) << o.out;
+        const auto unanswered = std::count_if(lines.begin(), lines.end(),
+                                              [](const std::string& l) { return l.rfind("unanswered: ", 0) == 0; });
+        if (told.empty()) {
+            EXPECT_EQ(unanswered, 0) << o.out;
+        } else {
+            EXPECT_EQ(unanswered, 1) << o.out;
+            EXPECT_EQ(lines[0].rfind("shown: Reset ", 0), 0u) << o.out;
+            EXPECT_EQ(lines[1], told) << o.out;
+        }
+        EXPECT_EQ(lines.back(), "result: 0");
+    }
 }
 
 TEST(HostTool, OutputThatCannotBeWrittenFailsTheCommand) {
@@ -367,6 +402,11 @@ TEST(HostTool, ShowKeepsTextsThatLookLikeJson) {
 }
 
 TEST(HostTool, ATraceThatCannotBeWrittenFailsTheCommand) {
+#if !defined(_WIN32)
+    const TemporaryFolder registry;
+    ScopedEnvironment environment;
+    environment.set("DD_REGISTRY_ROOT", registry.path.string());
+#endif
     // Commands that make no call on the host write an empty trace, and fail alike.
     for (const std::vector<std::string>& command :
          {std::vector<std::string>{"show", "parWriteLocking"}, {"info"}, {"register"}, {"unregister"}}) {
@@ -381,6 +421,11 @@ TEST(HostTool, ATraceThatCannotBeWrittenFailsTheCommand) {
             const auto o = tool(args);
             EXPECT_EQ(o.status, 1) << file << " " << command.front();
             EXPECT_NE(o.err.find(std::string("ddhost: cannot write the trace to ") + file), std::string::npos) << o.err;
+            // A registration itself succeeded: only the trace fails it.
+            const std::string done = command.front() == "register"     ? "DllRegisterServer: 0\n"
+                                     : command.front() == "unregister" ? "DllUnregisterServer: 0\n"
+                                                                       : "";
+            EXPECT_EQ(o.out.rfind(done, 0), 0u) << o.out;
         }
     }
     // A command that fails keeps its status, and the trace's fault is told too.
