@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -367,25 +366,11 @@ GoldenRunner::GoldenRunner(std::string modulePath) : modulePath_(std::move(modul
         std::unique_ptr<CInformation> info(loadError_.empty() ? module.getInformation() : nullptr);
         if (info) reportedPath_ = cp1252ToUtf8(info->GetModulePath().str());
     }
-    // A registry of the run's own, for register and unregister: a folder this
-    // run made, never one of a run beside it, which would take it away.
-    for (int attempt = 0; registryRoot_.empty(); ++attempt) {
-        const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-        const fs::path folder = fs::temp_directory_path() / std::string("ddgolden-").append(std::to_string(stamp));
-        if (fs::create_directory(folder))
-            registryRoot_ = folder.string();
-        else if (attempt == 100)
-            throw std::runtime_error("no folder of the run's own in " + folder.parent_path().string());
-    }
     if (const char* saved = std::getenv("DD_REGISTRY_ROOT")) savedRegistryRoot_ = saved;
     setRegistryRoot(registryRoot_);
 }
 
-GoldenRunner::~GoldenRunner() {
-    setRegistryRoot(savedRegistryRoot_);
-    std::error_code ignored;
-    fs::remove_all(registryRoot_, ignored);
-}
+GoldenRunner::~GoldenRunner() { setRegistryRoot(savedRegistryRoot_); }
 
 GoldenRunner::Output GoldenRunner::run(std::vector<std::string> args, bool traced) {
     const std::string traceFile = (fs::path(registryRoot_) / "trace.txt").string();

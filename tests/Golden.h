@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/TemporaryFolder.h"
+
 struct GoldenCase {
     enum class Trace { None, AfterBuild, All };
     std::string file;               // in the folder of the list
@@ -43,7 +45,10 @@ private:
     std::string modulePath_;
     std::string loadError_;
     std::string reportedPath_;  // as the module gives it
-    std::string registryRoot_;
+    // A registry of the run's own, for register and unregister: never one of
+    // a run beside it, which would take it away.
+    TemporaryFolder registry_;
+    std::string registryRoot_ = registry_.path.string();
     std::optional<std::string> savedRegistryRoot_;
     std::optional<std::string> plainDump_;
 };

@@ -349,7 +349,8 @@ public:
     int make() {
         for (int attempt = 0;; ++attempt) {
             unforeseeable(name_.text + 1, kDigits);
-            descriptor_.reset(openat(folder_, name_.text, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
+            descriptor_.reset(
+                openat(folder_, name_.text, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kValueMode));
             if (descriptor_.get() >= 0) break;
             if (errno != EEXIST || attempt == 100) return errno;
         }
