@@ -12,7 +12,15 @@
 #include <map>
 #include <random>
 #include <sstream>
+#include <thread>
+#include <tuple>
 #include <type_traits>
+#include <vector>
+
+#if !defined(_WIN32)
+#include <pthread.h>
+#include <ucontext.h>
+#endif
 
 #include "catalogue/Catalogue.h"
 #include "host/Dump.h"
@@ -30,8 +38,8 @@ struct HostFault {};
 // under way calculated again) before or after it answers.
 class BendingHost final : public CCalculationHost {
 public:
-    enum class Bend { Null, Throw, Rebuild, ReenterEarly, ReenterLate };
-    static constexpr int kBends = 5;
+    enum class Bend { Null, Throw, Rebuild, ReenterEarly, ReenterLate, Count };
+    static constexpr int kBends = static_cast<int>(Bend::Count);
 
     explicit BendingHost(StandInHost& inner) : inner_(inner), store_(*this), errors_(*this) {}
 
@@ -87,6 +95,7 @@ private:
             if (module_) module_->BuildCatalogue();
             break;
         case Bend::ReenterEarly: reenter(); break;
+        case Bend::Count: break;
         case Bend::ReenterLate:
             if constexpr (std::is_void_v<Result>) {
                 answer();
@@ -103,10 +112,13 @@ private:
 
     void reenter() {
         if (!reenter_ || reentering_) return;
-        reentering_ = true;
         ++reentries_;
+        // Straight again however the re-entry ends, a thread ending in it too.
+        struct Reentering {
+            bool& flag;
+            ~Reentering() { flag = false; }
+        } const reentering{reentering_ = true};
         reenter_();
-        reentering_ = false;
     }
 
     class Store final : public CObjectStore {
@@ -380,8 +392,31 @@ TEST(Boundary, TheObjectUnderWayCalculatedAgainFromACallbackEndsAsOneCleanCalcul
     const char* const callbacks[] = {"GetObjectStore", "GetCurrentValue", "GetBlock", "GetCollection",
                                      "GetMemberObject"};
     ModuleLoader module(DD_MODULE_PATH);
+    // A copy of the module at another path, loaded beside it: its calculator
+    // cannot know what this one has under way, and calculates the object in
+    // full, on its own host.
+    const TemporaryFolder folder;
+    const std::filesystem::path copy =
+        folder.path / ("ZTQQVPB153A0101-copy" + std::filesystem::path(DD_MODULE_PATH).extension().string());
+    std::filesystem::copy_file(DD_MODULE_PATH, copy);
+    ModuleLoader secondLoad(copy.string());
+    ASSERT_TRUE(secondLoad.loaded()) << secondLoad.error();
     Bench b(module);
     Bench other(module);  // another calculator, attached to another host
+    Bench loaded(secondLoad);
+    // Who calculates the object again: this calculator or another, on the
+    // thread of the callback or on a worker thread the callback waits for.
+    struct Way {
+        Bench* by;
+        bool worker;
+        const char* what;
+    };
+    const Way ways[] = {{&b, false, ""},
+                        {&other, false, " by another"},
+                        {&b, true, " on a worker thread"},
+                        {&other, true, " by another on a worker thread"},
+                        {&loaded, false, " by a second load"},
+                        {&loaded, true, " by a second load on a worker thread"}};
     std::size_t slot = 0;
     for (const char* name : items) {
         auto clean = b.object(name);
@@ -394,16 +429,23 @@ TEST(Boundary, TheObjectUnderWayCalculatedAgainFromACallbackEndsAsOneCleanCalcul
         for (const char* callback : callbacks)
             for (const auto when : {BendingHost::Bend::ReenterEarly, BendingHost::Bend::ReenterLate})
                 for (const int times : {1, 2, 1000})
-                    for (Bench* by : {&b, &other}) {
-                        SCOPED_TRACE(std::string(name) + " from " + callback + (by == &b ? "" : " by another") +
+                    for (const Way& way : ways) {
+                        SCOPED_TRACE(std::string(name) + " from " + callback + way.what +
                                      (when == BendingHost::Bend::ReenterEarly ? " early x" : " late x") +
                                      std::to_string(times));
                         auto object = b.object(name);
                         CDDObject* const underWay = object.get();
                         const Forwarder outer = kForwarders[slot++ % std::size(kForwarders)];
                         const Forwarder inner = kForwarders[slot++ % std::size(kForwarders)];
-                        b.host.reenterWith(
-                            [&] { EXPECT_EQ((by->calculator.get()->*inner)(ContextWord{0}, underWay), underWay); });
+                        b.host.reenterWith([&] {
+                            const auto again = [&] {
+                                EXPECT_EQ((way.by->calculator.get()->*inner)(ContextWord{0}, underWay), underWay);
+                            };
+                            if (way.worker)
+                                std::thread(again).join();
+                            else
+                                again();
+                        });
                         b.host.bend(callback, when, times);
                         const long before = b.host.reentries();
                         EXPECT_EQ((b.calculator.get()->*outer)(ContextWord{0}, underWay), underWay);
@@ -414,8 +456,9 @@ TEST(Boundary, TheObjectUnderWayCalculatedAgainFromACallbackEndsAsOneCleanCalcul
                         // The calls of one calculation, none of the inner one's.
                         EXPECT_EQ(b.inner.log().lines(), calls);
                         EXPECT_EQ(other.inner.log().lines(), std::vector<std::string>{});
-                        EXPECT_EQ(b.inner.alive() + other.inner.alive(), 0);
+                        EXPECT_EQ(b.inner.alive() + other.inner.alive() + loaded.inner.alive(), 0);
                         b.inner.log().clear();
+                        loaded.inner.log().clear();
                     }
         EXPECT_GT(reentered, 0) << name << " makes none of these callbacks";
     }
@@ -453,6 +496,197 @@ TEST(Boundary, AValidityTestOfTheObjectUnderWayFromACallbackIsAnsweredAsAlone) {
         }
     }
 }
+
+TEST(Boundary, ThreadsSharingACalculatorLeaveItAsItWas) {
+    ModuleLoader module(DD_MODULE_PATH);
+    Bench b(module);
+    // Items whose calculation asks the host nothing, as the stand-in host
+    // serves one thread at a time.
+    std::vector<std::pair<std::unique_ptr<CDDObject>, std::string>> quiet;
+    for (const std::int32_t id : b.inner.ids()) {
+        std::unique_ptr<CDDObject> object(b.inner.object(id)->clone());
+        b.calculator->CalculateAttributes05(ContextWord{0}, object.get());
+        if (b.inner.log().lines().empty()) quiet.emplace_back(std::move(object), dumpObject(*object, std::nullopt));
+        b.inner.log().clear();
+    }
+    ASSERT_GT(quiet.size(), 100u);
+    constexpr int kThreads = 8;
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t)
+        threads.emplace_back([&, t] {
+            std::vector<std::pair<std::unique_ptr<CDDObject>, const std::string*>> own;
+            for (std::size_t i = static_cast<std::size_t>(t); i < quiet.size(); i += kThreads)
+                own.emplace_back(quiet[i].first->clone(), &quiet[i].second);
+            for (int round = 0; round < 40; ++round)
+                for (auto& [object, expected] : own) {
+                    b.calculator->CalculateAttributes05(ContextWord{0}, object.get());
+                    if (dumpObject(*object, std::nullopt) != *expected) ADD_FAILURE() << *expected;
+                }
+        });
+    for (std::thread& thread : threads) thread.join();
+    // Nothing stays marked as under way: a build is not refused.
+    b.calculator->BuildCatalogue();
+    EXPECT_EQ(b.inner.log().count("AddObject"), 635u);
+}
+
+#if !defined(_WIN32)
+
+namespace {
+
+// A calculation on a fiber of its own, which a host callback can suspend.
+class Fiber {
+public:
+    explicit Fiber(std::function<void()> body) : body_(std::move(body)), stack_(512 * 1024) {
+        getcontext(&context_);
+        context_.uc_stack.ss_sp = stack_.data();
+        context_.uc_stack.ss_size = stack_.size();
+        context_.uc_link = &caller_;
+        makecontext(&context_, reinterpret_cast<void (*)()>(&Fiber::start), 2,
+                    static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(this) >> 32),
+                    static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(this)));
+    }
+    Fiber(const Fiber&) = delete;
+    Fiber& operator=(const Fiber&) = delete;
+    ~Fiber() { std::fill(stack_.begin(), stack_.end(), '\xA5'); }  // as the memory's next use would
+
+    // Runs the fiber until it suspends or ends.
+    void resume() { swapcontext(&caller_, &context_); }
+    // From inside the fiber: back to whoever resumed it.
+    void suspend() { swapcontext(&context_, &caller_); }
+    bool ended() const { return ended_; }
+
+private:
+    static void start(unsigned high, unsigned low) {
+        auto* fiber = reinterpret_cast<Fiber*>((static_cast<std::uintptr_t>(high) << 32) | low);
+        fiber->body_();
+        fiber->ended_ = true;
+    }
+
+    std::function<void()> body_;
+    std::vector<char> stack_;
+    ucontext_t context_{};
+    ucontext_t caller_{};
+    bool ended_ = false;
+};
+
+}  // namespace
+
+TEST(Boundary, CalculationsOnFibersMayEndInAnyOrder) {
+    ModuleLoader module(DD_MODULE_PATH);
+    Bench first(module), second(module);
+    struct Run {
+        Bench& bench;
+        const char* name;
+        std::string expected;
+        std::vector<std::string> calls;
+        std::unique_ptr<CDDObject> object;
+    };
+    Run runs[] = {{first, "trans1_blk_class", {}, {}, {}}, {second, "Page_Adjust_BasicSetup_step1", {}, {}, {}}};
+    const auto calculate = [](Run& run) {
+        run.bench.inner.log().clear();
+        run.bench.calculator->CalculateAttributes05(ContextWord{0}, run.object.get());
+        EXPECT_EQ(dumpObject(*run.object, std::nullopt), run.expected) << run.name;
+        EXPECT_EQ(run.bench.inner.log().lines(), run.calls) << run.name;
+    };
+    for (Run& run : runs) {
+        run.object = run.bench.object(run.name);
+        run.bench.calculator->CalculateAttributes05(ContextWord{0}, run.object.get());
+        run.expected = dumpObject(*run.object, std::nullopt);
+        run.calls = run.bench.inner.log().lines();
+        run.object = run.bench.object(run.name);
+    }
+    {
+        // Each suspends inside its first callback; the one begun first ends
+        // first.
+        std::vector<std::unique_ptr<Fiber>> fibers;
+        for (Run& run : runs) {
+            fibers.push_back(std::make_unique<Fiber>([&] { calculate(run); }));
+            Fiber& fiber = *fibers.back();
+            run.bench.host.reenterWith([&fiber] { fiber.suspend(); });
+            run.bench.host.bend("GetObjectStore", BendingHost::Bend::ReenterEarly);
+            fiber.resume();
+            ASSERT_FALSE(fiber.ended()) << run.name;
+        }
+        for (auto& fiber : fibers) {
+            fiber->resume();
+            EXPECT_TRUE(fiber->ended());
+        }
+        for (Run& run : runs) run.bench.host.reenterWith(nullptr);
+    }
+    // The fibers' stacks are gone; the same objects, reset, and others
+    // calculate on this thread as on any other.
+    for (Run& run : runs) {
+        run.object = run.bench.object(run.name);
+        calculate(run);
+        calculate(run);
+    }
+    EXPECT_EQ(everything(first), everything(second));
+}
+
+TEST(Boundary, AHostThreadThatEndsInsideACallbackLeavesTheModuleUsable) {
+    // A calculation, validity tests and a method run, each ended by
+    // pthread_exit inside a callback of the host's or of its method
+    // interface: the thread unwinds through the module and ends.
+    enum class Operation { Calculate, VariableValidity, MethodValidity, Execute };
+    const std::tuple<Operation, const char*, const char*> cases[] = {
+        {Operation::Calculate, "Page_Adjust_BasicSetup_step1", "GetMemberObject"},
+        {Operation::Calculate, "trans1_blk_class", "GetCurrentValue"},
+        {Operation::VariableValidity, "parDisplayValue", "GetCurrentValue"},
+        {Operation::MethodValidity, "meth_reset_min_temperature", "GetCurrentValue"},
+        {Operation::Execute, "meth_reset_min_temperature", "BeginMethod"},
+        {Operation::Execute, "method_parWriteLocking_remember", "GetIntegerValue"},
+    };
+    ModuleLoader module(DD_MODULE_PATH);
+    Bench b(module);
+    for (const auto& [operation, name, callback] : cases) {
+        SCOPED_TRACE(std::string(name) + " ended in " + callback);
+        const auto run = [&, operation = operation, name = name] {
+            auto object = b.object(name);
+            CAttributeCalculation& c = *b.calculator;
+            std::int32_t result = 0;
+            switch (operation) {
+            case Operation::Calculate: c.CalculateAttributes05(ContextWord{0}, object.get()); break;
+            case Operation::VariableValidity: result = c.VariableValidity(ContextWord{0}, object.get()); break;
+            case Operation::MethodValidity: result = c.MethodValidity(ContextWord{0}, object.get()); break;
+            case Operation::Execute: result = c.ExecuteMethod(ContextWord{0}, object.get(), 0, false); break;
+            }
+            return std::to_string(result) + " " + dumpObject(*object, std::nullopt);
+        };
+        const std::string alone = run();
+        const std::vector<std::string> calls = b.inner.log().lines();
+        b.inner.log().clear();
+
+        b.host.reenterWith([] { pthread_exit(nullptr); });
+        b.host.bend(callback, BendingHost::Bend::ReenterEarly);
+        bool returned = false;
+        std::function<void()> ended = [&] {
+            run();
+            returned = true;
+        };
+        pthread_t thread;
+        ASSERT_EQ(pthread_create(
+                      &thread, nullptr,
+                      [](void* f) -> void* { return (*static_cast<std::function<void()>*>(f))(), nullptr; }, &ended),
+                  0);
+        ASSERT_EQ(pthread_join(thread, nullptr), 0);
+        EXPECT_FALSE(returned);
+        b.host.straighten();
+        b.host.reenterWith(nullptr);
+        EXPECT_EQ(b.inner.alive() + b.host.alive(), 0);
+        b.inner.log().clear();
+
+        // Nothing stays under way or busy: the same object, on another thread.
+        std::string again;
+        std::thread([&] { again = run(); }).join();
+        EXPECT_EQ(again, alone);
+        EXPECT_EQ(b.inner.log().lines(), calls);
+        b.inner.log().clear();
+    }
+    b.calculator->BuildCatalogue();
+    EXPECT_EQ(b.inner.log().count("AddObject"), 635u);
+}
+
+#endif
 
 TEST(Boundary, ACommandNamingAVariableTheHostRefusedFailsTheStep) {
     // The host refuses every item up to trans1_level_hi; the commands and

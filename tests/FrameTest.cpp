@@ -284,6 +284,20 @@ TEST(StartUp, PathsResolveLinksAndCutAtTheLastDot) {
         EXPECT_EQ(info->GetModulePath().str(), fs::canonical(copy).string());
         EXPECT_EQ(info->GetModuleBasePath().str(), (fs::canonical(folder) / "ZTQQVPB153A0101.v2").string());
     }
+#if !defined(_WIN32)
+    // Two copies loaded and unloaded in turn, the first loaded the first
+    // unloaded, as long as a host likes: each load takes nothing from the
+    // loader that its unload does not give back.
+    const fs::path other = folder / ("ZTQQVPB153A0101.v3" + kExtension);
+    fs::copy_file(DD_MODULE_PATH, other);
+    for (int cycle = 0; cycle < 1100; ++cycle) {
+        auto first = std::make_unique<ModuleLoader>(copy.string());
+        const ModuleLoader second(other.string());
+        ASSERT_TRUE(first->loaded()) << "cycle " << cycle << ": " << first->error();
+        ASSERT_TRUE(second.loaded()) << "cycle " << cycle << ": " << second.error();
+        first.reset();
+    }
+#endif
 }
 
 TEST(DataCategory, ThreeForTheGsdConfigurationVariables) {

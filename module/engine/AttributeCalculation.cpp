@@ -1,44 +1,52 @@
 #include "engine/AttributeCalculation.h"
 
+#include <algorithm>
+#include <mutex>
+#include <vector>
+
 #include "engine/Classes.h"
 #include "engine/Request.h"
-
-// Thread-local data in the block each thread starts with: read without a
-// call, and no block of the module's own per thread that outlives the module
-// when a host unloads it (which the leak checker trips over).
-#if defined(__ELF__)
-#define DD_STATIC_TLS __attribute__((tls_model("initial-exec")))
-#else
-#define DD_STATIC_TLS
-#endif
+#include "engine/ThreadEnd.h"
 
 namespace {
 
-// The objects under calculation on this thread, innermost first. A host may
-// hand one of them back from inside a callback, to this calculator or to
-// another: calculating it again there would free what the calculation under
-// way still fills (its type, its entry list) or add its entries twice, so it
-// comes back untouched and the outer calculation finishes it as if alone.
-class UnderWay;
-thread_local const UnderWay* innermost DD_STATIC_TLS = nullptr;
-
+// The objects under calculation in this process, by any calculator of this
+// module, on any thread or fiber. A host may hand one of them back from inside
+// a callback, to this calculator or to another, on the thread that made the
+// callback or on one working for it: it comes back untouched, and the
+// calculation under way finishes it as if alone, with no host call made
+// twice. Kept for the whole process under a lock, not per thread: it takes
+// no thread-local storage from the loader, sees a worker thread's call, and
+// each entry goes with its own calculation, in whatever order calculations on
+// fibers end.
 class UnderWay {
 public:
-    explicit UnderWay(const CDDObject* object) : object_(object), outer_(innermost) { innermost = this; }
-    ~UnderWay() { innermost = outer_; }
+    // Marks the object as under way, unless it already is.
+    explicit UnderWay(const CDDObject* object) {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        if (std::find(objects_.begin(), objects_.end(), object) != objects_.end()) return;
+        objects_.push_back(object);
+        object_ = object;
+    }
+    ~UnderWay() {
+        if (!object_) return;
+        const std::lock_guard<std::mutex> lock(mutex_);
+        objects_.erase(std::find(objects_.begin(), objects_.end(), object_));
+    }
     UnderWay(const UnderWay&) = delete;
     UnderWay& operator=(const UnderWay&) = delete;
 
-    static bool includes(const CDDObject* object) {
-        for (const UnderWay* at = innermost; at; at = at->outer_)
-            if (at->object_ == object) return true;
-        return false;
-    }
+    // False when the object was under way already.
+    explicit operator bool() const { return object_ != nullptr; }
 
 private:
-    const CDDObject* object_;
-    const UnderWay* outer_;
+    const CDDObject* object_ = nullptr;
+    static std::mutex mutex_;
+    static std::vector<const CDDObject*> objects_;
 };
+
+std::mutex UnderWay::mutex_;
+std::vector<const CDDObject*> UnderWay::objects_;
 
 }  // namespace
 
@@ -55,15 +63,18 @@ void CDeviceAttributeCalculation::DetachHost() { host_ = nullptr; }
 
 void CDeviceAttributeCalculation::BuildCatalogue() {
     // Asked for by the host from inside one of the module's own operations (a
-    // callback during a build, a calculation or a method run): ignored, as the
-    // operation under way still reads the definitions a build replaces.
-    if (busy_) return;
-    const Busy busy(busy_);
+    // callback during a build, a calculation or a method run), or while
+    // another thread builds: ignored, as the operation under way still reads
+    // the definitions a build replaces.
+    int idle = 0;
+    if (!busy_.compare_exchange_strong(idle, 1)) return;
+    const Busy busy(busy_, std::adopt_lock);
     try {
         // A second build replaces the definitions of the first.
         definitions_.reset(index_.size());
         builder_(host_, definitions_);
     } catch (...) {
+        if (threadEnding()) throw;
         // Out of memory: what was built stays; nothing reaches the host.
     }
 }
@@ -79,10 +90,11 @@ void CDeviceAttributeCalculation::reportError(const CStrPP& text) const {
 }
 
 CDDObject* CDeviceAttributeCalculation::forward(ContextWord context, CDDObject* object) {
-    if (!object || UnderWay::includes(object)) return object;
-    const UnderWay underWay(object);
-    const Busy busy(busy_);
+    if (!object) return object;
     try {
+        const UnderWay underWay(object);
+        if (!underWay) return object;
+        const Busy busy(busy_);
         const CDDDefinition* own = object->getcDefinition();
         if (!own) return object;
         // Negative IDs are not this module's; 0, IDs above the last item, items
@@ -93,6 +105,7 @@ CDDObject* CDeviceAttributeCalculation::forward(ContextWord context, CDDObject* 
         Request request(*this, context);
         if (entry->calculate(request, *object, *entry)) object->putAttributesAvailable(true);
     } catch (...) {
+        if (threadEnding()) throw;
         // Nothing may reach the host; the object keeps what was set so far.
     }
     return object;

@@ -3,7 +3,9 @@
 // calculator, validity condition and method body through the item index.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
+#include <mutex>
 
 #include "engine/DefinitionTable.h"
 #include "engine/ItemIndex.h"
@@ -70,20 +72,23 @@ private:
     // Marks one of the module's own operations as under way while it lives.
     class Busy {
     public:
-        explicit Busy(int& depth) : depth_(depth) { ++depth_; }
-        ~Busy() { --depth_; }
+        explicit Busy(std::atomic<int>& count) : count_(count) { ++count_; }
+        // Takes over a mark the caller has made already.
+        Busy(std::atomic<int>& count, std::adopt_lock_t) : count_(count) {}
+        ~Busy() { --count_; }
         Busy(const Busy&) = delete;
         Busy& operator=(const Busy&) = delete;
 
     private:
-        int& depth_;
+        std::atomic<int>& count_;
     };
 
     ItemIndex index_;
     CatalogueBuilder builder_;
     CCalculationHost* host_ = nullptr;
     // Builds, calculations, validity tests and method runs under way: a host
-    // may call back into the module from inside any of them.
-    int busy_ = 0;
+    // may call back into the module from inside any of them, and threads may
+    // share the calculator.
+    std::atomic<int> busy_{0};
     DefinitionTable definitions_;
 };

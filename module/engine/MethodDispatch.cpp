@@ -1,5 +1,6 @@
 // ExecuteMethod: the switch in front of the method bodies.
 #include "engine/AttributeCalculation.h"
+#include "engine/ThreadEnd.h"
 
 std::int32_t CDeviceAttributeCalculation::ExecuteMethod(ContextWord context, CDDObject* method, std::int32_t argument,
                                                         bool ignoreFailures) {
@@ -15,6 +16,7 @@ std::int32_t CDeviceAttributeCalculation::ExecuteMethod(ContextWord context, CDD
         reportError(CStrPP(":   0,  0 : illegal method ID (execute)"));
         return -1;
     } catch (...) {
+        if (threadEnding()) throw;
         // No exception may reach the host.
         return -1;
     }

@@ -3,6 +3,7 @@
 #include "engine/AttributeCalculation.h"
 #include "engine/Request.h"
 #include "engine/TextJoin.h"
+#include "engine/ThreadEnd.h"
 
 bool CDeviceAttributeCalculation::validity(ContextWord context, CDDObject* object, enumDDObjectKind kind,
                                            const char* message) {
@@ -21,6 +22,7 @@ bool CDeviceAttributeCalculation::validity(ContextWord context, CDDObject* objec
         Request request(*this, context);
         return entry->valid(request);
     } catch (...) {
+        if (threadEnding()) throw;
         return false;
     }
 }

@@ -5,6 +5,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "engine/AttributeCalculation.h"
+#include "engine/ThreadEnd.h"
 #include "frame/DataCategory.h"
 #include "frame/Information.h"
 #include "frame/Registration.h"
@@ -22,6 +23,7 @@ DD_EXPORT CAttributeCalculation* GetAttributeCalculation() {
         platform::StartModule();
         return new (std::nothrow) CDeviceAttributeCalculation(catalogue::kItems, catalogue::build);
     } catch (...) {
+        if (threadEnding()) throw;
         return nullptr;
     }
 }
@@ -31,6 +33,7 @@ DD_EXPORT CInformation* GetInformation() {
         platform::StartModule();
         return new (std::nothrow) CDeviceInformation();
     } catch (...) {
+        if (threadEnding()) throw;
         return nullptr;
     }
 }
@@ -39,6 +42,7 @@ DD_EXPORT void GetAttributeCalcDataCategory(const std::uint16_t** table, std::in
     try {
         platform::StartModule();
     } catch (...) {
+        if (threadEnding()) throw;
         // The table needs nothing the start-up makes.
     }
     if (table) *table = kDataCategories.data();
@@ -50,6 +54,7 @@ DD_EXPORT std::int32_t DllRegisterServer() {
         platform::StartModule();
         return registerModule();
     } catch (...) {
+        if (threadEnding()) throw;
         // Only an allocation can fail on this road.
         return kOutOfMemory;
     }
@@ -60,6 +65,7 @@ DD_EXPORT std::int32_t DllUnregisterServer() {
         platform::StartModule();
         return unregisterModule();
     } catch (...) {
+        if (threadEnding()) throw;
         // Only an allocation can fail on this road.
         return kOutOfMemory;
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/ThreadEnd.h"
 #include "frame/Identity.h"
 #include "resources/Resources.h"
 
@@ -42,10 +43,11 @@ constexpr const char* kPairValues[] = {""};
 // A text for the host: a copy, or the empty text when no memory is left for
 // one (the empty text needs none). Nothing is thrown at the host.
 template <class Make>
-CStrPP answer(Make make) noexcept {
+CStrPP answer(Make make) {
     try {
         return make();
     } catch (...) {
+        if (threadEnding()) throw;
         return CStrPP();
     }
 }

@@ -5,6 +5,7 @@
 #endif
 
 #include <atomic>
+#include <exception>
 #include <mutex>
 
 namespace platform {
@@ -46,6 +47,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
         try {
             platform::StartModule();
         } catch (...) {
+            if (!std::current_exception()) throw;  // a thread ending: passed on
             // Out of memory while loading: the first entry point tries again.
         }
     }
@@ -63,6 +65,7 @@ __attribute__((constructor)) void startAtLoad() {
     try {
         platform::StartModule();
     } catch (...) {
+        if (!std::current_exception()) throw;  // a thread ending: passed on
         // Out of memory while loading: the first entry point tries again.
     }
 }

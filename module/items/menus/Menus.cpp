@@ -47,10 +47,10 @@ std::optional<CDDMenuItem> memberEntry(Request& r, const Entry& e) {
     return menuItem;
 }
 
-void addEntries(Request& r, CDDMenu& menu, std::span<const Entry> entries) {
+void addEntries(Request& r, CDDMenuItemList& list, std::span<const Entry> entries) {
     for (const Entry& e : entries) {
         if (e.kind == Entry::Kind::Group) {
-            if (r.equals(e.item, e.value)) addEntries(r, menu, e.group);
+            if (r.equals(e.item, e.value)) addEntries(r, list, e.group);
             continue;
         }
         std::optional<CDDMenuItem> menuItem;
@@ -61,7 +61,7 @@ void addEntries(Request& r, CDDMenu& menu, std::span<const Entry> entries) {
         }
         if (!menuItem) continue;
         if (e.qualified) menuItem->putQualification(enumDDMenuItemQualificationType{1}, true);
-        menu.getMenuItems()->Add(*menuItem, -1, -1);
+        list.Add(*menuItem, -1, -1);
     }
 }
 
@@ -113,8 +113,12 @@ void fillMenu(Request& r, CDDMenu& menu, const Menu& d, const ItemEntry&) {
         menu.putHelp(CStrPP(d.help));
     }
     menu.putAccess(enumDDAccessType{static_cast<std::int32_t>(d.access)});
-    menu.setMenuItems(new CDDMenuItemList());
-    addEntries(r, menu, d.entries);
+    // The entries are gathered before the menu gets them: a host may hand the
+    // menu to another calculator from inside a callback, which would replace
+    // a list the menu already held.
+    auto entries = std::make_unique<CDDMenuItemList>();
+    addEntries(r, *entries, d.entries);
+    menu.setMenuItems(entries.release());
     writeActions<&CDDMenu::setPreWriteActions>(r, menu, d.preWrite);
     writeActions<&CDDMenu::setPostWriteActions>(r, menu, d.postWrite);
 }

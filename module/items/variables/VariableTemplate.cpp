@@ -52,9 +52,35 @@ void numericBase(CDDType& type, const Variable& d, const char* baseFormat, bool 
     type.putEditFormat(CStrPP(baseFormat));
 }
 
-void typeStep(Request& r, CDDVariable& variable, const Variable& d, enumDDVariableType kind) {
-    variable.setTypeInfo(new CDDType(kind));
-    CDDType& type = *variable.getTypeInfo();
+void addEnumerators(CDDType& type, Enumerators set) {
+    for (const Enumerator& e : set) {
+        CDDEnumerator enumerator;
+        enumerator.putValue(e.value);
+        enumerator.putDescription(CStrPP(e.description));
+        enumerator.putHelp(CStrPP(e.help));
+        type.getEnumeratorSet()->Add(enumerator);
+    }
+}
+
+Enumerators chooseEnumerators(Request& r, const EnumChoice& choice) {
+    if (choice.selector != item::none) {
+        CDDCommonVariant selector;
+        if (const CDDCommonVariant* current = r.currentValue(choice.selector)) selector = *current;
+        for (const EnumBranch& branch : choice.branches)
+            if (selector == CDDCommonVariant(static_cast<int>(branch.test.value))) return branch.set;
+    } else {
+        for (const EnumBranch& branch : choice.branches)
+            if (r.equals(branch.test.item, branch.test.value)) return branch.set;
+    }
+    return choice.otherwise;
+}
+
+// The type is built whole before the variable gets it: a host may hand the
+// variable to another calculator from inside a callback, which would replace
+// a type the variable already held.
+std::unique_ptr<CDDType> typeOf(Request& r, const Variable& d, enumDDVariableType kind) {
+    auto built = std::make_unique<CDDType>(kind);
+    CDDType& type = *built;
     const bool numeric = kind == ddtFloat || kind == ddtSigned || kind == ddtUnsigned;
     switch (kind) {
     case ddtFloat: numericBase(type, d, "%G", false); break;
@@ -94,35 +120,7 @@ void typeStep(Request& r, CDDVariable& variable, const Variable& d, enumDDVariab
         }
     }
     if (d.defaultValue.kind != Value::Kind::None) type.putDefaultValue(make(d.defaultValue));
-}
-
-void addEnumerators(CDDType& type, Enumerators set) {
-    for (const Enumerator& e : set) {
-        CDDEnumerator enumerator;
-        enumerator.putValue(e.value);
-        enumerator.putDescription(CStrPP(e.description));
-        enumerator.putHelp(CStrPP(e.help));
-        type.getEnumeratorSet()->Add(enumerator);
-    }
-}
-
-void chooseEnumerators(Request& r, CDDType& type, const EnumChoice& choice) {
-    if (choice.selector != item::none) {
-        CDDCommonVariant selector;
-        if (const CDDCommonVariant* current = r.currentValue(choice.selector)) selector = *current;
-        for (const EnumBranch& branch : choice.branches)
-            if (selector == CDDCommonVariant(static_cast<int>(branch.test.value)))
-                return addEnumerators(type, branch.set);
-    } else {
-        for (const EnumBranch& branch : choice.branches)
-            if (r.equals(branch.test.item, branch.test.value)) return addEnumerators(type, branch.set);
-    }
-    addEnumerators(type, choice.otherwise);
-}
-
-void enumeratorStep(Request& r, CDDVariable& variable, const Variable& d) {
-    CDDType& type = *variable.getTypeInfo();
-    if (d.chosenEnumerators) chooseEnumerators(r, type, *d.chosenEnumerators);
+    if (d.chosenEnumerators) addEnumerators(type, chooseEnumerators(r, *d.chosenEnumerators));
     addEnumerators(type, d.enumerators);
     for (const BitEnumerator& b : d.bitEnumerators) {
         CDDBitEnumerator bit(b.bit);
@@ -131,6 +129,7 @@ void enumeratorStep(Request& r, CDDVariable& variable, const Variable& d) {
         bit.putMethod(*r.keep(new CDDDefinition()));  // no method is bound to a bit
         type.getBitEnumeratorSet()->Add(bit);
     }
+    return built;
 }
 
 bool allHold(Request& r, const Test (&tests)[3]) {
@@ -141,17 +140,18 @@ bool allHold(Request& r, const Test (&tests)[3]) {
 
 void handlingStep(Request& r, CDDVariable& variable, const Handling& h) {
     if (h.kind == Handling::Kind::None) return;
-    CDeviceAttributeCalculation::ClearHandling(&variable);
     const bool writable =
         h.kind == Handling::Kind::ReadWrite || (h.kind == Handling::Kind::Tests && allHold(r, h.tests));
+    CDeviceAttributeCalculation::ClearHandling(&variable);
     if (writable) variable.putHandling(ddhWrite, true);
     variable.putHandling(ddhRead, true);
 }
 
 void unitStep(Request& r, CDDVariable& variable, const Unit& u) {
     if (!u.text && !u.table) return;
+    const CStrPP text(u.text ? u.text : chooseRow(r, u.codeOf, *u.table).text);
     variable.putConstantUnit(CStrPP(""));
-    variable.putConstantUnit(CStrPP(u.text ? u.text : chooseRow(r, u.codeOf, *u.table).text));
+    variable.putConstantUnit(text);
 }
 
 template <void (CDDVariable::*Attach)(CDDDefinitionList*)>
@@ -177,8 +177,7 @@ void fillVariable(Request& r, CDDVariable& variable, const Variable& d, const It
     CDeviceAttributeCalculation::ClearVariableClasses(own);
     for (int bit = 0; bit < classes::kCount; ++bit)
         if ((item.classMask >> bit) & 1U) own->putClassInfo(enumDDVariableClassType{bit}, true);
-    typeStep(r, variable, d, item.type);
-    enumeratorStep(r, variable, d);
+    variable.setTypeInfo(typeOf(r, d, item.type).release());
     handlingStep(r, variable, d.handling);
     unitStep(r, variable, d.unit);
     actionStep<&CDDVariable::setPreEditActions>(r, variable, d.preEdit);
