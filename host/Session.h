@@ -24,6 +24,7 @@ public:
     const std::string& error() const { return error_; }
     CAttributeCalculation& calculator() { return *calculator_; }
     StandInHost& host() { return *host_; }
+    ModuleLoader& module() { return loader_; }
 
     // NAME=VALUE: a whole number gives an int (a double beyond 32 bits), a
     // number with a point or an exponent a double, "..." a text, nothing an

@@ -100,6 +100,8 @@ public:
     // Scripting of method runs: answers to EditValue, in order, and failures
     // of the n-th call (counted from 1 within a run) of an operation.
     void scriptAnswer(const CDDCommonVariant& answer) { answers_.push_back(answer); }
+    // Scripted answers that no question has taken yet.
+    std::size_t answersLeft() const { return answers_.size(); }
     void scriptFailure(const std::string& operation, int nthCall = 1) { failures_.insert({operation, nthCall}); }
     std::vector<std::string> messages() const { return messages_; }
     // A question (EditValue) for which no scripted answer was left: the host

@@ -52,11 +52,21 @@ const char* kUsage =
     "  show ITEM                one item's attributes\n"
     "  tree MENU [--lang L]     a menu and everything under it (L: en de fr it es nl;\n"
     "                           a text with no part in L shows its English part)\n"
-    "  run METHOD [--answer V]  run a method against the simulated device\n"
+    "  run METHOD [--answer V]...\n"
+    "                           run a method against the simulated device; the\n"
+    "                           answers go to its questions in order\n"
     "  register | unregister    the module's registry entry\n"
     "--set is for dump, show, tree and run; --trace writes every call the module\n"
     "made on the host, also when the command fails (none for info, register and\n"
-    "unregister: an empty file). A value may also follow '=': --lang=de.\n";
+    "unregister: an empty file). A value may also follow '=': --lang=de.\n"
+    "run prints:\n"
+    "  shown: TEXT              a message or question the method showed\n"
+    "  unanswered: VAR: ...     after a question no answer was left for: the value\n"
+    "                           the host answered instead, VAR's current one\n"
+    "  unused: --answer V: ...  an answer no question took\n"
+    "  value:  VAR OLD -> NEW   a current value in the host that the method changed\n"
+    "  device: VAR OLD -> NEW   a value the method changed in the simulated device\n"
+    "  result: N                what the method returned\n";
 
 const char* const kLanguages[] = {"en", "de", "fr", "it", "es", "nl"};
 
@@ -133,6 +143,10 @@ std::string utf8(const CStrPP& text) { return cp1252ToUtf8(text.str()); }
 
 const char* const kNoInformation = "the module gave no information object";
 
+// The codes `info` asks the information object's names for.
+constexpr int kStandardMenuCodes[] = {0, 1, 2, 4, 6, 8, 9, 14, 15, 10003, 10004, 10007};
+constexpr int kSpecialItemCodes[] = {0, 1, 2};
+
 // False when the file could not take the whole trace.
 bool writeTrace(const std::vector<std::string>& lines, const std::string& file) {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
@@ -163,10 +177,10 @@ int info(std::ostream& out, std::ostream& err, ModuleLoader& module) {
     line("Description", utf8(i->GetDescription()));
     number("Number11", i->GetNumber11());
     line("HelpFileName", utf8(i->GetHelpFileName()));
-    for (const int code : {0, 1, 2, 4, 6, 8, 9, 14, 15, 10003, 10004, 10007})
+    for (const int code : kStandardMenuCodes)
         line(("StandardMenuName(" + std::to_string(code) + ")").c_str(), utf8(i->GetStandardMenuName(code)));
     line("PairNames", utf8(i->GetPairNames()));
-    for (const int code : {0, 1, 2})
+    for (const int code : kSpecialItemCodes)
         line(("SpecialItemName(" + std::to_string(code) + ")").c_str(), utf8(i->GetSpecialItemName(code)));
     line("ModuleBasePath", utf8(i->GetModuleBasePath()));
     line("ModulePath", utf8(i->GetModulePath()));
@@ -302,6 +316,11 @@ int run(std::ostream& out, std::ostream& err, Session& session, const std::strin
             print(out, "unanswered: %s: the host answered its current value %s\n",
                   cp1252ToUtf8(unanswered->variable).c_str(), variantText(unanswered->answered).c_str());
     }
+    // Answers are taken in order, so those left over are the last given; an
+    // answer meant for a question the method never asked would otherwise
+    // vanish without a word.
+    for (std::size_t i = answers.size() - std::min(host.answersLeft(), answers.size()); i < answers.size(); ++i)
+        print(out, "unused: --answer %s: no question was left for it\n", variantText(answers[i]).c_str());
     for (const std::int32_t item : host.ids()) {
         const std::string itemName = host.nameOf(host.object(item)->getcDefinition());
         if (const std::string now = variantText(host.value(item)); now != before[item])
@@ -311,6 +330,20 @@ int run(std::ostream& out, std::ostream& err, Session& session, const std::strin
     }
     print(out, "result: %d\n", result);
     return 0;
+}
+
+// Why no item has a name that `info` lists: the host's own menus and items
+// are named there too. Empty for any other name.
+std::string hostsOwnName(ModuleLoader& module, const std::string& name) {
+    const std::unique_ptr<CInformation> i(name.empty() ? nullptr : module.getInformation());
+    if (!i) return {};
+    for (const int code : kStandardMenuCodes)
+        if (utf8(i->GetStandardMenuName(code)) == name)
+            return "; it is StandardMenuName(" + std::to_string(code) + "), a menu of the host's own";
+    for (const int code : kSpecialItemCodes)
+        if (utf8(i->GetSpecialItemName(code)) == name)
+            return "; it is SpecialItemName(" + std::to_string(code) + "), an item of the host's own";
+    return {};
 }
 
 // The command line, or what is wrong with it.
@@ -377,7 +410,8 @@ int onSession(const Options& o, Session& session, std::ostream& out, std::ostrea
     }
     const std::int32_t id = host.idOf(utf8ToCp1252(o.words[1]));
     if (!id) {
-        print(err, "ddhost: no item named %s\n", o.words[1].c_str());
+        print(err, "ddhost: no item named %s%s\n", o.words[1].c_str(),
+              hostsOwnName(session.module(), o.words[1]).c_str());
         return 2;
     }
     if (name == "show") {

@@ -46,7 +46,12 @@ std::string contents(const std::filesystem::path& file) {
 TEST(HostTool, ErrorsAreClearAndNeverCrash) {
     // Usage errors: exit 2, nothing on the output, the fault named.
     for (const auto& [args, says] : std::vector<std::pair<std::vector<std::string>, std::string>>{
-             {{"show", "no_such_item"}, "no item named no_such_item"},
+             {{"show", "no_such_item"}, "no item named no_such_item\n"},
+             // Names that info lists, of the host's own menus and items.
+             {{"tree", "__ZTQ__CommunicationMenu"},
+              "no item named __ZTQ__CommunicationMenu; it is StandardMenuName(15), a menu of the host's own\n"},
+             {{"show", "__ZTQ__BusAddress"},
+              "no item named __ZTQ__BusAddress; it is SpecialItemName(1), an item of the host's own\n"},
              {{"--set", "no_such_item=1", "dump"}, "--set no_such_item=1: no item named no_such_item"},
              {{"--set", "novalue", "dump"}, "--set novalue: no '=' between the name and the value"},
              {{"--set", "novalue", "info"}, "no '='"},
@@ -158,36 +163,46 @@ TEST(HostTool, AnOptionsValueFollowsItAsTheNextWordOrAfterEquals) {
 
 TEST(HostTool, RunTellsEveryQuestionThatWentUnanswered) {
     // Right after the question, with the value the host answered instead:
-    // the variable's current value, whatever it is. An answer given, or a
-    // method that asks nothing, tells nothing of the kind.
+    // the variable's current value, whatever it is. An answer no question
+    // took is told after the questions. An answer given and taken, or a
+    // method that asks nothing, tells nothing of the kind. Every kind of line
+    // is explained by the usage.
     const std::string question = "method_phys_factory_reset_device_specific";
-    for (const auto& [args, told] : std::vector<std::pair<std::vector<std::string>, std::string>>{
-             {{"run", question}, "unanswered: phys_factory_reset: the host answered its current value (empty)"},
+    const std::string usage = tool({"--help"}).out;
+    for (const auto& [args, told] : std::vector<std::pair<std::vector<std::string>, std::vector<std::string>>>{
+             {{"run", question}, {"unanswered: phys_factory_reset: the host answered its current value (empty)"}},
              {{"--set", "phys_factory_reset=7", "run", question},
-              "unanswered: phys_factory_reset: the host answered its current value 7"},
+              {"unanswered: phys_factory_reset: the host answered its current value 7"}},
              {{"--set", "phys_factory_reset=\"x\"", "run", question},
-              "unanswered: phys_factory_reset: the host answered its current value \"x\""},
-             {{"run", question, "--answer", "4321"}, ""},
-             {{"run", "method_phys_factory_reset_address"}, ""},
+              {"unanswered: phys_factory_reset: the host answered its current value \"x\""}},
+             {{"run", question, "--answer", "4321"}, {}},
+             {{"run", "method_phys_factory_reset_address"}, {}},
+             {{"run", "meth_reset_min_temperature", "--answer", "3"},
+              {"unused: --answer 3: no question was left for it"}},
+             {{"run", question, "--answer", "4321", "--answer", "x", "--answer="},
+              {"unused: --answer \"x\": no question was left for it",
+               "unused: --answer (empty): no question was left for it"}},
          }) {
         SCOPED_TRACE(args.back());
         const auto o = tool(args);
         ASSERT_EQ(o.status, 0) << o.err;
-        std::vector<std::string> lines;
+        std::vector<std::string> lines, tells;
         std::istringstream in(o.out);
-        for (std::string line; std::getline(in, line);) lines.push_back(line);
+        for (std::string line; std::getline(in, line);) {
+            lines.push_back(line);
+            if (line.rfind("unanswered: ", 0) == 0 || line.rfind("unused: ", 0) == 0) tells.push_back(line);
+            const std::string kind = line.substr(0, line.find(':') + 1);
+            EXPECT_NE(usage.find("\n  " + kind + " "), std::string::npos) << "the usage does not explain " << kind;
+        }
         ASSERT_GE(lines.size(), 2u) << o.out;
-        const auto unanswered = std::count_if(lines.begin(), lines.end(),
-                                              [](const std::string& l) { return l.rfind("unanswered: ", 0) == 0; });
-        if (told.empty()) {
-            EXPECT_EQ(unanswered, 0) << o.out;
-        } else {
-            EXPECT_EQ(unanswered, 1) << o.out;
+        EXPECT_EQ(tells, told) << o.out;
+        if (!told.empty() && told[0].rfind("unanswered: ", 0) == 0) {
             EXPECT_EQ(lines[0].rfind("shown: Reset ", 0), 0u) << o.out;
-            EXPECT_EQ(lines[1], told) << o.out;
+            EXPECT_EQ(lines[1], told[0]) << o.out;
         }
         EXPECT_EQ(lines.back(), "result: 0");
     }
+    EXPECT_NE(usage.find("run METHOD [--answer V]...\n"), std::string::npos) << usage;
 }
 
 TEST(HostTool, OutputThatCannotBeWrittenFailsTheCommand) {
