@@ -42,8 +42,17 @@ void StartModule() {
 // The DLL's entry point, the class library's DLL start-up: the runtime has
 // built the module's static objects when a process attaches the DLL, and the
 // host calls no entry point before this returns.
-extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     if (reason == DLL_PROCESS_ATTACH) {
+        // The runtime libraries linked in keep, from each load, a TLS slot,
+        // their exception pool and their records of threads, and no unload
+        // gives them back: so the DLL stays loaded once attached, and a
+        // host's later loads and unloads only count. The loader lock this
+        // takes is the one the loader already holds for this thread. Where
+        // the pin fails, the DLL still works.
+        HMODULE pinned;
+        GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_PIN | GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
+                           reinterpret_cast<LPCWSTR>(instance), &pinned);
         try {
             platform::StartModule();
         } catch (...) {

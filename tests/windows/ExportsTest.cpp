@@ -1,10 +1,13 @@
 // The module's export directory as Windows reads it: its name, the five entry
-// points at ordinals 3 to 7, nothing else; and the DLLs it needs.
+// points at ordinals 3 to 7, nothing else; the DLLs it needs; and what its
+// loads and unloads leave in the host's process.
 #include <windows.h>
 
 #include <algorithm>
 #include <cctype>
+#include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "tests/TestSupport.h"
@@ -33,6 +36,29 @@ struct LoadedModule {
 std::string lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
     return text;
+}
+
+// The TLS slots the process may still take, counted by taking them all.
+std::size_t freeTlsSlots() {
+    std::vector<DWORD> taken;
+    for (DWORD slot; (slot = TlsAlloc()) != TLS_OUT_OF_INDEXES;) taken.push_back(slot);
+    for (DWORD slot : taken) TlsFree(slot);
+    return taken.size();
+}
+
+// The bytes in use on every heap of the process.
+std::size_t heapBytesInUse() {
+    std::vector<HANDLE> heaps(GetProcessHeaps(0, nullptr) + 8);
+    heaps.resize(std::min<std::size_t>(heaps.size(), GetProcessHeaps(heaps.size(), heaps.data())));
+    std::size_t total = 0;
+    for (HANDLE heap : heaps) {
+        HeapLock(heap);
+        PROCESS_HEAP_ENTRY entry{};
+        while (HeapWalk(heap, &entry))
+            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) total += entry.cbData;
+        HeapUnlock(heap);
+    }
+    return total;
 }
 
 }  // namespace
@@ -80,4 +106,33 @@ TEST(WindowsExports, TheModuleNeedsOnlySystemDllsAndTheObjectModel) {
               (std::vector<std::string>{"advapi32.dll", "kernel32.dll", "msvcrt.dll", "ztqpbq15stdlibcom.dll"}));
     // The object-model library keeps its own name, no "lib" before it.
     EXPECT_NE(GetModuleHandleA("ZTQPBQ15StdLibCOM.dll"), nullptr);
+}
+
+TEST(WindowsExports, LoadedAndUnloadedOverAndOverFromSeveralThreadsNothingAccumulates) {
+    // Each cycle loads the module where it is not loaded and unloads it
+    // after a thread has used it through a second load and ended, the
+    // loading thread still alive. More cycles than the process has TLS slots.
+    const auto cycle = []() -> std::string {
+        ModuleLoader module(DD_MODULE_PATH);
+        if (!module.loaded()) return module.error();
+        bool calculated = false;
+        std::thread([&calculated] {
+            Session session(DD_MODULE_PATH);
+            calculated = session.ok() && calculate(session, "trans1_level_unit");
+        }).join();
+        std::unique_ptr<CInformation> info(module.getInformation());
+        if (!calculated) return "nothing calculated on the thread";
+        return info->GetModulePath().str().empty() ? "no module path" : "";
+    };
+    // The first load may keep what the process needs of it.
+    ASSERT_EQ(cycle(), "");
+    const std::size_t slots = freeTlsSlots(), bytes = heapBytesInUse();
+    for (int n = 1; n <= 1250; ++n) {
+        ASSERT_EQ(cycle(), "") << "cycle " << n;
+        if (n % 250 != 0) continue;
+        // A few KiB of slack, as the process's own records of its threads
+        // grow a little: less than what one load kept before.
+        ASSERT_EQ(freeTlsSlots(), slots) << "TLS slots after " << n << " cycles";
+        ASSERT_LT(heapBytesInUse(), bytes + 16 * 1024) << "heap after " << n << " cycles";
+    }
 }
