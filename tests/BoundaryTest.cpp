@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <future>
 #include <map>
 #include <random>
 #include <sstream>
@@ -19,6 +20,7 @@
 
 #if !defined(_WIN32)
 #include <pthread.h>
+#include <sys/wait.h>
 #include <ucontext.h>
 #endif
 
@@ -524,7 +526,7 @@ TEST(Boundary, ThreadsSharingACalculatorLeaveItAsItWas) {
                 }
         });
     for (std::thread& thread : threads) thread.join();
-    // Nothing stays marked as under way: a build is not refused.
+    // No operation is left counted as under way: a build is not refused.
     b.calculator->BuildCatalogue();
     EXPECT_EQ(b.inner.log().count("AddObject"), 635u);
 }
@@ -542,8 +544,8 @@ public:
         context_.uc_stack.ss_size = stack_.size();
         context_.uc_link = &caller_;
         makecontext(&context_, reinterpret_cast<void (*)()>(&Fiber::start), 2,
-                    static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(this) >> 32),
-                    static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(this)));
+                    static_cast<unsigned>(reinterpret_cast<std::uint64_t>(this) >> 32),
+                    static_cast<unsigned>(reinterpret_cast<std::uint64_t>(this)));
     }
     Fiber(const Fiber&) = delete;
     Fiber& operator=(const Fiber&) = delete;
@@ -557,7 +559,7 @@ public:
 
 private:
     static void start(unsigned high, unsigned low) {
-        auto* fiber = reinterpret_cast<Fiber*>((static_cast<std::uintptr_t>(high) << 32) | low);
+        auto* fiber = reinterpret_cast<Fiber*>(static_cast<std::uintptr_t>((std::uint64_t{high} << 32) | low));
         fiber->body_();
         fiber->ended_ = true;
     }
@@ -624,11 +626,12 @@ TEST(Boundary, CalculationsOnFibersMayEndInAnyOrder) {
 }
 
 TEST(Boundary, AHostThreadThatEndsInsideACallbackLeavesTheModuleUsable) {
-    // A calculation, validity tests and a method run, each ended by
+    // A build, a calculation, validity tests and method runs, each ended by
     // pthread_exit inside a callback of the host's or of its method
     // interface: the thread unwinds through the module and ends.
-    enum class Operation { Calculate, VariableValidity, MethodValidity, Execute };
+    enum class Operation { Build, Calculate, VariableValidity, MethodValidity, Execute };
     const std::tuple<Operation, const char*, const char*> cases[] = {
+        {Operation::Build, nullptr, "AddObject"},
         {Operation::Calculate, "Page_Adjust_BasicSetup_step1", "GetMemberObject"},
         {Operation::Calculate, "trans1_blk_class", "GetCurrentValue"},
         {Operation::VariableValidity, "parDisplayValue", "GetCurrentValue"},
@@ -639,12 +642,13 @@ TEST(Boundary, AHostThreadThatEndsInsideACallbackLeavesTheModuleUsable) {
     ModuleLoader module(DD_MODULE_PATH);
     Bench b(module);
     for (const auto& [operation, name, callback] : cases) {
-        SCOPED_TRACE(std::string(name) + " ended in " + callback);
-        const auto run = [&, operation = operation, name = name] {
-            auto object = b.object(name);
+        SCOPED_TRACE(std::string(name ? name : "the catalogue") + " ended in " + callback);
+        std::unique_ptr<CDDObject> object;
+        const auto run = [&, operation = operation] {
             CAttributeCalculation& c = *b.calculator;
             std::int32_t result = 0;
             switch (operation) {
+            case Operation::Build: c.BuildCatalogue(); return std::to_string(b.inner.log().count("AddObject"));
             case Operation::Calculate: c.CalculateAttributes05(ContextWord{0}, object.get()); break;
             case Operation::VariableValidity: result = c.VariableValidity(ContextWord{0}, object.get()); break;
             case Operation::MethodValidity: result = c.MethodValidity(ContextWord{0}, object.get()); break;
@@ -652,21 +656,28 @@ TEST(Boundary, AHostThreadThatEndsInsideACallbackLeavesTheModuleUsable) {
             }
             return std::to_string(result) + " " + dumpObject(*object, std::nullopt);
         };
+        if (name) object = b.object(name);
         const std::string alone = run();
         const std::vector<std::string> calls = b.inner.log().lines();
         b.inner.log().clear();
 
+        // The thread that ends and the one after it work on the same object.
+        if (name) object = b.object(name);
         b.host.reenterWith([] { pthread_exit(nullptr); });
         b.host.bend(callback, BendingHost::Bend::ReenterEarly);
         bool returned = false;
-        std::function<void()> ended = [&] {
+        std::function<void()> ending = [&] {
             run();
             returned = true;
         };
         pthread_t thread;
         ASSERT_EQ(pthread_create(
                       &thread, nullptr,
-                      [](void* f) -> void* { return (*static_cast<std::function<void()>*>(f))(), nullptr; }, &ended),
+                      [](void* f) -> void* {
+                          (*static_cast<std::function<void()>*>(f))();
+                          return nullptr;
+                      },
+                      &ending),
                   0);
         ASSERT_EQ(pthread_join(thread, nullptr), 0);
         EXPECT_FALSE(returned);
@@ -675,15 +686,41 @@ TEST(Boundary, AHostThreadThatEndsInsideACallbackLeavesTheModuleUsable) {
         EXPECT_EQ(b.inner.alive() + b.host.alive(), 0);
         b.inner.log().clear();
 
-        // Nothing stays under way or busy: the same object, on another thread.
+        // Nothing stays under way or busy.
         std::string again;
         std::thread([&] { again = run(); }).join();
         EXPECT_EQ(again, alone);
         EXPECT_EQ(b.inner.log().lines(), calls);
         b.inner.log().clear();
     }
-    b.calculator->BuildCatalogue();
-    EXPECT_EQ(b.inner.log().count("AddObject"), 635u);
+}
+
+TEST(Boundary, InAForkedChildWhatOtherThreadsHadUnderWayCalculates) {
+    ModuleLoader module(DD_MODULE_PATH);
+    Bench b(module);
+    auto object = b.object("trans1_blk_class");
+    // Another thread's calculation of the object waits inside a callback
+    // while the process forks; in the child that thread is gone.
+    std::promise<void> waiting, resume;
+    b.host.reenterWith([&, resumed = resume.get_future().share()] {
+        waiting.set_value();
+        resumed.wait();
+    });
+    b.host.bend("GetObjectStore", BendingHost::Bend::ReenterEarly);
+    std::thread calculating([&] { b.calculator->CalculateAttributes05(ContextWord{0}, object.get()); });
+    waiting.get_future().wait();
+    const pid_t child = fork();
+    if (child == 0) {
+        b.inner.log().clear();
+        b.calculator->CalculateAttributes05(ContextWord{0}, object.get());
+        _exit(b.inner.log().lines().empty() ? 1 : 0);
+    }
+    resume.set_value();
+    calculating.join();
+    b.host.reenterWith(nullptr);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the child's calculation made no host call";
 }
 
 #endif

@@ -1,8 +1,11 @@
 #include "engine/AttributeCalculation.h"
 
-#include <algorithm>
+#if !defined(_WIN32)
+#include <pthread.h>
+#endif
+
 #include <mutex>
-#include <vector>
+#include <thread>
 
 #include "engine/Classes.h"
 #include "engine/Request.h"
@@ -11,27 +14,30 @@
 namespace {
 
 // The objects under calculation in this process, by any calculator of this
-// module, on any thread or fiber. A host may hand one of them back from inside
-// a callback, to this calculator or to another, on the thread that made the
-// callback or on one working for it: it comes back untouched, and the
-// calculation under way finishes it as if alone, with no host call made
-// twice. Kept for the whole process under a lock, not per thread: it takes
-// no thread-local storage from the loader, sees a worker thread's call, and
-// each entry goes with its own calculation, in whatever order calculations on
-// fibers end.
+// module, on any thread or fiber. A host may hand one back from inside a
+// callback, to any calculator, on the callback's thread or on one it waits
+// for: it comes back untouched, and the calculation under way finishes it
+// with each of its host calls made once. Each entry lives in the frame of its
+// calculation and leaves with it, in whatever order calculations on fibers
+// end: no thread-local storage, no allocation, and nothing destroyed at exit
+// that threads still calculating would use.
 class UnderWay {
 public:
     // Marks the object as under way, unless it already is.
-    explicit UnderWay(const CDDObject* object) {
+    explicit UnderWay(const CDDObject* object) : object_(object) {
         const std::lock_guard<std::mutex> lock(mutex_);
-        if (std::find(objects_.begin(), objects_.end(), object) != objects_.end()) return;
-        objects_.push_back(object);
-        object_ = object;
+        for (const UnderWay* at = first_; at; at = at->next_)
+            if (at->object_ == object) {
+                object_ = nullptr;
+                return;
+            }
+        link();
     }
     ~UnderWay() {
         if (!object_) return;
         const std::lock_guard<std::mutex> lock(mutex_);
-        objects_.erase(std::find(objects_.begin(), objects_.end(), object_));
+        (previous_ ? previous_->next_ : first_) = next_;
+        if (next_) next_->previous_ = previous_;
     }
     UnderWay(const UnderWay&) = delete;
     UnderWay& operator=(const UnderWay&) = delete;
@@ -39,14 +45,44 @@ public:
     // False when the object was under way already.
     explicit operator bool() const { return object_ != nullptr; }
 
+#if !defined(_WIN32)
+    // A forked child has only the thread that forked: the list is whole, and
+    // what the other threads had under way never ends there.
+    static void beforeFork() { mutex_.lock(); }
+    static void inParent() { mutex_.unlock(); }
+    static void inChild() {
+        UnderWay* at = first_;
+        first_ = nullptr;
+        for (UnderWay* next; at; at = next) {
+            next = at->next_;
+            if (at->thread_ == std::this_thread::get_id()) at->link();
+        }
+        mutex_.unlock();
+    }
+#endif
+
 private:
-    const CDDObject* object_ = nullptr;
-    static std::mutex mutex_;
-    static std::vector<const CDDObject*> objects_;
+    void link() {
+        previous_ = nullptr;
+        next_ = first_;
+        if (first_) first_->previous_ = this;
+        first_ = this;
+    }
+
+    const CDDObject* object_;
+    const std::thread::id thread_ = std::this_thread::get_id();
+    UnderWay* previous_ = nullptr;
+    UnderWay* next_ = nullptr;
+    static std::mutex mutex_;  // constant-initialised, with nothing to destroy
+    static UnderWay* first_;
 };
 
 std::mutex UnderWay::mutex_;
-std::vector<const CDDObject*> UnderWay::objects_;
+UnderWay* UnderWay::first_ = nullptr;
+
+#if !defined(_WIN32)
+[[maybe_unused]] const int forkHandlers = pthread_atfork(UnderWay::beforeFork, UnderWay::inParent, UnderWay::inChild);
+#endif
 
 }  // namespace
 
@@ -74,7 +110,7 @@ void CDeviceAttributeCalculation::BuildCatalogue() {
         definitions_.reset(index_.size());
         builder_(host_, definitions_);
     } catch (...) {
-        if (threadEnding()) throw;
+        passOnThreadEnd();
         // Out of memory: what was built stays; nothing reaches the host.
     }
 }
@@ -105,7 +141,7 @@ CDDObject* CDeviceAttributeCalculation::forward(ContextWord context, CDDObject* 
         Request request(*this, context);
         if (entry->calculate(request, *object, *entry)) object->putAttributesAvailable(true);
     } catch (...) {
-        if (threadEnding()) throw;
+        passOnThreadEnd();
         // Nothing may reach the host; the object keeps what was set so far.
     }
     return object;

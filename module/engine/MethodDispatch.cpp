@@ -16,7 +16,7 @@ std::int32_t CDeviceAttributeCalculation::ExecuteMethod(ContextWord context, CDD
         reportError(CStrPP(":   0,  0 : illegal method ID (execute)"));
         return -1;
     } catch (...) {
-        if (threadEnding()) throw;
+        passOnThreadEnd();
         // No exception may reach the host.
         return -1;
     }

@@ -22,7 +22,7 @@ bool CDeviceAttributeCalculation::validity(ContextWord context, CDDObject* objec
         Request request(*this, context);
         return entry->valid(request);
     } catch (...) {
-        if (threadEnding()) throw;
+        passOnThreadEnd();
         return false;
     }
 }

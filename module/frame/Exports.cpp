@@ -23,7 +23,7 @@ DD_EXPORT CAttributeCalculation* GetAttributeCalculation() {
         platform::StartModule();
         return new (std::nothrow) CDeviceAttributeCalculation(catalogue::kItems, catalogue::build);
     } catch (...) {
-        if (threadEnding()) throw;
+        passOnThreadEnd();
         return nullptr;
     }
 }
@@ -33,7 +33,7 @@ DD_EXPORT CInformation* GetInformation() {
         platform::StartModule();
         return new (std::nothrow) CDeviceInformation();
     } catch (...) {
-        if (threadEnding()) throw;
+        passOnThreadEnd();
         return nullptr;
     }
 }
@@ -42,7 +42,7 @@ DD_EXPORT void GetAttributeCalcDataCategory(const std::uint16_t** table, std::in
     try {
         platform::StartModule();
     } catch (...) {
-        if (threadEnding()) throw;
+        passOnThreadEnd();
         // The table needs nothing the start-up makes.
     }
     if (table) *table = kDataCategories.data();
@@ -54,7 +54,7 @@ DD_EXPORT std::int32_t DllRegisterServer() {
         platform::StartModule();
         return registerModule();
     } catch (...) {
-        if (threadEnding()) throw;
+        passOnThreadEnd();
         // Only an allocation can fail on this road.
         return kOutOfMemory;
     }
@@ -65,7 +65,7 @@ DD_EXPORT std::int32_t DllUnregisterServer() {
         platform::StartModule();
         return unregisterModule();
     } catch (...) {
-        if (threadEnding()) throw;
+        passOnThreadEnd();
         // Only an allocation can fail on this road.
         return kOutOfMemory;
     }

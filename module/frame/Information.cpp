@@ -47,7 +47,7 @@ CStrPP answer(Make make) {
     try {
         return make();
     } catch (...) {
-        if (threadEnding()) throw;
+        passOnThreadEnd();
         return CStrPP();
     }
 }

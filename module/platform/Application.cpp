@@ -5,7 +5,6 @@
 #endif
 
 #include <atomic>
-#include <exception>
 #include <mutex>
 
 namespace platform {
@@ -56,7 +55,6 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
         try {
             platform::StartModule();
         } catch (...) {
-            if (!std::current_exception()) throw;  // a thread ending: passed on
             // Out of memory while loading: the first entry point tries again.
         }
     }
@@ -74,7 +72,6 @@ __attribute__((constructor)) void startAtLoad() {
     try {
         platform::StartModule();
     } catch (...) {
-        if (!std::current_exception()) throw;  // a thread ending: passed on
         // Out of memory while loading: the first entry point tries again.
     }
 }
