@@ -668,7 +668,21 @@ TEST(Registration, AForkWaitsWhileACallWaitsForTheLock) {
         platform::readKey(kKey);
         read = true;
     });
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));  // until the read waits
+    // The system lists a lock that a process waits for after "->" (pid, then
+    // device:inode): the read waits once this process waits for the root's.
+    struct stat folder {};
+    ASSERT_EQ(stat(root.path.c_str(), &folder), 0);
+    const std::string process = " " + std::to_string(getpid()) + " ", inode = ":" + std::to_string(folder.st_ino) + " ";
+    const auto readWaits = [&] {
+        std::ifstream locks("/proc/locks");
+        for (std::string line; std::getline(locks, line);)
+            if (line.find("-> FLOCK") != std::string::npos && line.find(process) != std::string::npos &&
+                line.find(inode) != std::string::npos)
+                return true;
+        return false;
+    };
+    for (int i = 0; i < 2000 && !readWaits(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    EXPECT_TRUE(readWaits()) << "the read never waited for the root's lock";
     std::thread forking([&] {
         if (const pid_t child = fork(); child == 0)
             _exit(0);
