@@ -255,10 +255,12 @@ TEST(Registration, TheRootIsXdgDataHomesThenTheHomeFoldersThenTheUsersOwnTempora
 }
 
 TEST(Registration, WhatTheRegistryMakesHasItsModesWhateverTheUmask) {
-    // A user whose umask takes even the owner's own rights registers under a
-    // root of their own that is still to be made, and later under the usual
-    // umask: the folders on the way, the keys and the values get the modes
-    // the registry means all the same, and every call works.
+    // A user registers under a root of their own that is still to be made,
+    // and later under the usual umask. The folders on the way, the keys and
+    // the values keep what the umask gives, plus the owner's reading and
+    // writing (and searching a folder): a private umask keeps them private,
+    // one that takes even the owner's own rights leaves every call working.
+    // The folder the registry chooses for itself is the user's alone.
     RegistryRoot root;
     const fs::path module = root.openCopyOfModule();
     const fs::path own = root.path / "own";
@@ -274,11 +276,11 @@ TEST(Registration, WhatTheRegistryMakesHasItsModesWhateverTheUmask) {
         mode_t umask;
         const char* variable;
         fs::path chosen, registry;  // as the variable names it, and the root
-        mode_t rootMode;
     } cases[] = {
-        {0222, "DD_REGISTRY_ROOT", own / "chosen" / "registry", own / "chosen" / "registry", 0755},
-        {0777, "XDG_DATA_HOME", own / "xdg" / "data", own / "xdg" / "data" / "ddregistry", 0700},
-        {0777, "TMPDIR", own / "tmp", own / "tmp" / "ddregistry", 0700},
+        {0077, "DD_REGISTRY_ROOT", own / "private" / "registry", own / "private" / "registry"},
+        {0222, "DD_REGISTRY_ROOT", own / "chosen" / "registry", own / "chosen" / "registry"},
+        {0777, "XDG_DATA_HOME", own / "xdg" / "data", own / "xdg" / "data" / "ddregistry"},
+        {0777, "TMPDIR", own / "tmp", own / "tmp" / "ddregistry"},
     };
     const auto modeOf = [](const fs::path& path) {
         struct stat status {};
@@ -289,6 +291,11 @@ TEST(Registration, WhatTheRegistryMakesHasItsModesWhateverTheUmask) {
         ScopedEnvironment environment;
         for (const char* variable : {"DD_REGISTRY_ROOT", "XDG_DATA_HOME", "HOME"}) environment.unset(variable);
         environment.set(c.variable, c.chosen.string());
+        const mode_t folderMode = (0777 & ~c.umask) | 0700, valueMode = (0666 & ~c.umask) | 0600;
+        // What was there before keeps its mode.
+        std::map<fs::path, mode_t> before;
+        for (fs::path folder = c.registry; folder != own; folder = folder.parent_path())
+            if (fs::exists(folder)) before[folder] = modeOf(folder);
         const auto registers = [&]() -> std::string {
             ModuleLoader loaded(module.string());
             if (const std::int32_t r = loaded.dllRegisterServer(); r != 0) return "register gave " + std::to_string(r);
@@ -300,12 +307,12 @@ TEST(Registration, WhatTheRegistryMakesHasItsModesWhateverTheUmask) {
                 meant << path.lexically_relative(own).string() << ' ' << std::oct << mode << '\n';
             };
             for (fs::path folder = c.registry.parent_path(); folder != own; folder = folder.parent_path())
-                add(folder, 0755);
-            add(c.registry, c.rootMode);
+                add(folder, before.count(folder) ? before[folder] : folderMode);
+            add(c.registry, c.registry == c.chosen ? folderMode : 0700);
             std::error_code ec;
             for (auto i = fs::recursive_directory_iterator(c.registry, ec);
                  !ec && i != fs::recursive_directory_iterator(); i.increment(ec))
-                add(i->path(), i->is_directory(ec) ? 0755 : 0644);
+                add(i->path(), i->is_directory(ec) ? folderMode : valueMode);
             if (ec) return "cannot walk the registry: " + ec.message();
             if (modes.str() != meant.str()) return "modes:\n" + modes.str() + "meant:\n" + meant.str();
             // Later calls under the usual umask.

@@ -214,24 +214,31 @@ struct HeldPath {
     char text[32] = {};
 };
 
-// Modes are set, never left to the umask, which may take even the owner's
-// own rights and would leave a folder nobody can make a key in.
-constexpr mode_t kFolderMode = 0755;
+// The modes asked for when making: the system takes from them what the
+// umask (or a folder's default access list) says, and the owner then gets
+// back reading and writing, and searching a folder, which a umask may take
+// too and without which nobody could use the registry.
+constexpr mode_t kFolderMode = 0777;
 constexpr mode_t kOwnRootMode = 0700;  // the folder the registry chooses for itself
-constexpr mode_t kValueMode = 0644;
+constexpr mode_t kValueMode = 0666;
+constexpr mode_t kOwnFolderRights = S_IRWXU;
+constexpr mode_t kOwnValueRights = S_IRUSR | S_IWUSR;
 
-// Gives the folder `name` in `at`, which this call has just made, `mode`.
-// It is reached without a link: opened to be read, as fchmod needs, or where
-// the umask closed it even to its owner, only pointed at and changed
-// through /proc. A folder of another owner's found there was put in its
-// place meanwhile: it is left as it is, for the steps after to judge.
-int setFolderMode(int at, const char* name, mode_t mode) {
+// Gives the folder `name` in `at`, which this call has just made, the
+// owner's rights it lacks. It is reached without a link: opened to be read,
+// as fchmod needs, or where the umask closed it even to its owner, only
+// pointed at and changed through /proc. A folder of another owner's found
+// there was put in its place meanwhile: it is left as it is, for the steps
+// after to judge.
+int giveOwnRights(int at, const char* name) {
     Descriptor made(openat(at, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     const bool readable = made.get() >= 0;
     if (!readable) made.reset(openat(at, name, O_PATH | O_NOFOLLOW | O_CLOEXEC));
     struct stat status {};
     if (made.get() < 0 || fstat(made.get(), &status) != 0) return errno;
     if (!S_ISDIR(status.st_mode) || status.st_uid != geteuid()) return 0;
+    const mode_t mode = (status.st_mode & 07777) | kOwnFolderRights;
+    if (mode == (status.st_mode & 07777)) return 0;
     const int changed = readable ? fchmod(made.get(), mode) : chmod(HeldPath(made.get()).text, mode);
     return changed == 0 ? 0 : errno;
 }
@@ -303,7 +310,7 @@ int walk(int from, const std::vector<std::string>& names, bool create, Descripto
         made = create && mkdirat(at.get(), name.c_str(), kFolderMode) == 0;
         if (create && !made && errno != EEXIST) return errno;
         if (made) {
-            if (const int error = setFolderMode(at.get(), name.c_str(), kFolderMode)) return error;
+            if (const int error = giveOwnRights(at.get(), name.c_str())) return error;
             clearLeftovers(at.get());
             if (const int error = sync(at.get())) return error;
         }
@@ -355,7 +362,10 @@ public:
             if (errno != EEXIST || attempt == 100) return errno;
         }
         made_ = true;
-        return fchmod(descriptor_.get(), kValueMode) == 0 ? 0 : errno;
+        struct stat status {};
+        if (fstat(descriptor_.get(), &status) != 0) return errno;
+        const mode_t mode = (status.st_mode & 07777) | kOwnValueRights;
+        return mode == (status.st_mode & 07777) || fchmod(descriptor_.get(), mode) == 0 ? 0 : errno;
     }
     int write(const void* bytes, std::size_t size) const { return writeAll(descriptor_.get(), bytes, size); }
     // The bytes reach the disk before the file takes the value's name, so
@@ -418,7 +428,7 @@ int makeFolders(const fs::path& path, mode_t mode) {
         folder /= *part;
         const mode_t meant = std::next(part) == path.end() ? mode : kFolderMode;
         if (mkdir(folder.c_str(), meant) == 0) {
-            if (const int error = setFolderMode(AT_FDCWD, folder.c_str(), meant)) return error;
+            if (const int error = giveOwnRights(AT_FDCWD, folder.c_str())) return error;
         } else if (errno != EEXIST) {
             return errno;
         }
@@ -469,9 +479,8 @@ Root openRoot(bool create) {
     const Descriptor shared(open(temporary.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (shared.get() < 0) failed("reach", errno);
     if (create) {
-        const int made = mkdirat(shared.get(), "ddregistry", kOwnRootMode) == 0
-                             ? setFolderMode(shared.get(), "ddregistry", kOwnRootMode)
-                             : errno;
+        const int made =
+            mkdirat(shared.get(), "ddregistry", kOwnRootMode) == 0 ? giveOwnRights(shared.get(), "ddregistry") : errno;
         if (made && made != EEXIST) failed("make", made);
     }
     root.folder.reset(openat(shared.get(), "ddregistry", O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
