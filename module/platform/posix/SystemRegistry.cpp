@@ -274,7 +274,8 @@ int eachEntry(int at, Visit visit) {
 // left to tell. Links go themselves, never what they lead to. Allocates
 // nothing of ours.
 void clear(int at, const char* name, int depth = 0) {
-    if (unlinkat(at, name, 0) == 0 || depth > 16) return;
+    // An empty folder goes whatever its mode, even one closed to its owner.
+    if (unlinkat(at, name, 0) == 0 || unlinkat(at, name, AT_REMOVEDIR) == 0 || depth > 16) return;
     int error = 0;
     const Descriptor folder(openFolder(at, name, error));
     if (folder.get() < 0) return;
@@ -287,36 +288,87 @@ void clear(int at, const char* name, int depth = 0) {
 
 constexpr char kPartial[] = "partial";    // a value's file while it is written
 constexpr char kRemoving[] = "removing";  // a key's folder set aside while it is removed
+constexpr char kMaking[] = "making";      // a new folder until it has its rights and its place
 
-// Clears what killed calls left in the folder `at`: values' files and keys
-// set aside. Only for a call that writes in that folder: it holds the root's
-// lock for writing, so no other call is at work on them.
+// Clears what killed calls left in the folder `at`: values' files, keys set
+// aside and folders being made. Only for a call that writes in that folder:
+// it holds the root's lock for writing, so no other call is at work on them.
 void clearLeftovers(int at) {
     eachEntry(at, [&](const char* entry) {
-        if (isHidden(entry, kPartial) || isHidden(entry, kRemoving)) clear(at, entry);
+        if (isHidden(entry, kPartial) || isHidden(entry, kRemoving) || isHidden(entry, kMaking)) clear(at, entry);
         return 0;
     });
 }
 
+// Clears, outside the registry, the folders killed calls left while making a
+// folder in `at` on the way to the root, where `at` can be listed. Only an
+// empty folder goes: that is all such a call leaves.
+void clearMaking(int at) {
+    eachEntry(at, [&](const char* entry) {
+        if (isHidden(entry, kMaking)) unlinkat(at, entry, AT_REMOVEDIR);
+        return 0;
+    });
+}
+
+// Renames `from` in `at` to `to` where nothing has that name yet: 0, EEXIST,
+// or the system's error.
+int placeNew(int at, const char* from, const char* to) {
+    if (renameat2(at, from, at, to, RENAME_NOREPLACE) == 0) return 0;
+    if (errno != EINVAL) return errno;
+    // A file system that cannot be asked not to replace: where nothing is
+    // seen under the name. Only an empty folder could be replaced unseen.
+    struct stat status {};
+    if (fstatat(at, to, &status, AT_SYMLINK_NOFOLLOW) == 0) return EEXIST;
+    if (errno != ENOENT) return errno;
+    return renameat(at, from, at, to) == 0 ? 0 : errno;
+}
+
+// Makes the folder `name` in `at`, asking for `mode`, with its owner's
+// rights whatever the umask. It is made under a hidden name, given its
+// rights and only then put in place, so that a call killed at any moment
+// leaves either the folder as it should be or a hidden leftover. 0, EEXIST
+// where something already has the name, or the system's error.
+int makeFolder(int at, const char* name, mode_t mode) {
+    HiddenName<sizeof kMaking> hidden(kMaking);
+    for (int attempt = 0;; ++attempt) {
+        unforeseeable(hidden.text + 1, kDigits);
+        if (mkdirat(at, hidden.text, mode) != 0) {
+            if (errno == EEXIST && attempt < 100) continue;
+            return errno;
+        }
+        int error = giveOwnRights(at, hidden.text);
+        if (!error) error = placeNew(at, hidden.text, name);
+        if (!error) return 0;
+        unlinkat(at, hidden.text, AT_REMOVEDIR);
+        // Cleared meanwhile as a killed call's leftover, by another process
+        // making the same folder on the way to its root: made anew.
+        if (error != ENOENT || attempt == 100) return error;
+    }
+}
+
 // Opens the folders `names` below the folder `from`, one at a time; `create`
 // makes the missing ones, each on the disk in its parent before the next,
-// and clears what killed calls left in each folder it makes one in. Nothing
-// is followed through a link. Returns 0 or the system's error.
+// once what killed calls left in that parent is cleared. Nothing is followed
+// through a link. Returns 0 or the system's error.
 int walk(int from, const std::vector<std::string>& names, bool create, Descriptor& opened, bool* created = nullptr) {
     Descriptor at(fcntl(from, F_DUPFD_CLOEXEC, 0));
     if (at.get() < 0) return errno;
     bool made = false;
     for (const std::string& name : names) {
-        made = create && mkdirat(at.get(), name.c_str(), kFolderMode) == 0;
-        if (create && !made && errno != EEXIST) return errno;
-        if (made) {
-            if (const int error = giveOwnRights(at.get(), name.c_str())) return error;
-            clearLeftovers(at.get());
-            if (const int error = sync(at.get())) return error;
-        }
         int error = 0;
-        const int next = openFolder(at.get(), name.c_str(), error);
-        if (next < 0) return create && error == ENOENT ? ENOTDIR : error;
+        int next = openFolder(at.get(), name.c_str(), error);
+        made = false;
+        if (next < 0 && error == ENOENT && create) {
+            clearLeftovers(at.get());
+            const int making = makeFolder(at.get(), name.c_str(), kFolderMode);
+            if (making && making != EEXIST) return making;
+            made = making == 0;
+            if (made)
+                if (const int failed = sync(at.get())) return failed;
+            next = openFolder(at.get(), name.c_str(), error);
+            if (next < 0 && error == ENOENT) error = ENOTDIR;  // a file stands there
+        }
+        if (next < 0) return error;
         at.reset(next);
     }
     if (created) *created = made;
@@ -420,18 +472,23 @@ LONG guarded(Call call) noexcept {
 }
 
 // Makes the folders of `path` that are missing, through links where the
-// user's path has them: the last with `mode`, the ones on the way with the
-// keys' mode. 0 or the system's error.
+// user's path has them: the last asking for `mode`, the ones on the way for
+// the keys' mode. 0 or the system's error.
 int makeFolders(const fs::path& path, mode_t mode) {
     fs::path folder;
     for (auto part = path.begin(); part != path.end(); ++part) {
+        const fs::path parent = folder;
         folder /= *part;
-        const mode_t meant = std::next(part) == path.end() ? mode : kFolderMode;
-        if (mkdir(folder.c_str(), meant) == 0) {
-            if (const int error = giveOwnRights(AT_FDCWD, folder.c_str())) return error;
-        } else if (errno != EEXIST) {
-            return errno;
-        }
+        struct stat status {};
+        if (stat(folder.c_str(), &status) == 0) continue;  // what it is, opening the root judges
+        if (errno != ENOENT) return errno;
+        Descriptor held;
+        if (!parent.empty()) held.reset(open(parent.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+        if (!parent.empty() && held.get() < 0) return errno;
+        const int at = parent.empty() ? AT_FDCWD : held.get();
+        clearMaking(at);
+        const int made = makeFolder(at, part->c_str(), std::next(part) == path.end() ? mode : kFolderMode);
+        if (made && made != EEXIST) return made;
     }
     return 0;
 }
@@ -479,8 +536,8 @@ Root openRoot(bool create) {
     const Descriptor shared(open(temporary.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (shared.get() < 0) failed("reach", errno);
     if (create) {
-        const int made =
-            mkdirat(shared.get(), "ddregistry", kOwnRootMode) == 0 ? giveOwnRights(shared.get(), "ddregistry") : errno;
+        clearMaking(shared.get());
+        const int made = makeFolder(shared.get(), "ddregistry", kOwnRootMode);
         if (made && made != EEXIST) failed("make", made);
     }
     root.folder.reset(openat(shared.get(), "ddregistry", O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
