@@ -341,25 +341,66 @@ TEST(Registration, WhatTheRegistryMakesHasItsModesWhateverTheUmask) {
     }
 }
 
-TEST(Registration, WithoutProcRegistrationWorksUnderTheUsualUmask) {
+TEST(Registration, WithoutProcEveryCallWorksWhateverTheUmask) {
     // A confined system with no /proc, in a child that has the registry's
-    // folder for its whole file system (root only).
+    // folder for its whole file system (root only): registering, reading back
+    // and removing work under the usual umask, and for an ordinary user under
+    // one that takes even the owner's own rights. One thing only needs /proc
+    // there: making a folder that umask closes to its owner, in a folder
+    // other users may change. That call fails, leaves nothing, and later
+    // calls under the usual umask work.
     RegistryRoot root;
     ModuleLoader module(DD_MODULE_PATH);
-    fs::create_directories(root.path);
-    const auto failed = inChildProcess(
-        [&] {
-            umask(022);
-            return setenv("DD_REGISTRY_ROOT", "/registry", 1) == 0 && chroot(root.path.c_str()) == 0 &&
-                   chdir("/") == 0 && access("/proc", F_OK) != 0;
-        },
-        [&]() -> std::string {
-            if (const std::int32_t r = module.dllRegisterServer(); r != 0) return "register gave " + std::to_string(r);
-            return {};
-        });
-    if (!failed) GTEST_SKIP() << "no system without /proc could be had";
-    EXPECT_EQ(*failed, "");
-    EXPECT_TRUE(fs::exists(root.path / "registry" / kKeyFolder / "DLLPATH.value"));
+    for (const char* folder : {"own", "shared"}) fs::create_directories(root.path / folder);
+    fs::permissions(root.path / "shared", fs::perms::all);
+    if (geteuid() == 0) {
+        ASSERT_EQ(chown((root.path / "own").c_str(), kNobody, kNobody), 0);
+    }
+    const struct {
+        mode_t umask;
+        bool ordinary;
+        const char* registry;
+        std::int32_t result;
+    } cases[] = {
+        {022, false, "/registry", 0},
+        {0777, true, "/own/registry", 0},
+        {0777, true, "/shared/registry", static_cast<std::int32_t>(0x80070032u)},  // not supported
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.registry);
+        const auto failed = inChildProcess(
+            [&] {
+                umask(c.umask);
+                const bool confined = setenv("DD_REGISTRY_ROOT", c.registry, 1) == 0 &&
+                                      chroot(root.path.c_str()) == 0 && chdir("/") == 0 && access("/proc", F_OK) != 0;
+                return confined &&
+                       (!c.ordinary || (setgroups(0, nullptr) == 0 && setgid(kNobody) == 0 && setuid(kNobody) == 0));
+            },
+            [&]() -> std::string {
+                const auto readBack = [] {
+                    try {
+                        return std::to_string(
+                            platform::readKey(kKey).value_or(std::vector<platform::RegistryValue>{}).size());
+                    } catch (const std::exception& failure) {
+                        return std::string(failure.what());
+                    }
+                };
+                if (const std::int32_t r = module.dllRegisterServer(); r != c.result)
+                    return "register gave " + std::to_string(r);
+                if (c.result && !fs::is_empty(fs::path(c.registry).parent_path()))
+                    return "a failed call left something";
+                if (!c.result && readBack() != "5") return "read back: " + readBack();
+                if (const std::int32_t r = module.dllUnregisterServer(); !c.result && r != 0)
+                    return "unregister gave " + std::to_string(r);
+                umask(022);
+                if (const std::int32_t r = module.dllRegisterServer(); r != 0)
+                    return "then register gave " + std::to_string(r);
+                return readBack() == "5" ? "" : "then read back: " + readBack();
+            });
+        if (!failed) GTEST_SKIP() << "no system without /proc could be had";
+        EXPECT_EQ(*failed, "");
+        EXPECT_TRUE(fs::exists(root.path / fs::path(c.registry).relative_path() / kKeyFolder / "DLLPATH.value"));
+    }
 }
 
 TEST(Registration, AValueThatCannotBeWrittenLeavesNothingBehind) {

@@ -148,6 +148,7 @@ constexpr off_t kLargestValue = 1 << 20;
 LONG refused(int error) {
     switch (error) {
     case ENOENT: return ERROR_FILE_NOT_FOUND;
+    case EOPNOTSUPP: return ERROR_NOT_SUPPORTED;
     case ENOMEM: return ERROR_NOT_ENOUGH_MEMORY;
     case ENOSPC:
     case EDQUOT: return ERROR_DISK_FULL;
@@ -208,12 +209,6 @@ int openFolder(int at, const char* name, int& error) {
     return -1;
 }
 
-// The path in /proc that reaches again the very file a descriptor holds.
-struct HeldPath {
-    explicit HeldPath(int descriptor) { std::snprintf(text, sizeof text, "/proc/self/fd/%d", descriptor); }
-    char text[32] = {};
-};
-
 // The modes asked for when making: the system takes from them what the
 // umask (or a folder's default access list) says, and the owner then gets
 // back reading and writing, and searching a folder, which a umask may take
@@ -224,23 +219,35 @@ constexpr mode_t kValueMode = 0666;
 constexpr mode_t kOwnFolderRights = S_IRWXU;
 constexpr mode_t kOwnValueRights = S_IRUSR | S_IWUSR;
 
-// Gives the folder `name` in `at`, which this call has just made, the
-// owner's rights it lacks. It is reached without a link: opened to be read,
-// as fchmod needs, or where the umask closed it even to its owner, only
-// pointed at and changed through /proc. A folder of another owner's found
-// there was put in its place meanwhile: it is left as it is, for the steps
-// after to judge.
+// Whether nobody but this user and root can put another entry in the
+// folder `at` in the place of one of this user's: its owner is one of them,
+// and nobody else may write in it, or only under the sticky bit. Access
+// lists give nobody more than the group's bits show.
+bool nobodyElseChanges(int at) {
+    struct stat folder {};
+    if (fstatat(at, ".", &folder, 0) != 0) return false;
+    return (folder.st_uid == geteuid() || folder.st_uid == 0) &&
+           (!(folder.st_mode & (S_IWGRP | S_IWOTH)) || (folder.st_mode & S_ISVTX));
+}
+
+// Gives the folder `name` in `at`, which this call has just made under a
+// hidden name, the owner's rights it lacks, without following a link: where
+// it can, through a descriptor opened to read it, as fchmod needs; where the
+// umask closed it even to its owner, by its name, which cannot lead
+// elsewhere when nobody else can change `at`; otherwise by the system's
+// change that follows no link, which older systems make through /proc
+// (EOPNOTSUPP without it). Anything else found under the name was put
+// there by someone else: EACCES.
 int giveOwnRights(int at, const char* name) {
-    Descriptor made(openat(at, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    const bool readable = made.get() >= 0;
-    if (!readable) made.reset(openat(at, name, O_PATH | O_NOFOLLOW | O_CLOEXEC));
-    struct stat status {};
-    if (made.get() < 0 || fstat(made.get(), &status) != 0) return errno;
-    if (!S_ISDIR(status.st_mode) || status.st_uid != geteuid()) return 0;
-    const mode_t mode = (status.st_mode & 07777) | kOwnFolderRights;
-    if (mode == (status.st_mode & 07777)) return 0;
-    const int changed = readable ? fchmod(made.get(), mode) : chmod(HeldPath(made.get()).text, mode);
-    return changed == 0 ? 0 : errno;
+    struct stat made {};
+    if (fstatat(at, name, &made, AT_SYMLINK_NOFOLLOW) != 0) return errno;
+    if (!S_ISDIR(made.st_mode) || made.st_uid != geteuid()) return EACCES;
+    const mode_t mode = (made.st_mode & 07777) | kOwnFolderRights;
+    if (mode == (made.st_mode & 07777)) return 0;
+    const Descriptor folder(openat(at, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (folder.get() >= 0) return fchmod(folder.get(), mode) == 0 ? 0 : errno;
+    if (errno != EACCES) return errno;
+    return fchmodat(at, name, mode, nobodyElseChanges(at) ? 0 : AT_SYMLINK_NOFOLLOW) == 0 ? 0 : errno;
 }
 
 // Puts what the folder holds on the disk: its entries as they now are.
@@ -793,22 +800,25 @@ std::optional<std::vector<RegistryValue>> readKey(const std::string& path) {
         // Only a plain file of a size the registry writes is read: a link, a
         // pipe, a device or a huge planted file is no value of its own. The
         // file is judged before it is opened to be read, since opening a
-        // device may act on it and opening a pipe lets its writer go; and it
-        // is that very file that is then opened, through the descriptor that
-        // only points at it, so nothing can be put in its place between.
-        const Descriptor found(openat(folder.get(), entry, O_PATH | O_NOFOLLOW | O_CLOEXEC));
-        struct stat status {};
-        if (found.get() < 0 || fstat(found.get(), &status) != 0) {
+        // device may act on it and opening a pipe lets its writer go. One put
+        // in its place between is opened without waiting and never as the
+        // process's terminal, and refused unless it is the file judged.
+        struct stat judged {
+        }, status{};
+        if (fstatat(folder.get(), entry, &judged, AT_SYMLINK_NOFOLLOW) != 0) throw unreadable(directory / entry, errno);
+        const auto judge = [&](const struct stat& file) {
+            if (!S_ISREG(file.st_mode)) throw damaged("\"" + stem + "\" (not a plain file)");
+            if (file.st_size > kLargestValue) throw damaged("\"" + stem + "\" (larger than 1 MiB)");
+        };
+        judge(judged);
+        const Descriptor file(openat(folder.get(), entry, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+        if (file.get() < 0 || fstat(file.get(), &status) != 0) {
             const int error = errno;
             throw unreadable(directory / entry, error);
         }
-        if (!S_ISREG(status.st_mode)) throw damaged("\"" + stem + "\" (not a plain file)");
-        if (status.st_size > kLargestValue) throw damaged("\"" + stem + "\" (larger than 1 MiB)");
-        const Descriptor file(open(HeldPath(found.get()).text, O_RDONLY | O_CLOEXEC));
-        if (file.get() < 0) {
-            const int error = errno;
-            throw unreadable(directory / entry, error);
-        }
+        if (status.st_dev != judged.st_dev || status.st_ino != judged.st_ino)
+            throw damaged("\"" + stem + "\" (replaced while it was read)");
+        judge(status);
         std::vector<BYTE> bytes(static_cast<std::size_t>(status.st_size));
         std::size_t got = 0;
         while (got < bytes.size()) {
