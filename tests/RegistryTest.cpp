@@ -523,7 +523,8 @@ TEST(Registration, WhatKilledRemovalsSetAsideGoesWithTheNextRemoval) {
 TEST(Registration, WhatKilledCallsLeftGoesWithTheNextCallThatWritesInItsFolder) {
     // A value's hidden file, a key set aside and a folder still to be put in
     // place, as killed calls leave them, go with the next call that writes in
-    // their folder, whichever it is.
+    // their folder, whichever it is. A call that cannot clear them, for want
+    // of descriptors in a child process, says so and changes no key or value.
     RegistryRoot root;
     Handle machine, key, subkey;
     ASSERT_EQ(connect(machine), 0);
@@ -543,13 +544,38 @@ TEST(Registration, WhatKilledCallsLeftGoesWithTheNextCallThatWritesInItsFolder) 
         {"setting a value", [&] { return setOne(key.key, "v"); }, {"B", "v.value"}},
         {"deleting a key", [&] { return platform::RegDeleteKeyA(machine.key, "A\\B"); }, {"v.value"}},
     };
+    // Every free descriptor below the highest taken, and six more allowed:
+    // enough for a call, too few to clear a key set aside that holds
+    // folders twelve deep.
+    const auto fewDescriptors = [] {
+        int highest = 0;
+        for (int descriptor = 0; descriptor < 1024; ++descriptor)
+            if (fcntl(descriptor, F_GETFD) != -1) highest = descriptor;
+        for (int taken; (taken = fcntl(highest, F_DUPFD_CLOEXEC, 0)) >= 0 && taken < highest;) {}
+        const rlimit limit{rlim_t(highest) + 8, rlim_t(highest) + 8};
+        return setrlimit(RLIMIT_NOFILE, &limit) == 0;
+    };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.call);
-        fs::create_directory(folder / ".0123456789ABCDEF.removing");
-        std::ofstream(folder / ".0123456789ABCDEF.removing" / "old.value") << "left";
+        const fs::path deep = folder / ".0123456789ABCDEF.removing" / "k/k/k/k/k/k/k/k/k/k/k/k";
+        fs::create_directories(deep);
+        std::ofstream(deep / "old.value") << "left";
         std::ofstream(folder / ".FEDCBA9876543210.partial") << "left";
         fs::create_directory(folder / ".0011223344556677.making");
         fs::permissions(folder / ".0011223344556677.making", fs::perms::none);
+        const auto keysAndValues = [&] {
+            std::set<std::string> names = entries();
+            std::erase_if(names, [](const std::string& name) { return name[0] == '.'; });
+            return names;
+        };
+        const auto before = keysAndValues();
+        EXPECT_EQ(inChildProcess(fewDescriptors,
+                                 [&] {
+                                     const platform::LONG r = c.writes();
+                                     return r == platform::ERROR_TOO_MANY_OPEN_FILES ? "" : "gave " + std::to_string(r);
+                                 }),
+                  "");
+        EXPECT_EQ(keysAndValues(), before);
         EXPECT_EQ(c.writes(), 0);
         EXPECT_EQ(entries(), c.left);
     }

@@ -148,6 +148,8 @@ constexpr off_t kLargestValue = 1 << 20;
 LONG refused(int error) {
     switch (error) {
     case ENOENT: return ERROR_FILE_NOT_FOUND;
+    case EMFILE:
+    case ENFILE: return ERROR_TOO_MANY_OPEN_FILES;
     case EOPNOTSUPP: return ERROR_NOT_SUPPORTED;
     case ENOMEM: return ERROR_NOT_ENOUGH_MEMORY;
     case ENOSPC:
@@ -276,21 +278,24 @@ int eachEntry(int at, Visit visit) {
     return errno;
 }
 
-// Removes the entry `name` in `at`, and all it holds where it is a folder,
-// as far as it can: past a removal's point of no return there is no one
-// left to tell. Links go themselves, never what they lead to. Allocates
-// nothing of ours.
-void clear(int at, const char* name, int depth = 0) {
+// Removes the entry `name` in `at`, and all it holds where it is a folder:
+// 0 once it is gone, else the error that kept it (ELOOP for folders nested
+// deeper than the registry ever leaves them). Links go themselves, never
+// what they lead to. Allocates nothing of ours.
+int clear(int at, const char* name, int depth = 0) {
+    if (unlinkat(at, name, 0) == 0) return 0;
+    if (errno != EISDIR) return errno == ENOENT ? 0 : errno;
     // An empty folder goes whatever its mode, even one closed to its owner.
-    if (unlinkat(at, name, 0) == 0 || unlinkat(at, name, AT_REMOVEDIR) == 0 || depth > 16) return;
+    if (unlinkat(at, name, AT_REMOVEDIR) == 0 || errno == ENOENT) return 0;
+    if (errno != ENOTEMPTY && errno != EEXIST) return errno;
+    if (depth > 16) return ELOOP;
     int error = 0;
     const Descriptor folder(openFolder(at, name, error));
-    if (folder.get() < 0) return;
-    eachEntry(folder.get(), [&](const char* entry) {
-        clear(folder.get(), entry, depth + 1);
-        return 0;
-    });
-    unlinkat(at, name, AT_REMOVEDIR);
+    if (folder.get() < 0) return error;
+    if (const int failed =
+            eachEntry(folder.get(), [&](const char* entry) { return clear(folder.get(), entry, depth + 1); }))
+        return failed;
+    return unlinkat(at, name, AT_REMOVEDIR) == 0 ? 0 : errno;
 }
 
 constexpr char kPartial[] = "partial";    // a value's file while it is written
@@ -300,10 +305,11 @@ constexpr char kMaking[] = "making";      // a new folder until it has its right
 // Clears what killed calls left in the folder `at`: values' files, keys set
 // aside and folders being made. Only for a call that writes in that folder:
 // it holds the root's lock for writing, so no other call is at work on them.
-void clearLeftovers(int at) {
-    eachEntry(at, [&](const char* entry) {
-        if (isHidden(entry, kPartial) || isHidden(entry, kRemoving) || isHidden(entry, kMaking)) clear(at, entry);
-        return 0;
+// 0, or the error that kept one: the call then reports it and does nothing.
+int clearLeftovers(int at) {
+    return eachEntry(at, [&](const char* entry) {
+        const bool leftover = isHidden(entry, kPartial) || isHidden(entry, kRemoving) || isHidden(entry, kMaking);
+        return leftover ? clear(at, entry) : 0;
     });
 }
 
@@ -366,7 +372,7 @@ int walk(int from, const std::vector<std::string>& names, bool create, Descripto
         int next = openFolder(at.get(), name.c_str(), error);
         made = false;
         if (next < 0 && error == ENOENT && create) {
-            clearLeftovers(at.get());
+            if (const int failed = clearLeftovers(at.get())) return failed;
             const int making = makeFolder(at.get(), name.c_str(), kFolderMode);
             if (making && making != EEXIST) return making;
             made = making == 0;
@@ -701,7 +707,7 @@ LONG RegSetValueExA(HKEY key, const char* valueName, DWORD, DWORD type, const BY
         const std::string file = escape(valueName ? valueName : "") + kValueSuffix;
         Descriptor folder;
         if (const int error = walkBelow(*key, {}, false, folder)) return refused(error);
-        clearLeftovers(folder.get());
+        if (const int error = clearLeftovers(folder.get())) return refused(error);
         // Written aside, then renamed into place; nothing is allocated once
         // the file exists.
         PartialFile partial(folder.get());
@@ -725,7 +731,7 @@ LONG RegDeleteKeyA(HKEY key, const char* subKey) {
         below.pop_back();
         Descriptor parent;
         if (const int error = walkBelow(*key, below, false, parent)) return refused(error);
-        clearLeftovers(parent.get());
+        if (const int error = clearLeftovers(parent.get())) return refused(error);
         int error = 0;
         const Descriptor folder(openFolder(parent.get(), name.c_str(), error));
         if (folder.get() < 0) return refused(error);
@@ -752,7 +758,7 @@ LONG RegDeleteKeyA(HKEY key, const char* subKey) {
             if ((errno != EEXIST && errno != ENOTEMPTY && errno != ENOTDIR) || attempt == 100) return refused(errno);
         }
         sync(parent.get());
-        clear(parent.get(), aside.text);
+        clear(parent.get(), aside.text);  // what stays goes with the next call that writes here
         return ERROR_SUCCESS;
     });
 }
