@@ -58,6 +58,13 @@ LONG RegSetValueExA(HKEY key, const char* valueName, DWORD reserved, DWORD type,
 LONG RegDeleteKeyA(HKEY key, const char* subKey);
 LONG RegCloseKey(HKEY key);
 
+// Where a cancellation of the calling thread was asked for and not yet
+// acted on, the thread ends here; else nothing. The module's registration
+// calls begin with it, outside anything that would stop the thread's
+// unwinding, as no call is cancelled once it has begun: a thread making only
+// registration calls could never be cancelled otherwise. Nothing on Windows.
+void endIfCancelled();
+
 // Reading back, for the host tool and the tests.
 struct RegistryValue {
     std::string name;

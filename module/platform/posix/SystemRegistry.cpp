@@ -666,7 +666,10 @@ LONG openSubKey(HKEY key, const char* subKey, bool create, HKEY* result, bool* c
 
 const HKEY HKEY_LOCAL_MACHINE = &localMachineToken;
 
+void endIfCancelled() { pthread_testcancel(); }
+
 fs::path registryRoot() {
+    endIfCancelled();            // readers too act on a cancellation asked for before they began
     const NoCancel uncancelled;  // the root is opened and closed on the way
     return openRoot(false).path;
 }
@@ -771,6 +774,7 @@ LONG RegCloseKey(HKEY key) {
 }
 
 std::optional<std::vector<RegistryValue>> readKey(const std::string& path) {
+    endIfCancelled();
     // Declared first, so that it outlives every descriptor closed on the way out.
     const NoCancel uncancelled;
     const Root root = openRoot(false);
