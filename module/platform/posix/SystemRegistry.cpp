@@ -548,13 +548,13 @@ Root openRoot(bool create) {
     };
     const Descriptor shared(open(temporary.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (shared.get() < 0) failed("reach", errno);
-    if (create) {
+    struct stat status {};
+    if (create && fstatat(shared.get(), "ddregistry", &status, AT_SYMLINK_NOFOLLOW) != 0 && errno == ENOENT) {
         clearMaking(shared.get());
         const int made = makeFolder(shared.get(), "ddregistry", kOwnRootMode);
         if (made && made != EEXIST) failed("make", made);
     }
     root.folder.reset(openat(shared.get(), "ddregistry", O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    struct stat status {};
     if (root.folder.get() < 0 && errno == ENOENT && !create) return root;
     if (root.folder.get() < 0 && errno != ENOTDIR && errno != ELOOP) failed("open", errno);
     if (root.folder.get() < 0 || fstat(root.folder.get(), &status) != 0 || status.st_uid != geteuid() ||
@@ -813,15 +813,18 @@ std::optional<std::vector<RegistryValue>> readKey(const std::string& path) {
         // device may act on it and opening a pipe lets its writer go. One put
         // in its place between is opened without waiting and never as the
         // process's terminal, and refused unless it is the file judged.
-        struct stat judged {
-        }, status{};
-        if (fstatat(folder.get(), entry, &judged, AT_SYMLINK_NOFOLLOW) != 0) throw unreadable(directory / entry, errno);
+        struct stat judged {};
+        if (fstatat(folder.get(), entry, &judged, AT_SYMLINK_NOFOLLOW) != 0) {
+            const int error = errno;
+            throw unreadable(directory / entry, error);
+        }
         const auto judge = [&](const struct stat& file) {
             if (!S_ISREG(file.st_mode)) throw damaged("\"" + stem + "\" (not a plain file)");
             if (file.st_size > kLargestValue) throw damaged("\"" + stem + "\" (larger than 1 MiB)");
         };
         judge(judged);
         const Descriptor file(openat(folder.get(), entry, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+        struct stat status {};
         if (file.get() < 0 || fstat(file.get(), &status) != 0) {
             const int error = errno;
             throw unreadable(directory / entry, error);
