@@ -377,25 +377,21 @@ TEST(Registration, WithoutProcEveryCallWorksWhateverTheUmask) {
                        (!c.ordinary || (setgroups(0, nullptr) == 0 && setgid(kNobody) == 0 && setuid(kNobody) == 0));
             },
             [&]() -> std::string {
-                const auto readBack = [] {
-                    try {
-                        return std::to_string(
-                            platform::readKey(kKey).value_or(std::vector<platform::RegistryValue>{}).size());
-                    } catch (const std::exception& failure) {
-                        return std::string(failure.what());
-                    }
+                const auto valuesRead = [] {
+                    return platform::readKey(kKey).value_or(std::vector<platform::RegistryValue>{}).size();
                 };
-                if (const std::int32_t r = module.dllRegisterServer(); r != c.result)
-                    return "register gave " + std::to_string(r);
-                if (c.result && !fs::is_empty(fs::path(c.registry).parent_path()))
-                    return "a failed call left something";
-                if (!c.result && readBack() != "5") return "read back: " + readBack();
-                if (const std::int32_t r = module.dllUnregisterServer(); !c.result && r != 0)
-                    return "unregister gave " + std::to_string(r);
-                umask(022);
-                if (const std::int32_t r = module.dllRegisterServer(); r != 0)
-                    return "then register gave " + std::to_string(r);
-                return readBack() == "5" ? "" : "then read back: " + readBack();
+                try {
+                    if (const std::int32_t r = module.dllRegisterServer(); r != c.result)
+                        return "register gave " + std::to_string(r);
+                    if (c.result && !fs::is_empty(fs::path(c.registry).parent_path()))
+                        return "a failed call left something";
+                    if (!c.result && (valuesRead() != 5 || module.dllUnregisterServer() != 0))
+                        return "reading back or unregistering failed";
+                    umask(022);
+                    return module.dllRegisterServer() == 0 && valuesRead() == 5 ? "" : "later calls failed";
+                } catch (const std::exception& failure) {
+                    return failure.what();
+                }
             });
         if (!failed) GTEST_SKIP() << "no system without /proc could be had";
         EXPECT_EQ(*failed, "");
