@@ -11,6 +11,7 @@
 #include "frame/Registration.h"
 #include "interfaces/ModuleInterface.h"
 #include "platform/Application.h"
+#include "platform/SystemRegistry.h"
 
 #if defined(_WIN32)
 #define DD_EXPORT extern "C"  // exported by the module definition file
@@ -50,6 +51,7 @@ DD_EXPORT void GetAttributeCalcDataCategory(const std::uint16_t** table, std::in
 }
 
 DD_EXPORT std::int32_t DllRegisterServer() {
+    platform::endIfCancelled();  // before the catch-all, which would stop a cancelled thread's unwinding
     try {
         platform::StartModule();
         return registerModule();
@@ -61,6 +63,7 @@ DD_EXPORT std::int32_t DllRegisterServer() {
 }
 
 DD_EXPORT std::int32_t DllUnregisterServer() {
+    platform::endIfCancelled();
     try {
         platform::StartModule();
         return unregisterModule();

@@ -31,9 +31,11 @@ extern const HKEY HKEY_LOCAL_MACHINE;
 
 inline constexpr LONG ERROR_SUCCESS = 0;
 inline constexpr LONG ERROR_FILE_NOT_FOUND = 2;
+inline constexpr LONG ERROR_TOO_MANY_OPEN_FILES = 4;
 inline constexpr LONG ERROR_ACCESS_DENIED = 5;
 inline constexpr LONG ERROR_INVALID_HANDLE = 6;
 inline constexpr LONG ERROR_NOT_ENOUGH_MEMORY = 8;
+inline constexpr LONG ERROR_NOT_SUPPORTED = 50;
 inline constexpr LONG ERROR_BAD_NETPATH = 53;
 inline constexpr LONG ERROR_INVALID_PARAMETER = 87;
 inline constexpr LONG ERROR_DISK_FULL = 112;
@@ -55,6 +57,13 @@ LONG RegSetValueExA(HKEY key, const char* valueName, DWORD reserved, DWORD type,
 // Deletes a key that has no subkeys, with its values.
 LONG RegDeleteKeyA(HKEY key, const char* subKey);
 LONG RegCloseKey(HKEY key);
+
+// Where a cancellation of the calling thread was asked for and not yet
+// acted on, the thread ends here; else nothing. The module's registration
+// calls begin with it, outside anything that would stop the thread's
+// unwinding, as no call is cancelled once it has begun: a thread making only
+// registration calls could never be cancelled otherwise. Nothing on Windows.
+void endIfCancelled();
 
 // Reading back, for the host tool and the tests.
 struct RegistryValue {

@@ -148,6 +148,9 @@ constexpr off_t kLargestValue = 1 << 20;
 LONG refused(int error) {
     switch (error) {
     case ENOENT: return ERROR_FILE_NOT_FOUND;
+    case EMFILE:
+    case ENFILE: return ERROR_TOO_MANY_OPEN_FILES;
+    case EOPNOTSUPP: return ERROR_NOT_SUPPORTED;
     case ENOMEM: return ERROR_NOT_ENOUGH_MEMORY;
     case ENOSPC:
     case EDQUOT: return ERROR_DISK_FULL;
@@ -208,32 +211,45 @@ int openFolder(int at, const char* name, int& error) {
     return -1;
 }
 
-// The path in /proc that reaches again the very file a descriptor holds.
-struct HeldPath {
-    explicit HeldPath(int descriptor) { std::snprintf(text, sizeof text, "/proc/self/fd/%d", descriptor); }
-    char text[32] = {};
-};
-
-// Modes are set, never left to the umask, which may take even the owner's
-// own rights and would leave a folder nobody can make a key in.
-constexpr mode_t kFolderMode = 0755;
+// The modes asked for when making: the system takes from them what the
+// umask (or a folder's default access list) says, and the owner then gets
+// back reading and writing, and searching a folder, which a umask may take
+// too and without which nobody could use the registry.
+constexpr mode_t kFolderMode = 0777;
 constexpr mode_t kOwnRootMode = 0700;  // the folder the registry chooses for itself
-constexpr mode_t kValueMode = 0644;
+constexpr mode_t kValueMode = 0666;
+constexpr mode_t kOwnFolderRights = S_IRWXU;
+constexpr mode_t kOwnValueRights = S_IRUSR | S_IWUSR;
 
-// Gives the folder `name` in `at`, which this call has just made, `mode`.
-// It is reached without a link: opened to be read, as fchmod needs, or where
-// the umask closed it even to its owner, only pointed at and changed
-// through /proc. A folder of another owner's found there was put in its
-// place meanwhile: it is left as it is, for the steps after to judge.
-int setFolderMode(int at, const char* name, mode_t mode) {
-    Descriptor made(openat(at, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    const bool readable = made.get() >= 0;
-    if (!readable) made.reset(openat(at, name, O_PATH | O_NOFOLLOW | O_CLOEXEC));
-    struct stat status {};
-    if (made.get() < 0 || fstat(made.get(), &status) != 0) return errno;
-    if (!S_ISDIR(status.st_mode) || status.st_uid != geteuid()) return 0;
-    const int changed = readable ? fchmod(made.get(), mode) : chmod(HeldPath(made.get()).text, mode);
-    return changed == 0 ? 0 : errno;
+// Whether nobody but this user and root can put another entry in the
+// folder `at` in the place of one of this user's: its owner is one of them,
+// and nobody else may write in it, or only under the sticky bit. Access
+// lists give nobody more than the group's bits show.
+bool nobodyElseChanges(int at) {
+    struct stat folder {};
+    if (fstatat(at, ".", &folder, 0) != 0) return false;
+    return (folder.st_uid == geteuid() || folder.st_uid == 0) &&
+           (!(folder.st_mode & (S_IWGRP | S_IWOTH)) || (folder.st_mode & S_ISVTX));
+}
+
+// Gives the folder `name` in `at`, which this call has just made under a
+// hidden name, the owner's rights it lacks, without following a link: where
+// it can, through a descriptor opened to read it, as fchmod needs; where the
+// umask closed it even to its owner, by its name, which cannot lead
+// elsewhere when nobody else can change `at`; otherwise by the system's
+// change that follows no link, which older systems make through /proc
+// (EOPNOTSUPP without it). Anything else found under the name was put
+// there by someone else: EACCES.
+int giveOwnRights(int at, const char* name) {
+    struct stat made {};
+    if (fstatat(at, name, &made, AT_SYMLINK_NOFOLLOW) != 0) return errno;
+    if (!S_ISDIR(made.st_mode) || made.st_uid != geteuid()) return EACCES;
+    const mode_t mode = (made.st_mode & 07777) | kOwnFolderRights;
+    if (mode == (made.st_mode & 07777)) return 0;
+    const Descriptor folder(openat(at, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (folder.get() >= 0) return fchmod(folder.get(), mode) == 0 ? 0 : errno;
+    if (errno != EACCES) return errno;
+    return fchmodat(at, name, mode, nobodyElseChanges(at) ? 0 : AT_SYMLINK_NOFOLLOW) == 0 ? 0 : errno;
 }
 
 // Puts what the folder holds on the disk: its entries as they now are.
@@ -262,54 +278,110 @@ int eachEntry(int at, Visit visit) {
     return errno;
 }
 
-// Removes the entry `name` in `at`, and all it holds where it is a folder,
-// as far as it can: past a removal's point of no return there is no one
-// left to tell. Links go themselves, never what they lead to. Allocates
-// nothing of ours.
-void clear(int at, const char* name, int depth = 0) {
-    if (unlinkat(at, name, 0) == 0 || depth > 16) return;
+// Removes the entry `name` in `at`, and all it holds where it is a folder:
+// 0 once it is gone, else the error that kept it (ELOOP for folders nested
+// deeper than the registry ever leaves them). Links go themselves, never
+// what they lead to. Allocates nothing of ours.
+int clear(int at, const char* name, int depth = 0) {
+    if (unlinkat(at, name, 0) == 0) return 0;
+    if (errno != EISDIR) return errno == ENOENT ? 0 : errno;
+    // An empty folder goes whatever its mode, even one closed to its owner.
+    if (unlinkat(at, name, AT_REMOVEDIR) == 0 || errno == ENOENT) return 0;
+    if (errno != ENOTEMPTY && errno != EEXIST) return errno;
+    if (depth > 16) return ELOOP;
     int error = 0;
     const Descriptor folder(openFolder(at, name, error));
-    if (folder.get() < 0) return;
-    eachEntry(folder.get(), [&](const char* entry) {
-        clear(folder.get(), entry, depth + 1);
-        return 0;
-    });
-    unlinkat(at, name, AT_REMOVEDIR);
+    if (folder.get() < 0) return error;
+    if (const int failed =
+            eachEntry(folder.get(), [&](const char* entry) { return clear(folder.get(), entry, depth + 1); }))
+        return failed;
+    return unlinkat(at, name, AT_REMOVEDIR) == 0 ? 0 : errno;
 }
 
 constexpr char kPartial[] = "partial";    // a value's file while it is written
 constexpr char kRemoving[] = "removing";  // a key's folder set aside while it is removed
+constexpr char kMaking[] = "making";      // a new folder until it has its rights and its place
 
-// Clears what killed calls left in the folder `at`: values' files and keys
-// set aside. Only for a call that writes in that folder: it holds the root's
-// lock for writing, so no other call is at work on them.
-void clearLeftovers(int at) {
+// Clears what killed calls left in the folder `at`: values' files, keys set
+// aside and folders being made. Only for a call that writes in that folder:
+// it holds the root's lock for writing, so no other call is at work on them.
+// 0, or the error that kept one: the call then reports it and does nothing.
+int clearLeftovers(int at) {
+    return eachEntry(at, [&](const char* entry) {
+        const bool leftover = isHidden(entry, kPartial) || isHidden(entry, kRemoving) || isHidden(entry, kMaking);
+        return leftover ? clear(at, entry) : 0;
+    });
+}
+
+// Clears, outside the registry, the folders killed calls left while making a
+// folder in `at` on the way to the root, where `at` can be listed. Only an
+// empty folder goes: that is all such a call leaves.
+void clearMaking(int at) {
     eachEntry(at, [&](const char* entry) {
-        if (isHidden(entry, kPartial) || isHidden(entry, kRemoving)) clear(at, entry);
+        if (isHidden(entry, kMaking)) unlinkat(at, entry, AT_REMOVEDIR);
         return 0;
     });
 }
 
+// Renames `from` in `at` to `to` where nothing has that name yet: 0, EEXIST,
+// or the system's error.
+int placeNew(int at, const char* from, const char* to) {
+    if (renameat2(at, from, at, to, RENAME_NOREPLACE) == 0) return 0;
+    if (errno != EINVAL) return errno;
+    // A file system that cannot be asked not to replace: where nothing is
+    // seen under the name. Only an empty folder could be replaced unseen.
+    struct stat status {};
+    if (fstatat(at, to, &status, AT_SYMLINK_NOFOLLOW) == 0) return EEXIST;
+    if (errno != ENOENT) return errno;
+    return renameat(at, from, at, to) == 0 ? 0 : errno;
+}
+
+// Makes the folder `name` in `at`, asking for `mode`, with its owner's
+// rights whatever the umask. It is made under a hidden name, given its
+// rights and only then put in place, so that a call killed at any moment
+// leaves either the folder as it should be or a hidden leftover. 0, EEXIST
+// where something already has the name, or the system's error.
+int makeFolder(int at, const char* name, mode_t mode) {
+    HiddenName<sizeof kMaking> hidden(kMaking);
+    for (int attempt = 0;; ++attempt) {
+        unforeseeable(hidden.text + 1, kDigits);
+        if (mkdirat(at, hidden.text, mode) != 0) {
+            if (errno == EEXIST && attempt < 100) continue;
+            return errno;
+        }
+        int error = giveOwnRights(at, hidden.text);
+        if (!error) error = placeNew(at, hidden.text, name);
+        if (!error) return 0;
+        unlinkat(at, hidden.text, AT_REMOVEDIR);
+        // Cleared meanwhile as a killed call's leftover, by another process
+        // making the same folder on the way to its root: made anew.
+        if (error != ENOENT || attempt == 100) return error;
+    }
+}
+
 // Opens the folders `names` below the folder `from`, one at a time; `create`
 // makes the missing ones, each on the disk in its parent before the next,
-// and clears what killed calls left in each folder it makes one in. Nothing
-// is followed through a link. Returns 0 or the system's error.
+// once what killed calls left in that parent is cleared. Nothing is followed
+// through a link. Returns 0 or the system's error.
 int walk(int from, const std::vector<std::string>& names, bool create, Descriptor& opened, bool* created = nullptr) {
     Descriptor at(fcntl(from, F_DUPFD_CLOEXEC, 0));
     if (at.get() < 0) return errno;
     bool made = false;
     for (const std::string& name : names) {
-        made = create && mkdirat(at.get(), name.c_str(), kFolderMode) == 0;
-        if (create && !made && errno != EEXIST) return errno;
-        if (made) {
-            if (const int error = setFolderMode(at.get(), name.c_str(), kFolderMode)) return error;
-            clearLeftovers(at.get());
-            if (const int error = sync(at.get())) return error;
-        }
         int error = 0;
-        const int next = openFolder(at.get(), name.c_str(), error);
-        if (next < 0) return create && error == ENOENT ? ENOTDIR : error;
+        int next = openFolder(at.get(), name.c_str(), error);
+        made = false;
+        if (next < 0 && error == ENOENT && create) {
+            if (const int failed = clearLeftovers(at.get())) return failed;
+            const int making = makeFolder(at.get(), name.c_str(), kFolderMode);
+            if (making && making != EEXIST) return making;
+            made = making == 0;
+            if (made)
+                if (const int failed = sync(at.get())) return failed;
+            next = openFolder(at.get(), name.c_str(), error);
+            if (next < 0 && error == ENOENT) error = ENOTDIR;  // a file stands there
+        }
+        if (next < 0) return error;
         at.reset(next);
     }
     if (created) *created = made;
@@ -355,7 +427,10 @@ public:
             if (errno != EEXIST || attempt == 100) return errno;
         }
         made_ = true;
-        return fchmod(descriptor_.get(), kValueMode) == 0 ? 0 : errno;
+        struct stat status {};
+        if (fstat(descriptor_.get(), &status) != 0) return errno;
+        const mode_t mode = (status.st_mode & 07777) | kOwnValueRights;
+        return mode == (status.st_mode & 07777) || fchmod(descriptor_.get(), mode) == 0 ? 0 : errno;
     }
     int write(const void* bytes, std::size_t size) const { return writeAll(descriptor_.get(), bytes, size); }
     // The bytes reach the disk before the file takes the value's name, so
@@ -410,18 +485,23 @@ LONG guarded(Call call) noexcept {
 }
 
 // Makes the folders of `path` that are missing, through links where the
-// user's path has them: the last with `mode`, the ones on the way with the
-// keys' mode. 0 or the system's error.
+// user's path has them: the last asking for `mode`, the ones on the way for
+// the keys' mode. 0 or the system's error.
 int makeFolders(const fs::path& path, mode_t mode) {
     fs::path folder;
     for (auto part = path.begin(); part != path.end(); ++part) {
+        const fs::path parent = folder;
         folder /= *part;
-        const mode_t meant = std::next(part) == path.end() ? mode : kFolderMode;
-        if (mkdir(folder.c_str(), meant) == 0) {
-            if (const int error = setFolderMode(AT_FDCWD, folder.c_str(), meant)) return error;
-        } else if (errno != EEXIST) {
-            return errno;
-        }
+        struct stat status {};
+        if (stat(folder.c_str(), &status) == 0) continue;  // what it is, opening the root judges
+        if (errno != ENOENT) return errno;
+        Descriptor held;
+        if (!parent.empty()) held.reset(open(parent.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+        if (!parent.empty() && held.get() < 0) return errno;
+        const int at = parent.empty() ? AT_FDCWD : held.get();
+        clearMaking(at);
+        const int made = makeFolder(at, part->c_str(), std::next(part) == path.end() ? mode : kFolderMode);
+        if (made && made != EEXIST) return made;
     }
     return 0;
 }
@@ -468,14 +548,13 @@ Root openRoot(bool create) {
     };
     const Descriptor shared(open(temporary.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (shared.get() < 0) failed("reach", errno);
-    if (create) {
-        const int made = mkdirat(shared.get(), "ddregistry", kOwnRootMode) == 0
-                             ? setFolderMode(shared.get(), "ddregistry", kOwnRootMode)
-                             : errno;
+    struct stat status {};
+    if (create && fstatat(shared.get(), "ddregistry", &status, AT_SYMLINK_NOFOLLOW) != 0 && errno == ENOENT) {
+        clearMaking(shared.get());
+        const int made = makeFolder(shared.get(), "ddregistry", kOwnRootMode);
         if (made && made != EEXIST) failed("make", made);
     }
     root.folder.reset(openat(shared.get(), "ddregistry", O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    struct stat status {};
     if (root.folder.get() < 0 && errno == ENOENT && !create) return root;
     if (root.folder.get() < 0 && errno != ENOTDIR && errno != ELOOP) failed("open", errno);
     if (root.folder.get() < 0 || fstat(root.folder.get(), &status) != 0 || status.st_uid != geteuid() ||
@@ -587,7 +666,10 @@ LONG openSubKey(HKEY key, const char* subKey, bool create, HKEY* result, bool* c
 
 const HKEY HKEY_LOCAL_MACHINE = &localMachineToken;
 
+void endIfCancelled() { pthread_testcancel(); }
+
 fs::path registryRoot() {
+    endIfCancelled();            // readers too act on a cancellation asked for before they began
     const NoCancel uncancelled;  // the root is opened and closed on the way
     return openRoot(false).path;
 }
@@ -628,7 +710,7 @@ LONG RegSetValueExA(HKEY key, const char* valueName, DWORD, DWORD type, const BY
         const std::string file = escape(valueName ? valueName : "") + kValueSuffix;
         Descriptor folder;
         if (const int error = walkBelow(*key, {}, false, folder)) return refused(error);
-        clearLeftovers(folder.get());
+        if (const int error = clearLeftovers(folder.get())) return refused(error);
         // Written aside, then renamed into place; nothing is allocated once
         // the file exists.
         PartialFile partial(folder.get());
@@ -652,7 +734,7 @@ LONG RegDeleteKeyA(HKEY key, const char* subKey) {
         below.pop_back();
         Descriptor parent;
         if (const int error = walkBelow(*key, below, false, parent)) return refused(error);
-        clearLeftovers(parent.get());
+        if (const int error = clearLeftovers(parent.get())) return refused(error);
         int error = 0;
         const Descriptor folder(openFolder(parent.get(), name.c_str(), error));
         if (folder.get() < 0) return refused(error);
@@ -679,7 +761,7 @@ LONG RegDeleteKeyA(HKEY key, const char* subKey) {
             if ((errno != EEXIST && errno != ENOTEMPTY && errno != ENOTDIR) || attempt == 100) return refused(errno);
         }
         sync(parent.get());
-        clear(parent.get(), aside.text);
+        clear(parent.get(), aside.text);  // what stays goes with the next call that writes here
         return ERROR_SUCCESS;
     });
 }
@@ -692,6 +774,7 @@ LONG RegCloseKey(HKEY key) {
 }
 
 std::optional<std::vector<RegistryValue>> readKey(const std::string& path) {
+    endIfCancelled();
     // Declared first, so that it outlives every descriptor closed on the way out.
     const NoCancel uncancelled;
     const Root root = openRoot(false);
@@ -727,22 +810,28 @@ std::optional<std::vector<RegistryValue>> readKey(const std::string& path) {
         // Only a plain file of a size the registry writes is read: a link, a
         // pipe, a device or a huge planted file is no value of its own. The
         // file is judged before it is opened to be read, since opening a
-        // device may act on it and opening a pipe lets its writer go; and it
-        // is that very file that is then opened, through the descriptor that
-        // only points at it, so nothing can be put in its place between.
-        const Descriptor found(openat(folder.get(), entry, O_PATH | O_NOFOLLOW | O_CLOEXEC));
+        // device may act on it and opening a pipe lets its writer go. One put
+        // in its place between is opened without waiting and never as the
+        // process's terminal, and refused unless it is the file judged.
+        struct stat judged {};
+        if (fstatat(folder.get(), entry, &judged, AT_SYMLINK_NOFOLLOW) != 0) {
+            const int error = errno;
+            throw unreadable(directory / entry, error);
+        }
+        const auto judge = [&](const struct stat& file) {
+            if (!S_ISREG(file.st_mode)) throw damaged("\"" + stem + "\" (not a plain file)");
+            if (file.st_size > kLargestValue) throw damaged("\"" + stem + "\" (larger than 1 MiB)");
+        };
+        judge(judged);
+        const Descriptor file(openat(folder.get(), entry, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
         struct stat status {};
-        if (found.get() < 0 || fstat(found.get(), &status) != 0) {
+        if (file.get() < 0 || fstat(file.get(), &status) != 0) {
             const int error = errno;
             throw unreadable(directory / entry, error);
         }
-        if (!S_ISREG(status.st_mode)) throw damaged("\"" + stem + "\" (not a plain file)");
-        if (status.st_size > kLargestValue) throw damaged("\"" + stem + "\" (larger than 1 MiB)");
-        const Descriptor file(open(HeldPath(found.get()).text, O_RDONLY | O_CLOEXEC));
-        if (file.get() < 0) {
-            const int error = errno;
-            throw unreadable(directory / entry, error);
-        }
+        if (status.st_dev != judged.st_dev || status.st_ino != judged.st_ino)
+            throw damaged("\"" + stem + "\" (replaced while it was read)");
+        judge(status);
         std::vector<BYTE> bytes(static_cast<std::size_t>(status.st_size));
         std::size_t got = 0;
         while (got < bytes.size()) {

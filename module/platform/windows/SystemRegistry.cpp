@@ -65,6 +65,8 @@ LONG RegDeleteKeyA(HKEY key, const char* subKey) { return ::RegDeleteKeyA(native
 
 LONG RegCloseKey(HKEY key) { return ::RegCloseKey(native(key)); }
 
+void endIfCancelled() {}
+
 std::filesystem::path registryRoot() { return {}; }
 
 std::optional<std::vector<RegistryValue>> readKey(const std::string& path) {
