@@ -51,7 +51,7 @@ DD_EXPORT void GetAttributeCalcDataCategory(const std::uint16_t** table, std::in
 }
 
 DD_EXPORT std::int32_t DllRegisterServer() {
-    platform::endIfCancelled();  // before the catch-all, which would stop a cancelled thread's unwinding
+    platform::endIfCancelled();  // a cancellation asked for before the call ends the thread here, not midway
     try {
         platform::StartModule();
         return registerModule();
