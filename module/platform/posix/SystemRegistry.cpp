@@ -55,9 +55,10 @@ private:
 }  // namespace
 
 // A connection or an opened key. Each holds the registry's root folder,
-// opened once (a connection from its first call that finds it), and a key its own folder too, reached without following
-// any link: later calls on it cannot be led elsewhere by a link planted meanwhile, and they find out whether the key is
-// still where it was.
+// opened once (by a connection when it, or its first call, finds it), and a
+// key its own folder too, reached without following any link: later calls
+// on it cannot be led elsewhere by a link planted meanwhile, and they find
+// out whether the key is still where it was.
 struct RegistryKey {
     Descriptor root;                // none for a connection until it finds the root
     std::vector<std::string> path;  // the key's folders below the root
@@ -260,8 +261,9 @@ int changeMode(int at, const char* name, mode_t mode, bool follow) {
 
 // Adds `rights` to the mode of the file or folder open as `descriptor`
 // where it lacks some: 0 or the system's error. Only what this user owns is
-// changed (EACCES otherwise): some file systems give what this user makes
-// to another, and need no change as a rule.
+// changed (EACCES otherwise), and only where it must be: a file system may
+// give what this user makes to another, which is no harm while it has the
+// rights.
 int addRights(int descriptor, mode_t rights) {
     struct stat status {};
     if (fstat(descriptor, &status) != 0) return errno;
@@ -643,7 +645,7 @@ LONG stillThere(const RegistryKey& key) {
 // it again, and a call that creates a key makes it: the first call that
 // finds it keeps it for the connection.
 template <class Call>
-LONG whole(RegistryKey& key, bool exclusive, Call call, bool makesRoot = false) {
+LONG whole(RegistryKey& key, bool exclusive, bool makesRoot, Call call) {
     return guarded([&] {
         Lock lock;
         if (key.root.get() < 0) key.root = openRoot(makesRoot).folder;
@@ -686,20 +688,17 @@ LONG openSubKey(HKEY key, const char* subKey, bool create, HKEY* result, bool* c
     if (!result) return ERROR_INVALID_PARAMETER;
     *result = nullptr;
     if (!usable(key)) return ERROR_INVALID_HANDLE;
-    return whole(
-        *key, create,
-        [&] {
-            auto opened = std::make_unique<RegistryKey>();
-            const std::vector<std::string> below = foldersOf(subKey);
-            opened->path = key->path;
-            opened->path.insert(opened->path.end(), below.begin(), below.end());
-            opened->root.reset(fcntl(key->root.get(), F_DUPFD_CLOEXEC, 0));
-            if (opened->root.get() < 0) return refused(errno);
-            if (const int error = walkBelow(*key, below, create, opened->folder, created)) return refused(error);
-            *result = opened.release();
-            return ERROR_SUCCESS;
-        },
-        create);
+    return whole(*key, create, create, [&] {
+        auto opened = std::make_unique<RegistryKey>();
+        const std::vector<std::string> below = foldersOf(subKey);
+        opened->path = key->path;
+        opened->path.insert(opened->path.end(), below.begin(), below.end());
+        opened->root.reset(fcntl(key->root.get(), F_DUPFD_CLOEXEC, 0));
+        if (opened->root.get() < 0) return refused(errno);
+        if (const int error = walkBelow(*key, below, create, opened->folder, created)) return refused(error);
+        *result = opened.release();
+        return ERROR_SUCCESS;
+    });
 }
 
 }  // namespace
@@ -747,7 +746,7 @@ LONG RegSetValueExA(HKEY key, const char* valueName, DWORD, DWORD type, const BY
     if (!data && size) return ERROR_INVALID_PARAMETER;
     // No larger value is read back.
     if (size > kLargestValue - 4) return ERROR_INVALID_PARAMETER;
-    return whole(*key, true, [&] {
+    return whole(*key, true, false, [&] {
         const std::string file = escape(valueName ? valueName : "") + kValueSuffix;
         Descriptor folder;
         if (const int error = walkBelow(*key, {}, false, folder)) return refused(error);
@@ -768,7 +767,7 @@ LONG RegSetValueExA(HKEY key, const char* valueName, DWORD, DWORD type, const BY
 LONG RegDeleteKeyA(HKEY key, const char* subKey) {
     if (!usable(key)) return ERROR_INVALID_HANDLE;
     if (!subKey || !*subKey) return ERROR_INVALID_PARAMETER;
-    return whole(*key, true, [&] {
+    return whole(*key, true, false, [&] {
         std::vector<std::string> below = foldersOf(subKey);
         if (below.empty()) return ERROR_INVALID_PARAMETER;
         const std::string name = std::move(below.back());
