@@ -84,12 +84,9 @@ platform::LONG setOne(platform::HKEY key, const char* name) {
     return platform::RegSetValueExA(key, name, 0, platform::REG_DWORD, one, sizeof one);
 }
 
-// The kernel's change of mode that follows no link, from Linux 6.6 on.
-#if defined(SYS_fchmodat2)
-constexpr long kFchmodat2 = SYS_fchmodat2;
-#else
+// The kernel's change of mode that follows no link, from Linux 6.6 on; the
+// C library here does not name it.
 constexpr long kFchmodat2 = 452;
-#endif
 
 // Makes this process's system calls `numbers` fail with ENOSYS from now on,
 // as a kernel that has none of them does: true once done.
@@ -378,15 +375,13 @@ TEST(Registration, WhatTheRegistryMakesHasItsModesWhateverTheUmask) {
 TEST(Registration, WithoutProcEveryCallWorksWhateverTheUmask) {
     // A confined system with no /proc, in a child that has the registry's
     // folder for its whole file system (root only): unregistering with
-    // nothing registered, which makes nothing, registering, reading back and
-    // removing work under the usual umask, and for an ordinary user under one
-    // that takes even the owner's own rights; so they do on a kernel without
-    // the calls that rename without replacing and change a mode without
-    // following a link, and where what root makes is given to another user
-    // (as on a network file system). One thing only needs /proc there, on a
-    // kernel without the second call: making a folder that the umask closes
-    // to its owner, in a folder other users may change. That call fails, says
-    // why, leaves nothing, and later calls under the usual umask work.
+    // nothing registered (which makes nothing), registering, reading back and
+    // removing work under the usual umask, for an ordinary user under one that
+    // takes even the owner's own rights, on an older kernel, and where what
+    // root makes is given to another user. One thing only needs /proc there,
+    // on a kernel older than 6.6: making a folder that the umask closes to its
+    // owner, in a folder other users may change. That call fails, says why,
+    // leaves nothing, and later calls under the usual umask work.
     RegistryRoot root;
     ModuleLoader module(DD_MODULE_PATH);
     for (const char* folder : {"own", "shared", "old"}) fs::create_directories(root.path / folder);
