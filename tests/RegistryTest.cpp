@@ -1129,6 +1129,7 @@ TEST(Registration, ARegistryRootThatIsAFileReportsFailure) {
     std::ofstream(root.path) << "not a folder";
     ModuleLoader module(DD_MODULE_PATH);
     EXPECT_EQ(module.dllRegisterServer(), kAccessDenied);
+    EXPECT_EQ(module.dllUnregisterServer(), kAccessDenied);
     fs::remove(root.path);
 }
 

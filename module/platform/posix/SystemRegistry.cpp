@@ -568,7 +568,7 @@ Root openRoot(bool create) {
             throw std::system_error(error, std::generic_category(),
                                     "cannot make the registry's folder " + root.path.string());
         root.folder.reset(open(root.path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-        if (root.folder.get() < 0 && (create || (errno != ENOENT && errno != ENOTDIR)))
+        if (root.folder.get() < 0 && (create || errno != ENOENT))
             throw std::system_error(errno, std::generic_category(),
                                     "cannot open the registry's folder " + root.path.string());
         return root;
