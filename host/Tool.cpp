@@ -197,8 +197,14 @@ int info(std::ostream& out, std::ostream& err, ModuleLoader& module) {
 int registry(std::ostream& out, std::ostream& err, ModuleLoader& module, bool add) {
     const std::int32_t result = add ? module.dllRegisterServer() : module.dllUnregisterServer();
     // Failures as installers and the system's tools write them: 0x80070005.
-    print(out, result ? "%s: 0x%08X\n" : "%s: %X\n", add ? "DllRegisterServer" : "DllUnregisterServer",
-          static_cast<unsigned>(result));
+    // Linux's "not supported" comes only from a system without /proc, where
+    // the registry needs it: said, as the code alone would not tell it.
+    const char* reason = "";
+#if !defined(_WIN32)
+    if (static_cast<unsigned>(result) == 0x80070032u) reason = " (not supported: this needs /proc here)";
+#endif
+    print(out, result ? "%s: 0x%08X%s\n" : "%s: %X%s\n", add ? "DllRegisterServer" : "DllUnregisterServer",
+          static_cast<unsigned>(result), reason);
     // The key is named after the device, which only the information object
     // tells.
     std::unique_ptr<CInformation> i(module.getInformation());

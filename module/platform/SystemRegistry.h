@@ -48,6 +48,8 @@ inline constexpr REGSAM KEY_WRITE = 0x20006;
 
 // Only the local machine (no machine name) can be reached. A call through a
 // key that has been deleted since it was opened fails with ERROR_KEY_DELETED.
+// Off Windows, connecting makes no root folder: the first RegCreateKeyExA
+// that needs one does, and until then the other calls find no key.
 LONG RegConnectRegistryA(const char* machine, HKEY predefined, HKEY* result);
 // Creates missing keys along the path; opens an existing one.
 LONG RegCreateKeyExA(HKEY key, const char* subKey, DWORD reserved, char* keyClass, DWORD options, REGSAM access,

@@ -6,6 +6,7 @@
 #include <sys/file.h>
 #include <sys/random.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -54,11 +55,12 @@ private:
 }  // namespace
 
 // A connection or an opened key. Each holds the registry's root folder,
-// opened once, and a key its own folder too, reached without following any
-// link: later calls on it cannot be led elsewhere by a link planted
-// meanwhile, and they find out whether the key is still where it was.
+// opened once (by a connection when it, or its first call, finds it), and a
+// key its own folder too, reached without following any link: later calls
+// on it cannot be led elsewhere by a link planted meanwhile, and they find
+// out whether the key is still where it was.
 struct RegistryKey {
-    Descriptor root;
+    Descriptor root;                // none for a connection until it finds the root
     std::vector<std::string> path;  // the key's folders below the root
     Descriptor folder;              // none for the machine's key, which is made when first needed
     bool predefined = false;
@@ -224,7 +226,9 @@ constexpr mode_t kOwnValueRights = S_IRUSR | S_IWUSR;
 // Whether nobody but this user and root can put another entry in the
 // folder `at` in the place of one of this user's: its owner is one of them,
 // and nobody else may write in it, or only under the sticky bit. Access
-// lists give nobody more than the group's bits show.
+// lists give nobody more than the group's bits show. This user's own calls
+// remove a folder still being made only inside the registry, under the
+// root's lock for writing, which the call making it holds.
 bool nobodyElseChanges(int at) {
     struct stat folder {};
     if (fstatat(at, ".", &folder, 0) != 0) return false;
@@ -232,24 +236,59 @@ bool nobodyElseChanges(int at) {
            (!(folder.st_mode & (S_IWGRP | S_IWOTH)) || (folder.st_mode & S_ISVTX));
 }
 
+// The system's change of mode that follows no link, from Linux 6.6 on: the
+// same number on these architectures, and none known elsewhere (ENOSYS).
+#if defined(SYS_fchmodat2)
+constexpr long kFchmodat2 = SYS_fchmodat2;
+#elif (defined(__x86_64__) && !defined(__ILP32__)) || defined(__i386__) || defined(__aarch64__) || defined(__arm__) || \
+    defined(__riscv)
+constexpr long kFchmodat2 = 452;
+#else
+constexpr long kFchmodat2 = -1;
+#endif
+
+// Sets the mode of `name` in `at`, following a link only where `follow`
+// says none can stand there. Older C libraries change a mode without
+// following through /proc (EOPNOTSUPP without it): the system's own call
+// then, where the kernel has it.
+int changeMode(int at, const char* name, mode_t mode, bool follow) {
+    if (fchmodat(at, name, mode, follow ? 0 : AT_SYMLINK_NOFOLLOW) == 0) return 0;
+    const int error = errno;
+    if (follow || (error != EOPNOTSUPP && error != ENOSYS)) return error;
+    if (syscall(kFchmodat2, at, name, mode, AT_SYMLINK_NOFOLLOW) == 0) return 0;
+    return errno == ENOSYS ? error : errno;
+}
+
+// Adds `rights` to the mode of the file or folder open as `descriptor`
+// where it lacks some: 0 or the system's error. Only what this user owns is
+// changed (EACCES otherwise), and only where it must be: a file system may
+// give what this user makes to another, which is no harm while it has the
+// rights.
+int addRights(int descriptor, mode_t rights) {
+    struct stat status {};
+    if (fstat(descriptor, &status) != 0) return errno;
+    const mode_t mode = status.st_mode & 07777;
+    if ((mode | rights) == mode) return 0;
+    if (status.st_uid != geteuid()) return EACCES;
+    return fchmod(descriptor, mode | rights) == 0 ? 0 : errno;
+}
+
 // Gives the folder `name` in `at`, which this call has just made under a
 // hidden name, the owner's rights it lacks, without following a link: where
 // it can, through a descriptor opened to read it, as fchmod needs; where the
-// umask closed it even to its owner, by its name, which cannot lead
-// elsewhere when nobody else can change `at`; otherwise by the system's
-// change that follows no link, which older systems make through /proc
-// (EOPNOTSUPP without it). Anything else found under the name was put
-// there by someone else: EACCES.
+// umask took even the owner's reading, by its name, which cannot lead
+// elsewhere when nobody else can change `at`, or else by a change that
+// follows no link. Anything else found under the name was put there by
+// someone else: EACCES.
 int giveOwnRights(int at, const char* name) {
+    int error = 0;
+    const Descriptor folder(openFolder(at, name, error));
+    if (folder.get() >= 0) return addRights(folder.get(), kOwnFolderRights);
+    if (error != EACCES) return error;
     struct stat made {};
     if (fstatat(at, name, &made, AT_SYMLINK_NOFOLLOW) != 0) return errno;
     if (!S_ISDIR(made.st_mode) || made.st_uid != geteuid()) return EACCES;
-    const mode_t mode = (made.st_mode & 07777) | kOwnFolderRights;
-    if (mode == (made.st_mode & 07777)) return 0;
-    const Descriptor folder(openat(at, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    if (folder.get() >= 0) return fchmod(folder.get(), mode) == 0 ? 0 : errno;
-    if (errno != EACCES) return errno;
-    return fchmodat(at, name, mode, nobodyElseChanges(at) ? 0 : AT_SYMLINK_NOFOLLOW) == 0 ? 0 : errno;
+    return changeMode(at, name, (made.st_mode & 07777) | kOwnFolderRights, nobodyElseChanges(at));
 }
 
 // Puts what the folder holds on the disk: its entries as they now are.
@@ -305,21 +344,15 @@ constexpr char kMaking[] = "making";      // a new folder until it has its right
 // Clears what killed calls left in the folder `at`: values' files, keys set
 // aside and folders being made. Only for a call that writes in that folder:
 // it holds the root's lock for writing, so no other call is at work on them.
-// 0, or the error that kept one: the call then reports it and does nothing.
+// What this caller may never remove stays, in nobody's way: another user's
+// under the sticky bit, or what is nested deeper than the registry goes.
+// 0, or the error that kept one otherwise (too few descriptors, say): the
+// call then reports it and does nothing there.
 int clearLeftovers(int at) {
     return eachEntry(at, [&](const char* entry) {
         const bool leftover = isHidden(entry, kPartial) || isHidden(entry, kRemoving) || isHidden(entry, kMaking);
-        return leftover ? clear(at, entry) : 0;
-    });
-}
-
-// Clears, outside the registry, the folders killed calls left while making a
-// folder in `at` on the way to the root, where `at` can be listed. Only an
-// empty folder goes: that is all such a call leaves.
-void clearMaking(int at) {
-    eachEntry(at, [&](const char* entry) {
-        if (isHidden(entry, kMaking)) unlinkat(at, entry, AT_REMOVEDIR);
-        return 0;
+        const int error = leftover ? clear(at, entry) : 0;
+        return error == EACCES || error == EPERM || error == ELOOP ? 0 : error;
     });
 }
 
@@ -327,13 +360,17 @@ void clearMaking(int at) {
 // or the system's error.
 int placeNew(int at, const char* from, const char* to) {
     if (renameat2(at, from, at, to, RENAME_NOREPLACE) == 0) return 0;
-    if (errno != EINVAL) return errno;
-    // A file system that cannot be asked not to replace: where nothing is
-    // seen under the name. Only an empty folder could be replaced unseen.
+    if (errno != EINVAL && errno != ENOSYS) return errno;
+    // A system or file system that cannot be asked not to replace: where
+    // nothing is seen under the name. Only an empty folder is replaced
+    // unseen: one that another connection, making the same folder on the way
+    // to its root, puts in place between the look and the rename. Its calls
+    // then find their root removed.
     struct stat status {};
     if (fstatat(at, to, &status, AT_SYMLINK_NOFOLLOW) == 0) return EEXIST;
     if (errno != ENOENT) return errno;
-    return renameat(at, from, at, to) == 0 ? 0 : errno;
+    if (renameat(at, from, at, to) == 0) return 0;
+    return errno == ENOTEMPTY || errno == EEXIST || errno == ENOTDIR ? EEXIST : errno;
 }
 
 // Makes the folder `name` in `at`, asking for `mode`, with its owner's
@@ -345,18 +382,24 @@ int makeFolder(int at, const char* name, mode_t mode) {
     HiddenName<sizeof kMaking> hidden(kMaking);
     for (int attempt = 0;; ++attempt) {
         unforeseeable(hidden.text + 1, kDigits);
-        if (mkdirat(at, hidden.text, mode) != 0) {
-            if (errno == EEXIST && attempt < 100) continue;
-            return errno;
-        }
-        int error = giveOwnRights(at, hidden.text);
-        if (!error) error = placeNew(at, hidden.text, name);
-        if (!error) return 0;
-        unlinkat(at, hidden.text, AT_REMOVEDIR);
-        // Cleared meanwhile as a killed call's leftover, by another process
-        // making the same folder on the way to its root: made anew.
-        if (error != ENOENT || attempt == 100) return error;
+        if (mkdirat(at, hidden.text, mode) == 0) break;
+        if (errno != EEXIST || attempt == 100) return errno;
     }
+    int error = giveOwnRights(at, hidden.text);
+    if (!error) error = placeNew(at, hidden.text, name);
+    if (error) unlinkat(at, hidden.text, AT_REMOVEDIR);
+    return error;
+}
+
+// Makes the folder `name` in `at`, asking for `mode`, where nothing is found
+// under that name, links followed: 0 or the system's error. What is there,
+// opening it judges.
+int makeMissing(int at, const char* name, mode_t mode) {
+    struct stat status {};
+    if (fstatat(at, name, &status, 0) == 0) return 0;
+    if (errno != ENOENT) return errno;
+    const int made = makeFolder(at, name, mode);
+    return made == EEXIST ? 0 : made;
 }
 
 // Opens the folders `names` below the folder `from`, one at a time; `create`
@@ -427,10 +470,7 @@ public:
             if (errno != EEXIST || attempt == 100) return errno;
         }
         made_ = true;
-        struct stat status {};
-        if (fstat(descriptor_.get(), &status) != 0) return errno;
-        const mode_t mode = (status.st_mode & 07777) | kOwnValueRights;
-        return mode == (status.st_mode & 07777) || fchmod(descriptor_.get(), mode) == 0 ? 0 : errno;
+        return addRights(descriptor_.get(), kOwnValueRights);
     }
     int write(const void* bytes, std::size_t size) const { return writeAll(descriptor_.get(), bytes, size); }
     // The bytes reach the disk before the file takes the value's name, so
@@ -493,15 +533,14 @@ int makeFolders(const fs::path& path, mode_t mode) {
         const fs::path parent = folder;
         folder /= *part;
         struct stat status {};
-        if (stat(folder.c_str(), &status) == 0) continue;  // what it is, opening the root judges
+        if (part->empty() || stat(folder.c_str(), &status) == 0) continue;
         if (errno != ENOENT) return errno;
         Descriptor held;
         if (!parent.empty()) held.reset(open(parent.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
         if (!parent.empty() && held.get() < 0) return errno;
-        const int at = parent.empty() ? AT_FDCWD : held.get();
-        clearMaking(at);
-        const int made = makeFolder(at, part->c_str(), std::next(part) == path.end() ? mode : kFolderMode);
-        if (made && made != EEXIST) return made;
+        if (const int error = makeMissing(parent.empty() ? AT_FDCWD : held.get(), part->c_str(),
+                                          std::next(part) == path.end() ? mode : kFolderMode))
+            return error;
     }
     return 0;
 }
@@ -529,7 +568,7 @@ Root openRoot(bool create) {
             throw std::system_error(error, std::generic_category(),
                                     "cannot make the registry's folder " + root.path.string());
         root.folder.reset(open(root.path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-        if (root.folder.get() < 0 && (create || (errno != ENOENT && errno != ENOTDIR)))
+        if (root.folder.get() < 0 && (create || errno != ENOENT))
             throw std::system_error(errno, std::generic_category(),
                                     "cannot open the registry's folder " + root.path.string());
         return root;
@@ -543,17 +582,13 @@ Root openRoot(bool create) {
             ec.message() + ")");
     root.path = temporary / "ddregistry";
     const auto failed = [&](const char* what, int error) {
-        throw std::runtime_error(std::string("cannot ") + what + " the registry's folder " + root.path.string() + ": " +
-                                 std::strerror(error));
+        throw std::system_error(error, std::generic_category(),
+                                std::string("cannot ") + what + " the registry's folder " + root.path.string());
     };
     const Descriptor shared(open(temporary.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (shared.get() < 0) failed("reach", errno);
+    if (const int error = create ? makeMissing(shared.get(), "ddregistry", kOwnRootMode) : 0) failed("make", error);
     struct stat status {};
-    if (create && fstatat(shared.get(), "ddregistry", &status, AT_SYMLINK_NOFOLLOW) != 0 && errno == ENOENT) {
-        clearMaking(shared.get());
-        const int made = makeFolder(shared.get(), "ddregistry", kOwnRootMode);
-        if (made && made != EEXIST) failed("make", made);
-    }
     root.folder.reset(openat(shared.get(), "ddregistry", O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     if (root.folder.get() < 0 && errno == ENOENT && !create) return root;
     if (root.folder.get() < 0 && errno != ENOTDIR && errno != ELOOP) failed("open", errno);
@@ -576,9 +611,9 @@ std::mutex calls;
 // the lock of a process that dies.
 class Lock {
 public:
+    Lock() : ours_(calls) {}
     // 0 or the system's error.
     int take(int root, bool exclusive) {
-        ours_ = std::unique_lock(calls);
         descriptor_.reset(openat(root, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         if (descriptor_.get() < 0) return errno;
         while (flock(descriptor_.get(), exclusive ? LOCK_EX : LOCK_SH) != 0)
@@ -606,11 +641,15 @@ LONG stillThere(const RegistryKey& key) {
 }
 
 // Runs `call` on `key` whole: under the root's lock, and only while the key
-// is where it was.
+// is where it was. A connection made where there was no root yet looks for
+// it again, and a call that creates a key makes it: the first call that
+// finds it keeps it for the connection.
 template <class Call>
-LONG whole(const RegistryKey& key, bool exclusive, Call call) {
+LONG whole(RegistryKey& key, bool exclusive, bool makesRoot, Call call) {
     return guarded([&] {
         Lock lock;
+        if (key.root.get() < 0) key.root = openRoot(makesRoot).folder;
+        if (key.root.get() < 0) return ERROR_FILE_NOT_FOUND;
         if (const int error = lock.take(key.root.get(), exclusive)) return refused(error);
         if (const LONG there = stillThere(key)) return there;
         return call();
@@ -649,7 +688,7 @@ LONG openSubKey(HKEY key, const char* subKey, bool create, HKEY* result, bool* c
     if (!result) return ERROR_INVALID_PARAMETER;
     *result = nullptr;
     if (!usable(key)) return ERROR_INVALID_HANDLE;
-    return whole(*key, create, [&] {
+    return whole(*key, create, create, [&] {
         auto opened = std::make_unique<RegistryKey>();
         const std::vector<std::string> below = foldersOf(subKey);
         opened->path = key->path;
@@ -680,9 +719,10 @@ LONG RegConnectRegistryA(const char* machine, HKEY predefined, HKEY* result) {
     if (machine && *machine) return ERROR_BAD_NETPATH;
     if (predefined != HKEY_LOCAL_MACHINE) return ERROR_INVALID_HANDLE;
     return guarded([&] {
-        // The system's registry is always there: so is the root, once connected.
+        // Connecting makes nothing: a connection keeps the root it finds, and
+        // where there is none yet, its first call that creates a key makes it.
         auto connection = std::make_unique<RegistryKey>();
-        connection->root.reset(openRoot(true).folder.release());
+        connection->root = openRoot(false).folder;
         connection->path = {kMachine};
         *result = connection.release();
         return ERROR_SUCCESS;
@@ -706,7 +746,7 @@ LONG RegSetValueExA(HKEY key, const char* valueName, DWORD, DWORD type, const BY
     if (!data && size) return ERROR_INVALID_PARAMETER;
     // No larger value is read back.
     if (size > kLargestValue - 4) return ERROR_INVALID_PARAMETER;
-    return whole(*key, true, [&] {
+    return whole(*key, true, false, [&] {
         const std::string file = escape(valueName ? valueName : "") + kValueSuffix;
         Descriptor folder;
         if (const int error = walkBelow(*key, {}, false, folder)) return refused(error);
@@ -727,7 +767,7 @@ LONG RegSetValueExA(HKEY key, const char* valueName, DWORD, DWORD type, const BY
 LONG RegDeleteKeyA(HKEY key, const char* subKey) {
     if (!usable(key)) return ERROR_INVALID_HANDLE;
     if (!subKey || !*subKey) return ERROR_INVALID_PARAMETER;
-    return whole(*key, true, [&] {
+    return whole(*key, true, false, [&] {
         std::vector<std::string> below = foldersOf(subKey);
         if (below.empty()) return ERROR_INVALID_PARAMETER;
         const std::string name = std::move(below.back());
