@@ -355,16 +355,13 @@ TEST(Registration, WhatTheRegistryMakesHasItsModesWhateverTheUmask) {
             return {};
         };
         const auto failed = asOrdinaryUser(
-            [&] {
-                const mode_t before = umask(c.umask);
-                std::string found;
+            [&]() -> std::string {
+                const ScopedUmask mask(c.umask);
                 try {
-                    found = registers();
+                    return registers();
                 } catch (const std::exception& failure) {
-                    found = failure.what();
+                    return failure.what();
                 }
-                umask(before);
-                return found;
             },
             {module});
         if (!failed) GTEST_SKIP() << "root's rights could not be given up";
@@ -940,7 +937,7 @@ TEST(Registration, WhatAKilledCallLeftTheNextCallsClear) {
         SCOPED_TRACE(mask);
         const auto failed = asOrdinaryUser(
             [&, mask = mask, rounds = rounds]() -> std::string {
-                const mode_t before = umask(mask);  // this process's own when not root
+                const ScopedUmask scoped(mask);  // this process's own when not root
                 ModuleLoader loaded(module.string());
                 std::ostringstream wrong;
                 for (int round = 0; round < rounds && wrong.str().empty(); ++round) {
@@ -969,7 +966,6 @@ TEST(Registration, WhatAKilledCallLeftTheNextCallsClear) {
                     if (!fs::is_empty(key.parent_path(), ec)) wrong << " left beside the key";
                     if (!wrong.str().empty()) wrong << " (round " << round << ")";
                 }
-                umask(before);
                 return wrong.str();
             },
             {module});

@@ -16,6 +16,7 @@
 
 #if !defined(_WIN32)
 #include <grp.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <unistd.h>
@@ -115,6 +116,18 @@ private:
         saved_[name] = value ? std::optional<std::string>(value) : std::nullopt;
     }
     std::map<std::string, std::optional<std::string>> saved_;
+};
+
+// The process's umask set for a scope, as it was after it.
+class ScopedUmask {
+public:
+    explicit ScopedUmask(mode_t mask) : before_(umask(mask)) {}
+    ~ScopedUmask() { umask(before_); }
+    ScopedUmask(const ScopedUmask&) = delete;
+    ScopedUmask& operator=(const ScopedUmask&) = delete;
+
+private:
+    mode_t before_;
 };
 
 // A child process running `work` until it returns or is killed.
