@@ -822,7 +822,8 @@ private:
 
     // While `underWay` is calculated, tested or run, a re-entry bent into the
     // host hands it back: calculated again by this calculator or another one
-    // attached to another host, tested or run.
+    // attached to another host, tested or run, on the callback's thread or on
+    // a worker thread it waits for.
     class Reentry {
     public:
         Reentry(Walk& walk, CDDObject* underWay, std::ostringstream& did) : host_(walk.bench_->host) {
@@ -852,18 +853,26 @@ private:
         const int which = pick(2 * forwarders + 4);
         CAttributeCalculation& c = *(which < forwarders ? bench_ : other_)->calculator;
         const ContextWord context{static_cast<std::uint32_t>(rng_())};
-        if (which < 2 * forwarders) {
-            if ((c.*kForwarders[which % forwarders])(context, underWay) != underWay)
-                throw std::logic_error("a forwarder returned another object");
-        } else if (which == 2 * forwarders) {
-            c.VariableValidity(context, underWay);
-        } else if (which == 2 * forwarders + 1) {
-            c.MenuValidity(context, underWay);
-        } else if (which == 2 * forwarders + 2) {
-            c.MethodValidity(context, underWay);
-        } else {
-            c.ExecuteMethod(context, underWay, 0, chance(1, 2));
-        }
+        const bool ignoreFailures = chance(1, 2);
+        bool another = false;
+        const auto call = [&] {
+            if (which < 2 * forwarders)
+                another = (c.*kForwarders[which % forwarders])(context, underWay) != underWay;
+            else if (which == 2 * forwarders)
+                c.VariableValidity(context, underWay);
+            else if (which == 2 * forwarders + 1)
+                c.MenuValidity(context, underWay);
+            else if (which == 2 * forwarders + 2)
+                c.MethodValidity(context, underWay);
+            else
+                c.ExecuteMethod(context, underWay, 0, ignoreFailures);
+        };
+        // On the callback's own thread, or on one the callback waits for.
+        if (chance(1, 3))
+            std::thread(call).join();
+        else
+            call();
+        if (another) throw std::logic_error("a forwarder returned another object");
     }
 
     CDDCommonVariant value() {
