@@ -7,6 +7,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <thread>
 #include <tuple>
 
 #include "frame/Identity.h"
@@ -171,9 +172,18 @@ TEST(StartUp, PathsResolveLinksAndCutAtTheLastDot) {
 #if !defined(_WIN32)
     // Two copies loaded and unloaded in turn, the first loaded the first
     // unloaded, as long as a host likes: each load takes nothing from the
-    // loader that its unload does not give back.
+    // loader that its unload does not give back. Meanwhile another thread
+    // forks, which the module's fork handlers must survive.
     const fs::path other = folder / ("ZTQQVPB153A0101.v3" + kExtension);
     fs::copy_file(DD_MODULE_PATH, other);
+    const std::jthread forking([](const std::stop_token& stop) {
+        while (!stop.stop_requested()) {
+            const pid_t child = fork();
+            if (child == 0) _exit(0);
+            int status = 0;
+            if (child > 0) waitpid(child, &status, 0);
+        }
+    });
     for (int cycle = 0; cycle < 1100; ++cycle) {
         auto first = std::make_unique<ModuleLoader>(copy.string());
         const ModuleLoader second(other.string());
