@@ -700,7 +700,8 @@ TEST(Boundary, InAForkedChildWhatOtherThreadsHadUnderWayCalculates) {
     Bench b(module);
     auto object = b.object("trans1_blk_class");
     // Another thread's calculation of the object waits inside a callback
-    // while the process forks; in the child that thread is gone.
+    // while the process forks; in the child that thread is gone, and so is
+    // what it held: the object calculates anew, and the calculator builds.
     std::promise<void> waiting, resume;
     b.host.reenterWith([&, resumed = resume.get_future().share()] {
         waiting.set_value();
@@ -713,14 +714,20 @@ TEST(Boundary, InAForkedChildWhatOtherThreadsHadUnderWayCalculates) {
     if (child == 0) {
         b.inner.log().clear();
         b.calculator->CalculateAttributes05(ContextWord{0}, object.get());
-        _exit(b.inner.log().lines().empty() ? 1 : 0);
+        if (b.inner.log().lines().empty()) _exit(1);
+        b.inner.log().clear();
+        b.calculator->BuildCatalogue();
+        _exit(b.inner.log().count("AddObject") == 635u ? 0 : 2);
     }
     resume.set_value();
     calculating.join();
     b.host.reenterWith(nullptr);
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the child's calculation made no host call";
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_NE(WEXITSTATUS(status), 1) << "the child's calculation made no host call";
+    EXPECT_NE(WEXITSTATUS(status), 2) << "the child's build did not store every item";
+    EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
 #endif

@@ -11,80 +11,73 @@
 #include "engine/Request.h"
 #include "engine/ThreadEnd.h"
 
+// The marks of the operations under way in this process, by any calculator
+// of this module, on any thread or fiber. A host may hand an object under
+// way back from inside a callback, to any calculator, on the callback's
+// thread or on one it waits for: it comes back untouched, and the
+// calculation under way finishes it with each of its host calls made once.
+// Each mark lives in the frame of its operation and leaves with it, in
+// whatever order operations on fibers end: no thread-local storage, no
+// allocation, and nothing destroyed at exit that threads still calculating
+// would use.
 namespace {
-
-// The objects under calculation in this process, by any calculator of this
-// module, on any thread or fiber. A host may hand one back from inside a
-// callback, to any calculator, on the callback's thread or on one it waits
-// for: it comes back untouched, and the calculation under way finishes it
-// with each of its host calls made once. Each entry lives in the frame of its
-// calculation and leaves with it, in whatever order calculations on fibers
-// end: no thread-local storage, no allocation, and nothing destroyed at exit
-// that threads still calculating would use.
-class UnderWay {
-public:
-    // Marks the object as under way, unless it already is.
-    explicit UnderWay(const CDDObject* object) : object_(object) {
-        const std::lock_guard<std::mutex> lock(mutex_);
-        for (const UnderWay* at = first_; at; at = at->next_)
-            if (at->object_ == object) {
-                object_ = nullptr;
-                return;
-            }
-        link();
-    }
-    ~UnderWay() {
-        if (!object_) return;
-        const std::lock_guard<std::mutex> lock(mutex_);
-        (previous_ ? previous_->next_ : first_) = next_;
-        if (next_) next_->previous_ = previous_;
-    }
-    UnderWay(const UnderWay&) = delete;
-    UnderWay& operator=(const UnderWay&) = delete;
-
-    // False when the object was under way already.
-    explicit operator bool() const { return object_ != nullptr; }
-
-#if !defined(_WIN32)
-    // A forked child has only the thread that forked: the list is whole, and
-    // what the other threads had under way never ends there.
-    static void beforeFork() { mutex_.lock(); }
-    static void inParent() { mutex_.unlock(); }
-    static void inChild() {
-        UnderWay* at = first_;
-        first_ = nullptr;
-        for (UnderWay* next; at; at = next) {
-            next = at->next_;
-            if (at->thread_ == std::this_thread::get_id()) at->link();
-        }
-        mutex_.unlock();
-    }
-#endif
-
-private:
-    void link() {
-        previous_ = nullptr;
-        next_ = first_;
-        if (first_) first_->previous_ = this;
-        first_ = this;
-    }
-
-    const CDDObject* object_;
-    const std::thread::id thread_ = std::this_thread::get_id();
-    UnderWay* previous_ = nullptr;
-    UnderWay* next_ = nullptr;
-    static std::mutex mutex_;  // constant-initialised, with nothing to destroy
-    static UnderWay* first_;
-};
-
-std::mutex UnderWay::mutex_;
-UnderWay* UnderWay::first_ = nullptr;
-
-#if !defined(_WIN32)
-[[maybe_unused]] const int forkHandlers = pthread_atfork(UnderWay::beforeFork, UnderWay::inParent, UnderWay::inChild);
-#endif
-
+std::mutex marksLock;  // constant-initialised, with nothing to destroy
 }  // namespace
+
+CDeviceAttributeCalculation::Busy* CDeviceAttributeCalculation::Busy::first_ = nullptr;
+
+CDeviceAttributeCalculation::Busy::Busy(int& count, const CDDObject* object) : object_(object) {
+    const std::lock_guard<std::mutex> lock(marksLock);
+    if (object)
+        for (const Busy* at = first_; at; at = at->next_)
+            if (at->object_ == object) return;
+    mark(count);
+}
+
+CDeviceAttributeCalculation::Busy::Busy(int& count, IfIdle) {
+    const std::lock_guard<std::mutex> lock(marksLock);
+    if (count == 0) mark(count);
+}
+
+CDeviceAttributeCalculation::Busy::~Busy() {
+    if (!count_) return;
+    const std::lock_guard<std::mutex> lock(marksLock);
+    --*count_;
+    (previous_ ? previous_->next_ : first_) = next_;
+    if (next_) next_->previous_ = previous_;
+}
+
+void CDeviceAttributeCalculation::Busy::mark(int& count) {
+    count_ = &count;
+    ++count;
+    previous_ = nullptr;
+    next_ = first_;
+    if (first_) first_->previous_ = this;
+    first_ = this;
+}
+
+// A forked child has only the thread that forked: the list is whole, and
+// what the other threads had under way never ends there, so their marks go,
+// and each calculator is as that thread alone left it.
+void CDeviceAttributeCalculation::Busy::beforeFork() { marksLock.lock(); }
+void CDeviceAttributeCalculation::Busy::inParent() { marksLock.unlock(); }
+void CDeviceAttributeCalculation::Busy::inChild() {
+    Busy* at = first_;
+    first_ = nullptr;
+    for (Busy* next; at; at = next) {
+        next = at->next_;
+        int& count = *at->count_;
+        --count;
+        if (at->thread_ == std::this_thread::get_id()) at->mark(count);
+    }
+    marksLock.unlock();
+}
+
+#if defined(_WIN32)
+const int CDeviceAttributeCalculation::Busy::forkHandlers_ = 0;
+#else
+const int CDeviceAttributeCalculation::Busy::forkHandlers_ = pthread_atfork(beforeFork, inParent, inChild);
+#endif
 
 CDeviceAttributeCalculation::CDeviceAttributeCalculation(ItemIndex index, CatalogueBuilder builder)
     : index_(index), builder_(builder) {}
@@ -102,9 +95,8 @@ void CDeviceAttributeCalculation::BuildCatalogue() {
     // callback during a build, a calculation or a method run), or while
     // another thread builds: ignored, as the operation under way still reads
     // the definitions a build replaces.
-    int idle = 0;
-    if (!busy_.compare_exchange_strong(idle, 1)) return;
-    const Busy busy(busy_, std::adopt_lock);
+    const Busy busy(busy_, Busy::IfIdle{});
+    if (!busy) return;
     try {
         // A second build replaces the definitions of the first.
         definitions_.reset(index_.size());
@@ -128,9 +120,8 @@ void CDeviceAttributeCalculation::reportError(const CStrPP& text) const {
 CDDObject* CDeviceAttributeCalculation::forward(ContextWord context, CDDObject* object) {
     if (!object) return object;
     try {
-        const UnderWay underWay(object);
-        if (!underWay) return object;
-        const Busy busy(busy_);
+        const Busy busy(busy_, object);
+        if (!busy) return object;
         const CDDDefinition* own = object->getcDefinition();
         if (!own) return object;
         // Negative IDs are not this module's; 0, IDs above the last item, items

@@ -3,9 +3,8 @@
 // calculator, validity condition and method body through the item index.
 #pragma once
 
-#include <atomic>
 #include <cstdint>
-#include <mutex>
+#include <thread>
 
 #include "engine/DefinitionTable.h"
 #include "engine/ItemIndex.h"
@@ -69,18 +68,39 @@ private:
     CDDObject* forward(ContextWord context, CDDObject* object);
     bool validity(ContextWord context, CDDObject* object, enumDDObjectKind kind, const char* message);
 
-    // Marks one of the module's own operations as under way while it lives.
+    // Marks one of the module's own operations as under way while it lives:
+    // the calculator busy and, for a calculation, its object under way. The
+    // marks of the whole process are one list, each in its operation's frame,
+    // so that a forked child keeps only those of the thread that forked.
     class Busy {
     public:
-        explicit Busy(std::atomic<int>& count) : count_(count) { ++count_; }
-        // Takes over a mark the caller has made already.
-        Busy(std::atomic<int>& count, std::adopt_lock_t) : count_(count) {}
-        ~Busy() { --count_; }
+        struct IfIdle {};
+        // Marks the calculator busy, unless `object` is under way already
+        // (in any calculation of this load): then nothing is marked.
+        explicit Busy(int& count, const CDDObject* object = nullptr);
+        // Marks the calculator busy only where nothing else runs on it.
+        Busy(int& count, IfIdle);
+        ~Busy();
         Busy(const Busy&) = delete;
         Busy& operator=(const Busy&) = delete;
 
+        // False when nothing was marked.
+        explicit operator bool() const { return count_ != nullptr; }
+
     private:
-        std::atomic<int>& count_;
+        void mark(int& count);
+        static void beforeFork();
+        static void inParent();
+        static void inChild();
+
+        static Busy* first_;
+        static const int forkHandlers_;
+
+        int* count_ = nullptr;
+        const CDDObject* object_ = nullptr;
+        const std::thread::id thread_ = std::this_thread::get_id();
+        Busy* previous_ = nullptr;
+        Busy* next_ = nullptr;
     };
 
     ItemIndex index_;
@@ -88,7 +108,7 @@ private:
     CCalculationHost* host_ = nullptr;
     // Builds, calculations, validity tests and method runs under way: a host
     // may call back into the module from inside any of them, and threads may
-    // share the calculator.
-    std::atomic<int> busy_{0};
+    // share the calculator. Changed and read under the marks' lock only.
+    int busy_ = 0;
     DefinitionTable definitions_;
 };
