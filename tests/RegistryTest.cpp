@@ -833,63 +833,68 @@ TEST(Registration, AForkWaitsWhileACallWaitsForTheLock) {
     close(held);
 }
 
+namespace {
+// The registry's entry points, each called on its own until cancelled. The
+// call is in a function of its own, so that nothing of its caller's is on the
+// frame the cancellation unwinds: AddressSanitizer would take the guard
+// zones that unwinding leaves behind for an overflow.
+constexpr const char* kCalls[] = {"DllRegisterServer", "DllUnregisterServer", "readKey", "registryRoot"};
+struct Calling {
+    ModuleLoader* module;
+    int call;
+};
+[[gnu::noinline]] void callOnce(const Calling& calling) {
+    switch (calling.call) {
+    case 0: calling.module->dllRegisterServer(); break;
+    case 1: calling.module->dllUnregisterServer(); break;
+    case 2: platform::readKey(kKey); break;
+    default: platform::registryRoot(); break;
+    }
+}
+void* callUntilCancelled(void* calling) {
+    for (;;) callOnce(*static_cast<const Calling*>(calling));
+}
+}  // namespace
+
 TEST(Registration, AThreadCancelledBetweenCallsEndsThere) {
     // Cancellation waits for the call under way to end: it never unwinds
-    // through one, which would end the process. A call acts on a
+    // through one, which would end the process. Each call acts on a
     // cancellation asked for before it began, before it does anything, so
-    // threads that make nothing but registry calls end soon after. In a child
+    // threads that make nothing but that call end soon after. In a child
     // process, which ends with it whatever its threads still do.
     RegistryRoot root;
     ModuleLoader module(DD_MODULE_PATH);
     const auto cancelled = [&]() -> std::string {
-        std::vector<pthread_t> threads(8);
-        for (pthread_t& thread : threads)
-            if (pthread_create(
-                    &thread, nullptr,
-                    [](void* loader) -> void* {
-                        auto& module = *static_cast<ModuleLoader*>(loader);
-                        for (;;) {
-                            module.dllRegisterServer();
-                            module.dllUnregisterServer();
-                        }
-                    },
-                    &module) != 0)
-                return "no thread";
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        for (const pthread_t thread : threads)
-            if (pthread_cancel(thread) != 0) return "a thread lost";
-        timespec until{};
-        clock_gettime(CLOCK_REALTIME, &until);
-        until.tv_sec += 5;
-        int running = 0;
-        for (const pthread_t thread : threads) {
-            void* result = nullptr;
-            if (pthread_timedjoin_np(thread, &result, &until) != 0)
-                ++running;
-            else if (result != PTHREAD_CANCELED)
-                return "a thread ended uncancelled";
+        // Threads that still run outlive this frame: the child ends with them.
+        static Calling callings[std::size(kCalls)];
+        for (int call = 0; call < static_cast<int>(std::size(kCalls)); ++call) {
+            Calling& calling = callings[call];
+            calling = {&module, call};
+            std::vector<pthread_t> threads(8);
+            for (pthread_t& thread : threads)
+                if (pthread_create(&thread, nullptr, callUntilCancelled, &calling) != 0) return "no thread";
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            for (const pthread_t thread : threads)
+                if (pthread_cancel(thread) != 0) return "a thread lost";
+            timespec until{};
+            clock_gettime(CLOCK_REALTIME, &until);
+            until.tv_sec += 5;
+            int running = 0;
+            for (const pthread_t thread : threads) {
+                void* result = nullptr;
+                if (pthread_timedjoin_np(thread, &result, &until) != 0)
+                    ++running;
+                else if (result != PTHREAD_CANCELED)
+                    return std::string(kCalls[call]) + ": a thread ended uncancelled";
+            }
+            if (running)
+                return std::string(kCalls[call]) + ": " + std::to_string(running) +
+                       " of 8 threads still ran 5 s after they were cancelled";
         }
-        return running ? std::to_string(running) + " of 8 threads still ran 5 s after they were cancelled" : "";
+        return "";
     };
     EXPECT_EQ(inChildProcess([] { return true; }, cancelled), "");
 }
-
-namespace {
-// Reads the key, or the root's name, until cancelled. The reads are in a
-// function of their own, so that nothing of theirs is on the frame the
-// cancellation unwinds: AddressSanitizer would take the guard zones that
-// unwinding leaves behind for an overflow.
-[[gnu::noinline]] void readOnce(bool key) {
-    if (key)
-        platform::readKey(kKey);
-    else
-        platform::registryRoot();
-}
-template <bool key>
-void* readUntilCancelled(void*) {
-    for (;;) readOnce(key);
-}
-}  // namespace
 
 TEST(Registration, AReaderCancelledAtAnyMomentEndsBetweenCalls) {
     // Readers cancelled at moments of chance: each ends between two calls.
@@ -900,10 +905,10 @@ TEST(Registration, AReaderCancelledAtAnyMomentEndsBetweenCalls) {
     ASSERT_EQ(module.dllRegisterServer(), 0);
     const auto cancelled = [&]() -> std::string {
         std::minstd_rand chance(20261208);
+        static const Calling reads[] = {{nullptr, 3}, {nullptr, 2}};  // the root's name, the key
         for (int round = 0; round < 400; ++round) {
             pthread_t reader{};
-            if (pthread_create(&reader, nullptr, round % 2 ? readUntilCancelled<true> : readUntilCancelled<false>,
-                               nullptr) != 0)
+            if (pthread_create(&reader, nullptr, callUntilCancelled, const_cast<Calling*>(&reads[round % 2])) != 0)
                 return "no reader";
             std::this_thread::sleep_for(std::chrono::microseconds(chance() % 400));
             timespec until{};
