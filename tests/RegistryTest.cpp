@@ -60,6 +60,21 @@ std::map<std::string, std::string> contentsOf(const fs::path& folder) {
     return files;
 }
 
+// A file or folder open until the end of its scope.
+class Opened {
+public:
+    explicit Opened(const fs::path& path) : descriptor_(open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
+    Opened(Opened&& other) noexcept : descriptor_(std::exchange(other.descriptor_, -1)) {}
+    Opened& operator=(Opened&&) = delete;
+    ~Opened() {
+        if (descriptor_ >= 0) close(descriptor_);
+    }
+    int get() const { return descriptor_; }
+
+private:
+    int descriptor_;
+};
+
 // What installers see when a call went through a key deleted meanwhile.
 constexpr std::int32_t kKeyDeleted = static_cast<std::int32_t>(0x800703FAu);
 
@@ -88,6 +103,12 @@ platform::LONG setOne(platform::HKEY key, const char* name) {
 // C library here does not name it.
 constexpr long kFchmodat2 = 452;
 
+// Holds this process's system calls to `program` from now on: true once done.
+bool confine(std::vector<sock_filter> program) {
+    const sock_fprog filter{static_cast<unsigned short>(program.size()), program.data()};
+    return prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 && prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &filter) == 0;
+}
+
 // Makes this process's system calls `numbers` fail with ENOSYS from now on,
 // as a kernel that has none of them does: true once done.
 bool asOnAnOlderKernel(std::initializer_list<long> numbers) {
@@ -97,8 +118,24 @@ bool asOnAnOlderKernel(std::initializer_list<long> numbers) {
         program.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | ENOSYS));
     }
     program.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
-    const sock_fprog filter{static_cast<unsigned short>(program.size()), program.data()};
-    return prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 && prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &filter) == 0;
+    return confine(std::move(program));
+}
+
+// Makes a look at the open folder `descriptor` fail with ENOENT from now
+// on, as on a file system that forgets a deleted folder: true once done.
+bool asIfForgotten(int descriptor) {
+    const long looks[] = {SYS_fstat, SYS_newfstatat, SYS_statx};
+    const auto n = static_cast<__u8>(std::size(looks));
+    std::vector<sock_filter> program{BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr))};
+    for (__u8 i = 0; i < n; ++i)  // a look goes on to the descriptor's test
+        program.push_back(
+            BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, static_cast<__u32>(looks[i]), static_cast<__u8>(n - i), 0));
+    program.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
+    program.push_back(BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, args[0])));
+    program.push_back(BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, static_cast<__u32>(descriptor), 0, 1));
+    program.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | ENOENT));
+    program.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
+    return confine(std::move(program));
 }
 
 // A `T` in memory that a child process forked later shares.
@@ -231,11 +268,21 @@ TEST(Registration, AKeyThatCannotBeRemovedWholeStaysWhole) {
 }
 
 TEST(Registration, TheRootIsXdgDataHomesThenTheHomeFoldersThenTheUsersOwnTemporaryOne) {
-    // Outside the registry, on the way to the root, nothing is cleared: a
-    // hidden folder there may be another connection's, still being made.
+    // On the way to the root, a folder that a killed call was making goes
+    // with the next call that makes one there; one that a live call, of
+    // another registry too, is making (and holds locked) stays.
     RegistryRoot root;
-    const fs::path making[] = {root.path / ".0123456789ABCDEF.making", root.path / "tmp" / ".0123456789ABCDEF.making"};
-    for (const fs::path& folder : making) fs::create_directories(folder);
+    std::vector<Opened> held;
+    std::map<fs::path, bool> making;  // whether a live call holds it
+    for (const fs::path& at : {root.path, root.path / "tmp"})
+        for (const bool live : {false, true}) {
+            const fs::path folder = at / (live ? ".0123456789ABCDEF.making" : ".FEDCBA9876543210.making");
+            fs::create_directories(folder);
+            making[folder] = live;
+            if (live) {
+                ASSERT_EQ(flock(held.emplace_back(folder).get(), LOCK_EX), 0);
+            }
+        }
     ScopedEnvironment environment;
     environment.set("HOME", (root.path / "home").string());
     ModuleLoader module(DD_MODULE_PATH);
@@ -264,7 +311,7 @@ TEST(Registration, TheRootIsXdgDataHomesThenTheHomeFoldersThenTheUsersOwnTempora
     environment.set("TMPDIR", (root.path / "tmp").string());
     const fs::path shared = root.path / "tmp" / "ddregistry";
     registersUnder(shared);
-    for (const fs::path& folder : making) EXPECT_TRUE(fs::is_directory(folder)) << folder;
+    for (const auto& [folder, live] : making) EXPECT_EQ(fs::is_directory(folder), live) << folder;
     const std::function<void()> plants[] = {
         [&] {
             fs::remove(shared);
@@ -575,7 +622,8 @@ TEST(Registration, WhatKilledCallsLeftGoesWithTheNextCallThatWritesInItsFolder) 
     // place, as killed calls leave them, go with the next call that writes in
     // their folder, whichever it is. A call that cannot clear them, for want
     // of descriptors in a child process, says so and changes no key or value.
-    // One nested deeper than the registry goes stays, in nobody's way.
+    // One nested deeper than the registry goes stays, in nobody's way, and
+    // so does a folder that a live call is making and holds locked.
     RegistryRoot root;
     Handle machine, key, subkey;
     ASSERT_EQ(connect(machine), 0);
@@ -606,8 +654,11 @@ TEST(Registration, WhatKilledCallsLeftGoesWithTheNextCallThatWritesInItsFolder) 
         const rlimit limit{rlim_t(highest) + 8, rlim_t(highest) + 8};
         return setrlimit(RLIMIT_NOFILE, &limit) == 0;
     };
-    const std::string deepest = ".00000000000000AA.removing";
+    const std::string deepest = ".00000000000000AA.removing", live = ".00000000000000BB.making";
     fs::create_directories(folder / deepest / "k/k/k/k/k/k/k/k/k/k/k/k/k/k/k/k/k/k/k/k");
+    fs::create_directory(folder / live);
+    const Opened held(folder / live);
+    ASSERT_EQ(flock(held.get(), LOCK_EX), 0);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.call);
         const fs::path deep = folder / ".0123456789ABCDEF.removing" / "k/k/k/k/k/k/k/k/k/k/k/k";
@@ -631,7 +682,7 @@ TEST(Registration, WhatKilledCallsLeftGoesWithTheNextCallThatWritesInItsFolder) 
         EXPECT_EQ(keysAndValues(), before);
         EXPECT_EQ(c.writes(), 0);
         std::set<std::string> left = c.left;
-        left.insert(deepest);
+        left.insert({deepest, live});
         EXPECT_EQ(entries(), left);
     }
 }
@@ -989,6 +1040,27 @@ TEST(Registration, ACallThroughADeletedKeyFailsAsOnTheSystemsRegistry) {
     // Made anew at the same place, it is another key.
     ASSERT_EQ(createKey(machine.key, "A\\B", again), 0);
     EXPECT_EQ(setOne(key.key, "v"), platform::ERROR_KEY_DELETED);
+    // Where the file system forgets a deleted folder (FUSE, say), the one the
+    // key holds can no longer even be looked at: a deleted key all the same.
+    EXPECT_EQ(inChildProcess(
+                  [] {
+                      int deleted = -1;  // the one open folder that has no name left
+                      for (int descriptor = 0; descriptor < 1024; ++descriptor) {
+                          struct stat status {};
+                          if (fstat(descriptor, &status) == 0 && S_ISDIR(status.st_mode) && status.st_nlink == 0)
+                              deleted = deleted < 0 ? descriptor : 1024;
+                      }
+                      return deleted >= 0 && deleted < 1024 && asIfForgotten(deleted);
+                  },
+                  [&] {
+                      Handle made;
+                      std::string results;
+                      for (const platform::LONG r :
+                           {setOne(key.key, "v"), createKey(key.key, "C", made), platform::RegDeleteKeyA(key.key, "C")})
+                          results += std::to_string(r) + " ";
+                      return results;
+                  }),
+              "1018 1018 1018 ");  // ERROR_KEY_DELETED, each
     EXPECT_EQ(createKey(key.key, "C", other), platform::ERROR_KEY_DELETED);
     EXPECT_EQ(platform::RegOpenKeyExA(key.key, "", 0, platform::KEY_WRITE, &other.key), platform::ERROR_KEY_DELETED);
     EXPECT_EQ(platform::RegDeleteKeyA(key.key, "C"), platform::ERROR_KEY_DELETED);

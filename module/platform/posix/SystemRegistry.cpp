@@ -227,8 +227,8 @@ constexpr mode_t kOwnValueRights = S_IRUSR | S_IWUSR;
 // folder `at` in the place of one of this user's: its owner is one of them,
 // and nobody else may write in it, or only under the sticky bit. Access
 // lists give nobody more than the group's bits show. This user's own calls
-// remove a folder still being made only inside the registry, under the
-// root's lock for writing, which the call making it holds.
+// may clear a folder still being made before its maker holds it, but never
+// put anything else under its name.
 bool nobodyElseChanges(int at) {
     struct stat folder {};
     if (fstatat(at, ".", &folder, 0) != 0) return false;
@@ -273,22 +273,35 @@ int addRights(int descriptor, mode_t rights) {
     return fchmod(descriptor, mode | rights) == 0 ? 0 : errno;
 }
 
-// Gives the folder `name` in `at`, which this call has just made under a
-// hidden name, the owner's rights it lacks, without following a link: where
-// it can, through a descriptor opened to read it, as fchmod needs; where the
-// umask took even the owner's reading, by its name, which cannot lead
-// elsewhere when nobody else can change `at`, or else by a change that
-// follows no link. Anything else found under the name was put there by
-// someone else: EACCES.
-int giveOwnRights(int at, const char* name) {
+// Opens the folder `name` in `at`, which this call has just made under a
+// hidden name, into `held`, gives it the owner's rights it lacks and locks
+// it, so that no other call clears it until it is in place. Where the umask
+// took even the owner's reading, the rights are given by its name first,
+// which cannot lead elsewhere when nobody else can change `at`, or else by a
+// change that follows no link. Anything else found under the name was put
+// there by someone else: EACCES. ENOENT where another call cleared it before
+// it was held.
+int holdMade(int at, const char* name, Descriptor& held) {
     int error = 0;
-    const Descriptor folder(openFolder(at, name, error));
-    if (folder.get() >= 0) return addRights(folder.get(), kOwnFolderRights);
-    if (error != EACCES) return error;
-    struct stat made {};
-    if (fstatat(at, name, &made, AT_SYMLINK_NOFOLLOW) != 0) return errno;
-    if (!S_ISDIR(made.st_mode) || made.st_uid != geteuid()) return EACCES;
-    return changeMode(at, name, (made.st_mode & 07777) | kOwnFolderRights, nobodyElseChanges(at));
+    held.reset(openFolder(at, name, error));
+    if (held.get() < 0) {
+        if (error != EACCES) return error;
+        struct stat made {};
+        if (fstatat(at, name, &made, AT_SYMLINK_NOFOLLOW) != 0) return errno;
+        if (!S_ISDIR(made.st_mode) || made.st_uid != geteuid()) return EACCES;
+        if (const int changed = changeMode(at, name, (made.st_mode & 07777) | kOwnFolderRights, nobodyElseChanges(at)))
+            return changed;
+        held.reset(openFolder(at, name, error));
+        if (held.get() < 0) return error;
+    }
+    if (const int failed = addRights(held.get(), kOwnFolderRights)) return failed;
+    // Where no lock can be had, nobody can lock it to clear it either.
+    if (flock(held.get(), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) return ENOENT;
+    struct stat opened {
+    }, named{};
+    if (fstat(held.get(), &opened) != 0) return errno;
+    if (fstatat(at, name, &named, AT_SYMLINK_NOFOLLOW) != 0) return errno;
+    return opened.st_dev == named.st_dev && opened.st_ino == named.st_ino ? 0 : ENOENT;
 }
 
 // Puts what the folder holds on the disk: its entries as they now are.
@@ -341,17 +354,34 @@ constexpr char kPartial[] = "partial";    // a value's file while it is written
 constexpr char kRemoving[] = "removing";  // a key's folder set aside while it is removed
 constexpr char kMaking[] = "making";      // a new folder until it has its rights and its place
 
+// Clears the folder `entry` in `at` that a call was making, unless a live
+// call still is: its maker holds it locked until it is in place, and a
+// killed maker's lock ended with it. One the caller cannot open, as the
+// umask made it, is not held yet: its maker, if it lives, makes another.
+int clearMaking(int at, const char* entry) {
+    int error = 0;
+    const Descriptor folder(openFolder(at, entry, error));
+    if (folder.get() >= 0 && flock(folder.get(), LOCK_EX | LOCK_NB) != 0) return 0;
+    return clear(at, entry);
+}
+
 // Clears what killed calls left in the folder `at`: values' files, keys set
-// aside and folders being made. Only for a call that writes in that folder:
-// it holds the root's lock for writing, so no other call is at work on them.
-// What this caller may never remove stays, in nobody's way: another user's
-// under the sticky bit, or what is nested deeper than the registry goes.
-// 0, or the error that kept one otherwise (too few descriptors, say): the
-// call then reports it and does nothing there.
-int clearLeftovers(int at) {
+// aside and folders being made, or only the last where `makingOnly` says so.
+// The first two only for a call that writes in that folder: it holds the
+// root's lock for writing, so no other call is at work on them. Folders
+// being made may be another registry's, whose root lies below this one: a
+// live call's are never cleared. What this caller may never remove stays,
+// in nobody's way: another user's under the sticky bit, or what is nested
+// deeper than the registry goes. 0, or the error that kept one otherwise
+// (too few descriptors, say): the call then reports it and does nothing
+// there.
+int clearLeftovers(int at, bool makingOnly = false) {
     return eachEntry(at, [&](const char* entry) {
-        const bool leftover = isHidden(entry, kPartial) || isHidden(entry, kRemoving) || isHidden(entry, kMaking);
-        const int error = leftover ? clear(at, entry) : 0;
+        int error = 0;
+        if (isHidden(entry, kMaking))
+            error = clearMaking(at, entry);
+        else if (!makingOnly && (isHidden(entry, kPartial) || isHidden(entry, kRemoving)))
+            error = clear(at, entry);
         return error == EACCES || error == EPERM || error == ELOOP ? 0 : error;
     });
 }
@@ -374,7 +404,7 @@ int placeNew(int at, const char* from, const char* to) {
 }
 
 // Makes the folder `name` in `at`, asking for `mode`, with its owner's
-// rights whatever the umask. It is made under a hidden name, given its
+// rights whatever the umask. It is made under a hidden name, held, given its
 // rights and only then put in place, so that a call killed at any moment
 // leaves either the folder as it should be or a hidden leftover. 0, EEXIST
 // where something already has the name, or the system's error.
@@ -382,13 +412,17 @@ int makeFolder(int at, const char* name, mode_t mode) {
     HiddenName<sizeof kMaking> hidden(kMaking);
     for (int attempt = 0;; ++attempt) {
         unforeseeable(hidden.text + 1, kDigits);
-        if (mkdirat(at, hidden.text, mode) == 0) break;
-        if (errno != EEXIST || attempt == 100) return errno;
+        if (mkdirat(at, hidden.text, mode) != 0) {
+            if (errno != EEXIST || attempt == 100) return errno;
+            continue;
+        }
+        Descriptor held;
+        int error = holdMade(at, hidden.text, held);
+        if (!error) error = placeNew(at, hidden.text, name);
+        if (error) unlinkat(at, hidden.text, AT_REMOVEDIR);
+        // Cleared by another call before it was held: made anew.
+        if (error != ENOENT || attempt == 100) return error;
     }
-    int error = giveOwnRights(at, hidden.text);
-    if (!error) error = placeNew(at, hidden.text, name);
-    if (error) unlinkat(at, hidden.text, AT_REMOVEDIR);
-    return error;
 }
 
 // Makes the folder `name` in `at`, asking for `mode`, where nothing is found
@@ -398,6 +432,9 @@ int makeMissing(int at, const char* name, mode_t mode) {
     struct stat status {};
     if (fstatat(at, name, &status, 0) == 0) return 0;
     if (errno != ENOENT) return errno;
+    // What killed calls left on the way, where they may be seen: a failure
+    // to clear them keeps nobody from the root.
+    clearLeftovers(at, true);
     const int made = makeFolder(at, name, mode);
     return made == EEXIST ? 0 : made;
 }
@@ -636,7 +673,11 @@ LONG stillThere(const RegistryKey& key) {
         return error == ENOENT ? ERROR_KEY_DELETED : refused(error);
     struct stat held {
     }, found{};
-    if (fstat(key.folder.get(), &held) != 0 || fstat(now.get(), &found) != 0) return refused(errno);
+    // Some file systems (FUSE, network ones) forget a deleted folder: the
+    // one held can no longer even be looked at.
+    if (fstat(key.folder.get(), &held) != 0)
+        return errno == ENOENT || errno == ESTALE ? ERROR_KEY_DELETED : refused(errno);
+    if (fstat(now.get(), &found) != 0) return refused(errno);
     return held.st_dev == found.st_dev && held.st_ino == found.st_ino ? ERROR_SUCCESS : ERROR_KEY_DELETED;
 }
 
