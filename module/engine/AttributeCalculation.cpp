@@ -4,6 +4,7 @@
 #include <pthread.h>
 #endif
 
+#include <atomic>
 #include <mutex>
 #include <thread>
 
@@ -21,13 +22,36 @@
 // allocation, and nothing destroyed at exit that threads still calculating
 // would use.
 namespace {
-std::mutex marksLock;  // constant-initialised, with nothing to destroy
+
+// The marks' lock, held for a few instructions at a time: taken and let go
+// inline, by one atomic operation each where nobody waits, since every
+// operation takes it twice and a validity test costs little more. A thread
+// that finds it held sleeps on it until it is let go.
+class MarksLock {
+public:
+    void lock() noexcept {
+        int idle = 0;
+        if (state_.compare_exchange_strong(idle, kHeld, std::memory_order_acquire)) return;
+        while (state_.exchange(kWaitedFor, std::memory_order_acquire) != 0)
+            state_.wait(kWaitedFor, std::memory_order_relaxed);
+    }
+    void unlock() noexcept {
+        if (state_.exchange(0, std::memory_order_release) == kWaitedFor) state_.notify_one();
+    }
+
+private:
+    static constexpr int kHeld = 1, kWaitedFor = 2;
+    std::atomic<int> state_{0};
+};
+
+MarksLock marksLock;  // constant-initialised, with nothing to destroy
+
 }  // namespace
 
 CDeviceAttributeCalculation::Busy* CDeviceAttributeCalculation::Busy::first_ = nullptr;
 
 CDeviceAttributeCalculation::Busy::Busy(int& count, const CDDObject* object) : object_(object) {
-    const std::lock_guard<std::mutex> lock(marksLock);
+    const std::lock_guard<MarksLock> lock(marksLock);
     if (object)
         for (const Busy* at = first_; at; at = at->next_)
             if (at->object_ == object) return;
@@ -35,13 +59,13 @@ CDeviceAttributeCalculation::Busy::Busy(int& count, const CDDObject* object) : o
 }
 
 CDeviceAttributeCalculation::Busy::Busy(int& count, IfIdle) {
-    const std::lock_guard<std::mutex> lock(marksLock);
+    const std::lock_guard<MarksLock> lock(marksLock);
     if (count == 0) mark(count);
 }
 
 CDeviceAttributeCalculation::Busy::~Busy() {
     if (!count_) return;
-    const std::lock_guard<std::mutex> lock(marksLock);
+    const std::lock_guard<MarksLock> lock(marksLock);
     --*count_;
     (previous_ ? previous_->next_ : first_) = next_;
     if (next_) next_->previous_ = previous_;
