@@ -4,14 +4,17 @@
 #include <algorithm>
 #include <cstdarg>
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <exception>
 #include <fstream>
 #include <map>
 #include <optional>
 #include <set>
+#include <sstream>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -194,6 +197,100 @@ int info(std::ostream& out, std::ostream& err, ModuleLoader& module) {
 
 // ---------------------------------------------------------------- registry
 
+const char* const kHexDigits = "0123456789ABCDEF";
+
+// Registry text for the terminal: control characters as \xHH, so that no
+// value can act on it, then UTF-8. '\' and '"' stay as they are, as Windows
+// paths are full of backslashes; the byte count tells an escaped ESC from
+// the four characters "\x1B".
+std::string shownText(std::string_view cp1252) {
+    std::string escaped;
+    for (const char c : cp1252) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x20 || b == 0x7F)
+            escaped.append("\\x").append(1, kHexDigits[b >> 4]).append(1, kHexDigits[b & 15]);
+        else
+            escaped += c;
+    }
+    return cp1252ToUtf8(escaped);
+}
+
+// How the listing shows a registry type's data.
+enum class Shown { Bytes, Text, Texts, Number, BigEndianNumber };
+struct RegistryType {
+    platform::DWORD number;
+    const char* name;
+    Shown shown;
+    std::size_t size;  // of a number
+};
+// REG_LINK holds a UTF-16 path: shown as its bytes.
+constexpr RegistryType kRegistryTypes[] = {
+    {0, "REG_NONE", Shown::Bytes, 0},     {1, "REG_SZ", Shown::Text, 0},
+    {2, "REG_EXPAND_SZ", Shown::Text, 0}, {3, "REG_BINARY", Shown::Bytes, 0},
+    {4, "REG_DWORD", Shown::Number, 4},   {5, "REG_DWORD_BIG_ENDIAN", Shown::BigEndianNumber, 4},
+    {6, "REG_LINK", Shown::Bytes, 0},     {7, "REG_MULTI_SZ", Shown::Texts, 0},
+    {11, "REG_QWORD", Shown::Number, 8},
+};
+
+// A value's type and data as the listing shows them; or, where the data
+// cannot be of its type, what is wrong in `fault`. The type is only a word
+// beside the data, which any writer may get wrong: the reader judges.
+std::string shownData(const platform::RegistryValue& v, std::string& fault) {
+    const auto* type = std::find_if(std::begin(kRegistryTypes), std::end(kRegistryTypes),
+                                    [&](const RegistryType& t) { return t.number == v.type; });
+    const bool known = type != std::end(kRegistryTypes);
+    char number[24], column[32];
+    std::snprintf(number, sizeof number, "type 0x%X", static_cast<unsigned>(v.type));
+    const std::string name = known ? type->name : number;
+    std::snprintf(column, sizeof column, "%-9s ", name.c_str());
+    const auto& d = v.data;
+    char bytes[32];
+    std::snprintf(bytes, sizeof bytes, "(%zu bytes)", d.size());
+    const auto quoted = [](auto from, auto to) { return '"' + shownText(std::string(from, to)) + '"'; };
+    switch (known ? type->shown : Shown::Bytes) {
+    case Shown::Number:
+    case Shown::BigEndianNumber: {
+        if (d.size() != type->size) {
+            fault = name + " of " + std::to_string(d.size()) + " bytes, not " + std::to_string(type->size);
+            return {};
+        }
+        std::uint64_t n = 0;
+        for (std::size_t i = 0; i < d.size(); ++i)
+            n |= std::uint64_t{d[i]} << 8 * (type->shown == Shown::Number ? i : d.size() - 1 - i);
+        return column + std::to_string(n);
+    }
+    case Shown::Text: {
+        // One text and its NUL; no data at all is the empty text.
+        const auto nul = std::find(d.begin(), d.end(), 0);
+        if (!d.empty() && nul + 1 != d.end()) {
+            fault = name + " that is not one text ended by a NUL";
+            return {};
+        }
+        return column + quoted(d.begin(), nul) + " " + bytes;
+    }
+    case Shown::Texts: {
+        // Each text ends with a NUL, and an empty one ends the list.
+        std::string texts;
+        auto at = d.begin();
+        while (at != d.end() && *at) {
+            const auto nul = std::find(at, d.end(), 0);
+            if (nul == d.end()) break;
+            texts += quoted(at, nul) + " ";
+            at = nul + 1;
+        }
+        if (!d.empty() && (at == d.end() || *at || at + 1 != d.end())) {
+            fault = name + " that is not texts each ended by a NUL, then a NUL";
+            return {};
+        }
+        return column + texts + bytes;
+    }
+    case Shown::Bytes: break;
+    }
+    std::string hex;
+    for (const platform::BYTE b : d) hex.append(1, kHexDigits[b >> 4]).append(1, kHexDigits[b & 15]).append(1, ' ');
+    return column + hex + bytes;
+}
+
 int registry(std::ostream& out, std::ostream& err, ModuleLoader& module, bool add) {
     const std::int32_t result = add ? module.dllRegisterServer() : module.dllUnregisterServer();
     // Failures as installers and the system's tools write them: 0x80070005.
@@ -229,18 +326,29 @@ int registry(std::ostream& out, std::ostream& err, ModuleLoader& module, bool ad
         print(out, "HKEY_LOCAL_MACHINE\\%s: (no key)\n", cp1252ToUtf8(key).c_str());
         return result == 0 ? 0 : 1;
     }
-    print(out, "HKEY_LOCAL_MACHINE\\%s\n", cp1252ToUtf8(key).c_str());
+    // A damaged key is not listed, as a damaged folder is not read: every
+    // damaged value is told instead.
+    std::ostringstream listing;
+    std::vector<std::string> damaged;
     for (const auto& v : *values) {
-        if (v.type == platform::REG_DWORD && v.data.size() == 4) {
-            const unsigned n = v.data[0] | v.data[1] << 8 | v.data[2] << 16 | unsigned(v.data[3]) << 24;
-            print(out, "  %-36s REG_DWORD %u\n", v.name.c_str(), n);
-        } else {
-            std::string text(v.data.begin(), v.data.end());
-            if (!text.empty() && text.back() == '\0') text.pop_back();
-            print(out, "  %-36s REG_SZ    \"%s\" (%zu bytes)\n", v.name.c_str(), cp1252ToUtf8(text).c_str(),
-                  v.data.size());
-        }
+        const std::string name = shownText(v.name);
+        std::string fault;
+        const std::string data = shownData(v, fault);
+        if (v.name.find('\0') != std::string::npos)  // the calls take names as C strings
+            damaged.push_back("name \"" + name + '"');
+        else if (!fault.empty())
+            damaged.push_back('"' + name + "\" (" + fault + ')');
+        else
+            print(listing, "  %-36s %s\n", name.c_str(), data.c_str());
     }
+    if (!damaged.empty()) {
+        out.flush();
+        for (const auto& d : damaged)
+            print(err, "ddhost: damaged registry value %s in HKEY_LOCAL_MACHINE\\%s\n", d.c_str(),
+                  cp1252ToUtf8(key).c_str());
+        return 1;
+    }
+    print(out, "HKEY_LOCAL_MACHINE\\%s\n%s", cp1252ToUtf8(key).c_str(), listing.str().c_str());
     return result == 0 ? 0 : 1;
 }
 

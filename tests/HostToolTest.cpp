@@ -282,6 +282,32 @@ TEST(HostTool, ADamagedRegistryFolderEndsWithAClearError) {
         EXPECT_NE(o.err.find("ddhost: damaged registry value "), std::string::npos) << o.err;
         EXPECT_NE(o.err.find('"' + file + '"'), std::string::npos) << o.err;
     }
+    // Data that does not fit its type, or a name no call can write, fails;
+    // any other value is listed by its type, with control characters escaped.
+    const std::string listed = "\n  ", damaged = "ddhost: damaged registry value ";
+    for (const auto& [file, bytes, says, status] : std::vector<std::tuple<std::string, std::string, std::string, int>>{
+             {"Planted", std::string("\4\0\0\0", 4), damaged + "\"Planted\" (REG_DWORD of 0 bytes, not 4) in HKEY_", 1},
+             {"Planted", std::string("\4\0\0\0\1\0\0\0\0", 9),
+              damaged + "\"Planted\" (REG_DWORD of 5 bytes, not 4) in HKEY_", 1},
+             {"Planted", std::string("\x99\0\0\0abc", 7),
+              listed + "Planted" + std::string(30, ' ') + "type 0x99 61 62 63 (3 bytes)\n", 0},
+             {"Planted", std::string("\1\0\0\0abc", 7),
+              damaged + "\"Planted\" (REG_SZ that is not one text ended by a NUL)", 1},
+             {"x%00y", std::string("\1\0\0\0\0", 5), damaged + "name \"x%00y\" in ", 1},
+             {"Esc%1B%5B0m", std::string("\1\0\0\0\x1B[31mred\0", 13),
+              listed + "Esc\\x1B[0m" + std::string(27, ' ') + "REG_SZ    \"\\x1B[31mred\" (9 bytes)\n", 0},
+             {"Planted", std::string("\x0B\0\0\0\x2A\0\0\0\0\0\0\0", 12),
+              listed + "Planted" + std::string(30, ' ') + "REG_QWORD 42\n", 0},
+             {"Planted", std::string("\7\0\0\0a\0b\0\0", 9),
+              listed + "Planted" + std::string(30, ' ') + "REG_MULTI_SZ \"a\" \"b\" (5 bytes)\n", 0},
+         }) {
+        const auto o = onRegistry("register", [&](const std::filesystem::path& key) {
+            std::filesystem::create_directories(key);
+            std::ofstream(key / (file + ".value"), std::ios::binary) << bytes;
+        });
+        EXPECT_EQ(o.status, status) << o.out << o.err;
+        EXPECT_NE((status ? o.err : o.out).find(says), std::string::npos) << file << "\n" << o.out << o.err;
+    }
 }
 
 TEST(HostTool, AKeyThatCannotBeReadIsNotShownAsMissing) {

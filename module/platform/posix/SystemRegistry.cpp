@@ -113,7 +113,8 @@ std::optional<std::string> unescape(const std::string& name) {
         if (i + 2 >= name.size()) return std::nullopt;
         const int high = hexDigit(name[i + 1]);
         const int low = hexDigit(name[i + 2]);
-        if (high < 0 || low < 0) return std::nullopt;
+        // No name holds a NUL: the calls take names as C strings.
+        if (high < 0 || low < 0 || high + low == 0) return std::nullopt;
         out += static_cast<char>(high * 16 + low);
         i += 2;
     }
