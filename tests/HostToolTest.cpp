@@ -301,7 +301,7 @@ TEST(HostTool, ADamagedRegistryFolderEndsWithAClearError) {
              {"Planted", std::string("\7\0\0\0a\0b\0\0", 9),
               listed + "Planted" + std::string(30, ' ') + "REG_MULTI_SZ \"a\" \"b\" (5 bytes)\n", 0},
          }) {
-        const auto o = onRegistry("register", [&](const std::filesystem::path& key) {
+        const auto o = onRegistry("register", [&, &file = file, &bytes = bytes](const std::filesystem::path& key) {
             std::filesystem::create_directories(key);
             std::ofstream(key / (file + ".value"), std::ios::binary) << bytes;
         });
