@@ -1,12 +1,13 @@
 #include "engine/AttributeCalculation.h"
 
-#if !defined(_WIN32)
+#if defined(_WIN32)
+#include <windows.h>
+#else
 #include <pthread.h>
 #endif
 
 #include <atomic>
 #include <mutex>
-#include <thread>
 
 #include "engine/Classes.h"
 #include "engine/Request.h"
@@ -67,22 +68,43 @@ CDeviceAttributeCalculation::Busy::~Busy() {
     if (!count_) return;
     const std::lock_guard<MarksLock> lock(marksLock);
     --*count_;
-    (previous_ ? previous_->next_ : first_) = next_;
-    if (next_) next_->previous_ = previous_;
+    if (linked_) unlink();
+}
+
+std::uint64_t CDeviceAttributeCalculation::Busy::currentThread() {
+#if defined(_WIN32)
+    return GetCurrentThreadId();
+#else
+    return static_cast<std::uint64_t>(pthread_self());
+#endif
 }
 
 void CDeviceAttributeCalculation::Busy::mark(int& count) {
     count_ = &count;
     ++count;
+    link();
+}
+
+void CDeviceAttributeCalculation::Busy::link() {
     previous_ = nullptr;
     next_ = first_;
     if (first_) first_->previous_ = this;
     first_ = this;
+    linked_ = true;
+}
+
+void CDeviceAttributeCalculation::Busy::unlink() {
+    (previous_ ? previous_->next_ : first_) = next_;
+    if (next_) next_->previous_ = previous_;
+    linked_ = false;
 }
 
 // A forked child has only the thread that forked: the list is whole, and
 // what the other threads had under way never ends there, so their marks go,
-// and each calculator is as that thread alone left it.
+// and each calculator is as that thread alone left it. The prepare step runs
+// after the registry's, which is registered later (its file is linked
+// later): a fork first waits for a registry call under way, which may take
+// long, and only then holds up the module's operations.
 void CDeviceAttributeCalculation::Busy::beforeFork() { marksLock.lock(); }
 void CDeviceAttributeCalculation::Busy::inParent() { marksLock.unlock(); }
 void CDeviceAttributeCalculation::Busy::inChild() {
@@ -90,11 +112,23 @@ void CDeviceAttributeCalculation::Busy::inChild() {
     first_ = nullptr;
     for (Busy* next; at; at = next) {
         next = at->next_;
-        int& count = *at->count_;
-        --count;
-        if (at->thread_ == std::this_thread::get_id()) at->mark(count);
+        at->linked_ = false;
+        if (at->thread_ == Busy::currentThread()) {
+            at->link();
+        } else {
+            --*at->count_;
+            at->count_ = nullptr;  // a fiber of theirs resumed here ends with nothing to undo
+        }
     }
     marksLock.unlock();
+}
+
+void CDeviceAttributeCalculation::threadEnding() {
+    const std::lock_guard<MarksLock> lock(marksLock);
+    for (Busy *at = Busy::first_, *next; at; at = next) {
+        next = at->next_;
+        if (at->thread_ == Busy::currentThread()) at->unlink();
+    }
 }
 
 #if defined(_WIN32)

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <thread>
 
 #include "engine/DefinitionTable.h"
 #include "engine/ItemIndex.h"
@@ -58,6 +57,11 @@ public:
     const ItemEntry* item(std::int32_t id) const;
     void reportError(const CStrPP& text) const;
 
+    // A thread about to end without unwinding (ExitThread inside a callback,
+    // on Windows) leaves its operations under way in a stack about to go:
+    // their marks leave the list, and their calculators stay busy.
+    static void threadEnding();
+
     // Clearing steps run before a variable's or method's own values are set.
     static void ClearVariableClasses(CDDVariableClass* classes);
     static void ClearHandling(CDDVariable* variable);
@@ -88,7 +92,13 @@ private:
         explicit operator bool() const { return count_ != nullptr; }
 
     private:
+        friend CDeviceAttributeCalculation;
         void mark(int& count);
+        void link();
+        void unlink();
+        // The system's own name of the calling thread, which it keeps to its
+        // end: a thread library's may be gone by then (Windows).
+        static std::uint64_t currentThread();
         static void beforeFork();
         static void inParent();
         static void inChild();
@@ -98,9 +108,10 @@ private:
 
         int* count_ = nullptr;
         const CDDObject* object_ = nullptr;
-        const std::thread::id thread_ = std::this_thread::get_id();
+        const std::uint64_t thread_ = currentThread();
         Busy* previous_ = nullptr;
         Busy* next_ = nullptr;
+        bool linked_ = false;
     };
 
     ItemIndex index_;

@@ -2,6 +2,7 @@
 // is compiled (constinit: nothing of theirs runs at load), the two paths, then
 // the application object whose start-up step records where the module file
 // lies.
+#include "engine/AttributeCalculation.h"
 #include "frame/Identity.h"
 #include "objectmodel/Text.h"
 #include "platform/Application.h"
@@ -38,6 +39,7 @@ public:
         identity::moduleBasePath = dot < 0 ? identity::modulePath : identity::modulePath.Left(dot);
         return true;
     }
+    void threadEnding() override { CDeviceAttributeCalculation::threadEnding(); }
 };
 
 CAttributeCalcApp theApp;

@@ -23,6 +23,8 @@ CWinApp::~CWinApp() {
 
 bool CWinApp::InitInstance() { return true; }
 
+void CWinApp::threadEnding() {}
+
 void StartModule() {
     // Not started without an application object: a later call may find one.
     CWinApp* const application = theApplication;
@@ -58,6 +60,8 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
             // Out of memory while loading: the first entry point tries again.
         }
     }
+    if (reason == DLL_THREAD_DETACH)
+        if (platform::CWinApp* const application = platform::theApplication) application->threadEnding();
     return TRUE;
 }
 

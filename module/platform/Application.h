@@ -13,6 +13,9 @@ public:
     CWinApp& operator=(const CWinApp&) = delete;
 
     virtual bool InitInstance();
+    // Runs on a thread about to end, while its stack is still there: on
+    // Windows for every thread that ends, unwound or not.
+    virtual void threadEnding();
 };
 
 // The library's start-up for the module: runs the application object's
