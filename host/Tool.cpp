@@ -199,21 +199,24 @@ int info(std::ostream& out, std::ostream& err, ModuleLoader& module) {
 
 const char* const kHexDigits = "0123456789ABCDEF";
 
-// Registry text for the terminal: control characters as \xHH, so that no
-// value can act on it, then UTF-8. '\' and '"' stay as they are, as Windows
+// Text for the terminal: control characters as \xHH, so that nothing read
+// from the registry can act on it. '\' and '"' stay as they are, as Windows
 // paths are full of backslashes; the byte count tells an escaped ESC from
 // the four characters "\x1B".
-std::string shownText(std::string_view cp1252) {
+std::string withoutControls(std::string_view text) {
     std::string escaped;
-    for (const char c : cp1252) {
+    for (const char c : text) {
         const auto b = static_cast<unsigned char>(c);
         if (b < 0x20 || b == 0x7F)
             escaped.append("\\x").append(1, kHexDigits[b >> 4]).append(1, kHexDigits[b & 15]);
         else
             escaped += c;
     }
-    return cp1252ToUtf8(escaped);
+    return escaped;
 }
+
+// Registry text (Windows-1252) for the terminal.
+std::string shownText(std::string_view cp1252) { return cp1252ToUtf8(withoutControls(cp1252)); }
 
 // How the listing shows a registry type's data.
 enum class Shown { Bytes, Text, Texts, Number, BigEndianNumber };
@@ -262,7 +265,7 @@ std::string shownData(const platform::RegistryValue& v, std::string& fault) {
     case Shown::Text: {
         // One text and its NUL; no data at all is the empty text.
         const auto nul = std::find(d.begin(), d.end(), 0);
-        if (!d.empty() && nul + 1 != d.end()) {
+        if (!d.empty() && (nul == d.end() || nul + 1 != d.end())) {
             fault = name + " that is not one text ended by a NUL";
             return {};
         }
@@ -319,7 +322,7 @@ int registry(std::ostream& out, std::ostream& err, ModuleLoader& module, bool ad
         values = platform::readKey(key);
     } catch (const std::exception& unreadable) {
         out.flush();
-        print(err, "ddhost: %s\n", unreadable.what());
+        print(err, "ddhost: %s\n", withoutControls(unreadable.what()).c_str());
         return 1;
     }
     if (!values) {

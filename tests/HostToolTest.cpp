@@ -294,6 +294,7 @@ TEST(HostTool, ADamagedRegistryFolderEndsWithAClearError) {
              {"Planted", std::string("\1\0\0\0abc", 7),
               damaged + "\"Planted\" (REG_SZ that is not one text ended by a NUL)", 1},
              {"x%00y", std::string("\1\0\0\0\0", 5), damaged + "name \"x%00y\" in ", 1},
+             {"Esc\x1B[0m", std::string("\1\0\0\0\0", 5), damaged + "name \"Esc\\x1B[0m\" in ", 1},
              {"Esc%1B%5B0m", std::string("\1\0\0\0\x1B[31mred\0", 13),
               listed + "Esc\\x1B[0m" + std::string(27, ' ') + "REG_SZ    \"\\x1B[31mred\" (9 bytes)\n", 0},
              {"Planted", std::string("\x0B\0\0\0\x2A\0\0\0\0\0\0\0", 12),

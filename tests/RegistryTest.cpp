@@ -13,6 +13,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
+#include <ucontext.h>
 #include <unistd.h>
 
 #include <cstddef>
@@ -109,17 +110,21 @@ bool confine(std::vector<sock_filter> program) {
     return prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 && prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &filter) == 0;
 }
 
-// Makes this process's system calls `numbers` fail with ENOSYS from now on,
-// as a kernel that has none of them does: true once done.
-bool asOnAnOlderKernel(std::initializer_list<long> numbers) {
+// Answers this process's system calls `numbers` with `action` from now on:
+// true once done.
+bool answering(std::initializer_list<long> numbers, __u32 action) {
     std::vector<sock_filter> program{BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr))};
     for (const long number : numbers) {
         program.push_back(BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, static_cast<__u32>(number), 0, 1));
-        program.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | ENOSYS));
+        program.push_back(BPF_STMT(BPF_RET | BPF_K, action));
     }
     program.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
     return confine(std::move(program));
 }
+
+// Makes this process's system calls `numbers` fail with ENOSYS from now on,
+// as a kernel that has none of them does: true once done.
+bool asOnAnOlderKernel(std::initializer_list<long> numbers) { return answering(numbers, SECCOMP_RET_ERRNO | ENOSYS); }
 
 // Makes a look at the open folder `descriptor` fail with ENOENT from now
 // on, as on a file system that forgets a deleted folder: true once done.
@@ -331,6 +336,47 @@ TEST(Registration, TheRootIsXdgDataHomesThenTheHomeFoldersThenTheUsersOwnTempora
     }
     EXPECT_FALSE(fs::exists(root.path / "data" / "HKEY_LOCAL_MACHINE"));
 }
+
+#if defined(__x86_64__)
+namespace {
+// How many folders were found held, and not held, as they were put in place.
+std::atomic<int> heldWhenPlaced{0}, looseWhenPlaced{0};
+// Stands in for renameat2, trapped: tries to lock the folder it was to put
+// in place, then fails as a file system that cannot rename without
+// replacing, so that the registry puts it in place otherwise.
+void onRenameWithoutReplacing(int, siginfo_t*, void* context) {
+    auto& registers = static_cast<ucontext_t*>(context)->uc_mcontext.gregs;
+    const int folder = openat(static_cast<int>(registers[REG_RDI]), reinterpret_cast<const char*>(registers[REG_RSI]),
+                              O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const bool held = folder >= 0 && flock(folder, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ++(held ? heldWhenPlaced : looseWhenPlaced);
+    if (folder >= 0) close(folder);
+    registers[REG_RAX] = -EINVAL;
+}
+}  // namespace
+
+TEST(Registration, AFolderBeingMadeIsHeldUntilItIsInPlace) {
+    // Each folder the first registration makes, the root's included, is held
+    // locked by its maker when it is put in place, so that no other call
+    // clears it meanwhile; and where renaming without replacing is refused,
+    // the folders are put in place all the same. In a child process.
+    RegistryRoot root;
+    ModuleLoader module(DD_MODULE_PATH);
+    struct sigaction trapped {};
+    trapped.sa_sigaction = onRenameWithoutReplacing;
+    trapped.sa_flags = SA_SIGINFO;
+    EXPECT_EQ(
+        inChildProcess(
+            [&] { return sigaction(SIGSYS, &trapped, nullptr) == 0 && answering({SYS_renameat2}, SECCOMP_RET_TRAP); },
+            [&]() -> std::string {
+                const std::int32_t r = module.dllRegisterServer();
+                return "register gave " + std::to_string(r) + ", held " + std::to_string(heldWhenPlaced) + ", loose " +
+                       std::to_string(looseWhenPlaced);
+            }),
+        "register gave 0, held 8, loose 0");
+    EXPECT_TRUE(fs::exists(root.path / kKeyFolder / "DLLPATH.value"));
+}
+#endif
 
 TEST(Registration, WhatTheRegistryMakesHasItsModesWhateverTheUmask) {
     // A user registers under a root of their own that is still to be made,

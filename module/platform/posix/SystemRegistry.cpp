@@ -296,8 +296,11 @@ int holdMade(int at, const char* name, Descriptor& held) {
         if (held.get() < 0) return error;
     }
     if (const int failed = addRights(held.get(), kOwnFolderRights)) return failed;
-    // Where no lock can be had, nobody can lock it to clear it either.
-    if (flock(held.get(), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) return ENOENT;
+    // Where no lock can be had, nobody can lock it to clear it either; one
+    // that someone else holds, who can read the folder, is left to the
+    // checks: a folder cleared meanwhile is not found in its place, or not
+    // renamed into place.
+    flock(held.get(), LOCK_EX | LOCK_NB);
     struct stat opened {
     }, named{};
     if (fstat(held.get(), &opened) != 0) return errno;
@@ -359,11 +362,14 @@ constexpr char kMaking[] = "making";      // a new folder until it has its right
 // call still is: its maker holds it locked until it is in place, and a
 // killed maker's lock ended with it. One the caller cannot open, as the
 // umask made it, is not held yet: its maker, if it lives, makes another.
+// Such a folder is empty until it is in place: anything else under its name
+// is not the registry's and stays.
 int clearMaking(int at, const char* entry) {
     int error = 0;
     const Descriptor folder(openFolder(at, entry, error));
     if (folder.get() >= 0 && flock(folder.get(), LOCK_EX | LOCK_NB) != 0) return 0;
-    return clear(at, entry);
+    if (unlinkat(at, entry, AT_REMOVEDIR) == 0) return 0;
+    return errno == ENOENT || errno == ENOTEMPTY || errno == EEXIST || errno == ENOTDIR ? 0 : errno;
 }
 
 // Clears what killed calls left in the folder `at`: values' files, keys set
