@@ -62,18 +62,11 @@ std::map<std::string, std::string> contentsOf(const fs::path& folder) {
 }
 
 // A file or folder open until the end of its scope.
-class Opened {
-public:
-    explicit Opened(const fs::path& path) : descriptor_(open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
-    Opened(Opened&& other) noexcept : descriptor_(std::exchange(other.descriptor_, -1)) {}
-    Opened& operator=(Opened&&) = delete;
-    ~Opened() {
-        if (descriptor_ >= 0) close(descriptor_);
-    }
-    int get() const { return descriptor_; }
-
-private:
-    int descriptor_;
+struct Opened {
+    explicit Opened(const fs::path& path) : descriptor(open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
+    Opened(Opened&& other) noexcept : descriptor(std::exchange(other.descriptor, -1)) {}
+    ~Opened() { close(descriptor); }  // -1 for none: refused harmlessly
+    int descriptor;
 };
 
 // What installers see when a call went through a key deleted meanwhile.
@@ -285,7 +278,7 @@ TEST(Registration, TheRootIsXdgDataHomesThenTheHomeFoldersThenTheUsersOwnTempora
             fs::create_directories(folder);
             making[folder] = live;
             if (live) {
-                ASSERT_EQ(flock(held.emplace_back(folder).get(), LOCK_EX), 0);
+                ASSERT_EQ(flock(held.emplace_back(folder).descriptor, LOCK_EX), 0);
             }
         }
     ScopedEnvironment environment;
@@ -704,7 +697,7 @@ TEST(Registration, WhatKilledCallsLeftGoesWithTheNextCallThatWritesInItsFolder) 
     fs::create_directories(folder / deepest / "k/k/k/k/k/k/k/k/k/k/k/k/k/k/k/k/k/k/k/k");
     fs::create_directory(folder / live);
     const Opened held(folder / live);
-    ASSERT_EQ(flock(held.get(), LOCK_EX), 0);
+    ASSERT_EQ(flock(held.descriptor, LOCK_EX), 0);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.call);
         const fs::path deep = folder / ".0123456789ABCDEF.removing" / "k/k/k/k/k/k/k/k/k/k/k/k";
