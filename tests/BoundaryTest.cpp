@@ -629,6 +629,14 @@ TEST(Boundary, CalculationsOnFibersMayEndInAnyOrder) {
     EXPECT_EQ(everything(first), everything(second));
 }
 
+#else
+
+// A thread's start: runs the function it is given.
+DWORD WINAPI runEnding(void* f) {
+    (*static_cast<std::function<void()>*>(f))();
+    return 0;
+}
+
 #endif
 
 TEST(Boundary, AHostThreadThatEndsInsideACallbackLeavesTheModuleUsable) {
@@ -684,13 +692,7 @@ TEST(Boundary, AHostThreadThatEndsInsideACallbackLeavesTheModuleUsable) {
 #if defined(_WIN32)
         b.host.reenterWith([] { ExitThread(0); });
         b.host.bend(callback, BendingHost::Bend::ReenterEarly);
-        const HANDLE thread = CreateThread(
-            nullptr, 0,
-            [](void* f) -> DWORD {
-                (*static_cast<std::function<void()>*>(f))();
-                return 0;
-            },
-            &ending, 0, nullptr);
+        const HANDLE thread = CreateThread(nullptr, 0, runEnding, &ending, 0, nullptr);
         ASSERT_NE(thread, nullptr);
         ASSERT_EQ(WaitForSingleObject(thread, INFINITE), WAIT_OBJECT_0);
         CloseHandle(thread);
