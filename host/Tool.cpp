@@ -197,7 +197,11 @@ int info(std::ostream& out, std::ostream& err, ModuleLoader& module) {
 
 // ---------------------------------------------------------------- registry
 
-const char* const kHexDigits = "0123456789ABCDEF";
+// Appends `byte` as two hexadecimal digits.
+void appendHex(std::string& to, unsigned char byte) {
+    const char* const digits = "0123456789ABCDEF";
+    to.append(1, digits[byte >> 4]).append(1, digits[byte & 15]);
+}
 
 // Text for the terminal: control characters as \xHH, so that nothing read
 // from the registry can act on it. '\' and '"' stay as they are, as Windows
@@ -208,7 +212,7 @@ std::string withoutControls(std::string_view text) {
     for (const char c : text) {
         const auto b = static_cast<unsigned char>(c);
         if (b < 0x20 || b == 0x7F)
-            escaped.append("\\x").append(1, kHexDigits[b >> 4]).append(1, kHexDigits[b & 15]);
+            appendHex(escaped.append("\\x"), b);
         else
             escaped += c;
     }
@@ -290,7 +294,10 @@ std::string shownData(const platform::RegistryValue& v, std::string& fault) {
     case Shown::Bytes: break;
     }
     std::string hex;
-    for (const platform::BYTE b : d) hex.append(1, kHexDigits[b >> 4]).append(1, kHexDigits[b & 15]).append(1, ' ');
+    for (const platform::BYTE b : d) {
+        appendHex(hex, b);
+        hex += ' ';
+    }
     return column + hex + bytes;
 }
 

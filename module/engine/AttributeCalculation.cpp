@@ -108,12 +108,13 @@ void CDeviceAttributeCalculation::Busy::unlink() {
 void CDeviceAttributeCalculation::Busy::beforeFork() { marksLock.lock(); }
 void CDeviceAttributeCalculation::Busy::inParent() { marksLock.unlock(); }
 void CDeviceAttributeCalculation::Busy::inChild() {
+    const std::uint64_t forking = currentThread();
     Busy* at = first_;
     first_ = nullptr;
     for (Busy* next; at; at = next) {
         next = at->next_;
         at->linked_ = false;
-        if (at->thread_ == Busy::currentThread()) {
+        if (at->thread_ == forking) {
             at->link();
         } else {
             --*at->count_;
@@ -124,10 +125,11 @@ void CDeviceAttributeCalculation::Busy::inChild() {
 }
 
 void CDeviceAttributeCalculation::threadEnding() {
+    const std::uint64_t ending = Busy::currentThread();
     const std::lock_guard<MarksLock> lock(marksLock);
     for (Busy *at = Busy::first_, *next; at; at = next) {
         next = at->next_;
-        if (at->thread_ == Busy::currentThread()) at->unlink();
+        if (at->thread_ == ending) at->unlink();
     }
 }
 

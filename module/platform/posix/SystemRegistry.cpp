@@ -274,6 +274,9 @@ int addRights(int descriptor, mode_t rights) {
     return fchmod(descriptor, mode | rights) == 0 ? 0 : errno;
 }
 
+// Whether two looks saw the same file or folder.
+bool sameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+
 // Opens the folder `name` in `at`, which this call has just made under a
 // hidden name, into `held`, gives it the owner's rights it lacks and locks
 // it, so that no other call clears it until it is in place. Where the umask
@@ -305,7 +308,7 @@ int holdMade(int at, const char* name, Descriptor& held) {
     }, named{};
     if (fstat(held.get(), &opened) != 0) return errno;
     if (fstatat(at, name, &named, AT_SYMLINK_NOFOLLOW) != 0) return errno;
-    return opened.st_dev == named.st_dev && opened.st_ino == named.st_ino ? 0 : ENOENT;
+    return sameFile(opened, named) ? 0 : ENOENT;
 }
 
 // Puts what the folder holds on the disk: its entries as they now are.
@@ -685,7 +688,7 @@ LONG stillThere(const RegistryKey& key) {
     if (fstat(key.folder.get(), &held) != 0)
         return errno == ENOENT || errno == ESTALE ? ERROR_KEY_DELETED : refused(errno);
     if (fstat(now.get(), &found) != 0) return refused(errno);
-    return held.st_dev == found.st_dev && held.st_ino == found.st_ino ? ERROR_SUCCESS : ERROR_KEY_DELETED;
+    return sameFile(held, found) ? ERROR_SUCCESS : ERROR_KEY_DELETED;
 }
 
 // Runs `call` on `key` whole: under the root's lock, and only while the key
@@ -917,8 +920,7 @@ std::optional<std::vector<RegistryValue>> readKey(const std::string& path) {
             const int error = errno;
             throw unreadable(directory / entry, error);
         }
-        if (status.st_dev != judged.st_dev || status.st_ino != judged.st_ino)
-            throw damaged("\"" + stem + "\" (replaced while it was read)");
+        if (!sameFile(status, judged)) throw damaged("\"" + stem + "\" (replaced while it was read)");
         judge(status);
         std::vector<BYTE> bytes(static_cast<std::size_t>(status.st_size));
         std::size_t got = 0;
