@@ -2,15 +2,18 @@
 // asked for from inside the module's own calls, hosts that answer null or
 // throw, and a seeded random walk over all of it.
 #include <algorithm>
+#include <atomic>
 #include <cfloat>
 #include <chrono>
 #include <climits>
 #include <cmath>
+#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <future>
 #include <map>
+#include <mutex>
 #include <random>
 #include <sstream>
 #include <thread>
@@ -635,6 +638,79 @@ TEST(Boundary, CalculationsOnFibersMayEndInAnyOrder) {
 DWORD WINAPI runEnding(void* f) {
     (*static_cast<std::function<void()>*>(f))();
     return 0;
+}
+
+TEST(Boundary, ThreadsThatContendForTheModuleWhileOthersEndAllGoOn) {
+    // Workers run validity tests in bursts, meeting between bursts, so that
+    // at times all contend for the module's lock and then none does, while
+    // other threads start and end (each end takes the lock too). A wake-up
+    // lost in between leaves a thread asleep in the module for good.
+    ModuleLoader module(DD_MODULE_PATH);
+    Bench b(module);
+    const auto item = b.object("trans1_level_unit");  // valid without asking the host
+    constexpr int kWorkers = 8, kEnders = 2, kBurst = 2000;
+    std::atomic<bool> stop{false};
+    std::atomic<long> tests{0}, ends{0};
+    // Not std::barrier: it is built on the waits under test.
+    std::mutex meeting;
+    std::condition_variable met;
+    int arrived = 0, round = 0;
+    bool finished = false;
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kWorkers; ++t)
+        threads.emplace_back([&] {
+            const std::unique_ptr<CDDObject> own(item->clone());
+            for (;;) {
+                for (int i = 0; i < kBurst; ++i)
+                    if (!b.calculator->VariableValidity(ContextWord{0}, own.get())) ADD_FAILURE() << "not valid";
+                tests += kBurst;
+                std::unique_lock<std::mutex> lock(meeting);
+                if (++arrived == kWorkers) {
+                    // The last to arrive decides for all whether they go on.
+                    arrived = 0;
+                    ++round;
+                    finished = stop;
+                    met.notify_all();
+                } else {
+                    met.wait(lock, [&, at = round] { return round != at; });
+                }
+                if (finished) return;
+            }
+        });
+    std::function<void()> nothing = [] {};
+    for (int t = 0; t < kEnders; ++t)
+        threads.emplace_back([&] {
+            while (!stop) {
+                const HANDLE thread = CreateThread(nullptr, 0, runEnding, &nothing, 0, nullptr);
+                if (!thread || WaitForSingleObject(thread, INFINITE) != WAIT_OBJECT_0) ADD_FAILURE() << "no thread";
+                if (thread) CloseHandle(thread);
+                ++ends;
+            }
+        });
+    // A thread asleep for good cannot be joined: told, the process ends.
+    const auto still = [](const char* what) {
+        std::fprintf(stderr, "no %s for 5 s: a thread sleeps in the module for good\n", what);
+        std::fflush(stderr);
+        TerminateProcess(GetCurrentProcess(), 1);
+    };
+    using Clock = std::chrono::steady_clock;
+    const auto start = Clock::now();
+    auto testsMoved = start, endsMoved = start;
+    for (long lastTests = 0, lastEnds = 0; Clock::now() - start < std::chrono::seconds(10);) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        const auto now = Clock::now();
+        if (const long n = tests; n != lastTests) lastTests = n, testsMoved = now;
+        if (const long n = ends; n != lastEnds) lastEnds = n, endsMoved = now;
+        if (now - testsMoved > std::chrono::seconds(5)) still("validity test");
+        if (now - endsMoved > std::chrono::seconds(5)) still("thread end");
+    }
+    stop = true;
+    for (std::thread& thread : threads) thread.join();
+    EXPECT_GT(tests, 0);
+    EXPECT_GT(ends, 0);
+    // Nothing is left under way: a build is not refused.
+    b.calculator->BuildCatalogue();
+    EXPECT_EQ(b.inner.log().count("AddObject"), 635u);
 }
 
 #endif

@@ -27,25 +27,47 @@ namespace {
 // The marks' lock, held for a few instructions at a time: taken and let go
 // inline, by one atomic operation each where nobody waits, since every
 // operation takes it twice and a validity test costs little more. A thread
-// that finds it held sleeps on it until it is let go.
+// that finds it held sleeps until it is let go.
 class MarksLock {
 public:
     void lock() noexcept {
         int idle = 0;
         if (state_.compare_exchange_strong(idle, kHeld, std::memory_order_acquire)) return;
-        while (state_.exchange(kWaitedFor, std::memory_order_acquire) != 0)
-            state_.wait(kWaitedFor, std::memory_order_relaxed);
+        while (state_.exchange(kWaitedFor, std::memory_order_acquire) != 0) sleep();
     }
     void unlock() noexcept {
-        if (state_.exchange(0, std::memory_order_release) == kWaitedFor) state_.notify_one();
+        if (state_.exchange(0, std::memory_order_release) == kWaitedFor) wake();
     }
 
 private:
     static constexpr int kHeld = 1, kWaitedFor = 2;
+#if defined(_WIN32)
+    // MinGW's atomic::wait has no futex: a wake-up between its look at the
+    // word and its sleep is lost, and the thread sleeps for good. The
+    // system's own lock and condition close that gap: the look is made
+    // under `sleepers_`, which the waker takes before it wakes.
+    void sleep() noexcept {
+        AcquireSRWLockExclusive(&sleepers_);
+        while (state_.load(std::memory_order_relaxed) == kWaitedFor)
+            SleepConditionVariableSRW(&woken_, &sleepers_, INFINITE, 0);
+        ReleaseSRWLockExclusive(&sleepers_);
+    }
+    void wake() noexcept {
+        AcquireSRWLockExclusive(&sleepers_);
+        ReleaseSRWLockExclusive(&sleepers_);
+        WakeConditionVariable(&woken_);
+    }
+    SRWLOCK sleepers_ = SRWLOCK_INIT;
+    CONDITION_VARIABLE woken_ = CONDITION_VARIABLE_INIT;
+#else
+    // A futex: the kernel looks at the word and sleeps as one step.
+    void sleep() noexcept { state_.wait(kWaitedFor, std::memory_order_relaxed); }
+    void wake() noexcept { state_.notify_one(); }
+#endif
     std::atomic<int> state_{0};
 };
 
-MarksLock marksLock;  // constant-initialised, with nothing to destroy
+constinit MarksLock marksLock;  // with nothing to destroy
 
 }  // namespace
 
