@@ -22,17 +22,6 @@
 
 namespace {
 
-constexpr ContextWord kContext{0};
-
-std::optional<bool> validity(CAttributeCalculation& module, CDDObject& object) {
-    switch (object.getcDefinition()->getKind()) {
-    case ddkVariable: return module.VariableValidity(kContext, &object);
-    case ddkMenu: return module.MenuValidity(kContext, &object);
-    case ddkMethod: return module.MethodValidity(kContext, &object);
-    default: return std::nullopt;
-    }
-}
-
 void same(const CDDObject& floor, const CDDObject& module) {
     if (dumpObject(floor, {}) != dumpObject(module, {}))
         throw std::runtime_error("the floor differs from the module:\n" + dumpObject(floor, {}) + "\n" +

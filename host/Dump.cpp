@@ -173,17 +173,19 @@ std::string variantJson(const CDDCommonVariant& value) {
     return o.str();
 }
 
+std::optional<bool> validity(CAttributeCalculation& module, CDDObject& object) {
+    switch (object.getcDefinition()->getKind()) {
+    case ddkVariable: return module.VariableValidity(ContextWord{0}, &object);
+    case ddkMenu: return module.MenuValidity(ContextWord{0}, &object);
+    case ddkMethod: return module.MethodValidity(ContextWord{0}, &object);
+    default: return std::nullopt;
+    }
+}
+
 std::string dumpItem(StandInHost& host, CAttributeCalculation& module, std::int32_t id) {
     const std::unique_ptr<CDDObject> object = host.calculated(id);
     if (!object) return "{}";
-    std::optional<bool> valid;
-    if (dynamic_cast<const CDDVariable*>(object.get()))
-        valid = module.VariableValidity(ContextWord{0}, object.get());
-    else if (dynamic_cast<const CDDMenu*>(object.get()))
-        valid = module.MenuValidity(ContextWord{0}, object.get());
-    else if (dynamic_cast<const CDDMethod*>(object.get()))
-        valid = module.MethodValidity(ContextWord{0}, object.get());
-    return dumpObject(*object, valid);
+    return dumpObject(*object, validity(module, *object));
 }
 
 std::string dumpObject(const CDDObject& object, std::optional<bool> valid) {

@@ -8,6 +8,9 @@
 
 #include "host/StandInHost.h"
 
+// The module's answer whether a variable, menu or method is valid; none for
+// the other kinds, which have no validity.
+std::optional<bool> validity(CAttributeCalculation& module, CDDObject& object);
 std::string dumpItem(StandInHost& host, CAttributeCalculation& module, std::int32_t id);
 // The same for an object at hand, with the validity where its kind has one.
 std::string dumpObject(const CDDObject& object, std::optional<bool> valid);

@@ -384,32 +384,45 @@ std::string shownLabel(const std::string& description, const std::optional<CStrP
     return label ? languagePart(utf8(*label), language) : std::string();
 }
 
-void tree(std::ostream& out, StandInHost& host, std::int32_t id, const std::string& label, const std::string& language,
-          int depth, std::set<std::int32_t>& path) {
-    const auto object = host.calculated(id);
-    if (!object) return;
-    const std::string indent(static_cast<std::size_t>(depth) * 2, ' ');
-    const std::string name = utf8(object->getcDefinition()->getName());
-    if (const auto* menu = dynamic_cast<const CDDMenu*>(object.get())) {
-        print(out, "%s%s [%s]\n", indent.c_str(), shownLabel(label, menu->getLabel(), language).c_str(), name.c_str());
-        if (!path.insert(id).second || !menu->menuItems()) return;  // a menu that contains itself stops here
-        for (const auto& entry : menu->menuItems()->items()) {
-            if (!entry.getDefinition()) continue;
-            const std::string description =
-                entry.getDescription() ? languagePart(utf8(*entry.getDescription()), language) : std::string();
-            tree(out, host, entry.getDefinition()->getID(), description, language, depth + 1, path);
+// A menu and everything under it, each item as a host shows it: one the
+// module reports invalid is marked so, as a host greys it out or hides it.
+struct Tree {
+    std::ostream& out;
+    StandInHost& host;
+    CAttributeCalculation& module;
+    const std::string& language;
+    std::set<std::int32_t> path;  // the menus above
+
+    void show(std::int32_t id, const std::string& label, int depth) {
+        const auto object = host.calculated(id);
+        if (!object) return;
+        const std::string indent(static_cast<std::size_t>(depth) * 2, ' ');
+        const std::string name = utf8(object->getcDefinition()->getName());
+        const bool valid = validity(module, *object).value_or(true);
+        const char* const invalid = valid ? "" : " (invalid)";
+        if (const auto* menu = dynamic_cast<const CDDMenu*>(object.get())) {
+            print(out, "%s%s [%s]%s\n", indent.c_str(), shownLabel(label, menu->getLabel(), language).c_str(),
+                  name.c_str(), invalid);
+            if (!path.insert(id).second || !menu->menuItems()) return;  // a menu that contains itself stops here
+            for (const auto& entry : menu->menuItems()->items()) {
+                if (!entry.getDefinition()) continue;
+                const std::string description =
+                    entry.getDescription() ? languagePart(utf8(*entry.getDescription()), language) : std::string();
+                show(entry.getDefinition()->getID(), description, depth + 1);
+            }
+            path.erase(id);
+        } else if (const auto* variable = dynamic_cast<const CDDVariable*>(object.get())) {
+            print(out, "%s%s [%s] = %s%s\n", indent.c_str(), shownLabel(label, variable->getLabel(), language).c_str(),
+                  name.c_str(), valueText(host, *variable, language).c_str(), invalid);
+        } else if (const auto* method = dynamic_cast<const CDDMethod*>(object.get())) {
+            print(out, "%s%s [%s] (method, %s)\n", indent.c_str(),
+                  shownLabel(label, method->getLabel(), language).c_str(), name.c_str(),
+                  valid ? "runnable" : "invalid");
+        } else {
+            print(out, "%s[%s]\n", indent.c_str(), name.c_str());
         }
-        path.erase(id);
-    } else if (const auto* variable = dynamic_cast<const CDDVariable*>(object.get())) {
-        print(out, "%s%s [%s] = %s\n", indent.c_str(), shownLabel(label, variable->getLabel(), language).c_str(),
-              name.c_str(), valueText(host, *variable, language).c_str());
-    } else if (const auto* method = dynamic_cast<const CDDMethod*>(object.get())) {
-        print(out, "%s%s [%s] (method, runnable)\n", indent.c_str(),
-              shownLabel(label, method->getLabel(), language).c_str(), name.c_str());
-    } else {
-        print(out, "%s[%s]\n", indent.c_str(), name.c_str());
     }
-}
+};
 
 // ---------------------------------------------------------------- run
 
@@ -422,6 +435,12 @@ int run(std::ostream& out, std::ostream& err, Session& session, const std::strin
         print(err, "ddhost: no method named %s\n", name.c_str());
         return 2;
     }
+    const std::unique_ptr<CDDObject> method(stored->clone());
+    // As a host offers no method the module reports invalid.
+    if (!validity(session.calculator(), *method).value_or(true)) {
+        print(err, "ddhost: method %s is invalid under the current values; not run\n", name.c_str());
+        return 1;
+    }
     for (const auto& a : answers) host.scriptAnswer(a);
     std::map<std::int32_t, std::string> before, deviceBefore;
     for (const std::int32_t item : host.ids()) {
@@ -429,7 +448,6 @@ int run(std::ostream& out, std::ostream& err, Session& session, const std::strin
         deviceBefore[item] = variantText(host.deviceValue(item));
     }
     const std::size_t shown = host.messages().size(), asked = host.unanswered().size();
-    const std::unique_ptr<CDDObject> method(stored->clone());
     const std::int32_t result = session.calculator().ExecuteMethod(ContextWord{0}, method.get(), 0, false);
     // A question that went unanswered is told right after it, so that the
     // value the method went on with is not taken for one it was given.
@@ -541,8 +559,7 @@ int onSession(const Options& o, Session& session, std::ostream& out, std::ostrea
     if (name == "show") {
         print(out, "%s\n", prettyJson(dumpItem(host, session.calculator(), id)).c_str());
     } else if (name == "tree") {
-        std::set<std::int32_t> path;
-        tree(out, host, id, "", o.language, 0, path);
+        Tree{out, host, session.calculator(), o.language, {}}.show(id, "", 0);
     } else {
         return run(out, err, session, o.words[1], o.answers);
     }
