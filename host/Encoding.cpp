@@ -27,7 +27,54 @@ void appendUtf8(std::string& out, std::uint32_t cp) {
     }
 }
 
+// The length of the well-formed UTF-8 sequence at the start of `text` (no
+// overlong form, no surrogate, nothing beyond U+10FFFF) and its code point;
+// 0 where none starts there.
+std::size_t utf8Sequence(std::string_view text, std::uint32_t& cp) {
+    const auto b = static_cast<unsigned char>(text[0]);
+    std::size_t length = 0;
+    std::uint32_t least = 0;
+    if (b < 0x80) return cp = b, 1;
+    if (b >= 0xC2 && b <= 0xDF)
+        length = 2, cp = b & 0x1F, least = 0x80;
+    else if (b >= 0xE0 && b <= 0xEF)
+        length = 3, cp = b & 0x0F, least = 0x800;
+    else if (b >= 0xF0 && b <= 0xF4)
+        length = 4, cp = b & 0x07, least = 0x10000;
+    else
+        return 0;
+    if (text.size() < length) return 0;
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto c = static_cast<unsigned char>(text[k]);
+        if ((c & 0xC0) != 0x80) return 0;
+        cp = (cp << 6) | (c & 0x3F);
+    }
+    if (cp < least || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+    return length;
+}
+
 }  // namespace
+
+std::string forTerminal(std::string_view text, bool keepLineEnds) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        std::uint32_t cp = 0;
+        std::size_t length = utf8Sequence(text.substr(i), cp);
+        const bool control = cp < 0x20 || (cp >= 0x7F && cp <= 0x9F);
+        if (length == 0 || (control && !(keepLineEnds && cp == '\n'))) {
+            // One byte at a time: a C1 control's second byte is then no
+            // sequence's start, and is escaped in turn.
+            const auto b = static_cast<unsigned char>(text[i]);
+            out.append("\\x").append(1, "0123456789ABCDEF"[b >> 4]).append(1, "0123456789ABCDEF"[b & 15]);
+            length = 1;
+        } else {
+            out.append(text.substr(i, length));
+        }
+        i += length;
+    }
+    return out;
+}
 
 std::string cp1252ToUtf8(std::string_view text) {
     std::string out;

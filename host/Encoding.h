@@ -8,6 +8,14 @@
 std::string cp1252ToUtf8(std::string_view text);
 std::string utf8ToCp1252(std::string_view text);
 
+// UTF-8 text for the terminal: C0 controls, DEL, C1 controls and every byte
+// that is not part of well-formed UTF-8 as \xHH, one a byte, so that
+// nothing read from files, names or the environment can act on a terminal.
+// '\' stays as it is (Windows paths are full of them); the byte count tells
+// an escaped ESC from the four characters "\x1B". With `keepLineEnds`, '\n'
+// stays too. Its own output comes back unchanged.
+std::string forTerminal(std::string_view text, bool keepLineEnds = false);
+
 // The part of a multilingual text for `language` ("en", "de", "fr", "it",
 // "es", "nl"); the English part when the text has none for it. Tags are
 // "|xx|"; the blanks before a tag belong to the part before it and are

@@ -34,7 +34,9 @@ namespace {
 #define DD_PRINTF_FORMAT printf
 #endif
 
-// printf into one of the tool's streams.
+// printf into one of the tool's streams, nothing in it acting on a terminal
+// but its line ends. A text from outside (files, names, the environment)
+// that may hold a line end of its own is escaped whole before.
 [[gnu::format(DD_PRINTF_FORMAT, 2, 3)]] void print(std::ostream& out, const char* format, ...) {
     std::va_list args, copy;
     va_start(args, format);
@@ -44,7 +46,7 @@ namespace {
     std::string text(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
     if (n > 0) std::vsnprintf(text.data(), text.size() + 1, format, args);
     va_end(args);
-    out << text;
+    out << forTerminal(text, true);
 }
 
 const char* kUsage =
@@ -166,7 +168,10 @@ int info(std::ostream& out, std::ostream& err, ModuleLoader& module) {
         print(err, "ddhost: %s\n", kNoInformation);
         return 1;
     }
-    auto line = [&](const char* name, const std::string& value) { print(out, "%-24s %s\n", name, value.c_str()); };
+    // The paths are the file system's, which may hold any byte.
+    auto line = [&](const char* name, const std::string& value) {
+        print(out, "%-24s %s\n", name, forTerminal(value).c_str());
+    };
     auto number = [&](const char* name, std::int32_t v) { line(name, std::to_string(v)); };
     number("Number01", i->GetNumber01());
     number("ManufacturerId", i->GetManufacturerId());
@@ -203,24 +208,8 @@ void appendHex(std::string& to, unsigned char byte) {
     to.append(1, digits[byte >> 4]).append(1, digits[byte & 15]);
 }
 
-// Text for the terminal: control characters as \xHH, so that nothing read
-// from the registry can act on it. '\' and '"' stay as they are, as Windows
-// paths are full of backslashes; the byte count tells an escaped ESC from
-// the four characters "\x1B".
-std::string withoutControls(std::string_view text) {
-    std::string escaped;
-    for (const char c : text) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x20 || b == 0x7F)
-            appendHex(escaped.append("\\x"), b);
-        else
-            escaped += c;
-    }
-    return escaped;
-}
-
 // Registry text (Windows-1252) for the terminal.
-std::string shownText(std::string_view cp1252) { return cp1252ToUtf8(withoutControls(cp1252)); }
+std::string shownText(std::string_view cp1252) { return forTerminal(cp1252ToUtf8(cp1252)); }
 
 // How the listing shows a registry type's data.
 enum class Shown { Bytes, Text, Texts, Number, BigEndianNumber };
@@ -325,11 +314,11 @@ int registry(std::ostream& out, std::ostream& err, ModuleLoader& module, bool ad
     try {
         // The system's own registry (Windows) has no root folder to show.
         if (const auto root = platform::registryRoot(); !root.empty())
-            print(out, "registry root: %s\n", root.string().c_str());
+            print(out, "registry root: %s\n", forTerminal(root.string()).c_str());
         values = platform::readKey(key);
     } catch (const std::exception& unreadable) {
         out.flush();
-        print(err, "ddhost: %s\n", withoutControls(unreadable.what()).c_str());
+        print(err, "ddhost: %s\n", forTerminal(unreadable.what()).c_str());
         return 1;
     }
     if (!values) {
@@ -535,7 +524,7 @@ std::string parse(const std::vector<std::string>& args, Options& o) {
 // A command on the session's host; the exit status.
 int onSession(const Options& o, Session& session, std::ostream& out, std::ostream& err) {
     if (!session.ok()) {
-        print(err, "ddhost: %s\n", session.error().c_str());
+        print(err, "ddhost: %s\n", forTerminal(session.error()).c_str());
         return 1;
     }
     StandInHost& host = session.host();
@@ -573,7 +562,7 @@ int command(const Options& o, std::ostream& out, std::ostream& err, std::vector<
     if (name == "info" || name == "register" || name == "unregister") {
         ModuleLoader module(o.module);
         if (!module.error().empty()) {
-            print(err, "ddhost: %s\n", module.error().c_str());
+            print(err, "ddhost: %s\n", forTerminal(module.error()).c_str());
             return 1;
         }
         return name == "info" ? info(out, err, module) : registry(out, err, module, name == "register");
@@ -601,7 +590,7 @@ int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         // Written whether the command succeeded or not, so that no earlier
         // run's trace is taken for this one's.
         if (!o.trace.empty() && !writeTrace(trace, o.trace)) {
-            print(err, "ddhost: cannot write the trace to %s\n", o.trace.c_str());
+            print(err, "ddhost: cannot write the trace to %s\n", forTerminal(o.trace).c_str());
             if (status == 0) status = 1;
         }
     }

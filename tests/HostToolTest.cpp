@@ -254,14 +254,37 @@ TEST(HostTool, DutchTextsWhereTheyAreAndEnglishElsewhere) {
 // The registry stand-in's folders; Windows has the system's registry.
 namespace {
 
-// ddhost's `command` on a registry of the test's own, with the device's key
-// folder laid out by `prepare`.
-Output onRegistry(const std::string& command, const std::function<void(const std::filesystem::path&)>& prepare) {
-    const TemporaryFolder root;
-    prepare(root.path / kKeyFolder);
+// ddhost's `command` on a registry of the test's own, named `name` in a
+// temporary folder, with the device's key folder laid out by `prepare`.
+Output onRegistry(const std::string& command, const std::function<void(const std::filesystem::path&)>& prepare,
+                  const std::string& name = "registry") {
+    const TemporaryFolder folder;
+    const std::filesystem::path root = folder.path / name;
+    prepare(root / kKeyFolder);
     ScopedEnvironment environment;
-    environment.set("DD_REGISTRY_ROOT", root.path.string());
+    environment.set("DD_REGISTRY_ROOT", root.string());
     return tool({command});
+}
+
+// Nothing in `text` acts on a terminal but its line ends: no other C0
+// control, no DEL, no C1 control (U+0080 to U+009F), no byte outside
+// well-formed UTF-8.
+bool terminalSafe(const std::string& text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        if ((b < 0x20 && b != '\n') || b == 0x7F) return false;
+        if (b < 0x80) continue;
+        const std::size_t more = b >= 0xC2 && b <= 0xDF   ? 1
+                                 : b >= 0xE0 && b <= 0xEF ? 2
+                                 : b >= 0xF0 && b <= 0xF4 ? 3
+                                                          : 0;
+        if (!more || i + more >= text.size()) return false;
+        if (b == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0) return false;
+        for (std::size_t k = 1; k <= more; ++k)
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
+        i += more;
+    }
+    return true;
 }
 
 }  // namespace
@@ -283,9 +306,15 @@ TEST(HostTool, ADamagedRegistryFolderEndsWithAClearError) {
         EXPECT_NE(o.err.find('"' + file + '"'), std::string::npos) << o.err;
     }
     // Data that does not fit its type, or a name no call can write, fails;
-    // any other value is listed by its type, with control characters escaped.
+    // any other value is listed by its type. Nothing read from a file's name
+    // or data, or from the environment (the root's path), acts on a terminal.
     const std::string listed = "\n  ", damaged = "ddhost: damaged registry value ";
-    for (const auto& [file, bytes, says, status] : std::vector<std::tuple<std::string, std::string, std::string, int>>{
+    struct Row {
+        std::string file, bytes, says;
+        int status;
+        std::string root = "registry";
+    };
+    for (const auto& row : std::vector<Row>{
              {"Planted", std::string("\4\0\0\0", 4), damaged + "\"Planted\" (REG_DWORD of 0 bytes, not 4) in HKEY_", 1},
              {"Planted", std::string("\4\0\0\0\1\0\0\0\0", 9),
               damaged + "\"Planted\" (REG_DWORD of 5 bytes, not 4) in HKEY_", 1},
@@ -293,21 +322,36 @@ TEST(HostTool, ADamagedRegistryFolderEndsWithAClearError) {
               listed + "Planted" + std::string(30, ' ') + "type 0x99 61 62 63 (3 bytes)\n", 0},
              {"Planted", std::string("\1\0\0\0abc", 7),
               damaged + "\"Planted\" (REG_SZ that is not one text ended by a NUL)", 1},
-             {"x%00y", std::string("\1\0\0\0\0", 5), damaged + "name \"x%00y\" in ", 1},
+             // A NUL is told as the value's other faults are.
+             {"x%00y", std::string("\1\0\0\0\0", 5), damaged + "name \"x\\x00y\" in HKEY_", 1},
              {"Esc\x1B[0m", std::string("\1\0\0\0\0", 5), damaged + "name \"Esc\\x1B[0m\" in ", 1},
+             // CSI as a raw byte and as UTF-8, and a byte of no UTF-8.
+             {"Csi\x9B"
+              "0m",
+              std::string("\1\0\0\0\0", 5), damaged + "name \"Csi\\x9B0m\" in ", 1},
+             {"Csi\xC2\x9B"
+              "0m",
+              std::string("\1\0\0\0\0", 5), damaged + "name \"Csi\\xC2\\x9B0m\" in ", 1},
              {"Esc%1B%5B0m", std::string("\1\0\0\0\x1B[31mred\0", 13),
               listed + "Esc\\x1B[0m" + std::string(27, ' ') + "REG_SZ    \"\\x1B[31mred\" (9 bytes)\n", 0},
              {"Planted", std::string("\x0B\0\0\0\x2A\0\0\0\0\0\0\0", 12),
               listed + "Planted" + std::string(30, ' ') + "REG_QWORD 42\n", 0},
              {"Planted", std::string("\7\0\0\0a\0b\0\0", 9),
               listed + "Planted" + std::string(30, ' ') + "REG_MULTI_SZ \"a\" \"b\" (5 bytes)\n", 0},
+             {"Planted", std::string("\1\0\0\0\0", 5), "/root\\x1B[31m\\x0Aline\\xFF\n", 0, "root\x1B[31m\nline\xFF"},
          }) {
-        const auto o = onRegistry("register", [&, &file = file, &bytes = bytes](const std::filesystem::path& key) {
-            std::filesystem::create_directories(key);
-            std::ofstream(key / (file + ".value"), std::ios::binary) << bytes;
-        });
-        EXPECT_EQ(o.status, status) << o.out << o.err;
-        EXPECT_NE((status ? o.err : o.out).find(says), std::string::npos) << file << "\n" << o.out << o.err;
+        SCOPED_TRACE(row.file);
+        const auto o = onRegistry(
+            "register",
+            [&](const std::filesystem::path& key) {
+                std::filesystem::create_directories(key);
+                std::ofstream(key / (row.file + ".value"), std::ios::binary) << row.bytes;
+            },
+            row.root);
+        EXPECT_EQ(o.status, row.status) << o.out << o.err;
+        EXPECT_NE((row.status ? o.err : o.out).find(row.says), std::string::npos) << o.out << o.err;
+        EXPECT_TRUE(terminalSafe(o.out)) << o.out;
+        EXPECT_TRUE(terminalSafe(o.err)) << o.err;
     }
 }
 

@@ -113,8 +113,10 @@ std::optional<std::string> unescape(const std::string& name) {
         if (i + 2 >= name.size()) return std::nullopt;
         const int high = hexDigit(name[i + 1]);
         const int low = hexDigit(name[i + 2]);
-        // No name holds a NUL: the calls take names as C strings.
-        if (high < 0 || low < 0 || high + low == 0) return std::nullopt;
+        // A NUL is read as written: no call can have written it (they take
+        // names as C strings), which the reader of the value judges, as on
+        // Windows, beside the value's other faults.
+        if (high < 0 || low < 0) return std::nullopt;
         out += static_cast<char>(high * 16 + low);
         i += 2;
     }
@@ -366,13 +368,14 @@ constexpr char kMaking[] = "making";      // a new folder until it has its right
 // killed maker's lock ended with it. One the caller cannot open, as the
 // umask made it, is not held yet: its maker, if it lives, makes another.
 // Such a folder is empty until it is in place: anything else under its name
-// is not the registry's and stays.
+// (a file, a folder that holds something, a mount point) is not the
+// registry's and stays.
 int clearMaking(int at, const char* entry) {
     int error = 0;
     const Descriptor folder(openFolder(at, entry, error));
     if (folder.get() >= 0 && flock(folder.get(), LOCK_EX | LOCK_NB) != 0) return 0;
     if (unlinkat(at, entry, AT_REMOVEDIR) == 0) return 0;
-    return errno == ENOENT || errno == ENOTEMPTY || errno == EEXIST || errno == ENOTDIR ? 0 : errno;
+    return errno == ENOENT || errno == ENOTEMPTY || errno == EEXIST || errno == ENOTDIR || errno == EBUSY ? 0 : errno;
 }
 
 // Clears what killed calls left in the folder `at`: values' files, keys set
