@@ -173,15 +173,6 @@ std::string variantJson(const CDDCommonVariant& value) {
     return o.str();
 }
 
-std::optional<bool> validity(CAttributeCalculation& module, CDDObject& object) {
-    switch (object.getcDefinition()->getKind()) {
-    case ddkVariable: return module.VariableValidity(ContextWord{0}, &object);
-    case ddkMenu: return module.MenuValidity(ContextWord{0}, &object);
-    case ddkMethod: return module.MethodValidity(ContextWord{0}, &object);
-    default: return std::nullopt;
-    }
-}
-
 std::string dumpItem(StandInHost& host, CAttributeCalculation& module, std::int32_t id) {
     const std::unique_ptr<CDDObject> object = host.calculated(id);
     if (!object) return "{}";
