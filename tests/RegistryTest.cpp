@@ -136,19 +136,6 @@ bool asIfForgotten(int descriptor) {
     return confine(std::move(program));
 }
 
-// Makes this process's removals of folders fail with EBUSY from now on, as
-// each were a mount point: true once done.
-bool asMountPoints() {
-    return confine({
-        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
-        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, SYS_unlinkat, 0, 3),
-        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, args[2])),
-        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, AT_REMOVEDIR, 0, 1),
-        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | EBUSY),
-        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
-    });
-}
-
 // A `T` in memory that a child process forked later shares.
 template <class T>
 class SharedMemory {
@@ -741,7 +728,7 @@ TEST(Registration, WhatKilledCallsLeftGoesWithTheNextCallThatWritesInItsFolder) 
     // not the registry's, and a key is made beside it.
     fs::remove_all(folder / deepest);
     fs::create_directory(folder / ".00000000000000CC.making");
-    EXPECT_EQ(inChildProcess(asMountPoints,
+    EXPECT_EQ(inChildProcess([] { return answering({SYS_unlinkat}, SECCOMP_RET_ERRNO | EBUSY); },
                              [&] {
                                  const platform::LONG r = createKey(machine.key, "A\\M", subkey);
                                  return r == 0 ? "" : "gave " + std::to_string(r);
