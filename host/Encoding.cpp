@@ -55,6 +55,11 @@ std::size_t utf8Sequence(std::string_view text, std::uint32_t& cp) {
 
 }  // namespace
 
+void appendHex(std::string& to, unsigned char byte) {
+    const char* const digits = "0123456789ABCDEF";
+    to.append(1, digits[byte >> 4]).append(1, digits[byte & 15]);
+}
+
 std::string forTerminal(std::string_view text, bool keepLineEnds) {
     std::string out;
     out.reserve(text.size());
@@ -65,8 +70,7 @@ std::string forTerminal(std::string_view text, bool keepLineEnds) {
         if (length == 0 || (control && !(keepLineEnds && cp == '\n'))) {
             // One byte at a time: a C1 control's second byte is then no
             // sequence's start, and is escaped in turn.
-            const auto b = static_cast<unsigned char>(text[i]);
-            out.append("\\x").append(1, "0123456789ABCDEF"[b >> 4]).append(1, "0123456789ABCDEF"[b & 15]);
+            appendHex(out.append("\\x"), static_cast<unsigned char>(text[i]));
             length = 1;
         } else {
             out.append(text.substr(i, length));

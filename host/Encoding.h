@@ -15,6 +15,8 @@ std::string utf8ToCp1252(std::string_view text);
 // an escaped ESC from the four characters "\x1B". With `keepLineEnds`, '\n'
 // stays too. Its own output comes back unchanged.
 std::string forTerminal(std::string_view text, bool keepLineEnds = false);
+// Appends `byte` as two hexadecimal digits.
+void appendHex(std::string& to, unsigned char byte);
 
 // The part of a multilingual text for `language` ("en", "de", "fr", "it",
 // "es", "nl"); the English part when the text has none for it. Tags are

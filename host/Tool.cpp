@@ -202,12 +202,6 @@ int info(std::ostream& out, std::ostream& err, ModuleLoader& module) {
 
 // ---------------------------------------------------------------- registry
 
-// Appends `byte` as two hexadecimal digits.
-void appendHex(std::string& to, unsigned char byte) {
-    const char* const digits = "0123456789ABCDEF";
-    to.append(1, digits[byte >> 4]).append(1, digits[byte & 15]);
-}
-
 // Registry text (Windows-1252) for the terminal.
 std::string shownText(std::string_view cp1252) { return forTerminal(cp1252ToUtf8(cp1252)); }
 
