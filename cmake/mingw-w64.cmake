@@ -1,5 +1,5 @@
 # What the two MinGW-w64 toolchain files share; they set DD_MINGW_TARGET and
-# CMAKE_SYSTEM_PROCESSOR first. The posix thread model's compilers: std::call_once
+# CMAKE_SYSTEM_PROCESSOR first. The posix thread model's compilers: std::thread
 # and std::mutex come from winpthreads.
 set(CMAKE_SYSTEM_NAME Windows)
 

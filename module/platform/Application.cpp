@@ -5,7 +5,10 @@
 #endif
 
 #include <atomic>
+#include <exception>
+#if !defined(_WIN32)
 #include <mutex>
+#endif
 
 namespace platform {
 
@@ -25,12 +28,51 @@ bool CWinApp::InitInstance() { return true; }
 
 void CWinApp::threadEnding() {}
 
+#if defined(_WIN32)
+
+namespace {
+
+// MinGW's std::call_once stays "in progress" for good once its callable
+// throws, so every later caller would block: the system's own run-once,
+// which a run that fails leaves to the next caller, and which makes callers
+// meanwhile wait for the one running it.
+INIT_ONCE started = INIT_ONCE_STATIC_INIT;
+
+struct StartUp {
+    CWinApp* application;
+    std::exception_ptr thrown;
+};
+
+// No exception may cross the system's frames: it is carried out instead,
+// and the run counts as failed.
+BOOL CALLBACK startUp(PINIT_ONCE, PVOID parameter, PVOID*) {
+    auto& start = *static_cast<StartUp*>(parameter);
+    try {
+        start.application->InitInstance();
+        return TRUE;
+    } catch (...) {
+        start.thrown = std::current_exception();
+        return FALSE;
+    }
+}
+
+}  // namespace
+
+#endif
+
 void StartModule() {
     // Not started without an application object: a later call may find one.
     CWinApp* const application = theApplication;
     if (!application) return;
+#if defined(_WIN32)
+    StartUp start{application, nullptr};
+    if (!InitOnceExecuteOnce(&started, startUp, &start, nullptr) && start.thrown) std::rethrow_exception(start.thrown);
+#else
+    // glibc's once resets when its callable throws (or its thread is
+    // cancelled), so the next caller runs it again.
     static std::once_flag started;
     std::call_once(started, [application] { application->InitInstance(); });
+#endif
 }
 
 }  // namespace platform

@@ -21,7 +21,9 @@ public:
 // The library's start-up for the module: runs the application object's
 // InitInstance once. The platform's load step calls it once the module's
 // static objects exist; the entry points call it too, which does nothing
-// once it has run. It may throw (out of memory); a later call tries again.
+// once it has run. A call made while another runs it waits for that one.
+// It throws what InitInstance throws (out of memory), and the start is then
+// not made: the next call, on any thread, runs InitInstance again.
 void StartModule();
 
 }  // namespace platform
