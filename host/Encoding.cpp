@@ -1,8 +1,10 @@
 #include "host/Encoding.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <cstdint>
+#include <stdexcept>
 #include <vector>
 
 namespace {
@@ -95,29 +97,27 @@ std::string cp1252ToUtf8(std::string_view text) {
     return out;
 }
 
+bool isUtf8(std::string_view text) {
+    std::uint32_t cp = 0;
+    for (std::size_t i = 0, length = 0; i < text.size(); i += length)
+        if (!(length = utf8Sequence(text.substr(i), cp))) return false;
+    return true;
+}
+
 std::string utf8ToCp1252(std::string_view text) {
     std::string out;
+    out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
-        const auto b = static_cast<unsigned char>(text[i]);
-        std::uint32_t cp = b;
-        std::size_t length = 1;
-        if (b >= 0xF0)
-            length = 4, cp = b & 0x07;
-        else if (b >= 0xE0)
-            length = 3, cp = b & 0x0F;
-        else if (b >= 0xC0)
-            length = 2, cp = b & 0x1F;
-        if (i + length > text.size()) break;
-        for (std::size_t k = 1; k < length; ++k) cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        std::uint32_t cp = 0;
+        const std::size_t length = utf8Sequence(text.substr(i), cp);
+        if (!length) throw std::invalid_argument("the text is not UTF-8");
         i += length;
         if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
             out += static_cast<char>(cp);
             continue;
         }
-        char mapped = '?';
-        for (std::size_t k = 0; k < kHigh.size(); ++k)
-            if (kHigh[k] == cp) mapped = static_cast<char>(0x80 + k);
-        out += mapped;
+        const auto* const high = std::find(kHigh.begin(), kHigh.end(), cp);
+        out += high != kHigh.end() ? static_cast<char>(0x80 + (high - kHigh.begin())) : '?';
     }
     return out;
 }

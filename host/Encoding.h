@@ -6,7 +6,12 @@
 #include <string_view>
 
 std::string cp1252ToUtf8(std::string_view text);
+// Throws std::invalid_argument for text that is not well-formed UTF-8 (a
+// truncated or overlong sequence, a surrogate, a stray continuation byte).
+// A character Windows-1252 has no byte for becomes '?'.
 std::string utf8ToCp1252(std::string_view text);
+// Whether `text` is well-formed UTF-8.
+bool isUtf8(std::string_view text);
 
 // UTF-8 text for the terminal: C0 controls, DEL, C1 controls and every byte
 // that is not part of well-formed UTF-8 as \xHH, one a byte, so that

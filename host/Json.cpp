@@ -14,7 +14,9 @@ std::string jsonString(std::string_view utf8) {
         case '\r': out += "\\r"; break;
         case '\t': out += "\\t"; break;
         default:
-            if (static_cast<unsigned char>(c) < 0x20) {
+            // DEL too, which the terminal escape would otherwise turn into
+            // an escape JSON does not have.
+            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
                 char buffer[8];
                 std::snprintf(buffer, sizeof buffer, "\\u%04x", static_cast<unsigned>(static_cast<unsigned char>(c)));
                 out += buffer;

@@ -121,6 +121,7 @@ Assignment readAssignment(const std::string& assignment) {
     const auto equals = assignment.find('=');
     if (equals == std::string::npos) throw std::invalid_argument("no '=' between the name and the value");
     if (equals == 0) throw std::invalid_argument("no name before '='");
+    if (!isUtf8(assignment.substr(0, equals))) throw std::invalid_argument("the name is not UTF-8");
     return Assignment{assignment.substr(0, equals), parseValue(assignment.substr(equals + 1))};
 }
 

@@ -43,7 +43,8 @@ private:
 };
 
 // Parses VALUE as `set` does. A number no double holds throws
-// std::out_of_range, saying whether it is too large or too close to zero.
+// std::out_of_range, saying whether it is too large or too close to zero; a
+// text that is not UTF-8, std::invalid_argument.
 CDDCommonVariant parseValue(const std::string& text);
 
 // NAME=VALUE read as `set` reads it, before any item is looked up.
@@ -51,6 +52,6 @@ struct Assignment {
     std::string name;  // as written (UTF-8)
     CDDCommonVariant value;
 };
-// Throws std::invalid_argument for an assignment with no '=' or no name, and
-// what `parseValue` throws for its value.
+// Throws std::invalid_argument for an assignment with no '=', no name or a
+// name that is not UTF-8, and what `parseValue` throws for its value.
 Assignment readAssignment(const std::string& assignment);

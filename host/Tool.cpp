@@ -35,8 +35,9 @@ namespace {
 #endif
 
 // printf into one of the tool's streams, nothing in it acting on a terminal
-// but its line ends. A text from outside (files, names, the environment)
-// that may hold a line end of its own is escaped whole before.
+// but its line ends. A text from outside (files, names, the environment, the
+// command line) that may hold a line end of its own is escaped whole before,
+// by `forTerminal`.
 [[gnu::format(DD_PRINTF_FORMAT, 2, 3)]] void print(std::ostream& out, const char* format, ...) {
     std::va_list args, copy;
     va_start(args, format);
@@ -354,7 +355,8 @@ std::string valueText(StandInHost& host, const CDDVariable& variable, const std:
             if (value == CDDCommonVariant(static_cast<int>(e.getValue())) && e.getDescription())
                 return languagePart(cp1252ToUtf8(e.getDescription()->str()), language);
     }
-    std::string text = variantText(value);
+    // A text may be one the command line set.
+    std::string text = forTerminal(variantText(value));
     if (variable.getConstantUnit() && !variable.getConstantUnit()->IsEmpty())
         text.append(" ").append(languagePart(utf8(*variable.getConstantUnit()), language));
     return text;
@@ -415,13 +417,13 @@ int run(std::ostream& out, std::ostream& err, Session& session, const std::strin
     const std::int32_t id = host.idOf(name);
     const CDDObject* stored = host.object(id);
     if (!stored || stored->getcDefinition()->getKind() != ddkMethod) {
-        print(err, "ddhost: no method named %s\n", name.c_str());
+        print(err, "ddhost: no method named %s\n", forTerminal(name).c_str());
         return 2;
     }
     const std::unique_ptr<CDDObject> method(stored->clone());
     // As a host offers no method the module reports invalid.
     if (!validity(session.calculator(), *method).value_or(true)) {
-        print(err, "ddhost: method %s is invalid under the current values; not run\n", name.c_str());
+        print(err, "ddhost: method %s is invalid under the current values; not run\n", forTerminal(name).c_str());
         return 1;
     }
     for (const auto& a : answers) host.scriptAnswer(a);
@@ -435,23 +437,29 @@ int run(std::ostream& out, std::ostream& err, Session& session, const std::strin
     // A question that went unanswered is told right after it, so that the
     // value the method went on with is not taken for one it was given.
     auto unanswered = host.unanswered().begin() + static_cast<std::ptrdiff_t>(asked);
+    // Values may be texts the command line gave; the messages are the
+    // module's own, line ends and all.
+    const auto shownValue = [](const CDDCommonVariant& value) { return forTerminal(variantText(value)); };
     for (std::size_t i = shown; i < host.messages().size(); ++i) {
         print(out, "shown: %s\n", cp1252ToUtf8(host.messages()[i]).c_str());
         for (; unanswered != host.unanswered().end() && unanswered->message == i; ++unanswered)
             print(out, "unanswered: %s: the host answered its current value %s\n",
-                  cp1252ToUtf8(unanswered->variable).c_str(), variantText(unanswered->answered).c_str());
+                  cp1252ToUtf8(unanswered->variable).c_str(), shownValue(unanswered->answered).c_str());
     }
     // Answers are taken in order, so those left over are the last given; an
     // answer meant for a question the method never asked would otherwise
     // vanish without a word.
     for (std::size_t i = answers.size() - std::min(host.answersLeft(), answers.size()); i < answers.size(); ++i)
-        print(out, "unused: --answer %s: no question was left for it\n", variantText(answers[i]).c_str());
+        print(out, "unused: --answer %s: no question was left for it\n", shownValue(answers[i]).c_str());
+    // Compared as they are, shown escaped: an escape may read as typed text.
     for (const std::int32_t item : host.ids()) {
         const std::string itemName = host.nameOf(host.object(item)->getcDefinition());
         if (const std::string now = variantText(host.value(item)); now != before[item])
-            print(out, "value:  %s %s -> %s\n", itemName.c_str(), before[item].c_str(), now.c_str());
+            print(out, "value:  %s %s -> %s\n", itemName.c_str(), forTerminal(before[item]).c_str(),
+                  forTerminal(now).c_str());
         if (const std::string now = variantText(host.deviceValue(item)); now != deviceBefore[item])
-            print(out, "device: %s %s -> %s\n", itemName.c_str(), deviceBefore[item].c_str(), now.c_str());
+            print(out, "device: %s %s -> %s\n", itemName.c_str(), forTerminal(deviceBefore[item]).c_str(),
+                  forTerminal(now).c_str());
     }
     print(out, "result: %d\n", result);
     return 0;
@@ -509,6 +517,9 @@ std::string parse(const std::vector<std::string>& args, Options& o) {
     const Command& c = *found;
     if (o.words.size() != c.words + 1)
         return std::string(c.name) + (c.words ? " takes one name" : " takes no further words");
+    // Names are looked up as Windows-1252, which a malformed one would reach
+    // only as another name.
+    if (c.words && !isUtf8(o.words[1])) return "the name " + o.words[1] + " is not UTF-8";
     for (const ValueOption& option : kValueOptions)
         if ((o.given & option.option) && !(c.options & option.option))
             return std::string(option.name) + " means nothing to " + c.name;
@@ -525,7 +536,8 @@ int onSession(const Options& o, Session& session, std::ostream& out, std::ostrea
     // The trace starts with the catalogue, which the session has built.
     for (const auto& [written, read] : o.sets)
         if (!session.put(utf8ToCp1252(read.name), read.value)) {
-            print(err, "ddhost: --set %s: no item named %s\n", written.c_str(), read.name.c_str());
+            print(err, "ddhost: --set %s: no item named %s\n", forTerminal(written).c_str(),
+                  forTerminal(read.name).c_str());
             return 2;
         }
     const std::string& name = o.words[0];
@@ -535,7 +547,7 @@ int onSession(const Options& o, Session& session, std::ostream& out, std::ostrea
     }
     const std::int32_t id = host.idOf(utf8ToCp1252(o.words[1]));
     if (!id) {
-        print(err, "ddhost: no item named %s%s\n", o.words[1].c_str(),
+        print(err, "ddhost: no item named %s%s\n", forTerminal(o.words[1]).c_str(),
               hostsOwnName(session.module(), o.words[1]).c_str());
         return 2;
     }
@@ -572,7 +584,8 @@ int command(const Options& o, std::ostream& out, std::ostream& err, std::vector<
 int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     Options o;
     if (const std::string wrong = parse(args, o); !wrong.empty()) {
-        print(err, "ddhost: %s\n%s", wrong.c_str(), kUsage);
+        // What is wrong may quote any word typed.
+        print(err, "ddhost: %s\n%s", forTerminal(wrong).c_str(), kUsage);
         return 2;
     }
     int status = 0;

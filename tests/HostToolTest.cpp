@@ -41,6 +41,27 @@ std::string contents(const std::filesystem::path& file) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+// Nothing in `text` acts on a terminal but its line ends: no other C0
+// control, no DEL, no C1 control (U+0080 to U+009F), no byte outside
+// well-formed UTF-8.
+bool terminalSafe(const std::string& text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        if ((b < 0x20 && b != '\n') || b == 0x7F) return false;
+        if (b < 0x80) continue;
+        const std::size_t more = b >= 0xC2 && b <= 0xDF   ? 1
+                                 : b >= 0xE0 && b <= 0xEF ? 2
+                                 : b >= 0xF0 && b <= 0xF4 ? 3
+                                                          : 0;
+        if (!more || i + more >= text.size()) return false;
+        if (b == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0) return false;
+        for (std::size_t k = 1; k <= more; ++k)
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
+        i += more;
+    }
+    return true;
+}
+
 }  // namespace
 
 TEST(HostTool, ErrorsAreClearAndNeverCrash) {
@@ -88,12 +109,34 @@ TEST(HostTool, ErrorsAreClearAndNeverCrash) {
              {{"run", "trans1_level_unit"}, "no method named trans1_level_unit"},
              {{"tree"}, "tree takes one name"},
              {{"--set"}, "--set needs a value"},
+             // Names and texts that are not UTF-8: truncated, overlong, a
+             // surrogate, a lone byte; none is read as another.
+             {{"show", "parWriteLocking\xC3"}, "the name parWriteLocking\\xC3 is not UTF-8\n"},
+             {{"show", "p\xC1\xA1rWriteLocking"}, "the name p\\xC1\\xA1rWriteLocking is not UTF-8"},
+             {{"run", "x\xC0\x80"}, "the name x\\xC0\\x80 is not UTF-8"},
+             {{"--set", "parWriteLocking\xF0=0", "tree", "Tab_s_service_Online"},
+              "--set parWriteLocking\\xF0=0: the name is not UTF-8\n"},
+             {{"--set", "phys_descriptor=\"a\xE2\x82\"", "dump"},
+              "--set phys_descriptor=\"a\\xE2\\x82\": the text is not UTF-8"},
+             {{"--set", "phys_descriptor=\xFF", "dump"}, "--set phys_descriptor=\\xFF: the text is not UTF-8"},
+             {{"--answer", "\xED\xA0\x80", "run", "method_parWriteLocking_remember"},
+              "--answer \\xED\\xA0\\x80: the text is not UTF-8"},
+             // Whatever is echoed of the command line is escaped, line ends
+             // included: no line can be forged.
+             {{"show", "x\nddhost: forged"}, "no item named x\\x0Addhost: forged\n"},
+             {{"run", "x\nddhost: forged"}, "no item named x\\x0Addhost: forged\n"},
+             {{"--set", "x\n=1", "dump"}, "--set x\\x0A=1: no item named x\\x0A\n"},
+             {{"--lang", "x\nforged", "tree", "DTM_online_root_menu"}, "unknown language 'x\\x0Aforged'"},
+             {{"frob\n\x1B[2J"}, "unknown command frob\\x0A\\x1B[2J\n"},
+             {{"--frob\r", "info"}, "unknown option --frob\\x0D\n"},
+             {{"--set", "a\x9B", "dump"}, "--set a\\x9B: no '='"},
          }) {
         const auto o = tool(args);
         EXPECT_EQ(o.status, 2) << args.front() << " " << args.back();
         EXPECT_TRUE(o.out.empty()) << o.out;
         EXPECT_EQ(o.err.rfind("ddhost: ", 0), 0u) << o.err;
         EXPECT_NE(o.err.find(says), std::string::npos) << o.err;
+        EXPECT_TRUE(terminalSafe(o.err)) << o.err;
     }
     std::ostringstream out, err;
     EXPECT_EQ(runTool({"--module", "/nonexistent/module.so", "info"}, out, err), 1);
@@ -264,27 +307,6 @@ Output onRegistry(const std::string& command, const std::function<void(const std
     ScopedEnvironment environment;
     environment.set("DD_REGISTRY_ROOT", root.string());
     return tool({command});
-}
-
-// Nothing in `text` acts on a terminal but its line ends: no other C0
-// control, no DEL, no C1 control (U+0080 to U+009F), no byte outside
-// well-formed UTF-8.
-bool terminalSafe(const std::string& text) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto b = static_cast<unsigned char>(text[i]);
-        if ((b < 0x20 && b != '\n') || b == 0x7F) return false;
-        if (b < 0x80) continue;
-        const std::size_t more = b >= 0xC2 && b <= 0xDF   ? 1
-                                 : b >= 0xE0 && b <= 0xEF ? 2
-                                 : b >= 0xF0 && b <= 0xF4 ? 3
-                                                          : 0;
-        if (!more || i + more >= text.size()) return false;
-        if (b == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0) return false;
-        for (std::size_t k = 1; k <= more; ++k)
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
-        i += more;
-    }
-    return true;
 }
 
 }  // namespace
@@ -464,12 +486,14 @@ TEST(HostTool, SetChoosesTheVariantKind) {
 }
 
 TEST(HostTool, ShowKeepsTextsThatLookLikeJson) {
-    // Brackets, quotes and backslashes inside a text are the text's own.
-    for (const std::string text : {"}}}}", "}}}", "]", "{\\\"[", "a, b: c"}) {
+    // Brackets, quotes and backslashes inside a text are the text's own;
+    // controls, DEL among them, are JSON's escapes, never the terminal's.
+    for (const std::string text : {"}}}}", "}}}", "]", "{\\\"[", "a, b: c", "x\nddhost: forged\x7F"}) {
         SCOPED_TRACE(text);
         const auto o = tool({"--set", "parBargraphScaleMax=\"" + text + "\"", "show", "parBargraphScaleMin"});
         ASSERT_EQ(o.status, 0) << o.err;
         EXPECT_NE(o.out.find("{\"text\":" + jsonString(text) + "}"), std::string::npos) << o.out;
+        EXPECT_TRUE(terminalSafe(o.out)) << o.out;
         int depth = 0;
         bool inString = false;
         for (std::size_t i = 0; i < o.out.size(); ++i) {
@@ -484,6 +508,21 @@ TEST(HostTool, ShowKeepsTextsThatLookLikeJson) {
             ASSERT_GE(depth, 0) << o.out;
         }
         EXPECT_EQ(depth, 0) << o.out;
+    }
+}
+
+TEST(HostTool, TextsTheCommandLineGaveAreShownEscaped) {
+    // A current value tree shows, an answer run leaves over.
+    for (const auto& [args, says] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{"--set", "phys_descriptor=\"x\nddhost: forged\"", "tree", "Tab_s_system_parameter_Online"},
+              "[phys_descriptor] = \"x\\x0Addhost: forged\"\n"},
+             {{"--answer", "\"x\nddhost: forged\x1B[2J\"", "run", "method_parWriteLocking_remember"},
+              "unused: --answer \"x\\x0Addhost: forged\\x1B[2J\": no question was left for it\n"},
+         }) {
+        const auto o = tool(args);
+        EXPECT_EQ(o.status, 0) << o.err;
+        EXPECT_NE(o.out.find(says), std::string::npos) << o.out;
+        EXPECT_TRUE(terminalSafe(o.out)) << o.out;
     }
 }
 
