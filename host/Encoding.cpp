@@ -22,17 +22,22 @@ void appendUtf8(std::string& out, std::uint32_t cp) {
     } else if (cp < 0x800) {
         out += static_cast<char>(0xC0 | (cp >> 6));
         out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
+    } else if (cp < 0x10000) {
         out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
         out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
 }
 
 // The length of the well-formed UTF-8 sequence at the start of `text` (no
-// overlong form, no surrogate, nothing beyond U+10FFFF) and its code point;
-// 0 where none starts there.
-std::size_t utf8Sequence(std::string_view text, std::uint32_t& cp) {
+// overlong form, no surrogate unless `surrogates`, nothing beyond U+10FFFF)
+// and its code point; 0 where none starts there.
+std::size_t utf8Sequence(std::string_view text, std::uint32_t& cp, bool surrogates = false) {
     const auto b = static_cast<unsigned char>(text[0]);
     std::size_t length = 0;
     std::uint32_t least = 0;
@@ -51,7 +56,7 @@ std::size_t utf8Sequence(std::string_view text, std::uint32_t& cp) {
         if ((c & 0xC0) != 0x80) return 0;
         cp = (cp << 6) | (c & 0x3F);
     }
-    if (cp < least || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+    if (cp < least || cp > 0x10FFFF || (!surrogates && cp >= 0xD800 && cp <= 0xDFFF)) return 0;
     return length;
 }
 
@@ -93,6 +98,37 @@ std::string cp1252ToUtf8(std::string_view text) {
         } else {
             appendUtf8(out, byte);
         }
+    }
+    return out;
+}
+
+std::string utf8FromUtf16(std::wstring_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        std::uint32_t cp = static_cast<std::uint32_t>(text[i]) & 0xFFFF;
+        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size()) {
+            const std::uint32_t low = static_cast<std::uint32_t>(text[i + 1]) & 0xFFFF;
+            if (low >= 0xDC00 && low <= 0xDFFF) cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00), ++i;
+        }
+        appendUtf8(out, cp);
+    }
+    return out;
+}
+
+std::wstring utf16FromUtf8(std::string_view text) {
+    std::wstring out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        std::uint32_t cp = 0;
+        std::size_t length = utf8Sequence(text.substr(i), cp, true);
+        if (!length) cp = 0xFFFD, length = 1;
+        if (cp >= 0x10000) {
+            out += static_cast<wchar_t>(0xD800 + ((cp - 0x10000) >> 10));
+            cp = 0xDC00 + ((cp - 0x10000) & 0x3FF);
+        }
+        out += static_cast<wchar_t>(cp);
+        i += length;
     }
     return out;
 }

@@ -13,6 +13,14 @@ std::string utf8ToCp1252(std::string_view text);
 // Whether `text` is well-formed UTF-8.
 bool isUtf8(std::string_view text);
 
+// Windows' wide text, each wchar_t one UTF-16 unit, as UTF-8 and back. A
+// lone surrogate (a wide file name may hold one) becomes the three bytes
+// UTF-8 would give its number: no well-formed UTF-8, so `isUtf8` refuses
+// it, and utf16FromUtf8 gives it back. Bytes of no sequence there become
+// U+FFFD.
+std::string utf8FromUtf16(std::wstring_view text);
+std::wstring utf16FromUtf8(std::string_view text);
+
 // UTF-8 text for the terminal: C0 controls, DEL, C1 controls and every byte
 // that is not part of well-formed UTF-8 as \xHH, one a byte, so that
 // nothing read from files, names or the environment can act on a terminal.

@@ -9,12 +9,16 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "host/Encoding.h"
+
 namespace {
 
 #if defined(_WIN32)
 
+// Paths are UTF-8 here, as the tool reads its command line; the narrow
+// calls would read them in the system's code page.
 void* open(const std::string& path, std::string& error) {
-    HMODULE module = LoadLibraryA(path.c_str());
+    HMODULE module = LoadLibraryW(utf16FromUtf8(path).c_str());
     if (!module) error = "cannot load " + path + " (error " + std::to_string(GetLastError()) + ")";
     return reinterpret_cast<void*>(module);
 }
@@ -82,8 +86,16 @@ ModuleLoader::~ModuleLoader() {
 
 std::string ModuleLoader::defaultPath() {
     // An empty variable is as good as none.
+#if defined(_WIN32)
+    if (const wchar_t* chosen = _wgetenv(L"DDHOST_MODULE"); chosen && *chosen) return utf8FromUtf16(chosen);
+#else
     if (const char* chosen = std::getenv("DDHOST_MODULE"); chosen && *chosen) return chosen;
+#endif
     const std::filesystem::path program = self();
     if (program.empty()) return std::string("./") + DD_MODULE_FILE;
+#if defined(_WIN32)
+    return utf8FromUtf16((program.parent_path() / DD_MODULE_FILE).native());
+#else
     return (program.parent_path() / DD_MODULE_FILE).string();
+#endif
 }

@@ -1,5 +1,5 @@
-// Loads a device module from its path as a host does (dlopen, LoadLibraryA on Windows) and finds its
-// five entry points.
+// Loads a device module from its path (UTF-8) as a host does (dlopen,
+// LoadLibraryW on Windows) and finds its five entry points.
 #pragma once
 
 #include <string>

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <exception>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <optional>
@@ -153,10 +154,17 @@ const char* const kNoInformation = "the module gave no information object";
 constexpr int kStandardMenuCodes[] = {0, 1, 2, 4, 6, 8, 9, 14, 15, 10003, 10004, 10007};
 constexpr int kSpecialItemCodes[] = {0, 1, 2};
 
-// False when the file could not take the whole trace.
+// False when the file could not take the whole trace. A call a line: a
+// value the command line gave may hold a line end, and the file may be a
+// terminal.
 bool writeTrace(const std::vector<std::string>& lines, const std::string& file) {
+#if defined(_WIN32)
+    // The name is UTF-8; the narrow calls would read it in the system's code page.
+    std::ofstream out(std::filesystem::path(utf16FromUtf8(file)), std::ios::binary | std::ios::trunc);
+#else
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    for (const auto& line : lines) out << line << '\n';
+#endif
+    for (const auto& line : lines) out << forTerminal(line) << '\n';
     out.close();
     return !out.fail();
 }
@@ -411,10 +419,9 @@ struct Tree {
 
 // ---------------------------------------------------------------- run
 
-int run(std::ostream& out, std::ostream& err, Session& session, const std::string& name,
+int run(std::ostream& out, std::ostream& err, Session& session, std::int32_t id, const std::string& name,
         const std::vector<CDDCommonVariant>& answers) {
     StandInHost& host = session.host();
-    const std::int32_t id = host.idOf(name);
     const CDDObject* stored = host.object(id);
     if (!stored || stored->getcDefinition()->getKind() != ddkMethod) {
         print(err, "ddhost: no method named %s\n", forTerminal(name).c_str());
@@ -556,7 +563,7 @@ int onSession(const Options& o, Session& session, std::ostream& out, std::ostrea
     } else if (name == "tree") {
         Tree{out, host, session.calculator(), o.language, {}}.show(id, "", 0);
     } else {
-        return run(out, err, session, o.words[1], o.answers);
+        return run(out, err, session, id, o.words[1], o.answers);
     }
     return 0;
 }

@@ -11,32 +11,35 @@
 // device modules: each module enters itself in a subkey named as its device.
 inline constexpr char kDeviceModulesKey[] = "SOFTWARE\\Vantrope\\PB\\DTMs\\Q15";
 
-// The attribute calculator. Every operation takes the host's context word,
-// which the module passes unchanged to each call it makes on the host for
-// that request (see HostInterfaces.h).
+// The attribute calculator. Each calculation, validity test and method run
+// takes the host's context word, which the module passes unchanged to every
+// call it makes on the host for that request that takes one (see
+// HostInterfaces.h).
 //
 // - The 18 forwarders CalculateAttributes05 to 26 are one operation: any of
 //   them fills any of the module's items (variable, menu, command, method,
 //   collection, block, relation), found by its definition's item ID, in the
 //   object the host passes, and returns that object. Which slot a host uses
-//   for which kind is the host's choice. An object with a negative ID, or
-//   with no item of the module, comes back untouched; so does one before
-//   BuildCatalogue, and one already under way (handed back from inside a
-//   callback), which the calculation under way fills.
+//   for which kind is the host's choice. The object comes back untouched
+//   where its ID is negative or names no item of the module, where its class
+//   does not fit its item's kind (a menu object with a variable's ID), before
+//   BuildCatalogue, and where it is already under way (handed back from
+//   inside a callback: the calculation under way fills it).
 // - VariableValidity, MenuValidity and MethodValidity: whether the item is
-//   valid under the current values. An object of another kind, or with no
-//   item of the module, is false and sends a text to the host's error
-//   output; a negative ID is false without one.
+//   valid under the current values. An ID whose item is of another kind, or
+//   that names no item of the module, is false and sends a text to the
+//   host's error output; a negative ID is false without one.
 // - ExecuteMethod runs a method (validity is not asked first) through a new
 //   CMethodInterface from the host. `argument` is the host's own word,
 //   handed back to it unread in BeginMethod. With `ignoreFailures` false the
 //   run stops (AbortMethod(0), then SetResult(-2)) at the first message,
 //   question, variable-ID lookup or command the interface reports failed
-//   (HasFailed); with true it goes on. Returns what the interface's GetResult reports at
-//   the end, or -1 when nothing ran: an object that is no method of the
-//   module (with a text to the error output unless its ID is negative), no
-//   host attached, no BuildCatalogue yet, or no method interface from the
-//   host.
+//   (HasFailed); with true it goes on. Returns what the interface's
+//   GetResult reports at the end, or -1 when nothing ran: an object that is
+//   no method of the module (with a text to the error output unless its ID
+//   is negative), no host attached, no BuildCatalogue yet, or no method
+//   interface from the host. Where memory runs out during the run, it ends
+//   there with -1 and no GetResult; what it did until then stays done.
 // clang-format off
 class CAttributeCalculation {
 public:

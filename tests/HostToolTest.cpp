@@ -512,17 +512,29 @@ TEST(HostTool, ShowKeepsTextsThatLookLikeJson) {
 }
 
 TEST(HostTool, TextsTheCommandLineGaveAreShownEscaped) {
-    // A current value tree shows, an answer run leaves over.
-    for (const auto& [args, says] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+    // A current value tree shows, an answer run leaves over, a value the
+    // trace holds: each a line, on the output and in the trace.
+    const TemporaryFolder folder;
+    const std::string file = (folder.path / "trace.txt").string();
+    for (const auto& [args, says, traced] : std::vector<std::tuple<std::vector<std::string>, std::string, bool>>{
              {{"--set", "phys_descriptor=\"x\nddhost: forged\"", "tree", "Tab_s_system_parameter_Online"},
-              "[phys_descriptor] = \"x\\x0Addhost: forged\"\n"},
+              "[phys_descriptor] = \"x\\x0Addhost: forged\"\n",
+              false},
              {{"--answer", "\"x\nddhost: forged\x1B[2J\"", "run", "method_parWriteLocking_remember"},
-              "unused: --answer \"x\\x0Addhost: forged\\x1B[2J\": no question was left for it\n"},
+              "unused: --answer \"x\\x0Addhost: forged\\x1B[2J\": no question was left for it\n",
+              false},
+             {{"--set", "func1_AI_hi_hi_lim=\"a\nforged\x1B[31m\"", "run", "method_preset_alarm"},
+              "\"a\\x0Aforged\\x1B[31m\"\n",
+              true},
          }) {
-        const auto o = tool(args);
+        auto withTrace = args;
+        withTrace.insert(withTrace.begin(), {"--trace", file});
+        const auto o = tool(withTrace);
+        const std::string trace = contents(file);
         EXPECT_EQ(o.status, 0) << o.err;
-        EXPECT_NE(o.out.find(says), std::string::npos) << o.out;
+        EXPECT_NE((traced ? trace : o.out).find(says), std::string::npos) << o.out << trace;
         EXPECT_TRUE(terminalSafe(o.out)) << o.out;
+        EXPECT_TRUE(terminalSafe(trace)) << trace;
     }
 }
 

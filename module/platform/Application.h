@@ -1,6 +1,7 @@
 // The class library's application object as the module uses it: one static
-// instance whose InitInstance runs once when the module is loaded, before
-// the host can call any of its entry points.
+// instance whose InitInstance runs when the module is loaded, before the
+// host can call any of its entry points (and again at the next entry point
+// if it threw), until one run has returned.
 #pragma once
 
 namespace platform {
