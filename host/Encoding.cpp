@@ -60,6 +60,21 @@ std::size_t utf8Sequence(std::string_view text, std::uint32_t& cp, bool surrogat
     return length;
 }
 
+// Calls `each` with the code point of every sequence in `text` in turn, and
+// with kNoSequence for a byte that starts none, while it returns true;
+// whether it did to the end.
+constexpr std::uint32_t kNoSequence = 0xFFFFFFFF;
+template <class Each>
+bool decodeUtf8(std::string_view text, bool surrogates, Each each) {
+    for (std::size_t i = 0; i < text.size();) {
+        std::uint32_t cp = 0;
+        const std::size_t length = utf8Sequence(text.substr(i), cp, surrogates);
+        if (!each(length ? cp : kNoSequence)) return false;
+        i += length ? length : 1;
+    }
+    return true;
+}
+
 }  // namespace
 
 void appendHex(std::string& to, unsigned char byte) {
@@ -119,42 +134,36 @@ std::string utf8FromUtf16(std::wstring_view text) {
 std::wstring utf16FromUtf8(std::string_view text) {
     std::wstring out;
     out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        std::uint32_t cp = 0;
-        std::size_t length = utf8Sequence(text.substr(i), cp, true);
-        if (!length) cp = 0xFFFD, length = 1;
+    decodeUtf8(text, true, [&](std::uint32_t cp) {
+        if (cp == kNoSequence) cp = 0xFFFD;
         if (cp >= 0x10000) {
             out += static_cast<wchar_t>(0xD800 + ((cp - 0x10000) >> 10));
             cp = 0xDC00 + ((cp - 0x10000) & 0x3FF);
         }
         out += static_cast<wchar_t>(cp);
-        i += length;
-    }
+        return true;
+    });
     return out;
 }
 
 bool isUtf8(std::string_view text) {
-    std::uint32_t cp = 0;
-    for (std::size_t i = 0, length = 0; i < text.size(); i += length)
-        if (!(length = utf8Sequence(text.substr(i), cp))) return false;
-    return true;
+    return decodeUtf8(text, false, [](std::uint32_t cp) { return cp != kNoSequence; });
 }
 
 std::string utf8ToCp1252(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        std::uint32_t cp = 0;
-        const std::size_t length = utf8Sequence(text.substr(i), cp);
-        if (!length) throw std::invalid_argument("the text is not UTF-8");
-        i += length;
+    const bool whole = decodeUtf8(text, false, [&](std::uint32_t cp) {
+        if (cp == kNoSequence) return false;
         if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
             out += static_cast<char>(cp);
-            continue;
+        } else {
+            const auto* const high = std::find(kHigh.begin(), kHigh.end(), cp);
+            out += high != kHigh.end() ? static_cast<char>(0x80 + (high - kHigh.begin())) : '?';
         }
-        const auto* const high = std::find(kHigh.begin(), kHigh.end(), cp);
-        out += high != kHigh.end() ? static_cast<char>(0x80 + (high - kHigh.begin())) : '?';
-    }
+        return true;
+    });
+    if (!whole) throw std::invalid_argument("the text is not UTF-8");
     return out;
 }
 
