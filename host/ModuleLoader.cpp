@@ -27,6 +27,13 @@ void* symbol(void* handle, const char* name) {
 }
 void close(void* handle) { FreeLibrary(static_cast<HMODULE>(handle)); }
 
+// The variable and the path as UTF-8, as the tool reads every text.
+std::string chosenModule() {
+    const wchar_t* const chosen = _wgetenv(L"DDHOST_MODULE");
+    return chosen ? utf8FromUtf16(chosen) : std::string();
+}
+std::string text(const std::filesystem::path& path) { return utf8FromUtf16(path.native()); }
+
 std::filesystem::path self() {
     std::wstring name(MAX_PATH, L'\0');
     for (;;) {
@@ -48,6 +55,12 @@ void* open(const std::string& path, std::string& error) {
 }
 void* symbol(void* handle, const char* name) { return dlsym(handle, name); }
 void close(void* handle) { dlclose(handle); }
+
+std::string chosenModule() {
+    const char* const chosen = std::getenv("DDHOST_MODULE");
+    return chosen ? chosen : std::string();
+}
+std::string text(const std::filesystem::path& path) { return path.string(); }
 
 std::filesystem::path self() {
     std::error_code ec;
@@ -86,16 +99,8 @@ ModuleLoader::~ModuleLoader() {
 
 std::string ModuleLoader::defaultPath() {
     // An empty variable is as good as none.
-#if defined(_WIN32)
-    if (const wchar_t* chosen = _wgetenv(L"DDHOST_MODULE"); chosen && *chosen) return utf8FromUtf16(chosen);
-#else
-    if (const char* chosen = std::getenv("DDHOST_MODULE"); chosen && *chosen) return chosen;
-#endif
+    if (std::string chosen = chosenModule(); !chosen.empty()) return chosen;
     const std::filesystem::path program = self();
     if (program.empty()) return std::string("./") + DD_MODULE_FILE;
-#if defined(_WIN32)
-    return utf8FromUtf16((program.parent_path() / DD_MODULE_FILE).native());
-#else
-    return (program.parent_path() / DD_MODULE_FILE).string();
-#endif
+    return text(program.parent_path() / DD_MODULE_FILE);
 }

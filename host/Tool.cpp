@@ -148,6 +148,9 @@ constexpr ValueOption kValueOptions[] = {
 
 std::string utf8(const CStrPP& text) { return cp1252ToUtf8(text.str()); }
 
+// A current value on one line: it may be a text the command line gave.
+std::string shownValue(const CDDCommonVariant& value) { return forTerminal(variantText(value)); }
+
 const char* const kNoInformation = "the module gave no information object";
 
 // The codes `info` asks the information object's names for.
@@ -363,8 +366,7 @@ std::string valueText(StandInHost& host, const CDDVariable& variable, const std:
             if (value == CDDCommonVariant(static_cast<int>(e.getValue())) && e.getDescription())
                 return languagePart(cp1252ToUtf8(e.getDescription()->str()), language);
     }
-    // A text may be one the command line set.
-    std::string text = forTerminal(variantText(value));
+    std::string text = shownValue(value);
     if (variable.getConstantUnit() && !variable.getConstantUnit()->IsEmpty())
         text.append(" ").append(languagePart(utf8(*variable.getConstantUnit()), language));
     return text;
@@ -444,9 +446,7 @@ int run(std::ostream& out, std::ostream& err, Session& session, std::int32_t id,
     // A question that went unanswered is told right after it, so that the
     // value the method went on with is not taken for one it was given.
     auto unanswered = host.unanswered().begin() + static_cast<std::ptrdiff_t>(asked);
-    // Values may be texts the command line gave; the messages are the
-    // module's own, line ends and all.
-    const auto shownValue = [](const CDDCommonVariant& value) { return forTerminal(variantText(value)); };
+    // The messages are the module's own, line ends and all.
     for (std::size_t i = shown; i < host.messages().size(); ++i) {
         print(out, "shown: %s\n", cp1252ToUtf8(host.messages()[i]).c_str());
         for (; unanswered != host.unanswered().end() && unanswered->message == i; ++unanswered)
