@@ -1048,13 +1048,7 @@ private:
             return;
         }
         const char* operation = oneOf(kHostOperations);
-        auto how = static_cast<BendingHost::Bend>(pick(BendingHost::kBends));
-#if defined(_WIN32) && !defined(__SEH__)
-        // 32-bit Windows: every DLL unwinds with its own copy of the DWARF
-        // unwinder, so no exception passes from the host through the module's
-        // frames. Such a host answers null instead; the seed still repeats.
-        if (how == BendingHost::Bend::Throw) how = BendingHost::Bend::Null;
-#endif
+        const auto how = static_cast<BendingHost::Bend>(pick(BendingHost::kBends));
         const int times = chance(1, 3) ? 1000 : 1 + pick(3);
         did << "bend " << operation << " " << static_cast<int>(how) << " x" << times;
         bench_->host.bend(operation, how, times);

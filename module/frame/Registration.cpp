@@ -2,6 +2,8 @@
 // with the module's path and identity.
 #include "frame/Registration.h"
 
+#include <cstring>
+
 #include "engine/TextJoin.h"
 #include "frame/Identity.h"
 #include "interfaces/ModuleInterface.h"
@@ -27,15 +29,17 @@ private:
     HKEY key_ = nullptr;
 };
 
-LONG setText(HKEY key, const char* name, const CStrPP& text) {
-    // The size counts the terminating zero.
-    return RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                          static_cast<DWORD>(text.GetLength() + 1));
-}
+// A value as the registry takes it: its data stays where it lies.
+struct Value {
+    const char* name;
+    DWORD type;
+    const BYTE* data;
+    DWORD size;
+};
 
-LONG setNumber(HKEY key, const char* name, DWORD number) {
-    const BYTE data[4] = {BYTE(number), BYTE(number >> 8), BYTE(number >> 16), BYTE(number >> 24)};
-    return RegSetValueExA(key, name, 0, REG_DWORD, data, sizeof data);
+// A text's data counts its terminating zero.
+Value text(const char* name, const char* text, std::size_t length) {
+    return {name, REG_SZ, reinterpret_cast<const BYTE*>(text), static_cast<DWORD>(length + 1)};
 }
 
 }  // namespace
@@ -43,23 +47,30 @@ LONG setNumber(HKEY key, const char* name, DWORD number) {
 std::int32_t registerModule() {
     // Without the module's own path the key would send hosts to no file.
     if (identity::modulePath.IsEmpty()) return hresultFromWin32(ERROR_MOD_NOT_FOUND);
+    // Everything the key will hold is made before the registry is touched, so
+    // that running out of memory writes nothing; the values themselves
+    // allocate nothing.
+    const CStrPP path = CStrPP(kDeviceModulesKey) + "\\" + identity::deviceName;
+    static constexpr BYTE kOne[4] = {1, 0, 0, 0};
+    const Value values[] = {
+        text("DLLPATH", identity::modulePath.c_str(), static_cast<std::size_t>(identity::modulePath.GetLength())),
+        text("Description", identity::description, std::strlen(identity::description)),
+        text("TechnicalDescription", identity::technicalDescription, std::strlen(identity::technicalDescription)),
+        {"BottomBarStyle", REG_DWORD, kOne, sizeof kOne},
+        {"WriteNotAvailableVariablesToDevice", REG_DWORD, kOne, sizeof kOne},
+    };
     OpenKey root;
     if (const LONG failed = RegConnectRegistryA(nullptr, HKEY_LOCAL_MACHINE, root.out()))
         return hresultFromWin32(failed);
-    const CStrPP path = CStrPP(kDeviceModulesKey) + "\\" + identity::deviceName;
     OpenKey key;
     LONG result = RegCreateKeyExA(root.get(), path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, key.out(), nullptr);
     if (result == ERROR_SUCCESS) {
-        // Every value is tried; the first failure is what the caller learns.
-        const LONG results[] = {
-            setText(key.get(), "DLLPATH", identity::modulePath),
-            setText(key.get(), "Description", identity::description),
-            setText(key.get(), "TechnicalDescription", identity::technicalDescription),
-            setNumber(key.get(), "BottomBarStyle", 1),
-            setNumber(key.get(), "WriteNotAvailableVariablesToDevice", 1),
-        };
-        for (const LONG r : results)
-            if (r != ERROR_SUCCESS && result == ERROR_SUCCESS) result = r;
+        // A value the registry refuses leaves the others to be tried; the
+        // first failure is what the caller learns.
+        for (const Value& v : values)
+            if (const LONG r = RegSetValueExA(key.get(), v.name, 0, v.type, v.data, v.size);
+                r != ERROR_SUCCESS && result == ERROR_SUCCESS)
+                result = r;
     }
     return hresultFromWin32(result);
 }
