@@ -1,6 +1,8 @@
 // The host's interfaces as the module calls them. Slot numbers are the
-// positions in the virtual table shared with the host; slots the module never
-// calls are reserved so that every operation keeps its place.
+// operations' places in declaration order, the destructor's slot 0 included;
+// slots the module never calls are reserved so that every operation keeps its
+// place. In GCC's C++ ABI, on Linux as on Windows, a virtual destructor takes
+// two entries of the virtual table, so slot n (n >= 1) is entry n + 1.
 #pragma once
 
 #include <cstdint>

@@ -28,16 +28,21 @@ inline constexpr char kDeviceModulesKey[] = "SOFTWARE\\Vantrope\\PB\\DTMs\\Q15";
 // - VariableValidity, MenuValidity and MethodValidity: whether the item is
 //   valid under the current values. An ID whose item is of another kind, or
 //   that names no item of the module, is false and sends a text to the
-//   host's error output; a negative ID is false without one.
-// - ExecuteMethod runs a method (validity is not asked first) through a new
+//   host's error output; a negative ID is false without one. Before
+//   BuildCatalogue an item whose validity depends on current values is false
+//   and the host is asked nothing (no variable can be named yet); one that
+//   is always valid is true.
+// - ExecuteMethod runs the method that the object's item ID names (validity
+//   is not asked first; the object's class is not looked at, so an object of
+//   another class that carries a method's ID runs that method) through a new
 //   CMethodInterface from the host. `argument` is the host's own word,
 //   handed back to it unread in BeginMethod. With `ignoreFailures` false the
 //   run stops (AbortMethod(0), then SetResult(-2)) at the first message,
 //   question, variable-ID lookup or command the interface reports failed
 //   (HasFailed); with true it goes on. Returns what the interface's
-//   GetResult reports at the end, or -1 when nothing ran: an object that is
-//   no method of the module (with a text to the error output unless its ID
-//   is negative), no host attached, no BuildCatalogue yet, or no method
+//   GetResult reports at the end, or -1 when nothing ran: an ID that names
+//   no method of the module (with a text to the error output unless it is
+//   negative), no host attached, no BuildCatalogue yet, or no method
 //   interface from the host. Where memory runs out during the run, it ends
 //   there with -1 and no GetResult; what it did until then stays done.
 // clang-format off
