@@ -87,9 +87,9 @@ void StartModule() {
 // host calls no entry point before this returns.
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     if (reason == DLL_PROCESS_ATTACH) {
-        // The runtime libraries linked in keep, from each load, a TLS slot,
-        // their exception pool and their records of threads, and no unload
-        // gives them back: so the DLL stays loaded once attached, and a
+        // The runtime libraries linked in keep, from each load, their
+        // exception pool, their records of threads and (64-bit) a TLS slot,
+        // and no unload gives them back: so the DLL stays loaded once attached, and a
         // host's later loads and unloads only count. The loader lock this
         // takes is the one the loader already holds for this thread. Where
         // the pin fails, the DLL still works.
