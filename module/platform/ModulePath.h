@@ -11,7 +11,8 @@ namespace platform {
 // keeps the full path itself; elsewhere the path is taken at the first call,
 // which the start-up makes at load, with every component resolved (symbolic
 // links followed) or, when it cannot be resolved, the loader's own text made
-// absolute against the folder it was loaded from.
+// absolute against the folder it was loaded from. On Windows the path is in
+// the system's code page, with no look-alikes (see windows/LongPath.h).
 std::string modulePathOf(const void* anchor);
 
 }  // namespace platform

@@ -6,6 +6,8 @@ set(registry_tests
   WindowsRegistration.TheEntryRoundTripsThroughTheRegistry
   WindowsRegistration.AKeyTheRegistryWillNotCreateIsAFailure
   WindowsRegistration.AKeyTheRegistryWillNotDeleteIsAFailure
+  WindowsModulePath.AModuleNamedBeyondTheCodePageRecordsItselfNotAMatchingFile
+  WindowsModulePath.AModuleInAFolderNamedBeyondTheCodePageRecordsItselfNotALookAlike
   StartUp.ThePathIsTakenAtLoadWhateverTheWorkingFolderBecomes
   Commands/Golden.EachCaseGivesItsFileByteForByte/register
   HostTool.ATraceThatCannotBeWrittenFailsTheCommand)

@@ -1,5 +1,5 @@
 // The long form of a path as Windows reports it, which may hold short (8.3)
-// component names.
+// component names, in the system's code page.
 #pragma once
 
 #include <string>
@@ -7,8 +7,12 @@
 namespace platform {
 
 // Every component after the drive replaced by the name the file system finds
-// for it; the reported text unchanged when it has no backslash from index 2
-// on, or when any component cannot be found.
-std::string longPathOf(const std::string& reported);
+// for it, or by its short name where the code page cannot spell the long one
+// but spells the short one; the reported text unchanged when it has no
+// backslash from index 2 on, or when any component cannot be found (one
+// holding a wildcard character cannot), or spelt. Converted with no
+// look-alikes: in the reported text a character the code page lacks is '?',
+// which no file name holds.
+std::string longPathOf(const std::wstring& reported);
 
 }  // namespace platform
