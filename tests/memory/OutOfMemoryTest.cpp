@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cstdlib>
 #include <filesystem>
 #include <new>
@@ -13,46 +12,26 @@
 #include "host/ModuleLoader.h"
 #include "platform/SystemRegistry.h"
 #include "tests/TestSupport.h"
+#include "tests/memory/FailingAllocation.h"
 
 namespace {
 
-// Allocations left before they start failing; negative: they never fail.
-std::atomic<long> allowance{-1};
-
-void* allocate(std::size_t size) noexcept {
-    for (long left = allowance.load(); left >= 0;) {
-        if (left == 0) return nullptr;
-        if (allowance.compare_exchange_weak(left, left - 1)) break;
-    }
-    return std::malloc(size ? size : 1);
-}
-
 void* allocateAligned(std::size_t size, std::align_val_t alignment) noexcept {
-    if (allowance.load() == 0) return nullptr;
-    if (allowance.load() > 0) --allowance;
+    if (failing::allowance.load() == 0) return nullptr;
+    if (failing::allowance.load() > 0) --failing::allowance;
     const auto a = static_cast<std::size_t>(alignment);
     return std::aligned_alloc(a, (size + a - 1) / a * a);
 }
 
 // Allocations fail from the n-th one on while this lives.
 struct OutOfMemoryAfter {
-    explicit OutOfMemoryAfter(long n) { allowance = n; }
-    ~OutOfMemoryAfter() { allowance = -1; }
-    bool ranOut() const { return allowance.load() == 0; }
+    explicit OutOfMemoryAfter(long n) { failing::allowance = n; }
+    ~OutOfMemoryAfter() { failing::allowance = -1; }
+    bool ranOut() const { return failing::allowance.load() == 0; }
 };
 
 }  // namespace
 
-void* operator new(std::size_t size) {
-    if (void* p = allocate(size)) return p;
-    throw std::bad_alloc();
-}
-void* operator new[](std::size_t size) {
-    if (void* p = allocate(size)) return p;
-    throw std::bad_alloc();
-}
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return allocate(size); }
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return allocate(size); }
 void* operator new(std::size_t size, std::align_val_t a) {
     if (void* p = allocateAligned(size, a)) return p;
     throw std::bad_alloc();
@@ -61,12 +40,6 @@ void* operator new[](std::size_t size, std::align_val_t a) {
     if (void* p = allocateAligned(size, a)) return p;
     throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
-void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
-void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }
 void operator delete(void* p, std::align_val_t) noexcept { std::free(p); }
 void operator delete[](void* p, std::align_val_t) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t, std::align_val_t) noexcept { std::free(p); }
