@@ -286,6 +286,33 @@ TEST(HostTool, EmptyModuleChoicesAreNoChoice) {
 #endif
 }
 
+TEST(HostTool, AModuleNamedIsTheFileAtThatPath) {
+    // Never one searched for: the system would look in the program's own
+    // folders first, where the build's lies, and among the modules loaded,
+    // and give a name without an extension one.
+    namespace fs = std::filesystem;
+    const ModuleLoader build(DD_MODULE_PATH);
+    const TemporaryFolder folder;
+    const fs::path own = fs::canonical(folder.path), file = fs::path(DD_MODULE_PATH).filename();
+    fs::copy_file(DD_MODULE_PATH, own / file);
+    fs::copy_file(DD_MODULE_PATH, own / "mymod");
+    const fs::path before = fs::current_path();
+    fs::current_path(own);
+    for (const fs::path& name : {file, fs::path(".") / file, fs::path("mymod")}) {
+        const std::string loaded = "ModulePath               " + (own / name).lexically_normal().string() + "\n";
+        const auto o = tool({"--module", name.string(), "info"});
+        EXPECT_NE(o.out.find(loaded), std::string::npos) << name << ": " << o.out << o.err;
+#if !defined(_WIN32)
+        ScopedEnvironment environment;
+        environment.set("DDHOST_MODULE", name.string());
+        std::ostringstream out, err;
+        runTool({"info"}, out, err);
+        EXPECT_NE(out.str().find(loaded), std::string::npos) << name << ": " << out.str() << err.str();
+#endif
+    }
+    fs::current_path(before);
+}
+
 TEST(HostTool, DutchTextsWhereTheyAreAndEnglishElsewhere) {
     const auto o = tool({"--lang", "nl", "tree", "DTM_online_root_menu"});
     ASSERT_EQ(o.status, 0) << o.err;
