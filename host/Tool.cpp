@@ -16,6 +16,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -157,16 +158,21 @@ const char* const kNoInformation = "the module gave no information object";
 constexpr int kStandardMenuCodes[] = {0, 1, 2, 4, 6, 8, 9, 14, 15, 10003, 10004, 10007};
 constexpr int kSpecialItemCodes[] = {0, 1, 2};
 
+// A file's name (UTF-8) as the file system's.
+std::filesystem::path filePath(const std::string& name) {
+#if defined(_WIN32)
+    // The narrow calls would read it in the system's code page.
+    return utf16FromUtf8(name);
+#else
+    return name;
+#endif
+}
+
 // False when the file could not take the whole trace. A call a line: a
 // value the command line gave may hold a line end, and the file may be a
 // terminal.
 bool writeTrace(const std::vector<std::string>& lines, const std::string& file) {
-#if defined(_WIN32)
-    // The name is UTF-8; the narrow calls would read it in the system's code page.
-    std::ofstream out(std::filesystem::path(utf16FromUtf8(file)), std::ios::binary | std::ios::trunc);
-#else
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-#endif
+    std::ofstream out(filePath(file), std::ios::binary | std::ios::trunc);
     for (const auto& line : lines) out << forTerminal(line) << '\n';
     out.close();
     return !out.fail();
@@ -530,6 +536,11 @@ std::string parse(const std::vector<std::string>& args, Options& o) {
     for (const ValueOption& option : kValueOptions)
         if ((o.given & option.option) && !(c.options & option.option))
             return std::string(option.name) + " means nothing to " + c.name;
+    // The trace is written over its file: over the module's, by whatever
+    // name, link or spelling, it would destroy the module under way.
+    std::error_code unknown;
+    if (!o.trace.empty() && std::filesystem::equivalent(filePath(o.module), filePath(o.trace), unknown))
+        return "--trace " + o.trace + " is the module itself";
     return {};
 }
 
