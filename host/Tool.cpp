@@ -2,6 +2,7 @@
 #include "host/Tool.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdarg>
 #include <cstddef>
 #include <cstdint>
@@ -427,6 +428,13 @@ struct Tree {
 
 // ---------------------------------------------------------------- run
 
+// Whether a method changed a value: by value, as the variant compares (the
+// int 100 is the double 100), and a NaN that stays one is no change.
+bool changed(const CDDCommonVariant& before, const CDDCommonVariant& now) {
+    const auto nan = [](const CDDCommonVariant& v) { return v.isNumeric() && std::isnan(v.asDouble()); };
+    return before != now && !(nan(before) && nan(now));
+}
+
 int run(std::ostream& out, std::ostream& err, Session& session, std::int32_t id, const std::string& name,
         const std::vector<CDDCommonVariant>& answers) {
     StandInHost& host = session.host();
@@ -442,10 +450,10 @@ int run(std::ostream& out, std::ostream& err, Session& session, std::int32_t id,
         return 1;
     }
     for (const auto& a : answers) host.scriptAnswer(a);
-    std::map<std::int32_t, std::string> before, deviceBefore;
+    std::map<std::int32_t, CDDCommonVariant> before, deviceBefore;
     for (const std::int32_t item : host.ids()) {
-        before[item] = variantText(host.value(item));
-        deviceBefore[item] = variantText(host.deviceValue(item));
+        before[item] = host.value(item);
+        deviceBefore[item] = host.deviceValue(item);
     }
     const std::size_t shown = host.messages().size(), asked = host.unanswered().size();
     const std::int32_t result = session.calculator().ExecuteMethod(ContextWord{0}, method.get(), 0, false);
@@ -464,15 +472,14 @@ int run(std::ostream& out, std::ostream& err, Session& session, std::int32_t id,
     // vanish without a word.
     for (std::size_t i = answers.size() - std::min(host.answersLeft(), answers.size()); i < answers.size(); ++i)
         print(out, "unused: --answer %s: no question was left for it\n", shownValue(answers[i]).c_str());
-    // Compared as they are, shown escaped: an escape may read as typed text.
     for (const std::int32_t item : host.ids()) {
         const std::string itemName = host.nameOf(host.object(item)->getcDefinition());
-        if (const std::string now = variantText(host.value(item)); now != before[item])
-            print(out, "value:  %s %s -> %s\n", itemName.c_str(), forTerminal(before[item]).c_str(),
-                  forTerminal(now).c_str());
-        if (const std::string now = variantText(host.deviceValue(item)); now != deviceBefore[item])
-            print(out, "device: %s %s -> %s\n", itemName.c_str(), forTerminal(deviceBefore[item]).c_str(),
-                  forTerminal(now).c_str());
+        if (const CDDCommonVariant now = host.value(item); changed(before[item], now))
+            print(out, "value:  %s %s -> %s\n", itemName.c_str(), shownValue(before[item]).c_str(),
+                  shownValue(now).c_str());
+        if (const CDDCommonVariant now = host.deviceValue(item); changed(deviceBefore[item], now))
+            print(out, "device: %s %s -> %s\n", itemName.c_str(), shownValue(deviceBefore[item]).c_str(),
+                  shownValue(now).c_str());
     }
     print(out, "result: %d\n", result);
     return 0;
