@@ -1,20 +1,33 @@
 #include "host/MethodInterface.h"
 
-#include <cstdio>
+#include <charconv>
+#include <cmath>
 
 #include "host/Encoding.h"
+
+namespace {
+
+// The shortest text that reads back as the same double, so that no two
+// values print alike, and the same bytes on every system: printf's "%.9g"
+// tells no double from its neighbours, and glibc gives a NaN's sign where
+// MinGW does not.
+std::string realText(double value) {
+    if (std::isnan(value)) return "nan";
+    if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
+    char buffer[32];
+    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+}
+
+}  // namespace
 
 std::string variantText(const CDDCommonVariant& value) {
     using Kind = CDDCommonVariant::Kind;
     switch (value.kind()) {
     case Kind::Empty: return "(empty)";
     case Kind::Text: return std::string(1, '"').append(cp1252ToUtf8(value.text())).append(1, '"');
+    // A float as the double it holds: never alike a different double.
     case Kind::Float:
-    case Kind::Double: {
-        char buffer[64];
-        std::snprintf(buffer, sizeof buffer, "%.9g", value.asDouble());
-        return buffer;
-    }
+    case Kind::Double: return realText(value.asDouble());
     case Kind::IdList: {
         std::string out = "[";
         for (std::size_t i = 0; i < value.ids().size(); ++i)

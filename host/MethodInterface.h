@@ -65,5 +65,8 @@ private:
     std::int32_t result_ = 0;
 };
 
-// A variant as text for logs and the tool: 9361, 0.05, "text", (empty).
+// A variant as text for logs and the tool: 9361, 0.05, "text", (empty). A
+// real number (a float as the double it holds) is the shortest text that
+// reads back as it, every NaN "nan", the infinities "inf" and "-inf": no two
+// values alike, and the same on every system.
 std::string variantText(const CDDCommonVariant& value);

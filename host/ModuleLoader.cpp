@@ -15,10 +15,30 @@ namespace {
 
 #if defined(_WIN32)
 
+// The full path of `path`, relative to the current folder; empty where the
+// system cannot make one.
+std::wstring fullPath(const std::wstring& path) {
+    std::wstring full(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+        if (length == 0) return {};
+        if (length < full.size()) return full.substr(0, length);
+        full.resize(length);
+    }
+}
+
 // Paths are UTF-8 here, as the tool reads its command line; the narrow
-// calls would read them in the system's code page.
+// calls would read them in the system's code page. Windows searches for any
+// relative path, ".\" included, and takes a loaded module of the same name
+// instead: only a full path names one file. A name without an extension
+// would get ".dll"; the final dot keeps it as it is.
 void* open(const std::string& path, std::string& error) {
-    HMODULE module = LoadLibraryW(utf16FromUtf8(path).c_str());
+    std::wstring full = fullPath(utf16FromUtf8(path));
+    HMODULE module = nullptr;
+    if (!full.empty()) {
+        if (full.find(L'.', full.find_last_of(L'\\') + 1) == std::wstring::npos) full += L'.';
+        module = LoadLibraryW(full.c_str());
+    }
     if (!module) error = "cannot load " + path + " (error " + std::to_string(GetLastError()) + ")";
     return reinterpret_cast<void*>(module);
 }
@@ -45,8 +65,11 @@ std::filesystem::path self() {
 }
 #else
 
+// A name without a '/' would be searched for, in the program's run path
+// first: it is a file in the current folder.
 void* open(const std::string& path, std::string& error) {
-    void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    const std::string file = path.find('/') == std::string::npos ? "./" + path : path;
+    void* handle = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle) {
         const char* why = dlerror();
         error = why ? why : "cannot load " + path;

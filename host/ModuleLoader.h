@@ -1,5 +1,6 @@
 // Loads a device module from its path (UTF-8) as a host does (dlopen,
-// LoadLibraryW on Windows) and finds its five entry points.
+// LoadLibraryW on Windows) and finds its five entry points. A relative path
+// is the file's from the current folder, never a name searched for.
 #pragma once
 
 #include <string>

@@ -2,6 +2,7 @@
 #include "host/Tool.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdarg>
 #include <cstddef>
 #include <cstdint>
@@ -16,6 +17,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -57,8 +59,9 @@ const char* kUsage =
     "  info                     the module's identity\n"
     "  dump                     every item's attributes, one JSON object per line\n"
     "  show ITEM                one item's attributes\n"
-    "  tree MENU [--lang L]     a menu and everything under it (L: en de fr it es nl;\n"
-    "                           a text with no part in L shows its English part)\n"
+    "  tree ITEM [--lang L]     an item, a menu with everything under it (L: en de\n"
+    "                           fr it es nl; a text with no part in L shows its\n"
+    "                           English part)\n"
     "  run METHOD [--answer V]...\n"
     "                           run a method against the simulated device; the\n"
     "                           answers go to its questions in order\n"
@@ -157,16 +160,21 @@ const char* const kNoInformation = "the module gave no information object";
 constexpr int kStandardMenuCodes[] = {0, 1, 2, 4, 6, 8, 9, 14, 15, 10003, 10004, 10007};
 constexpr int kSpecialItemCodes[] = {0, 1, 2};
 
+// A file's name (UTF-8) as the file system's.
+std::filesystem::path filePath(const std::string& name) {
+#if defined(_WIN32)
+    // The narrow calls would read it in the system's code page.
+    return utf16FromUtf8(name);
+#else
+    return name;
+#endif
+}
+
 // False when the file could not take the whole trace. A call a line: a
 // value the command line gave may hold a line end, and the file may be a
 // terminal.
 bool writeTrace(const std::vector<std::string>& lines, const std::string& file) {
-#if defined(_WIN32)
-    // The name is UTF-8; the narrow calls would read it in the system's code page.
-    std::ofstream out(std::filesystem::path(utf16FromUtf8(file)), std::ios::binary | std::ios::trunc);
-#else
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-#endif
+    std::ofstream out(filePath(file), std::ios::binary | std::ios::trunc);
     for (const auto& line : lines) out << forTerminal(line) << '\n';
     out.close();
     return !out.fail();
@@ -421,6 +429,13 @@ struct Tree {
 
 // ---------------------------------------------------------------- run
 
+// Whether a method changed a value: by value, as the variant compares (the
+// int 100 is the double 100), and a NaN that stays one is no change.
+bool changed(const CDDCommonVariant& before, const CDDCommonVariant& now) {
+    const auto nan = [](const CDDCommonVariant& v) { return v.isNumeric() && std::isnan(v.asDouble()); };
+    return before != now && !(nan(before) && nan(now));
+}
+
 int run(std::ostream& out, std::ostream& err, Session& session, std::int32_t id, const std::string& name,
         const std::vector<CDDCommonVariant>& answers) {
     StandInHost& host = session.host();
@@ -436,10 +451,10 @@ int run(std::ostream& out, std::ostream& err, Session& session, std::int32_t id,
         return 1;
     }
     for (const auto& a : answers) host.scriptAnswer(a);
-    std::map<std::int32_t, std::string> before, deviceBefore;
+    std::map<std::int32_t, CDDCommonVariant> before, deviceBefore;
     for (const std::int32_t item : host.ids()) {
-        before[item] = variantText(host.value(item));
-        deviceBefore[item] = variantText(host.deviceValue(item));
+        before[item] = host.value(item);
+        deviceBefore[item] = host.deviceValue(item);
     }
     const std::size_t shown = host.messages().size(), asked = host.unanswered().size();
     const std::int32_t result = session.calculator().ExecuteMethod(ContextWord{0}, method.get(), 0, false);
@@ -458,15 +473,14 @@ int run(std::ostream& out, std::ostream& err, Session& session, std::int32_t id,
     // vanish without a word.
     for (std::size_t i = answers.size() - std::min(host.answersLeft(), answers.size()); i < answers.size(); ++i)
         print(out, "unused: --answer %s: no question was left for it\n", shownValue(answers[i]).c_str());
-    // Compared as they are, shown escaped: an escape may read as typed text.
     for (const std::int32_t item : host.ids()) {
         const std::string itemName = host.nameOf(host.object(item)->getcDefinition());
-        if (const std::string now = variantText(host.value(item)); now != before[item])
-            print(out, "value:  %s %s -> %s\n", itemName.c_str(), forTerminal(before[item]).c_str(),
-                  forTerminal(now).c_str());
-        if (const std::string now = variantText(host.deviceValue(item)); now != deviceBefore[item])
-            print(out, "device: %s %s -> %s\n", itemName.c_str(), forTerminal(deviceBefore[item]).c_str(),
-                  forTerminal(now).c_str());
+        if (const CDDCommonVariant now = host.value(item); changed(before[item], now))
+            print(out, "value:  %s %s -> %s\n", itemName.c_str(), shownValue(before[item]).c_str(),
+                  shownValue(now).c_str());
+        if (const CDDCommonVariant now = host.deviceValue(item); changed(deviceBefore[item], now))
+            print(out, "device: %s %s -> %s\n", itemName.c_str(), shownValue(deviceBefore[item]).c_str(),
+                  shownValue(now).c_str());
     }
     print(out, "result: %d\n", result);
     return 0;
@@ -530,6 +544,11 @@ std::string parse(const std::vector<std::string>& args, Options& o) {
     for (const ValueOption& option : kValueOptions)
         if ((o.given & option.option) && !(c.options & option.option))
             return std::string(option.name) + " means nothing to " + c.name;
+    // The trace is written over its file: over the module's, by whatever
+    // name, link or spelling, it would destroy the module under way.
+    std::error_code unknown;
+    if (!o.trace.empty() && std::filesystem::equivalent(filePath(o.module), filePath(o.trace), unknown))
+        return "--trace " + o.trace + " is the module itself";
     return {};
 }
 

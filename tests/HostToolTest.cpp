@@ -138,6 +138,29 @@ TEST(HostTool, ErrorsAreClearAndNeverCrash) {
         EXPECT_NE(o.err.find(says), std::string::npos) << o.err;
         EXPECT_TRUE(terminalSafe(o.err)) << o.err;
     }
+    // A trace onto the module's own file, by any name, would destroy it.
+    namespace fs = std::filesystem;
+    const TemporaryFolder folder;
+    const fs::path module = folder.path / fs::path(DD_MODULE_PATH).filename();
+    fs::copy_file(DD_MODULE_PATH, module);
+    fs::create_hard_link(module, folder.path / "hard");
+    const std::string whole = contents(module);
+    std::vector<fs::path> names{module, folder.path / "." / module.filename(), folder.path / "hard"};
+#if defined(_WIN32)
+    names.push_back(folder.path / "ztqqvpb153a0101.DLL");
+#else
+    fs::create_symlink(module, folder.path / "link");
+    names.push_back(folder.path / "link");
+#endif
+    for (const auto& name : names)
+        for (const char* command : {"info", "dump"}) {
+            const auto o = tool({"--module", module.string(), "--trace", name.string(), command});
+            EXPECT_EQ(o.status, 2) << name;
+            EXPECT_EQ(o.err.rfind("ddhost: --trace " + name.string() + " is the module itself\nusage: ", 0), 0u)
+                << o.err;
+        }
+    EXPECT_EQ(tool({"--trace", module.string(), "--help"}).status, 0);
+    EXPECT_EQ(contents(module), whole);
     std::ostringstream out, err;
     EXPECT_EQ(runTool({"--module", "/nonexistent/module.so", "info"}, out, err), 1);
     EXPECT_NE(err.str().find("ddhost: "), std::string::npos);
@@ -284,6 +307,33 @@ TEST(HostTool, EmptyModuleChoicesAreNoChoice) {
     environment.set("DDHOST_MODULE", "chosen.so");
     EXPECT_EQ(ModuleLoader::defaultPath(), "chosen.so");
 #endif
+}
+
+TEST(HostTool, AModuleNamedIsTheFileAtThatPath) {
+    // Never one searched for: the system would look in the program's own
+    // folders first, where the build's lies, and among the modules loaded,
+    // and give a name without an extension one.
+    namespace fs = std::filesystem;
+    const ModuleLoader build(DD_MODULE_PATH);
+    const TemporaryFolder folder;
+    const fs::path own = fs::canonical(folder.path), file = fs::path(DD_MODULE_PATH).filename();
+    fs::copy_file(DD_MODULE_PATH, own / file);
+    fs::copy_file(DD_MODULE_PATH, own / "mymod");
+    const fs::path before = fs::current_path();
+    fs::current_path(own);
+    for (const fs::path& name : {file, fs::path(".") / file, fs::path("mymod")}) {
+        const std::string loaded = "ModulePath               " + (own / name).lexically_normal().string() + "\n";
+        const auto o = tool({"--module", name.string(), "info"});
+        EXPECT_NE(o.out.find(loaded), std::string::npos) << name << ": " << o.out << o.err;
+#if !defined(_WIN32)
+        ScopedEnvironment environment;
+        environment.set("DDHOST_MODULE", name.string());
+        std::ostringstream out, err;
+        runTool({"info"}, out, err);
+        EXPECT_NE(out.str().find(loaded), std::string::npos) << name << ": " << out.str() << err.str();
+#endif
+    }
+    fs::current_path(before);
 }
 
 TEST(HostTool, DutchTextsWhereTheyAreAndEnglishElsewhere) {
