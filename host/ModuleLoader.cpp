@@ -54,15 +54,23 @@ std::string chosenModule() {
 }
 std::string text(const std::filesystem::path& path) { return utf8FromUtf16(path.native()); }
 
-std::filesystem::path self() {
+// The file of the program or library that holds `address`; the program's
+// own for null.
+std::filesystem::path fileHolding(const void* address) {
+    HMODULE module = nullptr;
+    if (address &&
+        !GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                            static_cast<LPCWSTR>(address), &module))
+        return {};
     std::wstring name(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
+        const DWORD length = GetModuleFileNameW(module, name.data(), static_cast<DWORD>(name.size()));
         if (length == 0) return {};
         if (length < name.size()) return name.substr(0, length);
         name.resize(name.size() * 2);
     }
 }
+std::filesystem::path self() { return fileHolding(nullptr); }
 #else
 
 // A name without a '/' would be searched for, in the program's run path
@@ -88,6 +96,10 @@ std::string text(const std::filesystem::path& path) { return path.string(); }
 std::filesystem::path self() {
     std::error_code ec;
     return std::filesystem::read_symlink("/proc/self/exe", ec);
+}
+std::filesystem::path fileHolding(const void* address) {
+    Dl_info info{};
+    return dladdr(address, &info) && info.dli_fname ? info.dli_fname : std::filesystem::path();
 }
 #endif
 
@@ -126,4 +138,9 @@ std::string ModuleLoader::defaultPath() {
     const std::filesystem::path program = self();
     if (program.empty()) return std::string("./") + DD_MODULE_FILE;
     return text(program.parent_path() / DD_MODULE_FILE);
+}
+
+std::string ModuleLoader::objectModelPath() {
+    const std::filesystem::path file = fileHolding(reinterpret_cast<const void*>(&kindName));
+    return file.empty() ? std::string() : text(file);
 }

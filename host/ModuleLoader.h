@@ -25,6 +25,9 @@ public:
 
     // The module file next to the running program, or $DDHOST_MODULE.
     static std::string defaultPath();
+    // The file of the object-model library the module runs with, which this
+    // program uses too; empty where the system cannot tell.
+    static std::string objectModelPath();
 
 private:
     void* handle_ = nullptr;

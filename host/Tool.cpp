@@ -544,11 +544,17 @@ std::string parse(const std::vector<std::string>& args, Options& o) {
     for (const ValueOption& option : kValueOptions)
         if ((o.given & option.option) && !(c.options & option.option))
             return std::string(option.name) + " means nothing to " + c.name;
-    // The trace is written over its file: over the module's, by whatever
-    // name, link or spelling, it would destroy the module under way.
-    std::error_code unknown;
-    if (!o.trace.empty() && std::filesystem::equivalent(filePath(o.module), filePath(o.trace), unknown))
-        return "--trace " + o.trace + " is the module itself";
+    // The trace is written over its file: over the module's or the object
+    // model's, by whatever name, link or spelling, it would destroy the code
+    // under way.
+    const std::pair<std::string, const char*> running[] = {
+        {o.module, "the module itself"}, {ModuleLoader::objectModelPath(), "the object-model library"}};
+    for (const auto& [file, what] : running) {
+        std::error_code unknown;
+        if (!o.trace.empty() && !file.empty() &&
+            std::filesystem::equivalent(filePath(file), filePath(o.trace), unknown))
+            return "--trace " + o.trace + " is " + what;
+    }
     return {};
 }
 

@@ -161,6 +161,24 @@ TEST(HostTool, ErrorsAreClearAndNeverCrash) {
         }
     EXPECT_EQ(tool({"--trace", module.string(), "--help"}).status, 0);
     EXPECT_EQ(contents(module), whole);
+#if !defined(_WIN32)
+    // Nor onto the object-model library the module runs with: a copy of the
+    // tool beside copies of both, which it loads by its run path.
+    const fs::path built = fs::path(DD_HOST_TOOL).parent_path();
+    for (const char* file : {"ddhost", "ZTQPBQ15StdLibCOM.so"}) fs::copy_file(built / file, folder.path / file);
+    const std::string library = contents(folder.path / "ZTQPBQ15StdLibCOM.so");
+    FILE* const run = popen(((folder.path / "ddhost").string() + " --module " + module.string() + " --trace " +
+                             (folder.path / "ZTQPBQ15StdLibCOM.so").string() + " info 2>&1")
+                                .c_str(),
+                            "r");
+    ASSERT_NE(run, nullptr);
+    std::string said;
+    for (int c; (c = std::fgetc(run)) != EOF;) said += static_cast<char>(c);
+    const int status = pclose(run);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2) << status;
+    EXPECT_NE(said.find("ZTQPBQ15StdLibCOM.so is the object-model library\nusage: "), std::string::npos) << said;
+    EXPECT_EQ(contents(folder.path / "ZTQPBQ15StdLibCOM.so"), library);
+#endif
     std::ostringstream out, err;
     EXPECT_EQ(runTool({"--module", "/nonexistent/module.so", "info"}, out, err), 1);
     EXPECT_NE(err.str().find("ddhost: "), std::string::npos);
