@@ -547,12 +547,12 @@ std::string parse(const std::vector<std::string>& args, Options& o) {
     // The trace is written over its file: over the module's or the object
     // model's, by whatever name, link or spelling, it would destroy the code
     // under way.
+    if (o.trace.empty()) return {};
     const std::pair<std::string, const char*> running[] = {
         {o.module, "the module itself"}, {ModuleLoader::objectModelPath(), "the object-model library"}};
     for (const auto& [file, what] : running) {
         std::error_code unknown;
-        if (!o.trace.empty() && !file.empty() &&
-            std::filesystem::equivalent(filePath(file), filePath(o.trace), unknown))
+        if (!file.empty() && std::filesystem::equivalent(filePath(file), filePath(o.trace), unknown))
             return "--trace " + o.trace + " is " + what;
     }
     return {};

@@ -36,6 +36,23 @@ Output tool(std::vector<std::string> args) {
     return {status, out.str(), err.str()};
 }
 
+#if !defined(_WIN32)
+// A command line run by the shell: its exit status (-1 when it did not
+// exit) and what it printed on the output.
+struct Shell {
+    int status;
+    std::string out;
+};
+Shell shell(const std::string& line) {
+    FILE* const run = popen(line.c_str(), "r");
+    if (!run) return {-1, {}};
+    std::string out;
+    for (int c; (c = std::fgetc(run)) != EOF;) out += static_cast<char>(c);
+    const int status = pclose(run);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+}
+#endif
+
 std::string contents(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
@@ -167,16 +184,11 @@ TEST(HostTool, ErrorsAreClearAndNeverCrash) {
     const fs::path built = fs::path(DD_HOST_TOOL).parent_path();
     for (const char* file : {"ddhost", "ZTQPBQ15StdLibCOM.so"}) fs::copy_file(built / file, folder.path / file);
     const std::string library = contents(folder.path / "ZTQPBQ15StdLibCOM.so");
-    FILE* const run = popen(((folder.path / "ddhost").string() + " --module " + module.string() + " --trace " +
-                             (folder.path / "ZTQPBQ15StdLibCOM.so").string() + " info 2>&1")
-                                .c_str(),
-                            "r");
-    ASSERT_NE(run, nullptr);
-    std::string said;
-    for (int c; (c = std::fgetc(run)) != EOF;) said += static_cast<char>(c);
-    const int status = pclose(run);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2) << status;
-    EXPECT_NE(said.find("ZTQPBQ15StdLibCOM.so is the object-model library\nusage: "), std::string::npos) << said;
+    const Shell traced = shell((folder.path / "ddhost").string() + " --module " + module.string() + " --trace " +
+                               (folder.path / "ZTQPBQ15StdLibCOM.so").string() + " info 2>&1");
+    EXPECT_EQ(traced.status, 2);
+    EXPECT_NE(traced.out.find("ZTQPBQ15StdLibCOM.so is the object-model library\nusage: "), std::string::npos)
+        << traced.out;
     EXPECT_EQ(contents(folder.path / "ZTQPBQ15StdLibCOM.so"), library);
 #endif
     std::ostringstream out, err;
@@ -302,15 +314,10 @@ TEST(HostTool, OutputThatCannotBeWrittenFailsTheCommand) {
 #if !defined(_WIN32)
     // The program's own output, which the system takes only when flushed.
     for (const char* command : {"dump", "--help"}) {
-        const std::string line =
-            std::string(DD_HOST_TOOL) + " --module " + DD_MODULE_PATH + " " + command + " 2>&1 >/dev/full";
-        FILE* const run = popen(line.c_str(), "r");
-        ASSERT_NE(run, nullptr);
-        std::string err;
-        for (int c; (c = std::fgetc(run)) != EOF;) err += static_cast<char>(c);
-        const int status = pclose(run);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << command << " " << status;
-        EXPECT_EQ(err, "ddhost: cannot write the output\n") << command;
+        const Shell full =
+            shell(std::string(DD_HOST_TOOL) + " --module " + DD_MODULE_PATH + " " + command + " 2>&1 >/dev/full");
+        EXPECT_EQ(full.status, 1) << command;
+        EXPECT_EQ(full.out, "ddhost: cannot write the output\n") << command;
     }
 #endif
 }

@@ -12,13 +12,16 @@ namespace failing {
 // Allocations left before they start failing; negative: they never fail.
 inline std::atomic<long> allowance{-1};
 
-inline void* allocate(std::size_t size) noexcept {
+// Whether the plan lets one more allocation through, counting it.
+inline bool granted() noexcept {
     for (long left = allowance.load(); left >= 0;) {
-        if (left == 0) return nullptr;
+        if (left == 0) return false;
         if (allowance.compare_exchange_weak(left, left - 1)) break;
     }
-    return std::malloc(size ? size : 1);
+    return true;
 }
+
+inline void* allocate(std::size_t size) noexcept { return granted() ? std::malloc(size ? size : 1) : nullptr; }
 
 inline void* allocateOrThrow(std::size_t size) {
     if (void* p = allocate(size)) return p;

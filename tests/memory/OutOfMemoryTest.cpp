@@ -17,8 +17,7 @@
 namespace {
 
 void* allocateAligned(std::size_t size, std::align_val_t alignment) noexcept {
-    if (failing::allowance.load() == 0) return nullptr;
-    if (failing::allowance.load() > 0) --failing::allowance;
+    if (!failing::granted()) return nullptr;
     const auto a = static_cast<std::size_t>(alignment);
     return std::aligned_alloc(a, (size + a - 1) / a * a);
 }
