@@ -43,8 +43,10 @@ inline constexpr char kDeviceModulesKey[] = "SOFTWARE\\Vantrope\\PB\\DTMs\\Q15";
 //   GetResult reports at the end, or -1 when nothing ran: an ID that names
 //   no method of the module (with a text to the error output unless it is
 //   negative), no host attached, no BuildCatalogue yet, or no method
-//   interface from the host. Where memory runs out during the run, it ends
-//   there with -1 and no GetResult; what it did until then stays done.
+//   interface from the host. Where one of the host's callbacks throws
+//   (whatever it throws) or memory runs out during the run, it ends there
+//   with -1, and neither SetResult nor GetResult is called; what it did until
+//   then stays done.
 // clang-format off
 class CAttributeCalculation {
 public:

@@ -14,6 +14,7 @@
 #include <future>
 #include <map>
 #include <mutex>
+#include <new>
 #include <random>
 #include <sstream>
 #include <thread>
@@ -54,6 +55,8 @@ public:
     // The next `times` calls of `operation` are bent.
     void bend(const std::string& operation, Bend how, int times = 1) { bends_[operation] = {how, times}; }
     void straighten() { bends_.clear(); }
+    // What a bent operation throws; a HostFault unless told otherwise.
+    void throwWith(std::function<void()> thrower) { thrower_ = std::move(thrower); }
     // A thread that ended inside a re-entry without unwinding left it begun.
     void reentryEnded() { reentering_ = false; }
     // What a re-entry does; nothing when empty. A re-entry bends nothing of
@@ -99,7 +102,7 @@ private:
                 return;
             else
                 return Result{};
-        case Bend::Throw: throw HostFault{};
+        case Bend::Throw: thrower_(); throw HostFault{};
         case Bend::Rebuild:
             if (module_) module_->BuildCatalogue();
             break;
@@ -244,6 +247,7 @@ private:
     CAttributeCalculation* module_ = nullptr;
     std::map<std::string, std::pair<Bend, int>> bends_;
     std::function<void()> reenter_;
+    std::function<void()> thrower_ = [] { throw HostFault{}; };
     bool reentering_ = false;
     long reentries_ = 0;
     long alive_ = 0;
@@ -331,6 +335,33 @@ TEST(Boundary, MethodsAreRefusedUntilTheCatalogueIsBuilt) {
     // Not even a method interface is asked for.
     EXPECT_EQ(b.inner.log().lines(), std::vector<std::string>{});
     EXPECT_EQ(b.inner.alive(), 0);
+}
+
+TEST(Boundary, AnExceptionFromAMethodCallbackEndsTheRunWhateverItsType) {
+    // An error code thrown as an int, a class of the host's, memory running
+    // out: none is the method's own stop, so none sets a result or asks for
+    // one, with failures ignored or not.
+    ModuleLoader module(DD_MODULE_PATH);
+    Bench b(module);
+    const auto method = b.object("method_phys_factory_reset_device_specific");
+    for (const auto& [what, thrower] : std::vector<std::pair<const char*, std::function<void()>>>{
+             {"int", [] { throw -2; }},
+             {"HostFault", [] { throw HostFault{}; }},
+             {"bad_alloc", [] { throw std::bad_alloc(); }},
+         }) {
+        b.host.throwWith(thrower);
+        for (const char* operation : {"BeginMethod", "EditValue", "HasFailed", "WriteCommand", "SaveValues"})
+            for (const bool ignoreFailures : {false, true}) {
+                SCOPED_TRACE(std::string(what) + " from " + operation + (ignoreFailures ? ", failures ignored" : ""));
+                b.host.bend(operation, BendingHost::Bend::Throw);
+                b.inner.log().clear();
+                EXPECT_EQ(b.calculator->ExecuteMethod(ContextWord{0}, method.get(), 0, ignoreFailures), -1);
+                EXPECT_EQ(b.inner.log().count("SetResult"), 0u);
+                EXPECT_EQ(b.inner.log().count("GetResult"), 0u);
+                EXPECT_EQ(b.host.alive(), 0);
+                b.host.straighten();
+            }
+    }
 }
 
 TEST(Boundary, ABuildAskedForDuringABuildIsIgnored) {

@@ -5,8 +5,10 @@
 namespace methods {
 
 namespace {
-// Thrown inside a body to stop it; the frame catches only this.
-constexpr int kAbort = 0;
+// Thrown inside a body to stop it; the frame catches only this. A type of
+// its own: whatever a host's callback throws (an error code as an int
+// included) is never taken for it.
+struct Stop {};
 // The result of a body that was stopped.
 constexpr std::int32_t kAborted = -2;
 }  // namespace
@@ -22,7 +24,7 @@ CStrPP MethodRun::name(item::Id id) const {
 void MethodRun::checkFailure() {
     if (interface_.HasFailed() && !ignoreFailures_) {
         interface_.AbortMethod(0);
-        throw kAbort;
+        throw Stop{};
     }
 }
 
@@ -86,7 +88,7 @@ std::int32_t runMethod(Body body, CDeviceAttributeCalculation& calculator, Conte
         MethodRun run(calculator, *methodInterface, ignoreFailures);
         try {
             body(run);
-        } catch (int) {
+        } catch (const Stop&) {
             methodInterface->SetResult(kAborted);
         }
     }
