@@ -1,7 +1,10 @@
 #include "host/MethodInterface.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 
 #include "host/Encoding.h"
 
@@ -16,6 +19,14 @@ std::string realText(double value) {
     if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
     char buffer[32];
     return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+}
+
+// A value as a method takes it through GetIntegerValue or GetLongValue:
+// beyond 32 bits the nearest, never other low bits that might unlock
+// what the value itself does not.
+std::int32_t asInt32(const CDDCommonVariant& value) {
+    using Limits = std::numeric_limits<std::int32_t>;
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value.asInt64(), Limits::min(), Limits::max()));
 }
 
 }  // namespace
@@ -103,9 +114,9 @@ bool SimulatedMethodInterface::PutFloatValue(const CStrPP& variable, float value
 
 float SimulatedMethodInterface::GetFloatValue(const CStrPP& variable) {
     attempt("GetFloatValue");
-    const CDDCommonVariant value = runValue(variable.str());
-    host_.log_.add("GetFloatValue " + variable.str() + " " + variantText(value));
-    return static_cast<float>(value.asDouble());
+    const float value = static_cast<float>(runValue(variable.str()).asDouble());
+    host_.log_.add("GetFloatValue " + variable.str() + " " + variantText(CDDCommonVariant(value)));
+    return value;
 }
 
 std::int32_t SimulatedMethodInterface::EditValue(const CStrPP& prompt, std::int32_t, const CStrPP& variable) {
@@ -129,18 +140,19 @@ bool SimulatedMethodInterface::PutIntegerValue(const CStrPP& variable, std::int3
     return done;
 }
 
+std::int32_t SimulatedMethodInterface::wholeValue(const char* operation, const CStrPP& variable) {
+    attempt(operation);
+    const std::int32_t value = asInt32(runValue(variable.str()));
+    host_.log_.add(operation + (" " + variable.str()) + " " + std::to_string(value));
+    return value;
+}
+
 std::int32_t SimulatedMethodInterface::GetIntegerValue(const CStrPP& variable) {
-    attempt("GetIntegerValue");
-    const CDDCommonVariant value = runValue(variable.str());
-    host_.log_.add("GetIntegerValue " + variable.str() + " " + variantText(value));
-    return static_cast<std::int32_t>(value.asInt64());
+    return wholeValue("GetIntegerValue", variable);
 }
 
 std::int32_t SimulatedMethodInterface::GetLongValue(const CStrPP& variable) {
-    attempt("GetLongValue");
-    const CDDCommonVariant value = runValue(variable.str());
-    host_.log_.add("GetLongValue " + variable.str() + " " + variantText(value));
-    return static_cast<std::int32_t>(value.asInt64());
+    return wholeValue("GetLongValue", variable);
 }
 
 std::int32_t SimulatedMethodInterface::SaveValues() {

@@ -3,7 +3,11 @@
 // host's current values; ReadCommand brings the device's values of the
 // command's data items into the run; WriteCommand sends the run's values of
 // the command's data items to the device. Answers to EditValue and failures
-// of any operation are scripted on the host.
+// of any operation are scripted on the host. A value is read as the method
+// takes it: GetIntegerValue and GetLongValue give the nearest 32-bit integer
+// (a real number cut toward zero; a NaN, a text or no value 0),
+// GetFloatValue the nearest float (beyond a float's range an infinity); the
+// call log tells the value given.
 #pragma once
 
 #include <map>
@@ -43,6 +47,8 @@ private:
     // Counts the call and decides whether it fails (scripted on the host).
     bool attempt(const std::string& operation);
     CDDCommonVariant runValue(const std::string& name) const;
+    // GetIntegerValue and GetLongValue, which differ only in their name.
+    std::int32_t wholeValue(const char* operation, const CStrPP& variable);
     void put(const std::string& name, const CDDCommonVariant& value);
     // The variables of a command's request (write) or reply (read) list, as
     // the module's own command calculator gives them.

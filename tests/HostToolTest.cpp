@@ -587,8 +587,8 @@ TEST(HostTool, ShowKeepsTextsThatLookLikeJson) {
 }
 
 TEST(HostTool, TextsTheCommandLineGaveAreShownEscaped) {
-    // A current value tree shows, an answer run leaves over, a value the
-    // trace holds: each a line, on the output and in the trace.
+    // A current value tree shows, an answer run leaves over: each a line, on
+    // the output; the trace tells what a method took of a text, 0.
     const TemporaryFolder folder;
     const std::string file = (folder.path / "trace.txt").string();
     for (const auto& [args, says, traced] : std::vector<std::tuple<std::vector<std::string>, std::string, bool>>{
@@ -599,7 +599,7 @@ TEST(HostTool, TextsTheCommandLineGaveAreShownEscaped) {
               "unused: --answer \"x\\x0Addhost: forged\\x1B[2J\": no question was left for it\n",
               false},
              {{"--set", "func1_AI_hi_hi_lim=\"a\nforged\x1B[31m\"", "run", "method_preset_alarm"},
-              "\"a\\x0Aforged\\x1B[31m\"\n",
+              "GetFloatValue func1_AI_hi_hi_lim 0\n",
               true},
          }) {
         auto withTrace = args;
