@@ -102,6 +102,9 @@ TEST(ObjectModelOutOfMemory, InformationTextsAreWholeOrEmptyAndRegistrationFails
             } catch (...) {}
         }
         EXPECT_EQ(got, "");
+        // Once memory is back, the text comes back whole.
+        EXPECT_EQ((answering->*text)().str(), whole);
+        EXPECT_FALSE(whole.empty());
     }
     bool completed = false;
     for (long n = 0; !completed && n < 1000; n = nextN(n)) {
