@@ -4,6 +4,7 @@
 #include <windows.h>
 #else
 #include <dlfcn.h>
+#include <link.h>
 #endif
 
 #include <cstdlib>
@@ -31,21 +32,43 @@ std::wstring fullPath(const std::wstring& path) {
 // calls would read them in the system's code page. Windows searches for any
 // relative path, ".\" included, and takes a loaded module of the same name
 // instead: only a full path names one file. A name without an extension
-// would get ".dll"; the final dot keeps it as it is.
+// would get ".dll"; the final dot keeps it as it is, except after "\\?\",
+// where a dot is part of the name and no name escapes the ".dll". The file
+// named is held, so that nothing takes its place while it loads, and the
+// file loaded must be it.
 void* open(const std::string& path, std::string& error) {
-    std::wstring full = fullPath(utf16FromUtf8(path));
-    HMODULE module = nullptr;
-    if (!full.empty()) {
-        if (full.find(L'.', full.find_last_of(L'\\') + 1) == std::wstring::npos) full += L'.';
-        module = LoadLibraryW(full.c_str());
+    const std::wstring full = fullPath(utf16FromUtf8(path));
+    const auto failed = [&](const std::string& why) -> void* {
+        error = "cannot load " + path + " (" + why + ")";
+        return nullptr;
+    };
+    if (full.empty()) return failed("error " + std::to_string(GetLastError()));
+    const char* const another = "Windows loads another file for this name";
+    std::wstring loaded = full;
+    if (full.find(L'.', full.find_last_of(L'\\') + 1) == std::wstring::npos) {
+        if (full.rfind(L"\\\\?\\", 0) == 0) return failed(another);
+        loaded += L'.';
     }
-    if (!module) error = "cannot load " + path + " (error " + std::to_string(GetLastError()) + ")";
+    const HANDLE named = CreateFileW(full.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (named == INVALID_HANDLE_VALUE) return failed("error " + std::to_string(GetLastError()));
+    const auto id = fileIdOf(named);
+    const HMODULE module = LoadLibraryW(loaded.c_str());
+    const DWORD loadError = GetLastError();
+    CloseHandle(named);
+    if (!module) return failed("error " + std::to_string(loadError));
+    if (!id || mappedFile(reinterpret_cast<const void*>(module)) != id) {
+        FreeLibrary(module);
+        return failed(another);
+    }
     return reinterpret_cast<void*>(module);
 }
 void* symbol(void* handle, const char* name) {
     return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(handle), name));
 }
 void close(void* handle) { FreeLibrary(static_cast<HMODULE>(handle)); }
+// An address inside the module's image: its start.
+const void* inside(void* handle) { return handle; }
 
 // The variable and the path as UTF-8, as the tool reads every text.
 std::string chosenModule() {
@@ -54,23 +77,16 @@ std::string chosenModule() {
 }
 std::string text(const std::filesystem::path& path) { return utf8FromUtf16(path.native()); }
 
-// The file of the program or library that holds `address`; the program's
-// own for null.
-std::filesystem::path fileHolding(const void* address) {
-    HMODULE module = nullptr;
-    if (address &&
-        !GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                            static_cast<LPCWSTR>(address), &module))
-        return {};
+// The running program's file.
+std::filesystem::path self() {
     std::wstring name(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length = GetModuleFileNameW(module, name.data(), static_cast<DWORD>(name.size()));
+        const DWORD length = GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
         if (length == 0) return {};
         if (length < name.size()) return name.substr(0, length);
         name.resize(name.size() * 2);
     }
 }
-std::filesystem::path self() { return fileHolding(nullptr); }
 #else
 
 // A name without a '/' would be searched for, in the program's run path
@@ -86,6 +102,11 @@ void* open(const std::string& path, std::string& error) {
 }
 void* symbol(void* handle, const char* name) { return dlsym(handle, name); }
 void close(void* handle) { dlclose(handle); }
+// An address inside the module's mapping: its dynamic section.
+const void* inside(void* handle) {
+    link_map* map = nullptr;
+    return dlinfo(handle, RTLD_DI_LINKMAP, &map) == 0 && map ? map->l_ld : nullptr;
+}
 
 std::string chosenModule() {
     const char* const chosen = std::getenv("DDHOST_MODULE");
@@ -96,10 +117,6 @@ std::string text(const std::filesystem::path& path) { return path.string(); }
 std::filesystem::path self() {
     std::error_code ec;
     return std::filesystem::read_symlink("/proc/self/exe", ec);
-}
-std::filesystem::path fileHolding(const void* address) {
-    Dl_info info{};
-    return dladdr(address, &info) && info.dli_fname ? info.dli_fname : std::filesystem::path();
 }
 #endif
 
@@ -140,7 +157,9 @@ std::string ModuleLoader::defaultPath() {
     return text(program.parent_path() / DD_MODULE_FILE);
 }
 
-std::string ModuleLoader::objectModelPath() {
-    const std::filesystem::path file = fileHolding(reinterpret_cast<const void*>(&kindName));
-    return file.empty() ? std::string() : text(file);
+std::optional<FileId> ModuleLoader::file() const {
+    const void* const address = handle_ ? inside(handle_) : nullptr;
+    return address ? mappedFile(address) : std::nullopt;
 }
+
+std::optional<FileId> ModuleLoader::objectModelFile() { return mappedFile(reinterpret_cast<const void*>(&kindName)); }

@@ -1,10 +1,13 @@
 // Loads a device module from its path (UTF-8) as a host does (dlopen,
 // LoadLibraryW on Windows) and finds its five entry points. A relative path
-// is the file's from the current folder, never a name searched for.
+// is the file's from the current folder, never a name searched for; on
+// Windows a module the system would load another file for is refused.
 #pragma once
 
+#include <optional>
 #include <string>
 
+#include "host/FileId.h"
 #include "interfaces/ModuleInterface.h"
 
 class ModuleLoader {
@@ -25,9 +28,11 @@ public:
 
     // The module file next to the running program, or $DDHOST_MODULE.
     static std::string defaultPath();
+    // The module's file as loaded; nothing where the system cannot tell.
+    std::optional<FileId> file() const;
     // The file of the object-model library the module runs with, which this
-    // program uses too; empty where the system cannot tell.
-    static std::string objectModelPath();
+    // program uses too, as loaded; nothing where the system cannot tell.
+    static std::optional<FileId> objectModelFile();
 
 private:
     void* handle_ = nullptr;

@@ -8,8 +8,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <exception>
-#include <filesystem>
-#include <fstream>
 #include <map>
 #include <optional>
 #include <set>
@@ -17,7 +15,6 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -26,6 +23,7 @@
 #include "host/Json.h"
 #include "host/MethodInterface.h"
 #include "host/Session.h"
+#include "host/TraceFile.h"
 #include "platform/SystemRegistry.h"
 
 namespace {
@@ -159,26 +157,6 @@ const char* const kNoInformation = "the module gave no information object";
 // The codes `info` asks the information object's names for.
 constexpr int kStandardMenuCodes[] = {0, 1, 2, 4, 6, 8, 9, 14, 15, 10003, 10004, 10007};
 constexpr int kSpecialItemCodes[] = {0, 1, 2};
-
-// A file's name (UTF-8) as the file system's.
-std::filesystem::path filePath(const std::string& name) {
-#if defined(_WIN32)
-    // The narrow calls would read it in the system's code page.
-    return utf16FromUtf8(name);
-#else
-    return name;
-#endif
-}
-
-// False when the file could not take the whole trace. A call a line: a
-// value the command line gave may hold a line end, and the file may be a
-// terminal.
-bool writeTrace(const std::vector<std::string>& lines, const std::string& file) {
-    std::ofstream out(filePath(file), std::ios::binary | std::ios::trunc);
-    for (const auto& line : lines) out << forTerminal(line) << '\n';
-    out.close();
-    return !out.fail();
-}
 
 // ---------------------------------------------------------------- info
 
@@ -544,17 +522,6 @@ std::string parse(const std::vector<std::string>& args, Options& o) {
     for (const ValueOption& option : kValueOptions)
         if ((o.given & option.option) && !(c.options & option.option))
             return std::string(option.name) + " means nothing to " + c.name;
-    // The trace is written over its file: over the module's or the object
-    // model's, by whatever name, link or spelling, it would destroy the code
-    // under way.
-    if (o.trace.empty()) return {};
-    const std::pair<std::string, const char*> running[] = {
-        {o.module, "the module itself"}, {ModuleLoader::objectModelPath(), "the object-model library"}};
-    for (const auto& [file, what] : running) {
-        std::error_code unknown;
-        if (!file.empty() && std::filesystem::equivalent(filePath(file), filePath(o.trace), unknown))
-            return "--trace " + o.trace + " is " + what;
-    }
     return {};
 }
 
@@ -593,42 +560,67 @@ int onSession(const Options& o, Session& session, std::ostream& out, std::ostrea
     return 0;
 }
 
-// The command itself; the exit status. `trace` gets the calls the module
+// A trace refused: its file is one the run must leave alone.
+struct Refused {
+    std::string why;
+};
+
+// The trace, if any, must not be the code under way or the registry: the
+// module is loaded by now, so its file is the one it runs from.
+void checkTrace(const Options& o, const TraceFile* trace, const ModuleLoader& module) {
+    if (const char* const what = trace ? trace->refusal(module) : nullptr)
+        throw Refused{"--trace " + o.trace + " is " + what};
+}
+
+// The command itself; the exit status. `lines` gets the calls the module
 // made on the host, as far as the command came.
-int command(const Options& o, std::ostream& out, std::ostream& err, std::vector<std::string>& trace) {
+int command(const Options& o, const TraceFile* trace, std::ostream& out, std::ostream& err,
+            std::vector<std::string>& lines) {
     const std::string& name = o.words[0];
     if (name == "info" || name == "register" || name == "unregister") {
         ModuleLoader module(o.module);
+        checkTrace(o, trace, module);
         if (!module.error().empty()) {
             print(err, "ddhost: %s\n", forTerminal(module.error()).c_str());
             return 1;
         }
         return name == "info" ? info(out, err, module) : registry(out, err, module, name == "register");
     }
-    Session session(o.module, o.trace.empty() ? Session::Trace::Off : Session::Trace::On);
+    Session session(o.module, trace ? Session::Trace::On : Session::Trace::Off);
+    checkTrace(o, trace, session.module());
     const int status = onSession(o, session, out, err);
-    trace = session.host().log().lines();
+    lines = session.host().log().lines();
     return status;
+}
+
+// A usage error: what is wrong, then the usage.
+int usageError(std::ostream& err, const std::string& wrong) {
+    // What is wrong may quote any word typed.
+    print(err, "ddhost: %s\n%s", forTerminal(wrong).c_str(), kUsage);
+    return 2;
 }
 
 }  // namespace
 
 int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     Options o;
-    if (const std::string wrong = parse(args, o); !wrong.empty()) {
-        // What is wrong may quote any word typed.
-        print(err, "ddhost: %s\n%s", forTerminal(wrong).c_str(), kUsage);
-        return 2;
-    }
+    if (const std::string wrong = parse(args, o); !wrong.empty()) return usageError(err, wrong);
     int status = 0;
     if (o.help) {
         out << kUsage;
     } else {
-        std::vector<std::string> trace;
-        status = command(o, out, err, trace);
-        // Written whether the command succeeded or not, so that no earlier
-        // run's trace is taken for this one's.
-        if (!o.trace.empty() && !writeTrace(trace, o.trace)) {
+        // Opened before the run, and written whether the command succeeded
+        // or not, so that no earlier run's trace is taken for this one's.
+        std::optional<TraceFile> trace;
+        if (!o.trace.empty()) trace.emplace(o.trace);
+        std::vector<std::string> lines;
+        try {
+            status = command(o, trace ? &*trace : nullptr, out, err, lines);
+        } catch (const Refused& refused) {
+            trace->discard();
+            return usageError(err, refused.why);
+        }
+        if (trace && !trace->write(lines)) {
             print(err, "ddhost: cannot write the trace to %s\n", forTerminal(o.trace).c_str());
             if (status == 0) status = 1;
         }

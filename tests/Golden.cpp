@@ -373,7 +373,7 @@ GoldenRunner::GoldenRunner(std::string modulePath) : modulePath_(std::move(modul
 GoldenRunner::~GoldenRunner() { setRegistryRoot(savedRegistryRoot_); }
 
 GoldenRunner::Output GoldenRunner::run(std::vector<std::string> args, bool traced) {
-    const std::string traceFile = (fs::path(registryRoot_) / "trace.txt").string();
+    const std::string traceFile = (folder_.path / "trace.txt").string();
     if (traced) args.insert(args.begin(), {"--trace", traceFile});
     args.insert(args.begin(), {"--module", modulePath_});
     std::ostringstream out, err;

@@ -45,10 +45,11 @@ private:
     std::string modulePath_;
     std::string loadError_;
     std::string reportedPath_;  // as the module gives it
-    // A registry of the run's own, for register and unregister: never one of
-    // a run beside it, which would take it away.
-    TemporaryFolder registry_;
-    std::string registryRoot_ = registry_.path.string();
+    // A folder of the run's own, with the trace and a registry for register
+    // and unregister: never one of a run beside it, which would take it
+    // away. The trace lies outside the registry, which refuses it inside.
+    TemporaryFolder folder_;
+    std::string registryRoot_ = (folder_.path / "registry").string();
     std::optional<std::string> savedRegistryRoot_;
     std::optional<std::string> plainDump_;
 };
