@@ -57,16 +57,14 @@ std::optional<FileId> mappedFile(const void* address) {
 
 #else
 
-namespace {
-FileId idOf(const struct stat& s) {
-    return FileId{static_cast<std::uint64_t>(s.st_dev), static_cast<std::uint64_t>(s.st_ino)};
+FileId fileIdOf(const struct stat& status) {
+    return FileId{static_cast<std::uint64_t>(status.st_dev), static_cast<std::uint64_t>(status.st_ino)};
 }
-}  // namespace
 
 std::optional<FileId> fileIdOf(int descriptor) {
     struct stat s {};
     if (fstat(descriptor, &s) != 0) return std::nullopt;
-    return idOf(s);
+    return fileIdOf(s);
 }
 
 std::optional<FileId> mappedFile(const void* address) {
@@ -90,7 +88,7 @@ std::optional<FileId> mappedFile(const void* address) {
     Dl_info info{};
     struct stat s {};
     if (!dladdr(address, &info) || !info.dli_fname || stat(info.dli_fname, &s) != 0) return std::nullopt;
-    return idOf(s);
+    return fileIdOf(s);
 }
 
 #endif

@@ -5,6 +5,10 @@
 #include <cstdint>
 #include <optional>
 
+#if !defined(_WIN32)
+#include <sys/stat.h>
+#endif
+
 struct FileId {
     std::uint64_t volume = 0;
     std::uint64_t index = 0;
@@ -20,4 +24,6 @@ std::optional<FileId> mappedFile(const void* address);
 std::optional<FileId> fileIdOf(void* handle);
 #else
 std::optional<FileId> fileIdOf(int descriptor);
+// The file a stat tells of.
+FileId fileIdOf(const struct stat& status);
 #endif

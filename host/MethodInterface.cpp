@@ -166,10 +166,11 @@ std::int32_t SimulatedMethodInterface::SaveValues() {
 
 std::int32_t SimulatedMethodInterface::GetVariableId(const CStrPP& variable) {
     const bool done = attempt("GetVariableId");
-    const std::int32_t id = host_.idOf(variable.str());
+    const std::int32_t found = host_.idOf(variable.str());
+    if (!found) failed_ = true;
+    const std::int32_t id = done ? found : 0;
     host_.log_.add("GetVariableId " + variable.str() + " " + std::to_string(id));
-    if (!id) failed_ = true;
-    return done ? id : 0;
+    return id;
 }
 
 std::vector<std::int32_t> SimulatedMethodInterface::commandVariables(const std::string& command, bool request) {

@@ -4,11 +4,14 @@
 #include <windows.h>
 #else
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <link.h>
+#include <unistd.h>
 #endif
 
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 
 #include "host/Encoding.h"
 
@@ -36,28 +39,30 @@ std::wstring fullPath(const std::wstring& path) {
 // where a dot is part of the name and no name escapes the ".dll". The file
 // named is held, so that nothing takes its place while it loads, and the
 // file loaded must be it.
-void* open(const std::string& path, std::string& error) {
-    const std::wstring full = fullPath(utf16FromUtf8(path));
+void* open(const std::string& path, std::string& error, std::optional<FileId>& named) {
+    // A "\\?\" name is full and meant as it stands: nothing is made of it.
+    const std::wstring wide = utf16FromUtf8(path);
+    const bool verbatim = wide.rfind(L"\\\\?\\", 0) == 0;
+    const std::wstring full = verbatim ? wide : fullPath(wide);
     const auto failed = [&](const std::string& why) -> void* {
         error = "cannot load " + path + " (" + why + ")";
         return nullptr;
     };
     if (full.empty()) return failed("error " + std::to_string(GetLastError()));
+    const HANDLE file = CreateFileW(full.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return failed("error " + std::to_string(GetLastError()));
+    const std::unique_ptr<void, decltype(&CloseHandle)> held(file, &CloseHandle);
+    named = fileIdOf(file);
     const char* const another = "Windows loads another file for this name";
     std::wstring loaded = full;
     if (full.find(L'.', full.find_last_of(L'\\') + 1) == std::wstring::npos) {
-        if (full.rfind(L"\\\\?\\", 0) == 0) return failed(another);
+        if (verbatim) return failed(another);
         loaded += L'.';
     }
-    const HANDLE named = CreateFileW(full.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                     FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (named == INVALID_HANDLE_VALUE) return failed("error " + std::to_string(GetLastError()));
-    const auto id = fileIdOf(named);
     const HMODULE module = LoadLibraryW(loaded.c_str());
-    const DWORD loadError = GetLastError();
-    CloseHandle(named);
-    if (!module) return failed("error " + std::to_string(loadError));
-    if (!id || mappedFile(reinterpret_cast<const void*>(module)) != id) {
+    if (!module) return failed("error " + std::to_string(GetLastError()));
+    if (!named || mappedFile(reinterpret_cast<const void*>(module)) != named) {
         FreeLibrary(module);
         return failed(another);
     }
@@ -91,8 +96,12 @@ std::filesystem::path self() {
 
 // A name without a '/' would be searched for, in the program's run path
 // first: it is a file in the current folder.
-void* open(const std::string& path, std::string& error) {
+void* open(const std::string& path, std::string& error, std::optional<FileId>& named) {
     const std::string file = path.find('/') == std::string::npos ? "./" + path : path;
+    if (const int descriptor = ::open(file.c_str(), O_PATH | O_CLOEXEC); descriptor >= 0) {
+        named = fileIdOf(descriptor);
+        ::close(descriptor);
+    }
     void* handle = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle) {
         const char* why = dlerror();
@@ -133,7 +142,7 @@ ModuleLoader::ModuleLoader(const std::string& path) {
         error_ = "no module path";
         return;
     }
-    handle_ = open(path, error_);
+    handle_ = open(path, error_, named_);
     if (!handle_) return;
     getAttributeCalculation = resolve<GetAttributeCalculationFn>(handle_, "GetAttributeCalculation");
     getInformation = resolve<GetInformationFn>(handle_, "GetInformation");

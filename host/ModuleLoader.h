@@ -30,6 +30,9 @@ public:
     static std::string defaultPath();
     // The module's file as loaded; nothing where the system cannot tell.
     std::optional<FileId> file() const;
+    // The file the path named when it was loaded, whether it loaded or not;
+    // nothing where there was none.
+    const std::optional<FileId>& namedFile() const { return named_; }
     // The file of the object-model library the module runs with, which this
     // program uses too, as loaded; nothing where the system cannot tell.
     static std::optional<FileId> objectModelFile();
@@ -37,4 +40,5 @@ public:
 private:
     void* handle_ = nullptr;
     std::string error_;
+    std::optional<FileId> named_;
 };

@@ -28,30 +28,53 @@ std::string traceText(const std::vector<std::string>& lines) {
     return text;
 }
 
-#if !defined(_WIN32)
-FileId idOf(const struct stat& s) {
-    return FileId{static_cast<std::uint64_t>(s.st_dev), static_cast<std::uint64_t>(s.st_ino)};
+#if defined(_WIN32)
+constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+#else
+
+// The registry's folder, found before the trace's file is made, which
+// might stand in its place; empty where there is none to be found, and so
+// none to write over.
+std::filesystem::path registryFolder() {
+    try {
+        return platform::registryRoot();
+    } catch (const std::exception&) {
+        return {};
+    }
 }
 
-// Whether `id` is anything in the registry's folder, which the registry
-// owns whole: a value, or a file that would stand among its values.
-bool inTheRegistry(const FileId& id) {
+// Whether `id` is anything in the registry's folder `root`, which the
+// registry owns whole: a value, a file that would stand among its values,
+// or one in the root's own place.
+bool inTheRegistry(const FileId& id, const std::filesystem::path& root) {
     namespace fs = std::filesystem;
-    fs::path root;
-    try {
-        root = platform::registryRoot();
-    } catch (const std::exception&) {
-        return false;  // no registry to be found, so none to write over
-    }
+    struct stat s {};
+    if (root.empty()) return false;
+    if (lstat(root.c_str(), &s) == 0 && fileIdOf(s) == id) return true;
     std::error_code ec;
     for (fs::recursive_directory_iterator entry(root, fs::directory_options::skip_permission_denied, ec), end;
          !ec && entry != end; entry.increment(ec)) {
-        struct stat s {};
-        if (lstat(entry->path().c_str(), &s) == 0 && idOf(s) == id) return true;
+        if (lstat(entry->path().c_str(), &s) == 0 && fileIdOf(s) == id) return true;
     }
     return false;
 }
 #endif
+
+// The file the process's output or error output goes to, where it is a
+// file on a disk, which a trace would write over: a terminal, a pipe or a
+// device it would not.
+std::optional<FileId> outputFile(bool errors) {
+#if defined(_WIN32)
+    const HANDLE output = GetStdHandle(errors ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
+    if (output == nullptr || output == INVALID_HANDLE_VALUE || GetFileType(output) != FILE_TYPE_DISK)
+        return std::nullopt;
+    return fileIdOf(output);
+#else
+    struct stat s {};
+    if (fstat(errors ? STDERR_FILENO : STDOUT_FILENO, &s) != 0 || !S_ISREG(s.st_mode)) return std::nullopt;
+    return fileIdOf(s);
+#endif
+}
 
 }  // namespace
 
@@ -61,7 +84,6 @@ TraceFile::TraceFile(const std::string& name) : file_(INVALID_HANDLE_VALUE), nam
     // No access to the data yet: a trace that is the module must not keep
     // it from loading, only be refused once it has.
     const std::wstring wide = utf16FromUtf8(name);
-    constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
     for (int attempt = 0; attempt < 2; ++attempt) {
         file_ = CreateFileW(wide.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr, OPEN_EXISTING, 0, nullptr);
         if (file_ != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_NOT_FOUND) break;
@@ -85,11 +107,15 @@ void TraceFile::discard() {
 
 bool TraceFile::write(const std::vector<std::string>& lines) {
     if (file_ == INVALID_HANDLE_VALUE) return false;
-    // The same file again, by its handle, now to be written.
-    const HANDLE out = ReOpenFile(file_, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, 0);
+    // The same file again, by its handle, now to be written; a device (NUL,
+    // a console), which no handle reopens and which is no module, by its
+    // name.
+    const HANDLE out =
+        GetFileType(file_) == FILE_TYPE_DISK
+            ? ReOpenFile(file_, GENERIC_WRITE, kShareAll, 0)
+            : CreateFileW(utf16FromUtf8(name_).c_str(), GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING, 0, nullptr);
     if (out == INVALID_HANDLE_VALUE) return false;
     const std::string text = traceText(lines);
-    // A device (NUL, a console) has no end to set.
     bool whole = GetFileType(out) != FILE_TYPE_DISK || SetEndOfFile(out);
     for (std::size_t done = 0; whole && done < text.size();) {
         DWORD written = 0;
@@ -102,17 +128,15 @@ bool TraceFile::write(const std::vector<std::string>& lines) {
 
 #else
 
-TraceFile::TraceFile(const std::string& name) : name_(name) {
-    // Made here where it is missing, without following a link, so that a
-    // trace refused can be taken back; a link to no file is followed at the
-    // last try, as any program writing a file does.
-    for (int attempt = 0; attempt < 3; ++attempt) {
+TraceFile::TraceFile(const std::string& name) : name_(name), registry_(registryFolder()) {
+    // Made here where it is missing, never through a link, so that a trace
+    // refused can be taken back: a link to no file is not followed.
+    for (int attempt = 0; attempt < 2; ++attempt) {
         file_ = ::open(name.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
         if (file_ >= 0 || errno != ENOENT) break;
-        const bool last = attempt == 2;
-        file_ = ::open(name.c_str(), O_WRONLY | O_CREAT | (last ? 0 : O_EXCL) | O_NOCTTY | O_CLOEXEC, 0666);
-        made_ = file_ >= 0 && !last;
-        if (file_ >= 0 || errno != EEXIST) break;
+        file_ = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, 0666);
+        made_ = file_ >= 0;
+        if (made_ || errno != EEXIST) break;
     }
     if (file_ >= 0) id_ = fileIdOf(file_);
 }
@@ -124,7 +148,7 @@ TraceFile::~TraceFile() {
 void TraceFile::discard() {
     // Only the file this made, should another have taken its name since.
     struct stat s {};
-    if (made_ && lstat(name_.c_str(), &s) == 0 && idOf(s) == id_) unlink(name_.c_str());
+    if (made_ && lstat(name_.c_str(), &s) == 0 && fileIdOf(s) == id_) unlink(name_.c_str());
 }
 
 bool TraceFile::write(const std::vector<std::string>& lines) {
@@ -147,10 +171,12 @@ bool TraceFile::write(const std::vector<std::string>& lines) {
 
 const char* TraceFile::refusal(const ModuleLoader& module) const {
     if (!id_) return nullptr;
-    if (id_ == module.file()) return "the module itself";
+    if (id_ == module.file() || id_ == module.namedFile()) return "the module itself";
     if (id_ == ModuleLoader::objectModelFile()) return "the object-model library";
+    if (id_ == outputFile(false)) return "the output";
+    if (id_ == outputFile(true)) return "the error output";
 #if !defined(_WIN32)
-    if (inTheRegistry(*id_)) return "a file of the registry";
+    if (inTheRegistry(*id_, registry_)) return "a file of the registry";
 #endif
     return nullptr;
 }

@@ -5,6 +5,7 @@
 // between.
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -40,6 +41,9 @@ private:
     int file_ = -1;
 #endif
     std::string name_;
+#if !defined(_WIN32)
+    std::filesystem::path registry_;
+#endif
     bool made_ = false;
     std::optional<FileId> id_;
 };

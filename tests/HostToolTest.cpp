@@ -88,84 +88,88 @@ bool terminalSafe(const std::string& text) {
 
 TEST(HostTool, ErrorsAreClearAndNeverCrash) {
     namespace fs = std::filesystem;
-#if !defined(_WIN32)
-    // A registry of the test's own, the module's key in it.
+    // A file registration must leave alone: a value of a registry of the
+    // test's own (the system's registry, on Windows, is no file to name).
+#if defined(_WIN32)
+    const std::string guarded = DD_MODULE_PATH, guardedIs = "the module itself";
+#else
     const TemporaryFolder registry;
     ScopedEnvironment environment;
     environment.set("DD_REGISTRY_ROOT", registry.path.string());
     ASSERT_EQ(tool({"register"}).status, 0);
-    std::string dllPath;
+    std::string guarded;
     for (const auto& entry : fs::recursive_directory_iterator(registry.path))
-        if (entry.path().filename() == "DLLPATH.value") dllPath = entry.path().string();
-    const std::string registered = contents(dllPath);
+        if (entry.path().filename() == "DLLPATH.value") guarded = entry.path().string();
+    const std::string guardedIs = "a file of the registry";
 #endif
+    const std::string registered = contents(guarded);
     // Usage errors: exit 2, nothing on the output, the fault named.
-    for (const auto& [args, says] : std::vector<std::pair<std::vector<std::string>, std::string>> {
+    for (const auto& [args, says] : std::vector<std::pair<std::vector<std::string>, std::string>>{
              {{"show", "no_such_item"}, "no item named no_such_item\n"},
-                 // Names that info lists, of the host's own menus and items.
-                 {{"tree", "__ZTQ__CommunicationMenu"},
-                  "no item named __ZTQ__CommunicationMenu; it is StandardMenuName(15), a menu of the host's own\n"},
-                 {{"show", "__ZTQ__BusAddress"},
-                  "no item named __ZTQ__BusAddress; it is SpecialItemName(1), an item of the host's own\n"},
-                 {{"--set", "no_such_item=1", "dump"}, "--set no_such_item=1: no item named no_such_item"},
-                 {{"--set", "novalue", "dump"}, "--set novalue: no '=' between the name and the value"},
-                 {{"--set", "novalue", "info"}, "no '='"}, {{"--set", "novalue", "register"}, "no '='"},
-                 {{"--set", "=5", "info"}, "--set =5: no name before '='"},
-                 {{"--set", "parWriteLocking=0", "info"}, "--set means nothing to info"},
-                 {{"--set", "parWriteLocking=0", "unregister"}, "--set means nothing to unregister"},
-                 {{"--set", "trans1_level_hi=1e400", "dump"}, "1e400 is beyond the range of a double"},
-                 {{"--set", "trans1_level_hi=-1e400", "show", "trans1_level_hi"}, "beyond the range of a double"},
-                 {{"--set", "trans1_level_hi=1e-400", "dump"},
-                  "--set trans1_level_hi=1e-400: 1e-400 is too close to zero"},
-                 {{"--set", "trans1_level_hi=-2e-324", "dump"}, "-2e-324 is too close to zero for a double"},
-                 {{"--answer", "1", "dump"}, "--answer means nothing to dump"},
-                 {{"--answer", "1e999", "run", "method_parWriteLocking_remember"},
-                  "1e999 is beyond the range of a double"},
-                 {{"--answer", "0.01e-399", "run", "method_parWriteLocking_remember"},
-                  "too close to zero for a double"},
-                 {{"--lang", "de", "show", "parWriteLocking"}, "--lang means nothing to show"},
-                 {{"--lang", "xx", "tree", "DTM_online_root_menu"}, "unknown language 'xx'; the languages are en, de"},
-                 {{"--lang", "DE", "tree", "DTM_online_root_menu"}, "unknown language 'DE'"},
-                 {{"--lang", "", "tree", "DTM_online_root_menu"}, "unknown language ''"},
-                 {{"--module", "", "info"}, "--module needs a file"}, {{"--trace", "", "dump"}, "--trace needs a file"},
-                 // A value after '=' is read as the next word is.
-                 {{"--lang=xx", "tree", "DTM_online_root_menu"}, "unknown language 'xx'"},
-                 {{"--lang=de", "show", "parWriteLocking"}, "--lang means nothing to show"},
-                 {{"--answer=1e-400", "run", "method_parWriteLocking_remember"},
-                  "--answer 1e-400: 1e-400 is too close"},
-                 {{"--set=trans1_level_hi=1e400", "dump"}, "--set trans1_level_hi=1e400: 1e400 is beyond the range"},
-                 {{"--module=", "info"}, "--module needs a file"}, {{"--trace=", "dump"}, "--trace needs a file"},
-                 {{"--help=me"}, "unknown option --help=me"}, {{"info", "extra"}, "info takes no further words"},
-                 {{"dump", "extra"}, "dump takes no further words"}, {{"show", "a", "b"}, "show takes one name"},
-                 {{"--frobnicate", "info"}, "unknown option --frobnicate"},
-                 {{"frobnicate"}, "unknown command frobnicate"},
-                 {{"run", "trans1_level_unit"}, "no method named trans1_level_unit"}, {{"tree"}, "tree takes one name"},
-                 {{"--set"}, "--set needs a value"},
-                 // Names and texts that are not UTF-8: truncated, overlong, a
-                 // surrogate, a lone byte; none is read as another.
-                 {{"show", "parWriteLocking\xC3"}, "the name parWriteLocking\\xC3 is not UTF-8\n"},
-                 {{"show", "p\xC1\xA1rWriteLocking"}, "the name p\\xC1\\xA1rWriteLocking is not UTF-8"},
-                 {{"run", "x\xC0\x80"}, "the name x\\xC0\\x80 is not UTF-8"},
-                 {{"--set", "parWriteLocking\xF0=0", "tree", "Tab_s_service_Online"},
-                  "--set parWriteLocking\\xF0=0: the name is not UTF-8\n"},
-                 {{"--set", "phys_descriptor=\"a\xE2\x82\"", "dump"},
-                  "--set phys_descriptor=\"a\\xE2\\x82\": the text is not UTF-8"},
-                 {{"--set", "phys_descriptor=\xFF", "dump"}, "--set phys_descriptor=\\xFF: the text is not UTF-8"},
-                 {{"--answer", "\xED\xA0\x80", "run", "method_parWriteLocking_remember"},
-                  "--answer \\xED\\xA0\\x80: the text is not UTF-8"},
-                 // Whatever is echoed of the command line is escaped, line ends
-                 // included: no line can be forged.
-                 {{"show", "x\nddhost: forged"}, "no item named x\\x0Addhost: forged\n"},
-                 {{"run", "x\nddhost: forged"}, "no item named x\\x0Addhost: forged\n"},
-                 {{"--set", "x\n=1", "dump"}, "--set x\\x0A=1: no item named x\\x0A\n"},
-                 {{"--lang", "x\nforged", "tree", "DTM_online_root_menu"}, "unknown language 'x\\x0Aforged'"},
-                 {{"frob\n\x1B[2J"}, "unknown command frob\\x0A\\x1B[2J\n"},
-                 {{"--frob\r", "info"}, "unknown option --frob\\x0D\n"},
-                 {{"--set", "a\x9B", "dump"}, "--set a\\x9B: no '='"},
-#if !defined(_WIN32)
-                 // Written once the registration has run, it would empty the value.
-                 {{"--trace", dllPath, "register"}, "--trace " + dllPath + " is a file of the registry\nusage: "},
-#endif
+             // Names that info lists, of the host's own menus and items.
+             {{"tree", "__ZTQ__CommunicationMenu"},
+              "no item named __ZTQ__CommunicationMenu; it is StandardMenuName(15), a menu of the host's own\n"},
+             {{"show", "__ZTQ__BusAddress"},
+              "no item named __ZTQ__BusAddress; it is SpecialItemName(1), an item of the host's own\n"},
+             {{"--set", "no_such_item=1", "dump"}, "--set no_such_item=1: no item named no_such_item"},
+             {{"--set", "novalue", "dump"}, "--set novalue: no '=' between the name and the value"},
+             {{"--set", "novalue", "info"}, "no '='"},
+             {{"--set", "novalue", "register"}, "no '='"},
+             {{"--set", "=5", "info"}, "--set =5: no name before '='"},
+             {{"--set", "parWriteLocking=0", "info"}, "--set means nothing to info"},
+             {{"--set", "parWriteLocking=0", "unregister"}, "--set means nothing to unregister"},
+             {{"--set", "trans1_level_hi=1e400", "dump"}, "1e400 is beyond the range of a double"},
+             {{"--set", "trans1_level_hi=-1e400", "show", "trans1_level_hi"}, "beyond the range of a double"},
+             {{"--set", "trans1_level_hi=1e-400", "dump"}, "--set trans1_level_hi=1e-400: 1e-400 is too close to zero"},
+             {{"--set", "trans1_level_hi=-2e-324", "dump"}, "-2e-324 is too close to zero for a double"},
+             {{"--answer", "1", "dump"}, "--answer means nothing to dump"},
+             {{"--answer", "1e999", "run", "method_parWriteLocking_remember"}, "1e999 is beyond the range of a double"},
+             {{"--answer", "0.01e-399", "run", "method_parWriteLocking_remember"}, "too close to zero for a double"},
+             {{"--lang", "de", "show", "parWriteLocking"}, "--lang means nothing to show"},
+             {{"--lang", "xx", "tree", "DTM_online_root_menu"}, "unknown language 'xx'; the languages are en, de"},
+             {{"--lang", "DE", "tree", "DTM_online_root_menu"}, "unknown language 'DE'"},
+             {{"--lang", "", "tree", "DTM_online_root_menu"}, "unknown language ''"},
+             {{"--module", "", "info"}, "--module needs a file"},
+             {{"--trace", "", "dump"}, "--trace needs a file"},
+             // A value after '=' is read as the next word is.
+             {{"--lang=xx", "tree", "DTM_online_root_menu"}, "unknown language 'xx'"},
+             {{"--lang=de", "show", "parWriteLocking"}, "--lang means nothing to show"},
+             {{"--answer=1e-400", "run", "method_parWriteLocking_remember"}, "--answer 1e-400: 1e-400 is too close"},
+             {{"--set=trans1_level_hi=1e400", "dump"}, "--set trans1_level_hi=1e400: 1e400 is beyond the range"},
+             {{"--module=", "info"}, "--module needs a file"},
+             {{"--trace=", "dump"}, "--trace needs a file"},
+             {{"--help=me"}, "unknown option --help=me"},
+             {{"info", "extra"}, "info takes no further words"},
+             {{"dump", "extra"}, "dump takes no further words"},
+             {{"show", "a", "b"}, "show takes one name"},
+             {{"--frobnicate", "info"}, "unknown option --frobnicate"},
+             {{"frobnicate"}, "unknown command frobnicate"},
+             {{"run", "trans1_level_unit"}, "no method named trans1_level_unit"},
+             {{"tree"}, "tree takes one name"},
+             {{"--set"}, "--set needs a value"},
+             // Names and texts that are not UTF-8: truncated, overlong, a
+             // surrogate, a lone byte; none is read as another.
+             {{"show", "parWriteLocking\xC3"}, "the name parWriteLocking\\xC3 is not UTF-8\n"},
+             {{"show", "p\xC1\xA1rWriteLocking"}, "the name p\\xC1\\xA1rWriteLocking is not UTF-8"},
+             {{"run", "x\xC0\x80"}, "the name x\\xC0\\x80 is not UTF-8"},
+             {{"--set", "parWriteLocking\xF0=0", "tree", "Tab_s_service_Online"},
+              "--set parWriteLocking\\xF0=0: the name is not UTF-8\n"},
+             {{"--set", "phys_descriptor=\"a\xE2\x82\"", "dump"},
+              "--set phys_descriptor=\"a\\xE2\\x82\": the text is not UTF-8"},
+             {{"--set", "phys_descriptor=\xFF", "dump"}, "--set phys_descriptor=\\xFF: the text is not UTF-8"},
+             {{"--answer", "\xED\xA0\x80", "run", "method_parWriteLocking_remember"},
+              "--answer \\xED\\xA0\\x80: the text is not UTF-8"},
+             // Whatever is echoed of the command line is escaped, line ends
+             // included: no line can be forged.
+             {{"show", "x\nddhost: forged"}, "no item named x\\x0Addhost: forged\n"},
+             {{"run", "x\nddhost: forged"}, "no item named x\\x0Addhost: forged\n"},
+             {{"--set", "x\n=1", "dump"}, "--set x\\x0A=1: no item named x\\x0A\n"},
+             {{"--lang", "x\nforged", "tree", "DTM_online_root_menu"}, "unknown language 'x\\x0Aforged'"},
+             {{"frob\n\x1B[2J"}, "unknown command frob\\x0A\\x1B[2J\n"},
+             {{"--frob\r", "info"}, "unknown option --frob\\x0D\n"},
+             {{"--set", "a\x9B", "dump"}, "--set a\\x9B: no '='"},
+             // Written once the registration has run, it would empty the value.
+             {{"--trace", guarded, "register"}, "--trace " + guarded + " is " + guardedIs + "\nusage: "},
          }) {
         const auto o = tool(args);
         EXPECT_EQ(o.status, 2) << args.front() << " " << args.back();
@@ -174,9 +178,7 @@ TEST(HostTool, ErrorsAreClearAndNeverCrash) {
         EXPECT_NE(o.err.find(says), std::string::npos) << o.err;
         EXPECT_TRUE(terminalSafe(o.err)) << o.err;
     }
-#if !defined(_WIN32)
-    EXPECT_EQ(contents(dllPath), registered);
-#endif
+    EXPECT_EQ(contents(guarded), registered);
     // A trace onto the module's own file, by any name, would destroy it.
     const TemporaryFolder folder;
     const fs::path module = folder.path / fs::path(DD_MODULE_PATH).filename();

@@ -196,6 +196,8 @@ TEST(MethodsAbort, EachTestedFailureStopsTheRunUnlessFailuresAreIgnored) {
                 s->host().scriptFailure(o, nth);
                 EXPECT_EQ(run(*s, m.name, false), -2) << where;
                 Lines expected(normal.begin(), normal.begin() + static_cast<long>(i) + 1);
+                // A failed lookup gives no identifier.
+                if (o == "GetVariableId") expected.back() = firstTwoWords(expected.back()) + " 0";
                 expected.insert(expected.end(), {"HasFailed true", "AbortMethod 0", "SetResult -2", "GetResult -2"});
                 EXPECT_EQ(trace(*s), expected) << where;
                 EXPECT_EQ(s->host().alive(), 0) << where;
