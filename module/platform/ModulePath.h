@@ -1,6 +1,7 @@
 // Where the module file lies, as the loader reports it.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace platform {
@@ -14,5 +15,9 @@ namespace platform {
 // absolute against the folder it was loaded from. On Windows the path is in
 // the system's code page, with no look-alikes (see windows/LongPath.h).
 std::string modulePathOf(const void* anchor);
+
+// Where the file's own name begins in such a path: just after its last
+// folder separator, 0 when it has none.
+std::size_t fileNameAt(const std::string& path);
 
 }  // namespace platform

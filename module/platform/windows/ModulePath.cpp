@@ -94,4 +94,17 @@ std::string modulePathOf(const void* anchor) {
     return longPathOf(reported);
 }
 
+std::size_t fileNameAt(const std::string& path) {
+    // A character at a time: in a double-byte code page the second byte of a
+    // character may be a '\\'.
+    std::size_t name = 0;
+    for (std::size_t at = 0; at < path.size(); ++at) {
+        if (IsDBCSLeadByteEx(CP_ACP, static_cast<BYTE>(path[at])))
+            ++at;
+        else if (path[at] == '\\' || path[at] == '/')
+            name = at + 1;
+    }
+    return name;
+}
+
 }  // namespace platform
