@@ -110,8 +110,8 @@ TEST(StartUp, PathsAreSetAtLoadAndTheWholePathWithoutADot) {
 #endif
     const std::string program = fs::canonical(self()).string();
     EXPECT_EQ(identity::modulePath.str(), program);
-    const auto dot = program.rfind('.');
-    EXPECT_EQ(identity::moduleBasePath.str(), dot == std::string::npos ? program : program.substr(0, dot));
+    const std::size_t extension = fs::path(program).extension().string().size();
+    EXPECT_EQ(identity::moduleBasePath.str(), program.substr(0, program.size() - extension));
     platform::StartModule();  // once only
     EXPECT_EQ(identity::modulePath.str(), program);
 }

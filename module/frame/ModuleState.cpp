@@ -30,13 +30,18 @@ namespace {
 
 class CAttributeCalcApp final : public platform::CWinApp {
 public:
-    // Records the module's full path and its base path (up to, not
-    // including, the last "."; the whole path when it has no ".").
+    // Records the module's full path and its base path: the path without
+    // the file name's extension (up to, not including, the last "." of the
+    // file's own name; the whole path when that has no "."). A dot in a
+    // folder's name starts no extension.
     bool InitInstance() override {
         static const int anchor = 0;
-        identity::modulePath = platform::modulePathOf(&anchor).c_str();
-        const int dot = identity::modulePath.FindLast(".");
-        identity::moduleBasePath = dot < 0 ? identity::modulePath : identity::modulePath.Left(dot);
+        const std::string path = platform::modulePathOf(&anchor);
+        const std::size_t dot = path.rfind('.');
+        identity::modulePath = path.c_str();
+        identity::moduleBasePath = dot == std::string::npos || dot < platform::fileNameAt(path)
+                                       ? identity::modulePath
+                                       : identity::modulePath.Left(static_cast<int>(dot));
         return true;
     }
     void threadEnding() override { CDeviceAttributeCalculation::threadEnding(); }

@@ -1,6 +1,7 @@
 // Where the module file lies, as the loader reports it.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace platform {
@@ -12,7 +13,13 @@ namespace platform {
 // which the start-up makes at load, with every component resolved (symbolic
 // links followed) or, when it cannot be resolved, the loader's own text made
 // absolute against the folder it was loaded from. On Windows the path is in
-// the system's code page, with no look-alikes (see windows/LongPath.h).
+// the system's code page, with no look-alikes (see windows/LongPath.h), and
+// a host's LoadLibraryA of it opens the loaded file itself (a file name
+// without extension ends in "."); empty where no spelling does.
 std::string modulePathOf(const void* anchor);
+
+// Where the file's own name begins in such a path: just after its last
+// folder separator, 0 when it has none.
+std::size_t fileNameAt(const std::string& path);
 
 }  // namespace platform

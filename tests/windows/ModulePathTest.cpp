@@ -1,9 +1,15 @@
 // Where the module records that it lies, on Windows: the path Windows reports
 // with its short (8.3) names turned into the long ones, and never cut; never
-// another file's path where the code page cannot spell a name.
+// another file's path, none where no spelling loads the file itself.
 #include <windows.h>
 
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -85,16 +91,21 @@ std::optional<FileId> idOf(const fs::path& wide) {
 
 // Loads the module at `file` beside a look-alike: the path it records, and
 // the one it registers, open that very file where the code page spells its
-// short names, and no file where it does not.
+// short names; where it does not, no path is recorded and none registered.
 void expectRecordedAndRegisteredAsItself(const fs::path& file) {
     std::wstring shortPath(MAX_PATH, L'\0');
     shortPath.resize(GetShortPathNameW(file.c_str(), shortPath.data(), MAX_PATH));
     ASSERT_FALSE(shortPath.empty());
-    const auto expected = codePageSpells(shortPath) ? idOf(file) : std::nullopt;
     ModuleLoader module(utf8FromUtf16(file.wstring()));
     ASSERT_TRUE(module.loaded()) << module.error();
     std::unique_ptr<CInformation> info(module.getInformation());
     const std::string recorded = info->GetModulePath().str();
+    if (!codePageSpells(shortPath)) {
+        EXPECT_EQ(recorded, "");
+        EXPECT_EQ(module.dllRegisterServer(), HRESULT_FROM_WIN32(ERROR_MOD_NOT_FOUND));
+        return;
+    }
+    const auto expected = idOf(file);
     EXPECT_EQ(openedBy(recorded), expected) << recorded;
     ASSERT_EQ(module.dllRegisterServer(), 0);
     std::string registered(recorded.size() + 1, '\0');
@@ -106,6 +117,106 @@ void expectRecordedAndRegisteredAsItself(const fs::path& file) {
     EXPECT_EQ(registered, recorded + '\0');
     EXPECT_EQ(openedBy(registered.c_str()), expected) << registered.c_str();
     EXPECT_EQ(module.dllUnregisterServer(), 0);
+}
+
+// The module as built, written to `path` (in any form CreateFileW takes)
+// with `stamp` as its header's time stamp, by which the copy is known once
+// loaded.
+void writeStampedCopy(const std::wstring& path, DWORD stamp) {
+    std::ifstream in(systemPath(DD_MODULE_PATH), std::ios::binary);
+    std::string image{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    ASSERT_GT(image.size(), sizeof(IMAGE_DOS_HEADER));
+    LONG headers = 0;
+    std::memcpy(&headers, image.data() + offsetof(IMAGE_DOS_HEADER, e_lfanew), sizeof headers);
+    std::memcpy(image.data() + headers + offsetof(IMAGE_NT_HEADERS, FileHeader.TimeDateStamp), &stamp, sizeof stamp);
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE) << fs::path(path).string() << ": " << GetLastError();
+    DWORD written = 0;
+    EXPECT_TRUE(WriteFile(file, image.data(), static_cast<DWORD>(image.size()), &written, nullptr));
+    EXPECT_EQ(written, image.size());
+    CloseHandle(file);
+}
+
+// The time stamp of a loaded module, read from its mapped headers.
+DWORD stampOf(HMODULE module) {
+    const auto* base = reinterpret_cast<const BYTE*>(module);
+    const auto* headers = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    return reinterpret_cast<const IMAGE_NT_HEADERS*>(base + headers->e_lfanew)->FileHeader.TimeDateStamp;
+}
+
+// The time stamp in the header of the file LoadLibraryA(path) opens, which
+// adds ".dll" to a final name without "."; 0 where it opens none.
+DWORD stampOfFileLoadedBy(std::string path) {
+    if (path.find('.', path.find_last_of('\\') + 1) == std::string::npos) path += ".dll";
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return 0;
+    IMAGE_DOS_HEADER start{};
+    IMAGE_NT_HEADERS headers{};
+    DWORD read = 0;
+    const bool found = ReadFile(file, &start, sizeof start, &read, nullptr) && read == sizeof start &&
+                       SetFilePointer(file, start.e_lfanew, nullptr, FILE_BEGIN) != INVALID_SET_FILE_POINTER &&
+                       ReadFile(file, &headers, sizeof headers, &read, nullptr) && read == sizeof headers;
+    CloseHandle(file);
+    return found ? headers.FileHeader.TimeDateStamp : 0;
+}
+
+// A folder by Wine's own Unix name, through which a file name is taken
+// exactly as given: neither case nor short names are matched there. Empty
+// outside Wine.
+std::wstring exactly(const fs::path& folder) {
+    using UnixName = char*(CDECL*)(LPCWSTR);
+    const auto unixName = reinterpret_cast<UnixName>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    char* const name = unixName ? unixName(folder.c_str()) : nullptr;
+    if (!name) return {};
+    std::wstring path = L"\\\\?\\unix" + utf16FromUtf8(name);
+    HeapFree(GetProcessHeap(), 0, name);
+    std::replace(path.begin(), path.end(), L'/', L'\\');
+    return path;
+}
+
+// What a module recorded, and the stamp of the copy loaded.
+struct Recorded {
+    std::string path, basePath;
+    DWORD loaded = 0;
+};
+
+// Loads the module at `loadAs` as a host does: the path it records and
+// registers loads that very copy again, or it records none and then
+// registration refuses.
+void expectTheLoadedModuleOrNone(const std::wstring& loadAs, Recorded& recorded) {
+    const HMODULE module = LoadLibraryW(loadAs.c_str());
+    ASSERT_NE(module, nullptr) << fs::path(loadAs).string() << ": " << GetLastError();
+    recorded.loaded = stampOf(module);
+    const auto entry = [module](const char* name) { return reinterpret_cast<void*>(GetProcAddress(module, name)); };
+    const auto registerServer = reinterpret_cast<DllRegisterServerFn>(entry("DllRegisterServer"));
+    const auto unregisterServer = reinterpret_cast<DllUnregisterServerFn>(entry("DllUnregisterServer"));
+    {
+        std::unique_ptr<CInformation> info(reinterpret_cast<GetInformationFn>(entry("GetInformation"))());
+        recorded.path = info->GetModulePath().str();
+        recorded.basePath = info->GetModuleBasePath().str();
+    }
+    if (recorded.path.empty()) {
+        EXPECT_EQ(recorded.basePath, "");
+        EXPECT_EQ(registerServer(), HRESULT_FROM_WIN32(ERROR_MOD_NOT_FOUND));
+        return;
+    }
+    ASSERT_EQ(registerServer(), 0);
+    std::string registered(recorded.path.size() + 1, '\0');
+    DWORD size = static_cast<DWORD>(registered.size());
+    EXPECT_EQ(
+        RegGetValueA(HKEY_LOCAL_MACHINE, kKey.c_str(), "DLLPATH", RRF_RT_REG_SZ, nullptr, registered.data(), &size),
+        ERROR_SUCCESS);
+    registered.resize(size);
+    EXPECT_EQ(registered, recorded.path + '\0');
+    EXPECT_EQ(unregisterServer(), 0);
+    // As a host loads the registered path. In a process that has loaded the
+    // module, the loader gives it for its own name in any case, so the file
+    // that the path opens is read too.
+    const HMODULE again = LoadLibraryA(registered.c_str());
+    EXPECT_EQ(again, module) << registered.c_str();
+    if (again) FreeLibrary(again);
+    EXPECT_EQ(stampOfFileLoadedBy(registered.c_str()), recorded.loaded) << registered.c_str();
 }
 
 }  // namespace
@@ -209,4 +320,82 @@ TEST(WindowsModulePath, AModuleInAFolderNamedBeyondTheCodePageRecordsItselfNotAL
         fs::copy_file(systemPath(DD_MODULE_PATH), folder.path / name / "ZTQQVPB153A0101.dll");
     }
     expectRecordedAndRegisteredAsItself(folder.path / L"\u03A9" / "ZTQQVPB153A0101.dll");
+}
+
+// Files a lookup leads to in place of the loaded one: the short name Wine
+// makes for a name the code page cannot spell, held by another file; a
+// name in another case (Linux folders are case-sensitive); a folder whose
+// trailing dot or space a lookup trims, beside the folder without it; a
+// file without extension beside one with ".dll". Each copy has a stamp of
+// its own, by which the test knows which one was loaded.
+TEST(WindowsModulePath, ThePathRecordedLoadsTheLoadedFileOrThereIsNone) {
+    LongFolder folder;
+    const std::wstring root = folder.path.wstring();
+    DWORD stamp = 0x5EED0000;
+    Recorded recorded;
+    if (codePageSpells(L"\u4E2D")) {
+        std::cout << "the system's code page spells the short-name twin's name\n";
+    } else {
+        SCOPED_TRACE("short name");
+        fs::create_directories(folder.path / "short");
+        writeStampedCopy(root + L"\\short\\mod_\u4E2D.dll", ++stamp);
+        const DWORD loaded = stamp;
+        std::wstring shortPath(MAX_PATH, L'\0');
+        shortPath.resize(GetShortPathNameW((root + L"\\short\\mod_\u4E2D.dll").c_str(), shortPath.data(), MAX_PATH));
+        const std::wstring shortName = shortPath.substr(shortPath.find_last_of(L'\\'));
+        const std::wstring twinFolder = exactly(folder.path / "short");
+        if (twinFolder.empty() || shortName == L"\\mod_\u4E2D.dll") {
+            std::cout << "no file can take the short name here\n";
+        } else {
+            writeStampedCopy(twinFolder + shortName, ++stamp);
+            expectTheLoadedModuleOrNone(root + L"\\short\\mod_\u4E2D.dll", recorded);
+            EXPECT_EQ(recorded.loaded, loaded);
+            EXPECT_EQ(recorded.path, "");  // no spelling of it the code page has
+        }
+    }
+    // Two names that differ in case alone, loaded by a name that is neither.
+    if (const std::wstring pair = exactly(folder.path); pair.empty()) {
+        std::cout << "a folder here holds no two names that differ in case alone\n";
+    } else {
+        SCOPED_TRACE("case");
+        writeStampedCopy(root + L"\\mod.dll", ++stamp);
+        writeStampedCopy(pair + L"\\Mod.dll", ++stamp);
+        expectTheLoadedModuleOrNone(root + L"\\MOD.DLL", recorded);
+        EXPECT_NE(recorded.path, "");
+    }
+    // Folders whose names a lookup trims, beside the names it trims them to,
+    // are reached through \\?\ alone, in a folder of their own that is never
+    // removed whole: a removal would take "dir." for "dir". The copies loaded
+    // stay until the process ends.
+    const std::wstring trimming = L"\\\\?\\" + root + L" trimmed";
+    ASSERT_TRUE(CreateDirectoryW(trimming.c_str(), nullptr)) << GetLastError();
+    for (const std::wstring trimmed : {L"dir.", L"sp "}) {
+        SCOPED_TRACE(fs::path(trimmed).string());
+        const std::wstring pair[] = {trimming + L"\\" + trimmed.substr(0, trimmed.size() - 1),
+                                     trimming + L"\\" + trimmed};
+        for (const std::wstring& twin : pair) {
+            ASSERT_TRUE(CreateDirectoryW(twin.c_str(), nullptr)) << GetLastError();
+            writeStampedCopy(twin + L"\\mod.dll", ++stamp);
+        }
+        expectTheLoadedModuleOrNone(pair[1] + L"\\mod.dll", recorded);
+        EXPECT_EQ(recorded.loaded, stamp);
+        EXPECT_NE(recorded.path, "");
+        for (const std::wstring& twin : pair) {
+            DeleteFileW((twin + L"\\mod.dll").c_str());
+            RemoveDirectoryW(twin.c_str());
+        }
+    }
+    RemoveDirectoryW(trimming.c_str());
+    {
+        SCOPED_TRACE("no extension");
+        fs::create_directories(folder.path / "a.x");
+        writeStampedCopy(root + L"\\a.x\\mod.dll", ++stamp);
+        writeStampedCopy(root + L"\\a.x\\mod", ++stamp);
+        // A host gives the name a final "." so that LoadLibrary adds no ".dll".
+        expectTheLoadedModuleOrNone(root + L"\\a.x\\mod.", recorded);
+        EXPECT_EQ(recorded.loaded, stamp);
+        const std::string file = longPathOf(folder.path.string()) + "\\a.x\\mod";
+        EXPECT_EQ(recorded.path, file + ".");
+        EXPECT_EQ(recorded.basePath, file);
+    }
 }

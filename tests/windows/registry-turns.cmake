@@ -8,6 +8,7 @@ set(registry_tests
   WindowsRegistration.AKeyTheRegistryWillNotDeleteIsAFailure
   WindowsModulePath.AModuleNamedBeyondTheCodePageRecordsItselfNotAMatchingFile
   WindowsModulePath.AModuleInAFolderNamedBeyondTheCodePageRecordsItselfNotALookAlike
+  WindowsModulePath.ThePathRecordedLoadsTheLoadedFileOrThereIsNone
   StartUp.ThePathIsTakenAtLoadWhateverTheWorkingFolderBecomes
   Commands/Golden.EachCaseGivesItsFileByteForByte/register
   HostTool.ATraceThatCannotBeWrittenFailsTheCommand)

@@ -50,4 +50,9 @@ std::string modulePathOf(const void* anchor) {
     return path.text;
 }
 
+std::size_t fileNameAt(const std::string& path) {
+    const std::size_t separator = path.rfind('/');
+    return separator == std::string::npos ? 0 : separator + 1;
+}
+
 }  // namespace platform

@@ -12,7 +12,9 @@ namespace platform {
 // backslash from index 2 on, or when any component cannot be found (one
 // holding a wildcard character cannot), or spelt. Converted with no
 // look-alikes: in the reported text a character the code page lacks is '?',
-// which no file name holds.
-std::string longPathOf(const std::wstring& reported);
+// which no file name holds, and `*allSpelt`, where given, is cleared. A
+// short name may be another file's long one: the path is a spelling to
+// check, not the file's.
+std::string longPathOf(const std::wstring& reported, bool* allSpelt = nullptr);
 
 }  // namespace platform

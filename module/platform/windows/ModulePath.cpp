@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <optional>
 #include <string_view>
 
 #include "platform/windows/LongPath.h"
@@ -42,8 +43,10 @@ bool holdsWildcard(std::wstring_view component) { return component.find_first_of
 
 }  // namespace
 
-std::string longPathOf(const std::wstring& reported) {
-    const std::string asReported = narrow(reported);
+std::string longPathOf(const std::wstring& reported, bool* allSpelt) {
+    bool reportedSpelt = true;
+    const std::string asReported = narrow(reported, &reportedSpelt);
+    if (allSpelt) *allSpelt = reportedSpelt;
     const std::size_t first = reported.find(L'\\', 2);
     if (first == std::wstring::npos) return asReported;
     bool spelt = true;
@@ -59,7 +62,8 @@ std::string longPathOf(const std::wstring& reported) {
         if (search == INVALID_HANDLE_VALUE) return asReported;
         FindClose(search);
         // A long name the code page cannot spell: the short one, where the
-        // volume has one the code page spells, still names this file.
+        // volume has one the code page spells (another file may hold that
+        // name as its own: Wine does not check).
         std::string name = narrow(found.cFileName, &spelt);
         if (!spelt && found.cAlternateFileName[0] != L'\0') {
             spelt = true;
@@ -70,8 +74,64 @@ std::string longPathOf(const std::wstring& reported) {
         path += name;
         at = end;
     }
+    if (allSpelt) *allSpelt = true;
     return path;
 }
+
+namespace {
+
+// A file as the system knows it, whatever name it is reached by.
+struct FileId {
+    DWORD volume, indexHigh, indexLow;
+    bool operator==(const FileId&) const = default;
+};
+
+std::optional<FileId> idOf(const std::wstring& path) {
+    const HANDLE file =
+        CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                    OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION info;
+    const bool known = GetFileInformationByHandle(file, &info);
+    CloseHandle(file);
+    if (!known) return std::nullopt;
+    return FileId{info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
+}
+
+// The reported path in the form Windows opens as it stands: no trailing dot
+// or space trimmed, nothing read against the current folder. Empty for a
+// path that is not absolute (Wine reports UNC\srv\... and unix\... so),
+// which names whatever lies under the host's current folder.
+std::wstring verbatim(const std::wstring& reported) {
+    const std::wstring_view path(reported);
+    if (path.starts_with(L"\\\\?\\")) return reported;
+    if (path.size() >= 3 && ((path[0] >= L'A' && path[0] <= L'Z') || (path[0] >= L'a' && path[0] <= L'z')) &&
+        path[1] == L':' && path[2] == L'\\')
+        return L"\\\\?\\" + reported;
+    if (path.starts_with(L"\\\\") && path.size() > 2 && path[2] != L'\\' && path[2] != L'?' && path[2] != L'.')
+        return L"\\\\?\\UNC" + reported.substr(1);
+    return {};
+}
+
+// `candidate`, given a final "." where its file name has none (so that
+// LoadLibrary adds no ".dll"), when a host's LoadLibraryA of it opens the
+// file `self`; nothing when it opens another or none. LoadLibraryA reads
+// the text in the code page and, the file name holding a ".", opens it as
+// CreateFileW does.
+std::optional<std::string> loadable(std::string candidate, const FileId& self) {
+    const int length = MultiByteToWideChar(CP_ACP, 0, candidate.data(), static_cast<int>(candidate.size()), nullptr, 0);
+    if (length <= 0) return std::nullopt;
+    std::wstring read(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, candidate.data(), static_cast<int>(candidate.size()), read.data(), length);
+    if (read.find(L'.', read.find_last_of(L"\\/") + 1) == std::wstring::npos) {
+        candidate += '.';
+        read += L'.';
+    }
+    if (idOf(read) != self) return std::nullopt;
+    return candidate;
+}
+
+}  // namespace
 
 std::string modulePathOf(const void* anchor) {
     HMODULE module = nullptr;
@@ -91,7 +151,36 @@ std::string modulePathOf(const void* anchor) {
         }
         reported.resize(reported.size() * 2);
     }
-    return longPathOf(reported);
+    // The loaded file itself, by a name nothing is trimmed from. The path
+    // recorded is the first spelling a host loads it by, or none: a lookup
+    // trims a trailing dot, a file system folds case, and a short name may
+    // be another file's long one, each leading to a look-alike.
+    const std::wstring self = verbatim(reported);
+    const std::optional<FileId> id = self.empty() ? std::nullopt : idOf(self);
+    if (!id) return {};
+    bool spelt = true;
+    std::string spelling = longPathOf(reported, &spelt);  // first: where it is right, it stays as it was
+    if (const auto path = spelt ? loadable(spelling, *id) : std::nullopt) return *path;
+    const std::wstring* const asTheyStand[] = {&reported, &self};
+    for (const std::wstring* wide : asTheyStand) {
+        spelt = true;
+        spelling = narrow(*wide, &spelt);
+        if (const auto path = spelt ? loadable(spelling, *id) : std::nullopt) return *path;
+    }
+    return {};
+}
+
+std::size_t fileNameAt(const std::string& path) {
+    // A character at a time: in a double-byte code page the second byte of a
+    // character may be a '\\'.
+    std::size_t name = 0;
+    for (std::size_t at = 0; at < path.size(); ++at) {
+        if (IsDBCSLeadByteEx(CP_ACP, static_cast<BYTE>(path[at])))
+            ++at;
+        else if (path[at] == '\\' || path[at] == '/')
+            name = at + 1;
+    }
+    return name;
 }
 
 }  // namespace platform
