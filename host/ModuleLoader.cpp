@@ -53,7 +53,7 @@ void* open(const std::string& path, std::string& error, std::optional<FileId>& n
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return failed("error " + std::to_string(GetLastError()));
     const std::unique_ptr<void, decltype(&CloseHandle)> held(file, &CloseHandle);
-    named = fileIdOf(file);
+    named = platform::fileIdOf(file);
     const char* const another = "Windows loads another file for this name";
     std::wstring loaded = full;
     if (full.find(L'.', full.find_last_of(L'\\') + 1) == std::wstring::npos) {
@@ -83,15 +83,7 @@ std::string chosenModule() {
 std::string text(const std::filesystem::path& path) { return utf8FromUtf16(path.native()); }
 
 // The running program's file.
-std::filesystem::path self() {
-    std::wstring name(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
-        if (length == 0) return {};
-        if (length < name.size()) return name.substr(0, length);
-        name.resize(name.size() * 2);
-    }
-}
+std::filesystem::path self() { return platform::reportedFileName(nullptr); }
 #else
 
 // A name without a '/' would be searched for, in the program's run path
@@ -99,7 +91,7 @@ std::filesystem::path self() {
 void* open(const std::string& path, std::string& error, std::optional<FileId>& named) {
     const std::string file = path.find('/') == std::string::npos ? "./" + path : path;
     if (const int descriptor = ::open(file.c_str(), O_PATH | O_CLOEXEC); descriptor >= 0) {
-        named = fileIdOf(descriptor);
+        named = platform::fileIdOf(descriptor);
         ::close(descriptor);
     }
     void* handle = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "host/FileId.h"
+#include "host/MappedFile.h"
 #include "interfaces/ModuleInterface.h"
 
 class ModuleLoader {

@@ -50,11 +50,11 @@ bool inTheRegistry(const FileId& id, const std::filesystem::path& root) {
     namespace fs = std::filesystem;
     struct stat s {};
     if (root.empty()) return false;
-    if (lstat(root.c_str(), &s) == 0 && fileIdOf(s) == id) return true;
+    if (lstat(root.c_str(), &s) == 0 && platform::fileIdOf(s) == id) return true;
     std::error_code ec;
     for (fs::recursive_directory_iterator entry(root, fs::directory_options::skip_permission_denied, ec), end;
          !ec && entry != end; entry.increment(ec)) {
-        if (lstat(entry->path().c_str(), &s) == 0 && fileIdOf(s) == id) return true;
+        if (lstat(entry->path().c_str(), &s) == 0 && platform::fileIdOf(s) == id) return true;
     }
     return false;
 }
@@ -68,11 +68,11 @@ std::optional<FileId> outputFile(bool errors) {
     const HANDLE output = GetStdHandle(errors ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
     if (output == nullptr || output == INVALID_HANDLE_VALUE || GetFileType(output) != FILE_TYPE_DISK)
         return std::nullopt;
-    return fileIdOf(output);
+    return platform::fileIdOf(output);
 #else
     struct stat s {};
     if (fstat(errors ? STDERR_FILENO : STDOUT_FILENO, &s) != 0 || !S_ISREG(s.st_mode)) return std::nullopt;
-    return fileIdOf(s);
+    return platform::fileIdOf(s);
 #endif
 }
 
@@ -92,7 +92,7 @@ TraceFile::TraceFile(const std::string& name) : file_(INVALID_HANDLE_VALUE), nam
         made_ = file_ != INVALID_HANDLE_VALUE;
         if (made_ || GetLastError() != ERROR_FILE_EXISTS) break;
     }
-    id_ = fileIdOf(file_);
+    id_ = platform::fileIdOf(file_);
 }
 
 TraceFile::~TraceFile() {
@@ -138,7 +138,7 @@ TraceFile::TraceFile(const std::string& name) : name_(name), registry_(registryF
         made_ = file_ >= 0;
         if (made_ || errno != EEXIST) break;
     }
-    if (file_ >= 0) id_ = fileIdOf(file_);
+    if (file_ >= 0) id_ = platform::fileIdOf(file_);
 }
 
 TraceFile::~TraceFile() {
@@ -148,7 +148,7 @@ TraceFile::~TraceFile() {
 void TraceFile::discard() {
     // Only the file this made, should another have taken its name since.
     struct stat s {};
-    if (made_ && lstat(name_.c_str(), &s) == 0 && fileIdOf(s) == id_) unlink(name_.c_str());
+    if (made_ && lstat(name_.c_str(), &s) == 0 && platform::fileIdOf(s) == id_) unlink(name_.c_str());
 }
 
 bool TraceFile::write(const std::vector<std::string>& lines) {

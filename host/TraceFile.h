@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "host/FileId.h"
+#include "host/MappedFile.h"
 
 class ModuleLoader;
 

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string_view>
 
+#include "platform/FileId.h"
 #include "platform/windows/LongPath.h"
 
 namespace platform {
@@ -80,39 +81,6 @@ std::string longPathOf(const std::wstring& reported, bool* allSpelt) {
 
 namespace {
 
-// A file as the system knows it, whatever name it is reached by.
-struct FileId {
-    DWORD volume, indexHigh, indexLow;
-    bool operator==(const FileId&) const = default;
-};
-
-std::optional<FileId> idOf(const std::wstring& path) {
-    const HANDLE file =
-        CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                    OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
-    BY_HANDLE_FILE_INFORMATION info;
-    const bool known = GetFileInformationByHandle(file, &info);
-    CloseHandle(file);
-    if (!known) return std::nullopt;
-    return FileId{info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
-}
-
-// The reported path in the form Windows opens as it stands: no trailing dot
-// or space trimmed, nothing read against the current folder. Empty for a
-// path that is not absolute (Wine reports UNC\srv\... and unix\... so),
-// which names whatever lies under the host's current folder.
-std::wstring verbatim(const std::wstring& reported) {
-    const std::wstring_view path(reported);
-    if (path.starts_with(L"\\\\?\\")) return reported;
-    if (path.size() >= 3 && ((path[0] >= L'A' && path[0] <= L'Z') || (path[0] >= L'a' && path[0] <= L'z')) &&
-        path[1] == L':' && path[2] == L'\\')
-        return L"\\\\?\\" + reported;
-    if (path.starts_with(L"\\\\") && path.size() > 2 && path[2] != L'\\' && path[2] != L'?' && path[2] != L'.')
-        return L"\\\\?\\UNC" + reported.substr(1);
-    return {};
-}
-
 // `candidate`, given a final "." where its file name has none (so that
 // LoadLibrary adds no ".dll"), when a host's LoadLibraryA of it opens the
 // file `self`; nothing when it opens another or none. LoadLibraryA reads
@@ -127,7 +95,7 @@ std::optional<std::string> loadable(std::string candidate, const FileId& self) {
         candidate += '.';
         read += L'.';
     }
-    if (idOf(read) != self) return std::nullopt;
+    if (fileIdAt(read) != self) return std::nullopt;
     return candidate;
 }
 
@@ -138,25 +106,14 @@ std::string modulePathOf(const void* anchor) {
     if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
                             static_cast<LPCWSTR>(anchor), &module))
         return {};
-    // Read wide, as the narrow call would give look-alikes of the characters
-    // the code page lacks. The buffer grows until the whole name fits: a long
-    // path is never cut.
-    std::wstring reported(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameW(module, reported.data(), static_cast<DWORD>(reported.size()));
-        if (length == 0) return {};
-        if (length < reported.size()) {
-            reported.resize(length);
-            break;
-        }
-        reported.resize(reported.size() * 2);
-    }
+    const std::wstring reported = reportedFileName(module);
+    if (reported.empty()) return {};
     // The loaded file itself, by a name nothing is trimmed from. The path
     // recorded is the first spelling a host loads it by, or none: a lookup
     // trims a trailing dot, a file system folds case, and a short name may
     // be another file's long one, each leading to a look-alike.
-    const std::wstring self = verbatim(reported);
-    const std::optional<FileId> id = self.empty() ? std::nullopt : idOf(self);
+    const std::wstring self = verbatimPath(reported);
+    const std::optional<FileId> id = self.empty() ? std::nullopt : fileIdAt(self);
     if (!id) return {};
     bool spelt = true;
     std::string spelling = longPathOf(reported, &spelt);  // first: where it is right, it stays as it was
