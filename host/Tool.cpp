@@ -565,8 +565,8 @@ struct Refused {
     std::string why;
 };
 
-// The trace, if any, must not be the code under way or the registry: the
-// module is loaded by now, so its file is the one it runs from.
+// The trace, if any, must be none of the files the run needs or writes:
+// the module is loaded by now, so its file is the one it runs from.
 void checkTrace(const Options& o, const TraceFile* trace, const ModuleLoader& module) {
     if (const char* const what = trace ? trace->refusal(module) : nullptr)
         throw Refused{"--trace " + o.trace + " is " + what};

@@ -23,10 +23,11 @@ public:
     TraceFile(const TraceFile&) = delete;
     TraceFile& operator=(const TraceFile&) = delete;
 
-    // What the open file is of those the run must not write over: "the
-    // module itself", "the object-model library" (both as loaded), or, on
-    // Linux, "a file of the registry" (anything in its folder); null when
-    // it is none of them, or could not be opened.
+    // What the open file is of those the run needs or writes: "the module
+    // itself" (as named or as loaded), "the object-model library" (as
+    // loaded), "the output" or "the error output" (where it is a file), or,
+    // on Linux, "a file of the registry" (anything in its folder, or in its
+    // place); null when it is none of them, or could not be opened.
     const char* refusal(const ModuleLoader& module) const;
     // Removes the file again where this made it, for a trace refused.
     void discard();
