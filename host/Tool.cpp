@@ -569,7 +569,7 @@ struct Refused {
 // the module is loaded by now, so its file is the one it runs from.
 void checkTrace(const Options& o, const TraceFile* trace, const ModuleLoader& module) {
     if (const char* const what = trace ? trace->refusal(module) : nullptr)
-        throw Refused{"--trace " + o.trace + " is " + what};
+        throw Refused{"--trace " + o.trace + " " + what};
 }
 
 // The command itself; the exit status. `lines` gets the calls the module
@@ -613,6 +613,12 @@ int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         // or not, so that no earlier run's trace is taken for this one's.
         std::optional<TraceFile> trace;
         if (!o.trace.empty()) trace.emplace(o.trace);
+        // As a shell's redirection that fails: the command does not run.
+        if (trace && !trace->opened()) {
+            print(err, "ddhost: cannot open the trace %s (%s)\n", forTerminal(o.trace).c_str(),
+                  forTerminal(trace->error()).c_str());
+            return 1;
+        }
         std::vector<std::string> lines;
         try {
             status = command(o, trace ? &*trace : nullptr, out, err, lines);

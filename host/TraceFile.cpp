@@ -5,13 +5,16 @@
 
 #include <algorithm>
 #else
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <exception>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 
 #include "platform/SystemRegistry.h"
@@ -45,20 +48,58 @@ std::filesystem::path registryFolder() {
     }
 }
 
+// What the walk of a folder found.
+enum class Walk { kNone, kFound, kUnread };
+
+// Whether `id` is anything in the folder `folder` (a descriptor, which this
+// takes), through descriptors so that no path is too long to reach; a
+// folder that cannot be read whole may hold it.
+Walk walkFolder(int folder, const FileId& id) {
+    DIR* const listing = fdopendir(folder);
+    if (!listing) {
+        close(folder);
+        return Walk::kUnread;
+    }
+    Walk walk = Walk::kNone;
+    for (;;) {
+        errno = 0;
+        const dirent* const entry = readdir(listing);
+        if (!entry) {
+            if (errno) walk = Walk::kUnread;
+            break;
+        }
+        const std::string_view name = entry->d_name;
+        if (name == "." || name == "..") continue;
+        struct stat s {};
+        if (fstatat(dirfd(listing), entry->d_name, &s, AT_SYMLINK_NOFOLLOW) != 0) {
+            if (errno == ENOENT) continue;  // gone since it was listed
+            walk = Walk::kUnread;
+            break;
+        }
+        if (platform::fileIdOf(s) == id) {
+            walk = Walk::kFound;
+            break;
+        }
+        if (!S_ISDIR(s.st_mode)) continue;
+        const int below = openat(dirfd(listing), entry->d_name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        walk = below < 0 ? (errno == ENOENT ? Walk::kNone : Walk::kUnread) : walkFolder(below, id);
+        if (walk != Walk::kNone) break;
+    }
+    closedir(listing);
+    return walk;
+}
+
 // Whether `id` is anything in the registry's folder `root`, which the
 // registry owns whole: a value, a file that would stand among its values,
-// or one in the root's own place.
-bool inTheRegistry(const FileId& id, const std::filesystem::path& root) {
-    namespace fs = std::filesystem;
+// or one in the root's own place. The root is reached as the registry
+// reaches it, through a link where the user's path has one.
+Walk inTheRegistry(const FileId& id, const std::filesystem::path& root) {
     struct stat s {};
-    if (root.empty()) return false;
-    if (lstat(root.c_str(), &s) == 0 && platform::fileIdOf(s) == id) return true;
-    std::error_code ec;
-    for (fs::recursive_directory_iterator entry(root, fs::directory_options::skip_permission_denied, ec), end;
-         !ec && entry != end; entry.increment(ec)) {
-        if (lstat(entry->path().c_str(), &s) == 0 && platform::fileIdOf(s) == id) return true;
-    }
-    return false;
+    if (root.empty()) return Walk::kNone;
+    if (lstat(root.c_str(), &s) == 0 && platform::fileIdOf(s) == id) return Walk::kFound;
+    const int folder = ::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0) return errno == ENOENT || errno == ENOTDIR ? Walk::kNone : Walk::kUnread;
+    return walkFolder(folder, id);
 }
 #endif
 
@@ -94,8 +135,11 @@ TraceFile::TraceFile(const std::string& name) : file_(INVALID_HANDLE_VALUE), nam
         made_ = file_ != INVALID_HANDLE_VALUE;
         if (made_ || GetLastError() != ERROR_FILE_EXISTS) break;
     }
+    if (file_ == INVALID_HANDLE_VALUE) error_ = "error " + std::to_string(GetLastError());
     id_ = platform::fileIdOf(file_);
 }
+
+bool TraceFile::opened() const { return file_ != INVALID_HANDLE_VALUE; }
 
 TraceFile::~TraceFile() {
     if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
@@ -140,8 +184,11 @@ TraceFile::TraceFile(const std::string& name) : name_(name), registry_(registryF
         made_ = file_ >= 0;
         if (made_ || errno != EEXIST) break;
     }
+    if (file_ < 0) error_ = std::strerror(errno);
     if (file_ >= 0) id_ = platform::fileIdOf(file_);
 }
+
+bool TraceFile::opened() const { return file_ >= 0; }
 
 TraceFile::~TraceFile() {
     if (file_ >= 0) close(file_);
@@ -173,12 +220,16 @@ bool TraceFile::write(const std::vector<std::string>& lines) {
 
 const char* TraceFile::refusal(const ModuleLoader& module) const {
     if (!id_) return nullptr;
-    if (id_ == module.file() || id_ == module.namedFile()) return "the module itself";
-    if (id_ == ModuleLoader::objectModelFile()) return "the object-model library";
-    if (id_ == outputFile(false)) return "the output";
-    if (id_ == outputFile(true)) return "the error output";
+    if (id_ == module.file() || id_ == module.namedFile()) return "is the module itself";
+    if (id_ == ModuleLoader::objectModelFile()) return "is the object-model library";
+    if (id_ == outputFile(false)) return "is the output";
+    if (id_ == outputFile(true)) return "is the error output";
 #if !defined(_WIN32)
-    if (inTheRegistry(*id_, registry_)) return "a file of the registry";
+    switch (inTheRegistry(*id_, registry_)) {
+    case Walk::kFound: return "is a file of the registry";
+    case Walk::kUnread: return "may be a file of the registry, which cannot be read whole";
+    case Walk::kNone: break;
+    }
 #endif
     return nullptr;
 }

@@ -23,11 +23,16 @@ public:
     TraceFile(const TraceFile&) = delete;
     TraceFile& operator=(const TraceFile&) = delete;
 
-    // What the open file is of those the run needs or writes: "the module
-    // itself" (as named or as loaded), "the object-model library" (as
-    // loaded), "the output" or "the error output" (where it is a file), or,
-    // on Linux, "a file of the registry" (anything in its folder, or in its
-    // place); null when it is none of them, or could not be opened.
+    // Whether the file opened; if not, why (the system's words).
+    bool opened() const;
+    const std::string& error() const { return error_; }
+    // What the open file is of those the run needs or writes: "is the
+    // module itself" (as named or as loaded), "is the object-model library"
+    // (as loaded), "is the output" or "is the error output" (where it is a
+    // file), or, on Linux, "is a file of the registry" (anything in its
+    // folder, or in its place) or "may be" one, where a folder of the
+    // registry cannot be read; null when it is none of them, or could not be
+    // opened.
     const char* refusal(const ModuleLoader& module) const;
     // Removes the file again where this made it, for a trace refused.
     void discard();
@@ -42,6 +47,7 @@ private:
     int file_ = -1;
 #endif
     std::string name_;
+    std::string error_;
 #if !defined(_WIN32)
     std::filesystem::path registry_;
 #endif

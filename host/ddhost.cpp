@@ -6,6 +6,11 @@
 #include <cstdio>
 
 #include "host/Encoding.h"
+#else
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #endif
 
 #include <iostream>
@@ -28,6 +33,15 @@ int wmain(int argc, wchar_t** argv) {
 }
 #else
 int main(int argc, char** argv) {
+    // A standard stream the program started without is held by /dev/null, so
+    // that no file opened later (the trace) takes its number and gets what
+    // was meant for it; opened the other way round, it still fails a write
+    // or a read as the closed stream did.
+    for (const int stream : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (fcntl(stream, F_GETFD) >= 0 || errno != EBADF) continue;
+        const int held = open("/dev/null", (stream == STDIN_FILENO ? O_WRONLY : O_RDONLY) | O_NOCTTY);
+        if (held != stream) return 1;  // nothing can be told, with no stream to tell it on
+    }
     return runTool(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
 }
 #endif

@@ -93,13 +93,31 @@ TEST(HostTool, ErrorsAreClearAndNeverCrash) {
 #if defined(_WIN32)
     const std::string guarded = DD_MODULE_PATH, guardedIs = "the module itself";
 #else
+    // A root so deep that its values' paths are longer than the system
+    // takes whole, and the value by a name of its own outside the registry.
     const TemporaryFolder registry;
+    fs::path root = registry.path;
+    while (root.native().size() < 4040 - 251) root /= std::string(250, 'k');
+    fs::create_directories(root);
+    const fs::path before = fs::current_path();
+    // What is too deep for a path to name goes before the folder does.
+    const struct Cleanup {
+        fs::path root, before;
+        ~Cleanup() {
+            std::error_code ignored;
+            fs::current_path(root, ignored);
+            fs::remove_all("HKEY_LOCAL_MACHINE", ignored);
+            fs::current_path(before, ignored);
+        }
+    } cleanup{root, before};
     ScopedEnvironment environment;
-    environment.set("DD_REGISTRY_ROOT", registry.path.string());
+    environment.set("DD_REGISTRY_ROOT", root.string());
     ASSERT_EQ(tool({"register"}).status, 0);
-    std::string guarded;
-    for (const auto& entry : fs::recursive_directory_iterator(registry.path))
-        if (entry.path().filename() == "DLLPATH.value") guarded = entry.path().string();
+    const std::string guarded = (registry.path / "DLLPATH.value").string();
+    fs::current_path(root);
+    for (const auto& entry : fs::recursive_directory_iterator("."))
+        if (entry.path().filename() == "DLLPATH.value") fs::create_hard_link(entry.path(), guarded);
+    fs::current_path(before);
     const std::string guardedIs = "a file of the registry";
 #endif
     const std::string registered = contents(guarded);
@@ -170,6 +188,7 @@ TEST(HostTool, ErrorsAreClearAndNeverCrash) {
              {{"--set", "a\x9B", "dump"}, "--set a\\x9B: no '='"},
              // Written once the registration has run, it would empty the value.
              {{"--trace", guarded, "register"}, "--trace " + guarded + " is " + guardedIs + "\nusage: "},
+             {{"--trace", guarded, "info"}, "--trace " + guarded + " is " + guardedIs + "\nusage: "},
          }) {
         const auto o = tool(args);
         EXPECT_EQ(o.status, 2) << args.front() << " " << args.back();
@@ -631,69 +650,60 @@ TEST(HostTool, ShowKeepsTextsThatLookLikeJson) {
 
 TEST(HostTool, TextsTheCommandLineGaveAreShownEscaped) {
     // A current value tree shows, an answer run leaves over: each a line, on
-    // the output; the trace tells what a method took of a text, 0.
-    const TemporaryFolder folder;
-    const std::string file = (folder.path / "trace.txt").string();
-    for (const auto& [args, says, traced] : std::vector<std::tuple<std::vector<std::string>, std::string, bool>>{
+    // the output.
+    for (const auto& [args, says] : std::vector<std::pair<std::vector<std::string>, std::string>>{
              {{"--set", "phys_descriptor=\"x\nddhost: forged\"", "tree", "Tab_s_system_parameter_Online"},
-              "[phys_descriptor] = \"x\\x0Addhost: forged\"\n",
-              false},
+              "[phys_descriptor] = \"x\\x0Addhost: forged\"\n"},
              {{"--answer", "\"x\nddhost: forged\x1B[2J\"", "run", "method_parWriteLocking_remember"},
-              "unused: --answer \"x\\x0Addhost: forged\\x1B[2J\": no question was left for it\n",
-              false},
-             {{"--set", "func1_AI_hi_hi_lim=\"a\nforged\x1B[31m\"", "run", "method_preset_alarm"},
-              "GetFloatValue func1_AI_hi_hi_lim 0\n",
-              true},
+              "unused: --answer \"x\\x0Addhost: forged\\x1B[2J\": no question was left for it\n"},
          }) {
-        auto withTrace = args;
-        withTrace.insert(withTrace.begin(), {"--trace", file});
-        const auto o = tool(withTrace);
-        const std::string trace = contents(file);
+        const auto o = tool(args);
         EXPECT_EQ(o.status, 0) << o.err;
-        EXPECT_NE((traced ? trace : o.out).find(says), std::string::npos) << o.out << trace;
+        EXPECT_NE(o.out.find(says), std::string::npos) << o.out;
         EXPECT_TRUE(terminalSafe(o.out)) << o.out;
-        EXPECT_TRUE(terminalSafe(trace)) << trace;
     }
 }
 
 TEST(HostTool, ATraceThatCannotBeWrittenFailsTheCommand) {
+    const TemporaryFolder folder;
 #if !defined(_WIN32)
     const TemporaryFolder registry;
     ScopedEnvironment environment;
     environment.set("DD_REGISTRY_ROOT", registry.path.string());
 #endif
-    // Commands that make no call on the host write an empty trace, and fail alike.
-    for (const std::vector<std::string>& command :
-         {std::vector<std::string>{"show", "parWriteLocking"}, {"info"}, {"register"}, {"unregister"}}) {
-        for (const char* file : {
-                 "/nonexistent/folder/trace.txt",
-#if !defined(_WIN32)
-                     command.size() > 1 ? "/dev/full" : "/nonexistent/trace.txt",  // an empty trace fits
-#endif
-             }) {
+    // One that cannot be opened stops the command before it runs, as a
+    // shell's redirection does: nothing is shown, registered or unregistered.
+    for (const std::vector<std::string>& command : {std::vector<std::string>{"show", "parWriteLocking"},
+                                                    {"info"},
+                                                    {"register"},
+                                                    {"unregister"},
+                                                    {"--module", DD_STUB_MODULE_PATH, "info"}}) {
+        for (const std::string& file : {std::string("/nonexistent/folder/trace.txt"), folder.path.string()}) {
             auto args = command;
             args.insert(args.begin(), {"--trace", file});
             const auto o = tool(args);
-            EXPECT_EQ(o.status, 1) << file << " " << command.front();
-            EXPECT_NE(o.err.find(std::string("ddhost: cannot write the trace to ") + file), std::string::npos) << o.err;
-            // A registration itself succeeded: only the trace fails it.
-            const std::string done = command.front() == "register"     ? "DllRegisterServer: 0\n"
-                                     : command.front() == "unregister" ? "DllUnregisterServer: 0\n"
-                                                                       : "";
-            EXPECT_EQ(o.out.rfind(done, 0), 0u) << o.out;
+            EXPECT_EQ(o.status, 1) << file << " " << command.back();
+            EXPECT_EQ(o.err.rfind("ddhost: cannot open the trace " + file + " (", 0), 0u) << o.err;
+            EXPECT_EQ(o.err.find('\n'), o.err.size() - 1) << o.err;
+            EXPECT_EQ(o.out, "");
         }
     }
-    // A command that fails keeps its status, and the trace's fault is told too.
+#if !defined(_WIN32)
+    EXPECT_TRUE(std::filesystem::is_empty(registry.path));
+    // One that opened but does not take the lines fails the command once it
+    // has run, and a command that failed keeps its status.
     for (const auto& [args, status, says] : std::vector<std::tuple<std::vector<std::string>, int, std::string>>{
+             {{"show", "parWriteLocking"}, 1, ""},
              {{"show", "no_such_item"}, 2, "ddhost: no item named no_such_item\n"},
-             {{"--module", DD_STUB_MODULE_PATH, "info"}, 1, "ddhost: the module gave no information object\n"},
          }) {
         auto traced = args;
-        traced.insert(traced.begin(), {"--trace", "/nonexistent/folder/trace.txt"});
+        traced.insert(traced.begin(), {"--trace", "/dev/full"});
         const auto o = tool(traced);
         EXPECT_EQ(o.status, status) << args.back();
-        EXPECT_EQ(o.err, says + "ddhost: cannot write the trace to /nonexistent/folder/trace.txt\n");
+        EXPECT_EQ(o.err, says + "ddhost: cannot write the trace to /dev/full\n");
+        EXPECT_EQ(o.out.empty(), status != 1) << o.out;
     }
+#endif
 }
 
 TEST(HostTool, ATraceIsThisRunsWhetherTheCommandSucceedsOrNot) {
@@ -733,4 +743,19 @@ TEST(HostTool, ATraceIsThisRunsWhetherTheCommandSucceedsOrNot) {
             EXPECT_EQ(trace, left == kEarlier ? "an earlier trace\n" : "");
         }
     }
+#if !defined(_WIN32)
+    // Started with a standard stream closed, the program holds its place: the
+    // trace takes neither's, and the output still fails as a closed one.
+    for (const auto& [streams, status, says] : std::vector<std::tuple<std::string, int, std::string>>{
+             {" >/dev/null 2>&-", 0, ""},
+             {" 2>&1 >&-", 1, "ddhost: cannot write the output\n"},
+         }) {
+        std::ofstream(file, std::ios::binary) << "an earlier trace\n";
+        const Shell closed = shell(std::string(DD_HOST_TOOL) + " --module " + DD_MODULE_PATH + " --trace " +
+                                   file.string() + " info" + streams);
+        EXPECT_EQ(closed.status, status) << streams;
+        EXPECT_EQ(closed.out, says) << streams;
+        EXPECT_EQ(contents(file), "") << streams;
+    }
+#endif
 }
