@@ -9,7 +9,6 @@
 #include <cwchar>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
 #include <iterator>
 #include <optional>
 #include <random>
@@ -391,8 +390,9 @@ TEST(WindowsModulePath, ThePathRecordedLoadsTheLoadedFileOrThereIsNone) {
     const std::wstring root = folder.path.wstring();
     DWORD stamp = 0x5EED0000;
     Recorded recorded;
+    std::string untried;  // the twins this system cannot make
     if (codePageSpells(L"\u4E2D")) {
-        std::cout << "the system's code page spells the short-name twin's name\n";
+        untried += "the system's code page spells the short-name twin's name\n";
     } else {
         SCOPED_TRACE("short name");
         fs::create_directories(folder.path / "short");
@@ -403,7 +403,7 @@ TEST(WindowsModulePath, ThePathRecordedLoadsTheLoadedFileOrThereIsNone) {
         const std::wstring shortName = shortPath.substr(shortPath.find_last_of(L'\\'));
         const std::wstring twinFolder = exactly(folder.path / "short");
         if (twinFolder.empty() || shortName == L"\\mod_\u4E2D.dll") {
-            std::cout << "no file can take the short name here\n";
+            untried += "no file can take the short name here\n";
         } else {
             writeStampedCopy(twinFolder + shortName, ++stamp);
             expectTheLoadedModuleOrNone(root + L"\\short\\mod_\u4E2D.dll", recorded);
@@ -413,7 +413,7 @@ TEST(WindowsModulePath, ThePathRecordedLoadsTheLoadedFileOrThereIsNone) {
     }
     // Two names that differ in case alone, loaded by a name that is neither.
     if (const std::wstring pair = exactly(folder.path); pair.empty()) {
-        std::cout << "a folder here holds no two names that differ in case alone\n";
+        untried += "a folder here holds no two names that differ in case alone\n";
     } else {
         SCOPED_TRACE("case");
         writeStampedCopy(root + L"\\mod.dll", ++stamp);
@@ -476,4 +476,5 @@ TEST(WindowsModulePath, ThePathRecordedLoadsTheLoadedFileOrThereIsNone) {
             EXPECT_NE(recorded.path, "");
         }
     }
+    if (!untried.empty()) GTEST_SKIP() << untried;
 }
