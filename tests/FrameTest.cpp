@@ -99,6 +99,16 @@ TEST(StartUp, RecordsTheModulesFullPathAndBasePath) {
     const std::string expected = fs::canonical(DD_MODULE_PATH).string();
     EXPECT_EQ(info->GetModulePath().str(), expected);
     EXPECT_EQ(info->GetModuleBasePath().str(), expected.substr(0, expected.rfind('.')));
+    // A file name without an extension in a folder whose name has a dot: the
+    // base path is the whole path.
+    const TemporaryFolder own;
+    const fs::path folder = own.path / "a.b";
+    fs::create_directories(folder);
+    fs::copy_file(DD_MODULE_PATH, folder / "ZTQQVPB153A0101");
+    ModuleLoader copy((folder / "ZTQQVPB153A0101").string());
+    ASSERT_TRUE(copy.loaded()) << copy.error();
+    std::unique_ptr<CInformation> copyInfo(copy.getInformation());
+    EXPECT_EQ(copyInfo->GetModuleBasePath().str(), (fs::canonical(folder) / "ZTQQVPB153A0101").string());
 }
 
 TEST(StartUp, PathsAreSetAtLoadAndTheWholePathWithoutADot) {

@@ -84,8 +84,9 @@ namespace {
 // `candidate`, given a final "." where its file name has none (so that
 // LoadLibrary adds no ".dll"), when a host's LoadLibraryA of it opens the
 // file `self`; nothing when it opens another or none. LoadLibraryA reads
-// the text in the code page and, the file name holding a ".", opens it as
-// CreateFileW does.
+// the text in the code page, refuses it from MAX_PATH wide characters on
+// (the "." counted) unless the host is long-path aware, and, the file name
+// holding a ".", opens it as CreateFileW does, which takes any length.
 std::optional<std::string> loadable(std::string candidate, const FileId& self) {
     const int length = MultiByteToWideChar(CP_ACP, 0, candidate.data(), static_cast<int>(candidate.size()), nullptr, 0);
     if (length <= 0) return std::nullopt;
@@ -95,8 +96,23 @@ std::optional<std::string> loadable(std::string candidate, const FileId& self) {
         candidate += '.';
         read += L'.';
     }
-    if (fileIdAt(read) != self) return std::nullopt;
+    if (read.size() >= MAX_PATH || fileIdAt(read) != self) return std::nullopt;
     return candidate;
+}
+
+// `path` by the short (8.3) names of its components, as the file system
+// gives them; empty where it gives none.
+std::wstring shortPathOf(const std::wstring& path) {
+    std::wstring out(path.size() + 1, L'\0');
+    for (;;) {
+        const DWORD length = GetShortPathNameW(path.c_str(), out.data(), static_cast<DWORD>(out.size()));
+        if (length == 0) return {};
+        if (length < out.size()) {
+            out.resize(length);
+            return out;
+        }
+        out.resize(length);
+    }
 }
 
 }  // namespace
@@ -118,7 +134,10 @@ std::string modulePathOf(const void* anchor) {
     bool spelt = true;
     std::string spelling = longPathOf(reported, &spelt);  // first: where it is right, it stays as it was
     if (const auto path = spelt ? loadable(spelling, *id) : std::nullopt) return *path;
-    const std::wstring* const asTheyStand[] = {&reported, &self};
+    // Last the short names, for a path too long for a host in every other
+    // spelling.
+    const std::wstring shortened = shortPathOf(self);
+    const std::wstring* const asTheyStand[] = {&reported, &self, &shortened};
     for (const std::wstring* wide : asTheyStand) {
         spelt = true;
         spelling = narrow(*wide, &spelt);
