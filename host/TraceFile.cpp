@@ -111,14 +111,17 @@ bool TraceFile::write(const std::vector<std::string>& lines) {
     if (file_ == INVALID_HANDLE_VALUE) return false;
     // The same file again, by its handle, now to be written; a device (NUL,
     // a console), which no handle reopens and which is no module, by its
-    // name.
-    const HANDLE out =
-        GetFileType(file_) == FILE_TYPE_DISK
-            ? ReOpenFile(file_, GENERIC_WRITE, kShareAll, 0)
-            : CreateFileW(utf16FromUtf8(name_).c_str(), GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING, 0, nullptr);
+    // name. Either may lead elsewhere: Wine reopens a handle by its name too.
+    const DWORD type = GetFileType(file_);
+    const HANDLE out = type == FILE_TYPE_DISK ? ReOpenFile(file_, GENERIC_WRITE, kShareAll, 0)
+                                              : CreateFileW(utf16FromUtf8(name_).c_str(), GENERIC_WRITE, kShareAll,
+                                                            nullptr, OPEN_EXISTING, 0, nullptr);
     if (out == INVALID_HANDLE_VALUE) return false;
     const std::string text = traceText(lines);
-    bool whole = GetFileType(out) != FILE_TYPE_DISK || SetEndOfFile(out);
+    // Nothing is cut or written but the file checked: the same kind, and the
+    // same file where it tells one, as every disk file does.
+    const bool checked = GetFileType(out) == type && platform::fileIdOf(out) == id_ && (id_ || type != FILE_TYPE_DISK);
+    bool whole = checked && (type != FILE_TYPE_DISK || SetEndOfFile(out));
     for (std::size_t done = 0; whole && done < text.size();) {
         DWORD written = 0;
         const auto chunk = static_cast<DWORD>(std::min<std::size_t>(text.size() - done, 1u << 30));
