@@ -124,14 +124,15 @@ std::optional<FileId> outputFile(bool errors) {
 #if defined(_WIN32)
 
 TraceFile::TraceFile(const std::string& name) : file_(INVALID_HANDLE_VALUE), name_(name) {
-    // No access to the data yet: a trace that is the module must not keep
-    // it from loading, only be refused once it has.
+    // No access to the data yet, nor the right to delete, which the loader's
+    // sharing counts too: a trace that is the module, even one made here,
+    // must not keep it from loading, only be refused once it has.
     const std::wstring wide = utf16FromUtf8(name);
     for (int attempt = 0; attempt < 2; ++attempt) {
         file_ = CreateFileW(wide.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr, OPEN_EXISTING, 0, nullptr);
         if (file_ != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_NOT_FOUND) break;
-        file_ = CreateFileW(wide.c_str(), FILE_READ_ATTRIBUTES | DELETE, kShareAll, nullptr, CREATE_NEW,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
+        file_ = CreateFileW(wide.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                            nullptr);
         made_ = file_ != INVALID_HANDLE_VALUE;
         if (made_ || GetLastError() != ERROR_FILE_EXISTS) break;
     }
@@ -146,23 +147,32 @@ TraceFile::~TraceFile() {
 }
 
 void TraceFile::discard() {
-    if (!made_) return;
+    // By its name, now with the right to delete, but only the file this
+    // made, should another have taken its name since.
+    if (!made_ || !id_) return;
+    const HANDLE named = CreateFileW(utf16FromUtf8(name_).c_str(), DELETE | FILE_READ_ATTRIBUTES, kShareAll, nullptr,
+                                     OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (named == INVALID_HANDLE_VALUE) return;
     FILE_DISPOSITION_INFO gone{TRUE};
-    SetFileInformationByHandle(file_, FileDispositionInfo, &gone, sizeof gone);
+    if (platform::fileIdOf(named) == id_) SetFileInformationByHandle(named, FileDispositionInfo, &gone, sizeof gone);
+    CloseHandle(named);
 }
 
 bool TraceFile::write(const std::vector<std::string>& lines) {
     if (file_ == INVALID_HANDLE_VALUE) return false;
     // The same file again, by its handle, now to be written; a device (NUL,
     // a console), which no handle reopens and which is no module, by its
-    // name.
-    const HANDLE out =
-        GetFileType(file_) == FILE_TYPE_DISK
-            ? ReOpenFile(file_, GENERIC_WRITE, kShareAll, 0)
-            : CreateFileW(utf16FromUtf8(name_).c_str(), GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING, 0, nullptr);
+    // name. Either may lead elsewhere: Wine reopens a handle by its name too.
+    const DWORD type = GetFileType(file_);
+    const HANDLE out = type == FILE_TYPE_DISK ? ReOpenFile(file_, GENERIC_WRITE, kShareAll, 0)
+                                              : CreateFileW(utf16FromUtf8(name_).c_str(), GENERIC_WRITE, kShareAll,
+                                                            nullptr, OPEN_EXISTING, 0, nullptr);
     if (out == INVALID_HANDLE_VALUE) return false;
     const std::string text = traceText(lines);
-    bool whole = GetFileType(out) != FILE_TYPE_DISK || SetEndOfFile(out);
+    // Nothing is cut or written but the file checked: the same kind, and the
+    // same file where it tells one, as every disk file does.
+    const bool checked = GetFileType(out) == type && platform::fileIdOf(out) == id_ && (id_ || type != FILE_TYPE_DISK);
+    bool whole = checked && (type != FILE_TYPE_DISK || SetEndOfFile(out));
     for (std::size_t done = 0; whole && done < text.size();) {
         DWORD written = 0;
         const auto chunk = static_cast<DWORD>(std::min<std::size_t>(text.size() - done, 1u << 30));

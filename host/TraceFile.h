@@ -1,8 +1,8 @@
 // The file a trace goes to, owned by one piece from the command line to the
 // last line: opened once, before the run, without cutting it; checked, by
 // the file itself, against the files the run must leave alone; then cut and
-// written through that same handle, so that no name can point elsewhere in
-// between.
+// written through that same handle (on Windows one opened again and found to
+// be the same file), so that no name can point elsewhere in between.
 #pragma once
 
 #include <filesystem>
@@ -37,7 +37,8 @@ public:
     // Removes the file again where this made it, for a trace refused.
     void discard();
     // The lines over whatever the file held; false where the file could not
-    // be opened or did not take them all.
+    // be opened (on Windows: opened again as the file checked) or did not
+    // take them all.
     bool write(const std::vector<std::string>& lines);
 
 private:

@@ -121,6 +121,8 @@ TEST(HostTool, ErrorsAreClearAndNeverCrash) {
     const std::string guardedIs = "a file of the registry";
 #endif
     const std::string registered = contents(guarded);
+    const TemporaryFolder folder;
+    const std::string missing = (folder.path / "missing.dll").string();
     // Usage errors: exit 2, nothing on the output, the fault named.
     for (const auto& [args, says] : std::vector<std::pair<std::vector<std::string>, std::string>>{
              {{"show", "no_such_item"}, "no item named no_such_item\n"},
@@ -149,6 +151,8 @@ TEST(HostTool, ErrorsAreClearAndNeverCrash) {
              {{"--lang", "", "tree", "DTM_online_root_menu"}, "unknown language ''"},
              {{"--module", "", "info"}, "--module needs a file"},
              {{"--trace", "", "dump"}, "--trace needs a file"},
+             // A trace made for a module that is missing: refused, and removed.
+             {{"--module", missing, "--trace", missing, "info"}, "--trace " + missing + " is the module itself\n"},
              // A value after '=' is read as the next word is.
              {{"--lang=xx", "tree", "DTM_online_root_menu"}, "unknown language 'xx'"},
              {{"--lang=de", "show", "parWriteLocking"}, "--lang means nothing to show"},
@@ -198,8 +202,8 @@ TEST(HostTool, ErrorsAreClearAndNeverCrash) {
         EXPECT_TRUE(terminalSafe(o.err)) << o.err;
     }
     EXPECT_EQ(contents(guarded), registered);
+    EXPECT_FALSE(fs::exists(missing));
     // A trace onto the module's own file, by any name, would destroy it.
-    const TemporaryFolder folder;
     const fs::path module = folder.path / fs::path(DD_MODULE_PATH).filename();
     fs::copy_file(DD_MODULE_PATH, module);
     fs::create_hard_link(module, folder.path / "hard");
