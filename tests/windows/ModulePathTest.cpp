@@ -149,8 +149,7 @@ std::optional<FileId> idOf(const fs::path& wide) {
 // the one it registers, open that very file where the code page spells its
 // short names; where it does not, no path is recorded and none registered.
 void expectRecordedAndRegisteredAsItself(const fs::path& file) {
-    std::wstring shortPath(MAX_PATH, L'\0');
-    shortPath.resize(GetShortPathNameW(file.c_str(), shortPath.data(), MAX_PATH));
+    const std::wstring shortPath = shortPathOf(file.wstring());
     ASSERT_FALSE(shortPath.empty());
     ModuleLoader module(utf8FromUtf16(file.wstring()));
     ASSERT_TRUE(module.loaded()) << module.error();
@@ -398,8 +397,7 @@ TEST(WindowsModulePath, ThePathRecordedLoadsTheLoadedFileOrThereIsNone) {
         fs::create_directories(folder.path / "short");
         writeStampedCopy(root + L"\\short\\mod_\u4E2D.dll", ++stamp);
         const DWORD loaded = stamp;
-        std::wstring shortPath(MAX_PATH, L'\0');
-        shortPath.resize(GetShortPathNameW((root + L"\\short\\mod_\u4E2D.dll").c_str(), shortPath.data(), MAX_PATH));
+        const std::wstring shortPath = shortPathOf(root + L"\\short\\mod_\u4E2D.dll");
         const std::wstring shortName = shortPath.substr(shortPath.find_last_of(L'\\'));
         const std::wstring twinFolder = exactly(folder.path / "short");
         if (twinFolder.empty() || shortName == L"\\mod_\u4E2D.dll") {
