@@ -7,10 +7,12 @@
 #else
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <exception>
 #include <filesystem>
@@ -37,12 +39,12 @@ std::string traceText(const std::vector<std::string>& lines) {
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 #else
 
-// The registry's folder, found before the trace's file is made, which
-// might stand in its place; empty where there is none to be found, and so
-// none to write over.
+// Where the registry's folder lies, found before the trace's file is made,
+// which might stand in its place; empty where no folder can be named, and
+// so none written over.
 std::filesystem::path registryFolder() {
     try {
-        return platform::registryRoot();
+        return platform::registryRootPlace();
     } catch (const std::exception&) {
         return {};
     }
@@ -51,55 +53,93 @@ std::filesystem::path registryFolder() {
 // What the walk of a folder found.
 enum class Walk { kNone, kFound, kUnread };
 
-// Whether `id` is anything in the folder `folder` (a descriptor, which this
-// takes), through descriptors so that no path is too long to reach; a
-// folder that cannot be read whole may hold it.
-Walk walkFolder(int folder, const FileId& id) {
-    DIR* const listing = fdopendir(folder);
-    if (!listing) {
-        close(folder);
-        return Walk::kUnread;
-    }
-    Walk walk = Walk::kNone;
+// Whether `id` is anything in the folder `top` (a descriptor, which this
+// takes), however deep. One folder is open at a time, with the names of its
+// folders still to walk kept for each above it, and the way back up is ".."
+// found to be the folder left: no depth takes a descriptor or a stack frame
+// of its own. A folder that cannot be read, or that moves during the walk,
+// may hold it.
+Walk walkTree(int top, const FileId& id) {
+    struct Level {
+        std::optional<FileId> folder;
+        std::vector<std::string> below;
+    };
+    std::vector<Level> levels;
+    int at = top;
+    const auto ended = [&](Walk walk) {
+        if (at >= 0) close(at);
+        return walk;
+    };
     for (;;) {
-        errno = 0;
-        const dirent* const entry = readdir(listing);
-        if (!entry) {
-            if (errno) walk = Walk::kUnread;
-            break;
+        // Listed through a copy of the descriptor, which the listing takes.
+        const int copy = at < 0 ? -1 : fcntl(at, F_DUPFD_CLOEXEC, 0);
+        DIR* const listing = copy < 0 ? nullptr : fdopendir(copy);
+        if (!listing) {
+            if (copy >= 0) close(copy);
+            return ended(Walk::kUnread);
         }
-        const std::string_view name = entry->d_name;
-        if (name == "." || name == "..") continue;
-        struct stat s {};
-        if (fstatat(dirfd(listing), entry->d_name, &s, AT_SYMLINK_NOFOLLOW) != 0) {
-            if (errno == ENOENT) continue;  // gone since it was listed
-            walk = Walk::kUnread;
-            break;
+        Level level{platform::fileIdOf(at), {}};
+        Walk walk = level.folder ? Walk::kNone : Walk::kUnread;
+        while (walk == Walk::kNone) {
+            errno = 0;
+            const dirent* const entry = readdir(listing);
+            if (!entry) {
+                if (errno) walk = Walk::kUnread;
+                break;
+            }
+            const std::string_view name = entry->d_name;
+            if (name == "." || name == "..") continue;
+            struct stat s {};
+            if (fstatat(at, entry->d_name, &s, AT_SYMLINK_NOFOLLOW) != 0) {
+                if (errno != ENOENT) walk = Walk::kUnread;  // else gone since it was listed
+            } else if (platform::fileIdOf(s) == id) {
+                walk = Walk::kFound;
+            } else if (S_ISDIR(s.st_mode)) {
+                level.below.emplace_back(name);
+            }
         }
-        if (platform::fileIdOf(s) == id) {
-            walk = Walk::kFound;
-            break;
+        closedir(listing);
+        if (walk != Walk::kNone) return ended(walk);
+        levels.push_back(std::move(level));
+        // Down into the next folder still to walk, or up until there is one.
+        for (;;) {
+            Level& here = levels.back();
+            if (!here.below.empty()) {
+                const std::string name = std::move(here.below.back());
+                here.below.pop_back();
+                const int below = openat(at, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+                if (below < 0 && errno == ENOENT) continue;
+                close(at);
+                at = below;
+                break;
+            }
+            levels.pop_back();
+            if (levels.empty()) return ended(Walk::kNone);
+            const int up = openat(at, "..", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            close(at);
+            at = up;
+            if (at < 0 || platform::fileIdOf(at) != levels.back().folder) return ended(Walk::kUnread);
         }
-        if (!S_ISDIR(s.st_mode)) continue;
-        const int below = openat(dirfd(listing), entry->d_name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-        walk = below < 0 ? (errno == ENOENT ? Walk::kNone : Walk::kUnread) : walkFolder(below, id);
-        if (walk != Walk::kNone) break;
     }
-    closedir(listing);
-    return walk;
 }
 
 // Whether `id` is anything in the registry's folder `root`, which the
 // registry owns whole: a value, a file that would stand among its values,
-// or one in the root's own place. The root is reached as the registry
-// reaches it, through a link where the user's path has one.
+// or one in the root's own place. The root is reached through a link where
+// the user's path has one; only where nothing stands in its place is there
+// nothing of the registry's to write over.
 Walk inTheRegistry(const FileId& id, const std::filesystem::path& root) {
     struct stat s {};
     if (root.empty()) return Walk::kNone;
-    if (lstat(root.c_str(), &s) == 0 && platform::fileIdOf(s) == id) return Walk::kFound;
+    if (lstat(root.c_str(), &s) != 0) return errno == ENOENT || errno == ENOTDIR ? Walk::kNone : Walk::kUnread;
+    if (platform::fileIdOf(s) == id) return Walk::kFound;
     const int folder = ::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder < 0) return errno == ENOENT || errno == ENOTDIR ? Walk::kNone : Walk::kUnread;
-    return walkFolder(folder, id);
+    if (folder >= 0) return walkTree(folder, id);
+    if (errno == ENOENT) return Walk::kNone;  // a link to nothing
+    // A link to a file, which stands in the root's place.
+    if (errno == ENOTDIR)
+        return stat(root.c_str(), &s) == 0 && platform::fileIdOf(s) == id ? Walk::kFound : Walk::kNone;
+    return Walk::kUnread;
 }
 #endif
 
@@ -146,16 +186,17 @@ TraceFile::~TraceFile() {
     if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
 }
 
-void TraceFile::discard() {
+std::optional<std::string> TraceFile::discard() {
     // By its name, now with the right to delete, but only the file this
     // made, should another have taken its name since.
-    if (!made_ || !id_) return;
+    if (!made_ || !id_) return std::nullopt;
     const HANDLE named = CreateFileW(utf16FromUtf8(name_).c_str(), DELETE | FILE_READ_ATTRIBUTES, kShareAll, nullptr,
                                      OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
-    if (named == INVALID_HANDLE_VALUE) return;
+    if (named == INVALID_HANDLE_VALUE) return std::nullopt;
     FILE_DISPOSITION_INFO gone{TRUE};
     if (platform::fileIdOf(named) == id_) SetFileInformationByHandle(named, FileDispositionInfo, &gone, sizeof gone);
     CloseHandle(named);
+    return std::nullopt;
 }
 
 bool TraceFile::write(const std::vector<std::string>& lines) {
@@ -194,8 +235,14 @@ TraceFile::TraceFile(const std::string& name) : name_(name), registry_(registryF
         made_ = file_ >= 0;
         if (made_ || errno != EEXIST) break;
     }
-    if (file_ < 0) error_ = std::strerror(errno);
-    if (file_ >= 0) id_ = platform::fileIdOf(file_);
+    if (file_ >= 0) {
+        id_ = platform::fileIdOf(file_);
+        return;
+    }
+    // Missing, and yet there: what stands there is a link to no file.
+    struct stat s {};
+    const bool dangling = errno == EEXIST && lstat(name.c_str(), &s) == 0 && S_ISLNK(s.st_mode);
+    error_ = dangling ? "a symbolic link to no file" : std::strerror(errno);
 }
 
 bool TraceFile::opened() const { return file_ >= 0; }
@@ -204,10 +251,38 @@ TraceFile::~TraceFile() {
     if (file_ >= 0) close(file_);
 }
 
-void TraceFile::discard() {
-    // Only the file this made, should another have taken its name since.
+std::optional<std::string> TraceFile::discard() {
+    // No call removes a name only while it holds a given file: what the name
+    // holds is moved aside, to a name in its folder that nobody foresees, and
+    // removed there only where it is the file this made. Any other goes back,
+    // in exchange for what took the name meanwhile, which is looked at in
+    // turn. Where the name cannot be moved so, it stays.
     struct stat s {};
-    if (made_ && lstat(name_.c_str(), &s) == 0 && platform::fileIdOf(s) == id_) unlink(name_.c_str());
+    if (!made_ || !id_ || lstat(name_.c_str(), &s) != 0 || platform::fileIdOf(s) != id_) return std::nullopt;
+    const std::filesystem::path path(name_);
+    const int folder =
+        ::open(path.has_parent_path() ? path.parent_path().c_str() : ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    unsigned char random[8];
+    if (folder < 0 || getrandom(random, sizeof random, 0) != sizeof random) {
+        if (folder >= 0) close(folder);
+        return std::nullopt;
+    }
+    std::string aside = ".ddhost-discarded-";
+    for (const unsigned char byte : random) appendHex(aside, byte);
+    const std::string named = path.filename().string();
+    bool left = renameat2(folder, named.c_str(), folder, aside.c_str(), RENAME_NOREPLACE) == 0;
+    for (int turn = 0; left && turn < 8; ++turn) {
+        if (fstatat(folder, aside.c_str(), &s, AT_SYMLINK_NOFOLLOW) == 0 && platform::fileIdOf(s) == id_) {
+            left = unlinkat(folder, aside.c_str(), 0) != 0;
+            break;
+        }
+        if (renameat2(folder, aside.c_str(), folder, named.c_str(), RENAME_NOREPLACE) == 0) left = false;
+        if (!left || errno != EEXIST || renameat2(folder, aside.c_str(), folder, named.c_str(), RENAME_EXCHANGE) != 0)
+            break;
+    }
+    close(folder);
+    if (!left) return std::nullopt;
+    return (path.has_parent_path() ? path.parent_path() / aside : std::filesystem::path(aside)).string();
 }
 
 bool TraceFile::write(const std::vector<std::string>& lines) {

@@ -34,8 +34,10 @@ public:
     // registry cannot be read; null when it is none of them, or could not be
     // opened.
     const char* refusal(const ModuleLoader& module) const;
-    // Removes the file again where this made it, for a trace refused.
-    void discard();
+    // Removes the file again where this made it, for a trace refused, and
+    // never another. Nothing, or where the name changed while it was moved
+    // aside to be removed, the name the file it held is left under.
+    std::optional<std::string> discard();
     // The lines over whatever the file held; false where the file could not
     // be opened (on Windows: opened again as the file checked) or did not
     // take them all.

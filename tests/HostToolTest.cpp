@@ -18,6 +18,11 @@
 
 #if defined(_WIN32)
 #include <windows.h>
+#else
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 #include "host/Encoding.h"
@@ -56,6 +61,42 @@ Shell shell(const std::string& line) {
     const int status = pclose(run);
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
 }
+#endif
+
+#if !defined(_WIN32)
+// A chain of `depth` folders in `top`, each named "d" in the one above, with
+// a hard link to `file` at its end; made and taken away through descriptors,
+// as no path the system takes whole reaches that far.
+struct Chain {
+    Chain(const std::filesystem::path& top, int depth, const std::filesystem::path& file) : top(top) {
+        std::filesystem::create_directory(top);
+        int at = open(top.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        for (int level = 0; level < depth && at >= 0; ++level) {
+            const int below = mkdirat(at, "d", 0755) == 0 ? openat(at, "d", O_RDONLY | O_DIRECTORY | O_CLOEXEC) : -1;
+            close(at);
+            at = below;
+        }
+        if (at < 0 || linkat(AT_FDCWD, file.c_str(), at, "f", 0) != 0) ADD_FAILURE() << "no chain in " << top;
+        if (at >= 0) close(at);
+    }
+    ~Chain() {
+        int at = open(top.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC), depth = 0;
+        for (int below; at >= 0 && (below = openat(at, "d", O_RDONLY | O_DIRECTORY | O_CLOEXEC)) >= 0; ++depth) {
+            close(at);
+            at = below;
+        }
+        unlinkat(at, "f", 0);
+        for (; at >= 0 && depth > 0; --depth) {
+            const int up = openat(at, "..", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            close(at);
+            at = up;
+            unlinkat(at, "d", AT_REMOVEDIR);
+        }
+        if (at >= 0) close(at);
+        std::filesystem::remove(top);
+    }
+    std::filesystem::path top;
+};
 #endif
 
 std::string contents(const std::filesystem::path& file) {
@@ -236,6 +277,43 @@ TEST(HostTool, ErrorsAreClearAndNeverCrash) {
     EXPECT_NE(traced.out.find("ZTQPBQ15StdLibCOM.so is the object-model library\nusage: "), std::string::npos)
         << traced.out;
     EXPECT_EQ(contents(folder.path / "ZTQPBQ15StdLibCOM.so"), library);
+    // Nor onto the registry's files, whatever state its folder is in: closed
+    // to the user (root's tests run as another, with few descriptors and a
+    // small stack), a file in the root's place, or a chain of folders deeper
+    // than a descriptor or a stack frame each would reach, a file at its end.
+    const fs::path place = folder.path / "place", deep = folder.path / "deep";
+    for (const auto& file : {place, deep}) std::ofstream(file) << "data\n";
+    const Chain chain(root / "chain", 5000, deep);
+    const auto open = fs::perms::all & ~fs::perms::group_write & ~fs::perms::others_write;
+    for (const fs::path& opened : {registry.path, folder.path}) fs::permissions(opened, open);
+    for (const fs::path& written : {fs::path(guarded), place, deep}) fs::permissions(written, fs::perms::all);
+    const std::string unread = " may be a file of the registry, which cannot be read whole\nusage: ";
+    for (const auto& [closed, at, trace, says] : std::vector<std::tuple<fs::path, fs::path, fs::path, std::string>>{
+             {root, root, guarded, unread},
+             {root / "HKEY_LOCAL_MACHINE" / "SOFTWARE", root, guarded, unread},
+             {{}, place, place, " is a file of the registry\nusage: "},
+             {{}, root, deep, " is a file of the registry\nusage: "},
+         }) {
+        SCOPED_TRACE(trace.filename().string() + " " + closed.filename().string());
+        environment.set("DD_REGISTRY_ROOT", at.string());
+        if (!closed.empty()) fs::permissions(closed, fs::perms::none);
+        const auto failed = inChildProcess(
+            [&] {
+                const rlimit files{64, 64}, stack{512 << 10, 512 << 10};
+                return becomeOrdinaryUser({module}) && setrlimit(RLIMIT_NOFILE, &files) == 0 &&
+                       setrlimit(RLIMIT_STACK, &stack) == 0;
+            },
+            [&]() -> std::string {
+                const auto o = tool({"--module", module.string(), "--trace", trace.string(), "info"});
+                if (o.status == 2 && o.err.rfind("ddhost: --trace " + trace.string() + says, 0) == 0) return {};
+                return "exit " + std::to_string(o.status) + ": " + o.err;
+            });
+        if (!closed.empty()) fs::permissions(closed, open);
+        if (!failed) GTEST_SKIP() << "root's rights could not be given up";
+        EXPECT_EQ(*failed, "");
+    }
+    EXPECT_EQ(contents(guarded), registered);
+    for (const auto& file : {place, deep}) EXPECT_EQ(contents(file), "data\n");
 #endif
     // A module that cannot be loaded as the file named.
     std::vector<std::pair<std::string, std::string>> unloadable{{"/nonexistent/module.so", "ddhost: "}};
@@ -677,17 +755,24 @@ TEST(HostTool, ATraceThatCannotBeWrittenFailsTheCommand) {
 #endif
     // One that cannot be opened stops the command before it runs, as a
     // shell's redirection does: nothing is shown, registered or unregistered.
+    // The reason is the system's, or what it would not say.
+    std::vector<std::pair<std::string, std::string>> unopened{{"/nonexistent/folder/trace.txt", ""},
+                                                              {folder.path.string(), ""}};
+#if !defined(_WIN32)
+    std::filesystem::create_symlink("nowhere", folder.path / "dangling");
+    unopened.emplace_back((folder.path / "dangling").string(), "a symbolic link to no file)\n");
+#endif
     for (const std::vector<std::string>& command : {std::vector<std::string>{"show", "parWriteLocking"},
                                                     {"info"},
                                                     {"register"},
                                                     {"unregister"},
                                                     {"--module", DD_STUB_MODULE_PATH, "info"}}) {
-        for (const std::string& file : {std::string("/nonexistent/folder/trace.txt"), folder.path.string()}) {
+        for (const auto& [file, why] : unopened) {
             auto args = command;
             args.insert(args.begin(), {"--trace", file});
             const auto o = tool(args);
             EXPECT_EQ(o.status, 1) << file << " " << command.back();
-            EXPECT_EQ(o.err.rfind("ddhost: cannot open the trace " + file + " (", 0), 0u) << o.err;
+            EXPECT_EQ(o.err.rfind("ddhost: cannot open the trace " + file + " (" + why, 0), 0u) << o.err;
             EXPECT_EQ(o.err.find('\n'), o.err.size() - 1) << o.err;
             EXPECT_EQ(o.out, "");
         }

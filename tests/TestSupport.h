@@ -193,19 +193,22 @@ inline std::optional<std::string> inChildProcess(const std::function<bool()>& pr
 // The user "nobody", whose files and rights the tests take for another user's.
 inline constexpr uid_t kNobody = 65534;
 
+// Whether permissions bind this process: root gives up its rights and
+// groups (to the user "nobody"), and the process can then read every file
+// `needs` names.
+inline bool becomeOrdinaryUser(const std::vector<std::filesystem::path>& needs = {}) {
+    bool ordinary = geteuid() != 0 || (setgroups(0, nullptr) == 0 && setgid(kNobody) == 0 && setuid(kNobody) == 0);
+    for (const auto& file : needs) ordinary = ordinary && access(file.c_str(), R_OK) == 0;
+    return ordinary;
+}
+
 // Runs `check` where permissions bind: directly for an ordinary user, and
-// for root in a child process that has given up root's rights and groups (to
-// the user "nobody"). The result is nothing when the rights could not be
-// given up or the child cannot read every file `needs` names.
+// for root in a child process that has become one. The result is nothing
+// when the rights could not be given up or the child cannot read every file
+// `needs` names.
 inline std::optional<std::string> asOrdinaryUser(const std::function<std::string()>& check,
                                                  const std::vector<std::filesystem::path>& needs = {}) {
     if (geteuid() != 0) return check();
-    return inChildProcess(
-        [&] {
-            bool ordinary = setgroups(0, nullptr) == 0 && setgid(kNobody) == 0 && setuid(kNobody) == 0;
-            for (const auto& file : needs) ordinary = ordinary && access(file.c_str(), R_OK) == 0;
-            return ordinary;
-        },
-        check);
+    return inChildProcess([&] { return becomeOrdinaryUser(needs); }, check);
 }
 #endif

@@ -77,6 +77,12 @@ struct RegistryValue {
 // std::runtime_error when no folder can be found for it, or when the
 // temporary folder's is not the user's alone.
 std::filesystem::path registryRoot();
+#if !defined(_WIN32)
+// Where the root directory lies, whatever stands there: the one the registry
+// refuses (as not the user's own) too, and its place where it cannot be
+// opened or is none. Throws std::runtime_error where no folder can be named.
+std::filesystem::path registryRootPlace();
+#endif
 // The values of a key below HKEY_LOCAL_MACHINE (backslash-separated path),
 // or nothing when the key does not exist. A key that cannot be read or is
 // reached through a link, and a damaged folder (a value file whose name the

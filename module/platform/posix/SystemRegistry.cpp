@@ -601,27 +601,19 @@ struct Root {
     Descriptor folder;  // none where it is not there and was not to be made
 };
 
-// Where the user chose the root, it is opened as chosen, links and all, and
-// made where `create` asks. The temporary folder is every user's: there the
-// root is this user's own folder, reached without a link and checked on
-// the descriptor that is kept, so that nobody can swap another in between.
-Root openRoot(bool create) {
-    Root root;
+// Where the root lies: the folder the user chose, or else this user's own
+// in the temporary folder. Throws where no folder can be named.
+struct Place {
+    fs::path path;
+    mode_t mode;     // the mode it is made with
+    bool temporary;  // in the temporary folder, which every user shares
+};
+Place rootPlace() {
     for (const auto& [variable, below] :
          {std::pair{"DD_REGISTRY_ROOT", ""}, {"XDG_DATA_HOME", "ddregistry"}, {"HOME", ".local/share/ddregistry"}}) {
         const char* chosen = std::getenv(variable);
         if (!chosen || !*chosen) continue;
-        root.path = *below ? fs::path(chosen) / below : fs::path(chosen);
-        // A folder of the registry's own choosing is the user's alone, as
-        // whoever can open the root can hold its lock.
-        if (const int error = create ? makeFolders(root.path, *below ? kOwnRootMode : kFolderMode) : 0)
-            throw std::system_error(error, std::generic_category(),
-                                    "cannot make the registry's folder " + root.path.string());
-        root.folder.reset(open(root.path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-        if (root.folder.get() < 0 && (create || errno != ENOENT))
-            throw std::system_error(errno, std::generic_category(),
-                                    "cannot open the registry's folder " + root.path.string());
-        return root;
+        return {*below ? fs::path(chosen) / below : fs::path(chosen), *below ? kOwnRootMode : kFolderMode, false};
     }
     std::error_code ec;
     const fs::path temporary = fs::temp_directory_path(ec);
@@ -630,14 +622,36 @@ Root openRoot(bool create) {
             "no folder for the registry: DD_REGISTRY_ROOT, XDG_DATA_HOME and HOME are unset, "
             "and there is no temporary folder (" +
             ec.message() + ")");
-    root.path = temporary / "ddregistry";
+    return {temporary / "ddregistry", kOwnRootMode, true};
+}
+
+// Where the user chose the root, it is opened as chosen, links and all, and
+// made where `create` asks. The temporary folder is every user's: there the
+// root is this user's own folder, reached without a link and checked on
+// the descriptor that is kept, so that nobody can swap another in between.
+Root openRoot(bool create) {
+    const Place place = rootPlace();
+    Root root{place.path, Descriptor()};
+    if (!place.temporary) {
+        // A folder of the registry's own choosing is made the user's alone,
+        // as whoever can open the root can hold its lock.
+        if (const int error = create ? makeFolders(root.path, place.mode) : 0)
+            throw std::system_error(error, std::generic_category(),
+                                    "cannot make the registry's folder " + root.path.string());
+        root.folder.reset(open(root.path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (root.folder.get() < 0 && (create || errno != ENOENT))
+            throw std::system_error(errno, std::generic_category(),
+                                    "cannot open the registry's folder " + root.path.string());
+        return root;
+    }
+    const fs::path temporary = root.path.parent_path();
     const auto failed = [&](const char* what, int error) {
         throw std::system_error(error, std::generic_category(),
                                 std::string("cannot ") + what + " the registry's folder " + root.path.string());
     };
     const Descriptor shared(open(temporary.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (shared.get() < 0) failed("reach", errno);
-    if (const int error = create ? makeMissing(shared.get(), "ddregistry", kOwnRootMode) : 0) failed("make", error);
+    if (const int error = create ? makeMissing(shared.get(), "ddregistry", place.mode) : 0) failed("make", error);
     struct stat status {};
     root.folder.reset(openat(shared.get(), "ddregistry", O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     if (root.folder.get() < 0 && errno == ENOENT && !create) return root;
@@ -766,6 +780,8 @@ fs::path registryRoot() {
     const NoCancel uncancelled;  // the root is opened and closed on the way
     return openRoot(false).path;
 }
+
+fs::path registryRootPlace() { return rootPlace().path; }
 
 LONG RegConnectRegistryA(const char* machine, HKEY predefined, HKEY* result) {
     if (!result) return ERROR_INVALID_PARAMETER;
