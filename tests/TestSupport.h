@@ -184,7 +184,11 @@ private:
 // nothing when `prepare` could not set the child up.
 inline std::optional<std::string> inChildProcess(const std::function<bool()>& prepare,
                                                  const std::function<std::string()>& check) {
-    const auto found = Child([&] { return prepare() ? "=" + check() : std::string(); }).join();
+    const auto found = Child([&] {
+                           std::string said;
+                           if (prepare()) said.append(1, '=').append(check());
+                           return said;
+                       }).join();
     if (!found) return "the child process did not finish";
     if (found->empty()) return std::nullopt;
     return found->substr(1);
