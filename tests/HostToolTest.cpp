@@ -297,6 +297,7 @@ TEST(HostTool, ErrorsAreClearAndNeverCrash) {
         SCOPED_TRACE(trace.filename().string() + " " + closed.filename().string());
         environment.set("DD_REGISTRY_ROOT", at.string());
         if (!closed.empty()) fs::permissions(closed, fs::perms::none);
+        const std::string traced = trace.string(), expected = "ddhost: --trace " + traced + says;
         const auto failed = inChildProcess(
             [&] {
                 const rlimit files{64, 64}, stack{512 << 10, 512 << 10};
@@ -304,8 +305,8 @@ TEST(HostTool, ErrorsAreClearAndNeverCrash) {
                        setrlimit(RLIMIT_STACK, &stack) == 0;
             },
             [&]() -> std::string {
-                const auto o = tool({"--module", module.string(), "--trace", trace.string(), "info"});
-                if (o.status == 2 && o.err.rfind("ddhost: --trace " + trace.string() + says, 0) == 0) return {};
+                const auto o = tool({"--module", module.string(), "--trace", traced, "info"});
+                if (o.status == 2 && o.err.rfind(expected, 0) == 0) return {};
                 return "exit " + std::to_string(o.status) + ": " + o.err;
             });
         if (!closed.empty()) fs::permissions(closed, open);
