@@ -624,7 +624,7 @@ int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
             status = command(o, trace ? &*trace : nullptr, out, err, lines);
         } catch (const Refused& refused) {
             if (const auto left = trace->discard())
-                print(err, "ddhost: --trace %s changed while it was removed; the file it named is left as %s\n",
+                print(err, "ddhost: --trace %s: what held the name when it was removed is left as %s\n",
                       forTerminal(o.trace).c_str(), forTerminal(*left).c_str());
             return usageError(err, refused.why);
         }

@@ -16,6 +16,7 @@
 #include <cstring>
 #include <exception>
 #include <filesystem>
+#include <set>
 #include <string_view>
 #include <system_error>
 
@@ -39,17 +40,6 @@ std::string traceText(const std::vector<std::string>& lines) {
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 #else
 
-// Where the registry's folder lies, found before the trace's file is made,
-// which might stand in its place; empty where no folder can be named, and
-// so none written over.
-std::filesystem::path registryFolder() {
-    try {
-        return platform::registryRootPlace();
-    } catch (const std::exception&) {
-        return {};
-    }
-}
-
 // What the walk of a folder found.
 enum class Walk { kNone, kFound, kUnread };
 
@@ -57,14 +47,15 @@ enum class Walk { kNone, kFound, kUnread };
 // takes), however deep. One folder is open at a time, with the names of its
 // folders still to walk kept for each above it, and the way back up is ".."
 // found to be the folder left: no depth takes a descriptor or a stack frame
-// of its own. A folder that cannot be read, or that moves during the walk,
-// may hold it.
+// of its own. A folder that cannot be read, or an entry that moves during
+// the walk, may hold it.
 Walk walkTree(int top, const FileId& id) {
     struct Level {
         std::optional<FileId> folder;
         std::vector<std::string> below;
     };
     std::vector<Level> levels;
+    std::set<FileId> above;  // the folders on the way down
     int at = top;
     const auto ended = [&](Walk walk) {
         if (at >= 0) close(at);
@@ -78,8 +69,9 @@ Walk walkTree(int top, const FileId& id) {
             if (copy >= 0) close(copy);
             return ended(Walk::kUnread);
         }
+        // A folder inside itself (a file system may show one) has no end.
         Level level{platform::fileIdOf(at), {}};
-        Walk walk = level.folder ? Walk::kNone : Walk::kUnread;
+        Walk walk = level.folder && above.insert(*level.folder).second ? Walk::kNone : Walk::kUnread;
         while (walk == Walk::kNone) {
             errno = 0;
             const dirent* const entry = readdir(listing);
@@ -91,7 +83,7 @@ Walk walkTree(int top, const FileId& id) {
             if (name == "." || name == "..") continue;
             struct stat s {};
             if (fstatat(at, entry->d_name, &s, AT_SYMLINK_NOFOLLOW) != 0) {
-                if (errno != ENOENT) walk = Walk::kUnread;  // else gone since it was listed
+                walk = Walk::kUnread;  // gone since it was listed, or moved elsewhere in the tree
             } else if (platform::fileIdOf(s) == id) {
                 walk = Walk::kFound;
             } else if (S_ISDIR(s.st_mode)) {
@@ -108,11 +100,11 @@ Walk walkTree(int top, const FileId& id) {
                 const std::string name = std::move(here.below.back());
                 here.below.pop_back();
                 const int below = openat(at, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-                if (below < 0 && errno == ENOENT) continue;
                 close(at);
                 at = below;
                 break;
             }
+            above.erase(*here.folder);
             levels.pop_back();
             if (levels.empty()) return ended(Walk::kNone);
             const int up = openat(at, "..", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -128,15 +120,19 @@ Walk walkTree(int top, const FileId& id) {
 // or one in the root's own place. The root is reached through a link where
 // the user's path has one; only where nothing stands in its place is there
 // nothing of the registry's to write over.
-Walk inTheRegistry(const FileId& id, const std::filesystem::path& root) {
+Walk inTheRegistry(const FileId& id, std::filesystem::path root) {
     struct stat s {};
     if (root.empty()) return Walk::kNone;
+    // "reg/" and "reg/." name reg's place too, where a file makes them no path.
+    for (auto up = root.parent_path(); (!root.has_filename() || root.filename() == ".") && !up.empty() && up != root;
+         up = root.parent_path())
+        root = up;
     if (lstat(root.c_str(), &s) != 0) return errno == ENOENT || errno == ENOTDIR ? Walk::kNone : Walk::kUnread;
     if (platform::fileIdOf(s) == id) return Walk::kFound;
     const int folder = ::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folder >= 0) return walkTree(folder, id);
     if (errno == ENOENT) return Walk::kNone;  // a link to nothing
-    // A link to a file, which stands in the root's place.
+    // A file, or a link to one, in the root's place.
     if (errno == ENOTDIR)
         return stat(root.c_str(), &s) == 0 && platform::fileIdOf(s) == id ? Walk::kFound : Walk::kNone;
     return Walk::kUnread;
@@ -225,7 +221,9 @@ bool TraceFile::write(const std::vector<std::string>& lines) {
 
 #else
 
-TraceFile::TraceFile(const std::string& name) : name_(name), registry_(registryFolder()) {
+// The registry's folder is found before the file is made, which might stand
+// in its place.
+TraceFile::TraceFile(const std::string& name) : name_(name), registry_(platform::registryRootPlace()) {
     // Made here where it is missing, never through a link, so that a trace
     // refused can be taken back: a link to no file is not followed.
     for (int attempt = 0; attempt < 2; ++attempt) {
@@ -253,36 +251,39 @@ TraceFile::~TraceFile() {
 
 std::optional<std::string> TraceFile::discard() {
     // No call removes a name only while it holds a given file: what the name
-    // holds is moved aside, to a name in its folder that nobody foresees, and
-    // removed there only where it is the file this made. Any other goes back,
-    // in exchange for what took the name meanwhile, which is looked at in
-    // turn. Where the name cannot be moved so, it stays.
+    // holds is moved into a folder of this run's own, made beside it under a
+    // name nobody foresees and closed to others, and removed there only where
+    // it is the file this made; any other goes back where its name is still
+    // free. Where the name cannot be moved so, it stays. The file is closed
+    // first: it is written no more, and one held open is not gone on NFS.
+    if (file_ >= 0) close(std::exchange(file_, -1));
     struct stat s {};
     if (!made_ || !id_ || lstat(name_.c_str(), &s) != 0 || platform::fileIdOf(s) != id_) return std::nullopt;
     const std::filesystem::path path(name_);
-    const int folder =
-        ::open(path.has_parent_path() ? path.parent_path().c_str() : ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    unsigned char random[8];
-    if (folder < 0 || getrandom(random, sizeof random, 0) != sizeof random) {
-        if (folder >= 0) close(folder);
-        return std::nullopt;
-    }
-    std::string aside = ".ddhost-discarded-";
-    for (const unsigned char byte : random) appendHex(aside, byte);
     const std::string named = path.filename().string();
-    bool left = renameat2(folder, named.c_str(), folder, aside.c_str(), RENAME_NOREPLACE) == 0;
-    for (int turn = 0; left && turn < 8; ++turn) {
-        if (fstatat(folder, aside.c_str(), &s, AT_SYMLINK_NOFOLLOW) == 0 && platform::fileIdOf(s) == id_) {
-            left = unlinkat(folder, aside.c_str(), 0) != 0;
-            break;
-        }
-        if (renameat2(folder, aside.c_str(), folder, named.c_str(), RENAME_NOREPLACE) == 0) left = false;
-        if (!left || errno != EEXIST || renameat2(folder, aside.c_str(), folder, named.c_str(), RENAME_EXCHANGE) != 0)
-            break;
+    const int folder =
+        ::open(path.has_parent_path() ? path.parent_path().c_str() : ".", O_PATH | O_DIRECTORY | O_CLOEXEC);
+    unsigned char random[8]{};
+    const bool chosen = folder >= 0 && getrandom(random, sizeof random, 0) == sizeof random;
+    std::string aside = ".ddhost-";
+    for (const unsigned char byte : random) appendHex(aside, byte);
+    const bool made = chosen && mkdirat(folder, aside.c_str(), 0700) == 0;
+    const int own = made ? openat(folder, aside.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC) : -1;
+    bool left = false;
+    if (own >= 0 && fstat(own, &s) == 0 && s.st_uid == geteuid() &&
+        renameat(folder, named.c_str(), own, "trace") == 0) {
+        if (fstatat(own, "trace", &s, AT_SYMLINK_NOFOLLOW) == 0 && platform::fileIdOf(s) == id_)
+            left = unlinkat(own, "trace", 0) != 0;
+        else  // back, never over what took the name meanwhile
+            left = renameat2(own, "trace", folder, named.c_str(), RENAME_NOREPLACE) != 0 &&
+                   ((errno != EINVAL && errno != ENOSYS) || linkat(own, "trace", folder, named.c_str(), 0) != 0 ||
+                    unlinkat(own, "trace", 0) != 0);
     }
-    close(folder);
+    if (own >= 0) close(own);
+    if (made && !left) unlinkat(folder, aside.c_str(), AT_REMOVEDIR);
+    if (folder >= 0) close(folder);
     if (!left) return std::nullopt;
-    return (path.has_parent_path() ? path.parent_path() / aside : std::filesystem::path(aside)).string();
+    return ((path.has_parent_path() ? path.parent_path() / aside : std::filesystem::path(aside)) / "trace").string();
 }
 
 bool TraceFile::write(const std::vector<std::string>& lines) {

@@ -244,6 +244,7 @@ TEST(HostTool, ErrorsAreClearAndNeverCrash) {
     }
     EXPECT_EQ(contents(guarded), registered);
     EXPECT_FALSE(fs::exists(missing));
+    EXPECT_TRUE(fs::is_empty(folder.path));  // nor anything it was moved to be removed
     // A trace onto the module's own file, by any name, would destroy it.
     const fs::path module = folder.path / fs::path(DD_MODULE_PATH).filename();
     fs::copy_file(DD_MODULE_PATH, module);
@@ -288,6 +289,7 @@ TEST(HostTool, ErrorsAreClearAndNeverCrash) {
     for (const fs::path& opened : {registry.path, folder.path}) fs::permissions(opened, open);
     for (const fs::path& written : {fs::path(guarded), place, deep}) fs::permissions(written, fs::perms::all);
     const std::string unread = " may be a file of the registry, which cannot be read whole\nusage: ";
+    std::string untried;
     for (const auto& [closed, at, trace, says] : std::vector<std::tuple<fs::path, fs::path, fs::path, std::string>>{
              {root, root, guarded, unread},
              {root / "HKEY_LOCAL_MACHINE" / "SOFTWARE", root, guarded, unread},
@@ -296,12 +298,13 @@ TEST(HostTool, ErrorsAreClearAndNeverCrash) {
          }) {
         SCOPED_TRACE(trace.filename().string() + " " + closed.filename().string());
         environment.set("DD_REGISTRY_ROOT", at.string());
-        if (!closed.empty()) fs::permissions(closed, fs::perms::none);
+        const bool another = !closed.empty();  // a user the closed folder binds
+        if (another) fs::permissions(closed, fs::perms::none);
         const std::string traced = trace.string(), expected = "ddhost: --trace " + traced + says;
         const auto failed = inChildProcess(
             [&] {
                 const rlimit files{64, 64}, stack{512 << 10, 512 << 10};
-                return becomeOrdinaryUser({module}) && setrlimit(RLIMIT_NOFILE, &files) == 0 &&
+                return (!another || becomeOrdinaryUser({module})) && setrlimit(RLIMIT_NOFILE, &files) == 0 &&
                        setrlimit(RLIMIT_STACK, &stack) == 0;
             },
             [&]() -> std::string {
@@ -309,9 +312,9 @@ TEST(HostTool, ErrorsAreClearAndNeverCrash) {
                 if (o.status == 2 && o.err.rfind(expected, 0) == 0) return {};
                 return "exit " + std::to_string(o.status) + ": " + o.err;
             });
-        if (!closed.empty()) fs::permissions(closed, open);
-        if (!failed) GTEST_SKIP() << "root's rights could not be given up";
-        EXPECT_EQ(*failed, "");
+        if (another) fs::permissions(closed, open);
+        if (!failed) untried = "root's rights could not be given up";
+        EXPECT_EQ(failed.value_or(""), "");
     }
     EXPECT_EQ(contents(guarded), registered);
     for (const auto& file : {place, deep}) EXPECT_EQ(contents(file), "data\n");
@@ -336,6 +339,9 @@ TEST(HostTool, ErrorsAreClearAndNeverCrash) {
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("usage: ddhost", 0), 0u) << help.out;
     EXPECT_TRUE(help.err.empty());
+#if !defined(_WIN32)
+    if (!untried.empty()) GTEST_SKIP() << untried;
+#endif
 }
 
 TEST(HostTool, AModuleWithoutACalculatorFailsEveryCommandThatNeedsOne) {

@@ -2,6 +2,7 @@
 // its volume serial and file index).
 #pragma once
 
+#include <compare>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -15,7 +16,7 @@ namespace platform {
 struct FileId {
     std::uint64_t volume = 0;
     std::uint64_t index = 0;
-    bool operator==(const FileId&) const = default;
+    auto operator<=>(const FileId&) const = default;
 };
 
 #if defined(_WIN32)

@@ -78,9 +78,10 @@ struct RegistryValue {
 // temporary folder's is not the user's alone.
 std::filesystem::path registryRoot();
 #if !defined(_WIN32)
-// Where the root directory lies, whatever stands there: the one the registry
-// refuses (as not the user's own) too, and its place where it cannot be
-// opened or is none. Throws std::runtime_error where no folder can be named.
+// Where the root directory lies, whatever stands there, looked at or not:
+// the one the registry refuses (as not the user's own) too, and its place
+// where it cannot be reached or opened, or is none. Empty where no folder is
+// named.
 std::filesystem::path registryRootPlace();
 #endif
 // The values of a key below HKEY_LOCAL_MACHINE (backslash-separated path),

@@ -601,8 +601,10 @@ struct Root {
     Descriptor folder;  // none where it is not there and was not to be made
 };
 
-// Where the root lies: the folder the user chose, or else this user's own
-// in the temporary folder. Throws where no folder can be named.
+// Where the root lies, whatever stands there: the folder the user chose, or
+// else this user's own in the temporary folder, named as the standard
+// library names that folder (the first of these variables that is set, else
+// /tmp) but not looked at. Empty where a variable names no folder at all.
 struct Place {
     fs::path path;
     mode_t mode;     // the mode it is made with
@@ -615,14 +617,13 @@ Place rootPlace() {
         if (!chosen || !*chosen) continue;
         return {*below ? fs::path(chosen) / below : fs::path(chosen), *below ? kOwnRootMode : kFolderMode, false};
     }
-    std::error_code ec;
-    const fs::path temporary = fs::temp_directory_path(ec);
-    if (ec)
-        throw std::runtime_error(
-            "no folder for the registry: DD_REGISTRY_ROOT, XDG_DATA_HOME and HOME are unset, "
-            "and there is no temporary folder (" +
-            ec.message() + ")");
-    return {temporary / "ddregistry", kOwnRootMode, true};
+    const char* temporary = "/tmp";
+    for (const char* variable : {"TMPDIR", "TMP", "TEMP", "TEMPDIR"})
+        if (const char* named = std::getenv(variable)) {
+            temporary = named;
+            break;
+        }
+    return {*temporary ? fs::path(temporary) / "ddregistry" : fs::path(), kOwnRootMode, true};
 }
 
 // Where the user chose the root, it is opened as chosen, links and all, and
@@ -644,7 +645,14 @@ Root openRoot(bool create) {
                                     "cannot open the registry's folder " + root.path.string());
         return root;
     }
-    const fs::path temporary = root.path.parent_path();
+    std::error_code ec;
+    const fs::path temporary = fs::temp_directory_path(ec);
+    if (ec)
+        throw std::runtime_error(
+            "no folder for the registry: DD_REGISTRY_ROOT, XDG_DATA_HOME and HOME are unset, "
+            "and there is no temporary folder (" +
+            ec.message() + ")");
+    root.path = temporary / "ddregistry";
     const auto failed = [&](const char* what, int error) {
         throw std::system_error(error, std::generic_category(),
                                 std::string("cannot ") + what + " the registry's folder " + root.path.string());
