@@ -9,6 +9,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <memory>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -25,6 +26,7 @@
 #include "host/ModuleLoader.h"
 #include "host/Session.h"
 #include "host/Tool.h"
+#include "tests/RegistryRoot.h"
 #include "tests/TestSupport.h"
 
 namespace {
@@ -675,6 +677,18 @@ TEST(HostTool, ATraceThatCannotBeWrittenFailsTheCommand) {
     ScopedEnvironment environment;
     environment.set("DD_REGISTRY_ROOT", registry.path.string());
 #endif
+    std::vector<std::string> files{"/nonexistent/folder/trace.txt", folder.path.string()};
+#if defined(_WIN32)
+    // One another handle holds, sharing no writing, is no more written than
+    // a read-only one, which Wine writes for root.
+    files.push_back((folder.path / "held.txt").string());
+    const std::unique_ptr<void, decltype(&CloseHandle)> held(
+        CreateFileW(std::filesystem::path(files.back()).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, CREATE_NEW, 0,
+                    nullptr),
+        &CloseHandle);
+    ASSERT_NE(held.get(), INVALID_HANDLE_VALUE) << GetLastError();
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kKey.c_str());
+#endif
     // One that cannot be opened stops the command before it runs, as a
     // shell's redirection does: nothing is shown, registered or unregistered.
     for (const std::vector<std::string>& command : {std::vector<std::string>{"show", "parWriteLocking"},
@@ -682,7 +696,7 @@ TEST(HostTool, ATraceThatCannotBeWrittenFailsTheCommand) {
                                                     {"register"},
                                                     {"unregister"},
                                                     {"--module", DD_STUB_MODULE_PATH, "info"}}) {
-        for (const std::string& file : {std::string("/nonexistent/folder/trace.txt"), folder.path.string()}) {
+        for (const std::string& file : files) {
             auto args = command;
             args.insert(args.begin(), {"--trace", file});
             const auto o = tool(args);
@@ -690,6 +704,12 @@ TEST(HostTool, ATraceThatCannotBeWrittenFailsTheCommand) {
             EXPECT_EQ(o.err.rfind("ddhost: cannot open the trace " + file + " (", 0), 0u) << o.err;
             EXPECT_EQ(o.err.find('\n'), o.err.size() - 1) << o.err;
             EXPECT_EQ(o.out, "");
+#if defined(_WIN32)
+            HKEY key = nullptr;
+            EXPECT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, kKey.c_str(), 0, KEY_READ, &key), ERROR_FILE_NOT_FOUND)
+                << file << " " << command.back();
+            if (key) RegCloseKey(key);
+#endif
         }
     }
 #if !defined(_WIN32)
