@@ -464,14 +464,39 @@ TEST(WindowsModulePath, ThePathRecordedLoadsTheLoadedFileOrThereIsNone) {
             deep += L"\\a folder of a rather long name";
             ASSERT_TRUE(CreateDirectoryW(deep.c_str(), nullptr)) << GetLastError();
         }
-        const std::wstring file = deep + L"\\mod.dll";
-        writeStampedCopy(file, ++stamp);
-        const std::wstring shortPath = shortPathOf(file);
-        expectTheLoadedModuleOrNone(file.substr(4), recorded);
-        EXPECT_EQ(recorded.loaded, stamp);
-        EXPECT_LT(recorded.path.size(), std::size_t{MAX_PATH}) << recorded.path;
-        if (!shortPath.empty() && shortPath.size() < MAX_PATH) {
-            EXPECT_NE(recorded.path, "");
+        // Without an extension its short names too, but not after "\\?\",
+        // where the final "." would be part of the name.
+        for (const std::wstring name : {L"\\mod.dll", L"\\mod"}) {
+            SCOPED_TRACE(fs::path(name).string());
+            const std::wstring file = deep + name;
+            writeStampedCopy(file, ++stamp);
+            const std::wstring shortPath = shortPathOf(file);
+            expectTheLoadedModuleOrNone(file.substr(4) + (name == L"\\mod" ? L"." : L""), recorded);
+            EXPECT_EQ(recorded.loaded, stamp);
+            EXPECT_LT(recorded.path.size(), std::size_t{MAX_PATH}) << recorded.path;
+            if (!shortPath.empty() && shortPath.size() < MAX_PATH) {
+                EXPECT_NE(recorded.path, "");
+            }
+        }
+    }
+    {
+        // A host's LoadLibraryA reads the path with the final "." it is
+        // given, and is refused from MAX_PATH characters on: 259 are the
+        // long path, 260 are not.
+        SCOPED_TRACE("at MAX_PATH");
+        const std::string edge = longPathOf(folder.path.string()) + "\\edge";
+        fs::create_directories(edge);
+        for (const std::size_t length : {MAX_PATH - 1, MAX_PATH}) {
+            const std::string file = edge + "\\" + std::string(length - edge.size() - 6, 'e') + "\\mod";
+            fs::create_directories(fs::path(file).parent_path());
+            writeStampedCopy(fs::path(file).wstring(), ++stamp);
+            expectTheLoadedModuleOrNone(fs::path(file + ".").wstring(), recorded);
+            EXPECT_EQ(recorded.loaded, stamp);
+            EXPECT_EQ(recorded.path == file + ".", length < MAX_PATH) << recorded.path;
+            // Its short form with the ".", where that is shorter.
+            if (shortPathOf(L"\\\\?\\" + fs::path(file).wstring()).size() - 3 < MAX_PATH) {
+                EXPECT_NE(recorded.path, "");
+            }
         }
     }
     if (!untried.empty()) GTEST_SKIP() << untried;
