@@ -31,6 +31,10 @@ std::wstring fullPath(const std::wstring& path) {
     }
 }
 
+bool isVerbatim(const std::wstring& path) { return path.rfind(L"\\\\?\\", 0) == 0; }
+// A "\\?\" name is full and meant as it stands: nothing is made of it.
+std::wstring fullName(const std::wstring& path) { return isVerbatim(path) ? path : fullPath(path); }
+
 // Paths are UTF-8 here, as the tool reads its command line; the narrow
 // calls would read them in the system's code page. Windows searches for any
 // relative path, ".\" included, and takes a loaded module of the same name
@@ -40,10 +44,9 @@ std::wstring fullPath(const std::wstring& path) {
 // named is held, so that nothing takes its place while it loads, and the
 // file loaded must be it.
 void* open(const std::string& path, std::string& error, std::optional<FileId>& named) {
-    // A "\\?\" name is full and meant as it stands: nothing is made of it.
     const std::wstring wide = utf16FromUtf8(path);
-    const bool verbatim = wide.rfind(L"\\\\?\\", 0) == 0;
-    const std::wstring full = verbatim ? wide : fullPath(wide);
+    const bool verbatim = isVerbatim(wide);
+    const std::wstring full = fullName(wide);
     const auto failed = [&](const std::string& why) -> void* {
         error = "cannot load " + path + " (" + why + ")";
         return nullptr;
@@ -68,6 +71,10 @@ void* open(const std::string& path, std::string& error, std::optional<FileId>& n
     }
     return reinterpret_cast<void*>(module);
 }
+std::optional<FileId> named(const std::string& path) {
+    const std::wstring full = fullName(utf16FromUtf8(path));
+    return full.empty() ? std::nullopt : platform::fileIdAt(full);
+}
 void* symbol(void* handle, const char* name) {
     return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(handle), name));
 }
@@ -88,12 +95,18 @@ std::filesystem::path self() { return platform::reportedFileName(nullptr); }
 
 // A name without a '/' would be searched for, in the program's run path
 // first: it is a file in the current folder.
+std::string fileName(const std::string& path) { return path.find('/') == std::string::npos ? "./" + path : path; }
+std::optional<FileId> named(const std::string& path) {
+    const int descriptor = ::open(fileName(path).c_str(), O_PATH | O_CLOEXEC);
+    if (descriptor < 0) return std::nullopt;
+    const auto id = platform::fileIdOf(descriptor);
+    ::close(descriptor);
+    return id;
+}
+
 void* open(const std::string& path, std::string& error, std::optional<FileId>& named) {
-    const std::string file = path.find('/') == std::string::npos ? "./" + path : path;
-    if (const int descriptor = ::open(file.c_str(), O_PATH | O_CLOEXEC); descriptor >= 0) {
-        named = platform::fileIdOf(descriptor);
-        ::close(descriptor);
-    }
+    const std::string file = fileName(path);
+    named = ::named(path);
     void* handle = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle) {
         const char* why = dlerror();
@@ -161,6 +174,10 @@ std::string ModuleLoader::defaultPath() {
 std::optional<FileId> ModuleLoader::file() const {
     const void* const address = handle_ ? inside(handle_) : nullptr;
     return address ? mappedFile(address) : std::nullopt;
+}
+
+std::optional<FileId> ModuleLoader::fileNamed(const std::string& path) {
+    return path.empty() ? std::nullopt : named(path);
 }
 
 std::optional<FileId> ModuleLoader::objectModelFile() { return mappedFile(reinterpret_cast<const void*>(&kindName)); }

@@ -33,6 +33,9 @@ public:
     // The file the path named when it was loaded, whether it loaded or not;
     // nothing where there was none.
     const std::optional<FileId>& namedFile() const { return named_; }
+    // The file `path` names, which a load of it takes, without loading it;
+    // nothing where there is none.
+    static std::optional<FileId> fileNamed(const std::string& path);
     // The file of the object-model library the module runs with, which this
     // program uses too, as loaded; nothing where the system cannot tell.
     static std::optional<FileId> objectModelFile();

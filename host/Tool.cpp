@@ -613,8 +613,11 @@ int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         // or not, so that no earlier run's trace is taken for this one's.
         std::optional<TraceFile> trace;
         if (!o.trace.empty()) trace.emplace(o.trace);
-        // As a shell's redirection that fails: the command does not run.
+        // As a shell's redirection that fails: the command does not run. One
+        // the run needs is refused as such all the same.
         if (trace && !trace->opened()) {
+            if (const char* const what = trace->refusal(std::nullopt, ModuleLoader::fileNamed(o.module)))
+                return usageError(err, "--trace " + o.trace + " " + what);
             print(err, "ddhost: cannot open the trace %s (%s)\n", forTerminal(o.trace).c_str(),
                   forTerminal(trace->error()).c_str());
             return 1;

@@ -174,6 +174,27 @@ TraceFile::TraceFile(const std::string& name) : file_(INVALID_HANDLE_VALUE), nam
     }
     if (file_ == INVALID_HANDLE_VALUE) error_ = "error " + std::to_string(GetLastError());
     id_ = platform::fileIdOf(file_);
+    if (file_ == INVALID_HANDLE_VALUE) return;
+    // Opened for writing as write() will, and let go at once: one that cannot
+    // be written stops the command before it runs, as on Linux.
+    const HANDLE out = forWriting();
+    if (out != INVALID_HANDLE_VALUE) {
+        CloseHandle(out);
+        return;
+    }
+    error_ = "error " + std::to_string(GetLastError());
+    CloseHandle(file_);
+    file_ = INVALID_HANDLE_VALUE;
+    discard();  // not left behind where made here
+}
+
+void* TraceFile::forWriting() const {
+    // The same file again, by its handle; a device (NUL, a console), which no
+    // handle reopens and which is no module, by its name. Either may lead
+    // elsewhere: Wine reopens a handle by its name too.
+    return GetFileType(file_) == FILE_TYPE_DISK ? ReOpenFile(file_, GENERIC_WRITE, kShareAll, 0)
+                                                : CreateFileW(utf16FromUtf8(name_).c_str(), GENERIC_WRITE, kShareAll,
+                                                              nullptr, OPEN_EXISTING, 0, nullptr);
 }
 
 bool TraceFile::opened() const { return file_ != INVALID_HANDLE_VALUE; }
@@ -197,13 +218,8 @@ std::optional<std::string> TraceFile::discard() {
 
 bool TraceFile::write(const std::vector<std::string>& lines) {
     if (file_ == INVALID_HANDLE_VALUE) return false;
-    // The same file again, by its handle, now to be written; a device (NUL,
-    // a console), which no handle reopens and which is no module, by its
-    // name. Either may lead elsewhere: Wine reopens a handle by its name too.
     const DWORD type = GetFileType(file_);
-    const HANDLE out = type == FILE_TYPE_DISK ? ReOpenFile(file_, GENERIC_WRITE, kShareAll, 0)
-                                              : CreateFileW(utf16FromUtf8(name_).c_str(), GENERIC_WRITE, kShareAll,
-                                                            nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE out = forWriting();
     if (out == INVALID_HANDLE_VALUE) return false;
     const std::string text = traceText(lines);
     // Nothing is cut or written but the file checked: the same kind, and the
@@ -304,9 +320,11 @@ bool TraceFile::write(const std::vector<std::string>& lines) {
 
 #endif
 
-const char* TraceFile::refusal(const ModuleLoader& module) const {
+const char* TraceFile::refusal(const ModuleLoader& module) const { return refusal(module.file(), module.namedFile()); }
+
+const char* TraceFile::refusal(const std::optional<FileId>& loaded, const std::optional<FileId>& named) const {
     if (!id_) return nullptr;
-    if (id_ == module.file() || id_ == module.namedFile()) return "is the module itself";
+    if (id_ == loaded || id_ == named) return "is the module itself";
     if (id_ == ModuleLoader::objectModelFile()) return "is the object-model library";
     if (id_ == outputFile(false)) return "is the output";
     if (id_ == outputFile(true)) return "is the error output";

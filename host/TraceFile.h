@@ -23,7 +23,8 @@ public:
     TraceFile(const TraceFile&) = delete;
     TraceFile& operator=(const TraceFile&) = delete;
 
-    // Whether the file opened; if not, why (the system's words).
+    // Whether the file opened, on Windows also for writing; if not, why (the
+    // system's words).
     bool opened() const;
     const std::string& error() const { return error_; }
     // What the open file is of those the run needs or writes: "is the
@@ -31,12 +32,16 @@ public:
     // (as loaded), "is the output" or "is the error output" (where it is a
     // file), or, on Linux, "is a file of the registry" (anything in its
     // folder, or in its place) or "may be" one, where a folder of the
-    // registry cannot be read; null when it is none of them, or could not be
-    // opened.
+    // registry cannot be read; null when it is none of them, or is not known.
     const char* refusal(const ModuleLoader& module) const;
+    // The same by the module's files as loaded and as named: before the run,
+    // for a trace that could not be opened (on Windows a loaded module's file
+    // is never opened for writing), by the file named alone.
+    const char* refusal(const std::optional<FileId>& loaded, const std::optional<FileId>& named) const;
     // Removes the file again where this made it, for a trace refused, and
-    // never another. Nothing, or where the name changed while it was moved
-    // aside to be removed, the name the file it held is left under.
+    // never another; it is written no more. Nothing, or where what held the
+    // name as it was removed could be neither removed nor put back (another
+    // took the name meanwhile), where it is left.
     std::optional<std::string> discard();
     // The lines over whatever the file held; false where the file could not
     // be opened (on Windows: opened again as the file checked) or did not
@@ -45,6 +50,8 @@ public:
 
 private:
 #if defined(_WIN32)
+    // The file opened again to be written.
+    void* forWriting() const;
     void* file_;
 #else
     int file_ = -1;

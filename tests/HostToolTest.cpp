@@ -9,6 +9,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <memory>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -30,6 +31,7 @@
 #include "host/ModuleLoader.h"
 #include "host/Session.h"
 #include "host/Tool.h"
+#include "tests/RegistryRoot.h"
 #include "tests/TestSupport.h"
 
 namespace {
@@ -765,7 +767,17 @@ TEST(HostTool, ATraceThatCannotBeWrittenFailsTheCommand) {
     // The reason is the system's, or what it would not say.
     std::vector<std::pair<std::string, std::string>> unopened{{"/nonexistent/folder/trace.txt", ""},
                                                               {folder.path.string(), ""}};
-#if !defined(_WIN32)
+#if defined(_WIN32)
+    // One another handle holds, sharing no writing, is no more written than
+    // a read-only one, which Wine writes for root.
+    unopened.emplace_back((folder.path / "held.txt").string(), "error 32)\n");
+    const std::unique_ptr<void, decltype(&CloseHandle)> held(
+        CreateFileW(std::filesystem::path(unopened.back().first).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                    CREATE_NEW, 0, nullptr),
+        &CloseHandle);
+    ASSERT_NE(held.get(), INVALID_HANDLE_VALUE) << GetLastError();
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kKey.c_str());
+#else
     std::filesystem::create_symlink("nowhere", folder.path / "dangling");
     unopened.emplace_back((folder.path / "dangling").string(), "a symbolic link to no file)\n");
 #endif
@@ -782,6 +794,10 @@ TEST(HostTool, ATraceThatCannotBeWrittenFailsTheCommand) {
             EXPECT_EQ(o.err.rfind("ddhost: cannot open the trace " + file + " (" + why, 0), 0u) << o.err;
             EXPECT_EQ(o.err.find('\n'), o.err.size() - 1) << o.err;
             EXPECT_EQ(o.out, "");
+#if defined(_WIN32)
+            EXPECT_EQ(RegGetValueA(HKEY_LOCAL_MACHINE, kKey.c_str(), "DLLPATH", RRF_RT_ANY, nullptr, nullptr, nullptr),
+                      ERROR_FILE_NOT_FOUND);
+#endif
         }
     }
 #if !defined(_WIN32)

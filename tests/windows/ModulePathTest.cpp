@@ -6,15 +6,11 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
-#include <cwchar>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
-#include <random>
-#include <stdexcept>
 #include <string>
-#include <string_view>
 #include <tuple>
 #include <vector>
 
@@ -45,62 +41,10 @@ std::string longPathOf(const std::string& path) {
     return out;
 }
 
-// Whether the process `id` still runs.
-bool running(DWORD id) {
-    const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, id);
-    if (!process) return false;
-    const bool ended = WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
-    CloseHandle(process);
-    return !ended;
-}
-
-// `folder` with everything in it, as far as it can go, named through "\\?\"
-// (as std::filesystem does not): names a lookup would trim, and paths past
-// MAX_PATH, go too. A link goes, not what it leads to.
-void removeAll(const std::wstring& folder) {
-    WIN32_FIND_DATAW found;
-    const HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = found.cFileName, inner = folder + L"\\" + name;
-            if (name == L"." || name == L"..") continue;
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                DeleteFileW(inner.c_str());
-            else if (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
-                RemoveDirectoryW(inner.c_str());
-            else
-                removeAll(inner);
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryW(folder.c_str());
-}
-void removeAll(const fs::path& folder) { removeAll(L"\\\\?\\" + folder.wstring()); }
-
-// A folder of the test's own whose name has no short form of itself, named
-// by the process and a number nobody foresees: Wine reuses process IDs, and
-// the copies of the module an earlier run loaded stay (each pins itself).
-// What runs that have ended left goes first, lest a short name lead there.
-struct LongFolder {
-    static constexpr std::wstring_view kName = L"dd module folder ";
-
-    LongFolder() {
-        const fs::path temporary = fs::temp_directory_path();
-        std::error_code ec;
-        for (fs::directory_iterator i(temporary, ec); !ec && i != fs::directory_iterator(); i.increment(ec)) {
-            const std::wstring name = i->path().filename().wstring();
-            if (name.starts_with(kName) && !running(std::wcstoul(name.c_str() + kName.size(), nullptr, 10)))
-                removeAll(i->path());
-        }
-        std::random_device random;
-        for (int attempt = 0; attempt < 100 && path.empty(); ++attempt) {
-            const fs::path name = temporary / (std::wstring(kName) + std::to_wstring(GetCurrentProcessId()) + L" " +
-                                               std::to_wstring(random()));
-            if (fs::create_directory(name)) path = name;
-        }
-        if (path.empty()) throw std::runtime_error("no folder of the test's own in " + temporary.string());
-    }
-    ~LongFolder() { removeAll(path); }
+// A folder of the test's own whose name is no short form of itself; what
+// ended runs left under its prefix goes first, lest a short name lead there.
+struct LongFolder : TemporaryFolder {
+    LongFolder() : TemporaryFolder(L"dd module folder ") {}
 
     // The module copied in as `name`: its path, the path by short names (empty
     // where the volume keeps none) and the long path the module must record.
@@ -116,8 +60,6 @@ struct LongFolder {
         copy.longPath = longPathOf(copy.path.string());
         return copy;
     }
-
-    fs::path path;
 };
 
 // Whether the system's code page has a byte for every character of `text`,
@@ -464,14 +406,37 @@ TEST(WindowsModulePath, ThePathRecordedLoadsTheLoadedFileOrThereIsNone) {
             deep += L"\\a folder of a rather long name";
             ASSERT_TRUE(CreateDirectoryW(deep.c_str(), nullptr)) << GetLastError();
         }
-        const std::wstring file = deep + L"\\mod.dll";
-        writeStampedCopy(file, ++stamp);
-        const std::wstring shortPath = shortPathOf(file);
-        expectTheLoadedModuleOrNone(file.substr(4), recorded);
-        EXPECT_EQ(recorded.loaded, stamp);
-        EXPECT_LT(recorded.path.size(), std::size_t{MAX_PATH}) << recorded.path;
-        if (!shortPath.empty() && shortPath.size() < MAX_PATH) {
-            EXPECT_NE(recorded.path, "");
+        // Without an extension its short names too, but not after "\\?\",
+        // where the final "." would be part of the name.
+        for (const std::wstring name : {L"\\mod.dll", L"\\mod"}) {
+            SCOPED_TRACE(fs::path(name).string());
+            const std::wstring file = deep + name;
+            writeStampedCopy(file, ++stamp);
+            const std::wstring shortPath = shortPathOf(file);
+            expectTheLoadedModuleOrNone(file.substr(4) + (name == L"\\mod" ? L"." : L""), recorded);
+            EXPECT_EQ(recorded.loaded, stamp);
+            EXPECT_LT(recorded.path.size(), std::size_t{MAX_PATH}) << recorded.path;
+            if (!shortPath.empty() && shortPath.size() < MAX_PATH) {
+                EXPECT_NE(recorded.path, "");
+            }
+        }
+    }
+    {
+        // Counted with the final "." a host gives: 259 are the long path,
+        // 260 are not.
+        SCOPED_TRACE("at MAX_PATH");
+        const std::string edge = longPathOf(folder.path.string()) + "\\edge";
+        for (const std::size_t length : {MAX_PATH - 1, MAX_PATH}) {
+            const std::string file = edge + "\\" + std::string(length - edge.size() - 6, 'e') + "\\mod";
+            fs::create_directories(fs::path(file).parent_path());
+            writeStampedCopy(fs::path(file).wstring(), ++stamp);
+            expectTheLoadedModuleOrNone(fs::path(file + ".").wstring(), recorded);
+            EXPECT_EQ(recorded.loaded, stamp);
+            EXPECT_EQ(recorded.path == file + ".", length < MAX_PATH) << recorded.path;
+            // Its short form with the ".", where that is shorter.
+            if (shortPathOf(L"\\\\?\\" + fs::path(file).wstring()).size() - 3 < MAX_PATH) {
+                EXPECT_NE(recorded.path, "");
+            }
         }
     }
     if (!untried.empty()) GTEST_SKIP() << untried;

@@ -115,6 +115,16 @@ std::wstring shortPathOf(const std::wstring& path) {
     }
 }
 
+// `path` without its "\\?\", where it stays absolute so: "\\?\C:\..." as
+// "C:\...", "\\?\UNC\srv\..." as "\\srv\..."; empty for any other.
+std::wstring plainPathOf(const std::wstring& path) {
+    const std::wstring_view verbatim(path);
+    if (verbatim.starts_with(L"\\\\?\\UNC\\")) return L"\\\\" + path.substr(8);
+    if (verbatim.size() >= 7 && verbatim.starts_with(L"\\\\?\\") && verbatim[5] == L':' && verbatim[6] == L'\\')
+        return path.substr(4);
+    return {};
+}
+
 }  // namespace
 
 std::string modulePathOf(const void* anchor) {
@@ -135,9 +145,10 @@ std::string modulePathOf(const void* anchor) {
     std::string spelling = longPathOf(reported, &spelt);  // first: where it is right, it stays as it was
     if (const auto path = spelt ? loadable(spelling, *id) : std::nullopt) return *path;
     // Last the short names, for a path too long for a host in every other
-    // spelling.
-    const std::wstring shortened = shortPathOf(self);
-    const std::wstring* const asTheyStand[] = {&reported, &self, &shortened};
+    // spelling; in the end without "\\?\", after which the final "." of a
+    // file without an extension would be part of its name.
+    const std::wstring shortened = shortPathOf(self), plain = plainPathOf(shortened);
+    const std::wstring* const asTheyStand[] = {&reported, &self, &shortened, &plain};
     for (const std::wstring* wide : asTheyStand) {
         spelt = true;
         spelling = narrow(*wide, &spelt);
