@@ -67,8 +67,8 @@ Shell shell(const std::string& line) {
 
 #if !defined(_WIN32)
 // A chain of `depth` folders in `top`, each named "d" in the one above, with
-// a hard link to `file` at its end; made and taken away through descriptors,
-// as no path the system takes whole reaches that far.
+// a hard link to `file` at its end: made through descriptors, as no path the
+// system takes whole reaches that far.
 struct Chain {
     Chain(const std::filesystem::path& top, int depth, const std::filesystem::path& file) : top(top) {
         std::filesystem::create_directory(top);
@@ -81,22 +81,7 @@ struct Chain {
         if (at < 0 || linkat(AT_FDCWD, file.c_str(), at, "f", 0) != 0) ADD_FAILURE() << "no chain in " << top;
         if (at >= 0) close(at);
     }
-    ~Chain() {
-        int at = open(top.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC), depth = 0;
-        for (int below; at >= 0 && (below = openat(at, "d", O_RDONLY | O_DIRECTORY | O_CLOEXEC)) >= 0; ++depth) {
-            close(at);
-            at = below;
-        }
-        unlinkat(at, "f", 0);
-        for (; at >= 0 && depth > 0; --depth) {
-            const int up = openat(at, "..", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-            close(at);
-            at = up;
-            unlinkat(at, "d", AT_REMOVEDIR);
-        }
-        if (at >= 0) close(at);
-        std::filesystem::remove(top);
-    }
+    ~Chain() { shell("rm -rf '" + top.string() + "'"); }  // which goes as deep as it takes
     std::filesystem::path top;
 };
 #endif
