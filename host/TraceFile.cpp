@@ -14,11 +14,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <exception>
 #include <filesystem>
 #include <set>
 #include <string_view>
-#include <system_error>
+#include <utility>
 
 #include "platform/SystemRegistry.h"
 #endif
@@ -51,7 +50,7 @@ enum class Walk { kNone, kFound, kUnread };
 // the walk, may hold it.
 Walk walkTree(int top, const FileId& id) {
     struct Level {
-        std::optional<FileId> folder;
+        FileId folder;
         std::vector<std::string> below;
     };
     std::vector<Level> levels;
@@ -70,8 +69,9 @@ Walk walkTree(int top, const FileId& id) {
             return ended(Walk::kUnread);
         }
         // A folder inside itself (a file system may show one) has no end.
-        Level level{platform::fileIdOf(at), {}};
-        Walk walk = level.folder && above.insert(*level.folder).second ? Walk::kNone : Walk::kUnread;
+        const std::optional<FileId> folder = platform::fileIdOf(at);
+        Walk walk = folder && above.insert(*folder).second ? Walk::kNone : Walk::kUnread;
+        Level level{folder.value_or(FileId{}), {}};
         while (walk == Walk::kNone) {
             errno = 0;
             const dirent* const entry = readdir(listing);
@@ -104,7 +104,7 @@ Walk walkTree(int top, const FileId& id) {
                 at = below;
                 break;
             }
-            above.erase(*here.folder);
+            above.erase(here.folder);
             levels.pop_back();
             if (levels.empty()) return ended(Walk::kNone);
             const int up = openat(at, "..", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -275,10 +275,9 @@ std::optional<std::string> TraceFile::discard() {
     if (file_ >= 0) close(std::exchange(file_, -1));
     struct stat s {};
     if (!made_ || !id_ || lstat(name_.c_str(), &s) != 0 || platform::fileIdOf(s) != id_) return std::nullopt;
-    const std::filesystem::path path(name_);
+    const std::filesystem::path path(name_), within = path.parent_path();
     const std::string named = path.filename().string();
-    const int folder =
-        ::open(path.has_parent_path() ? path.parent_path().c_str() : ".", O_PATH | O_DIRECTORY | O_CLOEXEC);
+    const int folder = ::open(within.empty() ? "." : within.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     unsigned char random[8]{};
     const bool chosen = folder >= 0 && getrandom(random, sizeof random, 0) == sizeof random;
     std::string aside = ".ddhost-";
@@ -299,7 +298,7 @@ std::optional<std::string> TraceFile::discard() {
     if (made && !left) unlinkat(folder, aside.c_str(), AT_REMOVEDIR);
     if (folder >= 0) close(folder);
     if (!left) return std::nullopt;
-    return ((path.has_parent_path() ? path.parent_path() / aside : std::filesystem::path(aside)) / "trace").string();
+    return (within / aside / "trace").string();
 }
 
 bool TraceFile::write(const std::vector<std::string>& lines) {
