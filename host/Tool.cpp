@@ -577,19 +577,24 @@ void checkTrace(const Options& o, const TraceFile* trace, const ModuleLoader& mo
 int command(const Options& o, const TraceFile* trace, std::ostream& out, std::ostream& err,
             std::vector<std::string>& lines) {
     const std::string& name = o.words[0];
+    // Asked again once the command has run, which may have made what the
+    // trace now is: a registry's folder, say.
     if (name == "info" || name == "register" || name == "unregister") {
         ModuleLoader module(o.module);
         checkTrace(o, trace, module);
-        if (!module.error().empty()) {
+        int status = 1;
+        if (!module.error().empty())
             print(err, "ddhost: %s\n", forTerminal(module.error()).c_str());
-            return 1;
-        }
-        return name == "info" ? info(out, err, module) : registry(out, err, module, name == "register");
+        else
+            status = name == "info" ? info(out, err, module) : registry(out, err, module, name == "register");
+        checkTrace(o, trace, module);
+        return status;
     }
     Session session(o.module, trace ? Session::Trace::On : Session::Trace::Off);
     checkTrace(o, trace, session.module());
     const int status = onSession(o, session, out, err);
     lines = session.host().log().lines();
+    checkTrace(o, trace, session.module());
     return status;
 }
 
@@ -598,6 +603,15 @@ int usageError(std::ostream& err, const std::string& wrong) {
     // What is wrong may quote any word typed.
     print(err, "ddhost: %s\n%s", forTerminal(wrong).c_str(), kUsage);
     return 2;
+}
+
+// A trace refused, or one that cannot be opened: the fault in one line, and
+// where the file made for it is left, where it could not be removed.
+int traceFault(std::ostream& err, const std::string& fault, int status, const std::string& name, TraceFile& trace) {
+    print(err, "ddhost: %s\n", forTerminal(fault).c_str());
+    if (const auto left = trace.discard())
+        print(err, "ddhost: --trace %s: %s\n", forTerminal(name).c_str(), forTerminal(*left).c_str());
+    return status;
 }
 
 }  // namespace
@@ -617,21 +631,22 @@ int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         // the run needs is refused as such all the same.
         if (trace && !trace->opened()) {
             if (const char* const what = trace->refusal(std::nullopt, ModuleLoader::fileNamed(o.module)))
-                return usageError(err, "--trace " + o.trace + " " + what);
-            print(err, "ddhost: cannot open the trace %s (%s)\n", forTerminal(o.trace).c_str(),
-                  forTerminal(trace->error()).c_str());
-            return 1;
+                return traceFault(err, "--trace " + o.trace + " " + what, 2, o.trace, *trace);
+            return traceFault(err, "cannot open the trace " + o.trace + " (" + trace->error() + ")", 1, o.trace,
+                              *trace);
         }
         std::vector<std::string> lines;
+        std::optional<Refused> refused;
         try {
             status = command(o, trace ? &*trace : nullptr, out, err, lines);
-        } catch (const Refused& refused) {
-            if (const auto left = trace->discard())
-                print(err, "ddhost: --trace %s: what held the name when it was removed is left as %s\n",
-                      forTerminal(o.trace).c_str(), forTerminal(*left).c_str());
-            return usageError(err, refused.why);
+        } catch (const Refused& fault) {
+            refused = fault;
         }
-        if (trace && !trace->write(lines)) {
+        // Nothing is written to a trace refused, before the run or after it;
+        // what the command did stays done.
+        if (refused) {
+            status = traceFault(err, refused->why, 2, o.trace, *trace);
+        } else if (trace && !trace->write(lines)) {
             print(err, "ddhost: cannot write the trace to %s\n", forTerminal(o.trace).c_str());
             if (status == 0) status = 1;
         }

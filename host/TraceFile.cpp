@@ -185,7 +185,6 @@ TraceFile::TraceFile(const std::string& name) : file_(INVALID_HANDLE_VALUE), nam
     error_ = "error " + std::to_string(GetLastError());
     CloseHandle(file_);
     file_ = INVALID_HANDLE_VALUE;
-    discard();  // not left behind where made here
 }
 
 void* TraceFile::forWriting() const {
@@ -207,13 +206,26 @@ std::optional<std::string> TraceFile::discard() {
     // By its name, now with the right to delete, but only the file this
     // made, should another have taken its name since.
     if (!made_ || !id_) return std::nullopt;
-    const HANDLE named = CreateFileW(utf16FromUtf8(name_).c_str(), DELETE | FILE_READ_ATTRIBUTES, kShareAll, nullptr,
-                                     OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    const std::wstring wide = utf16FromUtf8(name_);
+    const auto byName = [&](DWORD access) {
+        return CreateFileW(wide.c_str(), access, kShareAll, nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT,
+                           nullptr);
+    };
+    HANDLE named = byName(DELETE | FILE_READ_ATTRIBUTES);
+    const bool deletable = named != INVALID_HANDLE_VALUE;
+    DWORD why = GetLastError();
+    if (!deletable) named = byName(FILE_READ_ATTRIBUTES);  // only to tell whether it is still the file made
     if (named == INVALID_HANDLE_VALUE) return std::nullopt;
-    FILE_DISPOSITION_INFO gone{TRUE};
-    if (platform::fileIdOf(named) == id_) SetFileInformationByHandle(named, FileDispositionInfo, &gone, sizeof gone);
+    FILE_DISPOSITION_INFO dispose{TRUE};
+    // Another's is none of this run's to remove. One that cannot go (made
+    // read-only, under Wine by a umask that takes the writing) is said.
+    const bool gone = platform::fileIdOf(named) != id_ ||
+                      (deletable && SetFileInformationByHandle(named, FileDispositionInfo, &dispose, sizeof dispose));
+    if (!gone && deletable) why = GetLastError();
     CloseHandle(named);
-    return std::nullopt;
+    if (gone) return std::nullopt;
+    return "the file made for it is left as " + name_ + ", which could not be removed (error " + std::to_string(why) +
+           ")";
 }
 
 bool TraceFile::write(const std::vector<std::string>& lines) {
@@ -270,11 +282,15 @@ std::optional<std::string> TraceFile::discard() {
     // holds is moved into a folder of this run's own, made beside it under a
     // name nobody foresees and closed to others, and removed there only where
     // it is the file this made; any other goes back where its name is still
-    // free. Where the name cannot be moved so, it stays. The file is closed
-    // first: it is written no more, and one held open is not gone on NFS.
+    // free. Where the name cannot be moved so, the file made stays, and that
+    // is said. The file is closed first: it is written no more, and one held
+    // open is not gone on NFS.
     if (file_ >= 0) close(std::exchange(file_, -1));
-    struct stat s {};
-    if (!made_ || !id_ || lstat(name_.c_str(), &s) != 0 || platform::fileIdOf(s) != id_) return std::nullopt;
+    const auto holdsMade = [&] {
+        struct stat s {};
+        return lstat(name_.c_str(), &s) == 0 && platform::fileIdOf(s) == id_;
+    };
+    if (!made_ || !id_ || !holdsMade()) return std::nullopt;
     const std::filesystem::path path(name_), within = path.parent_path();
     const std::string named = path.filename().string();
     const int folder = ::open(within.empty() ? "." : within.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
@@ -284,9 +300,16 @@ std::optional<std::string> TraceFile::discard() {
     for (const unsigned char byte : random) appendHex(aside, byte);
     const bool made = chosen && mkdirat(folder, aside.c_str(), 0700) == 0;
     const int own = made ? openat(folder, aside.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC) : -1;
+    struct stat s {};
+    bool moved = own >= 0 && fstat(own, &s) == 0;
+    if (moved && s.st_uid != geteuid()) {
+        moved = false;
+        errno = EPERM;
+    }
+    moved = moved && renameat(folder, named.c_str(), own, "trace") == 0;
+    const int why = errno;  // where nothing was moved, why
     bool left = false;
-    if (own >= 0 && fstat(own, &s) == 0 && s.st_uid == geteuid() &&
-        renameat(folder, named.c_str(), own, "trace") == 0) {
+    if (moved) {
         if (fstatat(own, "trace", &s, AT_SYMLINK_NOFOLLOW) == 0 && platform::fileIdOf(s) == id_)
             left = unlinkat(own, "trace", 0) != 0;
         else  // back, never over what took the name meanwhile
@@ -297,8 +320,10 @@ std::optional<std::string> TraceFile::discard() {
     if (own >= 0) close(own);
     if (made && !left) unlinkat(folder, aside.c_str(), AT_REMOVEDIR);
     if (folder >= 0) close(folder);
-    if (!left) return std::nullopt;
-    return (within / aside / "trace").string();
+    if (left) return "what held the name when it was removed is left as " + (within / aside / "trace").string();
+    if (!moved && holdsMade())
+        return "the file made for it is left as " + name_ + ", which could not be removed (" + std::strerror(why) + ")";
+    return std::nullopt;
 }
 
 bool TraceFile::write(const std::vector<std::string>& lines) {

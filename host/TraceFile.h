@@ -38,10 +38,12 @@ public:
     // for a trace that could not be opened (on Windows a loaded module's file
     // is never opened for writing), by the file named alone.
     const char* refusal(const std::optional<FileId>& loaded, const std::optional<FileId>& named) const;
-    // Removes the file again where this made it, for a trace refused, and
-    // never another; it is written no more. Nothing, or where what held the
-    // name as it was removed could be neither removed nor put back (another
-    // took the name meanwhile), where it is left.
+    // Removes the file again where this made it, for a trace refused or one
+    // that cannot be written, and never another; it is written no more.
+    // Nothing, or what is left where: the file made, where it cannot be
+    // removed (a full disk, a file made read-only), or what held the name as
+    // it was removed, where it could be neither removed nor put back
+    // (another took the name meanwhile).
     std::optional<std::string> discard();
     // The lines over whatever the file held; false where the file could not
     // be opened (on Windows: opened again as the file checked) or did not

@@ -97,24 +97,6 @@ platform::LONG setOne(platform::HKEY key, const char* name) {
 // C library here does not name it.
 constexpr long kFchmodat2 = 452;
 
-// Holds this process's system calls to `program` from now on: true once done.
-bool confine(std::vector<sock_filter> program) {
-    const sock_fprog filter{static_cast<unsigned short>(program.size()), program.data()};
-    return prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 && prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &filter) == 0;
-}
-
-// Answers this process's system calls `numbers` with `action` from now on:
-// true once done.
-bool answering(std::initializer_list<long> numbers, __u32 action) {
-    std::vector<sock_filter> program{BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr))};
-    for (const long number : numbers) {
-        program.push_back(BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, static_cast<__u32>(number), 0, 1));
-        program.push_back(BPF_STMT(BPF_RET | BPF_K, action));
-    }
-    program.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
-    return confine(std::move(program));
-}
-
 // Makes this process's system calls `numbers` fail with ENOSYS from now on,
 // as a kernel that has none of them does: true once done.
 bool asOnAnOlderKernel(std::initializer_list<long> numbers) { return answering(numbers, SECCOMP_RET_ERRNO | ENOSYS); }
@@ -306,6 +288,47 @@ TEST(Registration, TheRootIsXdgDataHomesThenTheHomeFoldersThenTheUsersOwnTempora
     // Every user shares the temporary folder: its registry folder is made for
     // this user alone, and refused when anyone else may have been at it.
     environment.unset("HOME");
+    // There the temporary folder is the one the standard library names, by
+    // any spelling of its variables (set, unset, empty, relative, with a
+    // trailing /), and the host tool's check of a trace walks that root.
+    const fs::path before = fs::current_path(), link = root.folder.path / "link";
+    fs::current_path(root.folder.path);
+    for (const char* name : {"a", "b"}) fs::create_directory(name);
+    const std::string a = fs::absolute("a").string(), b = fs::absolute("b").string();
+    const std::string variables[] = {"TMPDIR", "TMP", "TEMP", "TEMPDIR"};
+    using Spelling = std::vector<std::optional<std::string>>;  // each variable's value, or unset
+    for (const Spelling& spelling : {Spelling{a, b, b, b},
+                                     {{}, a, b, b},
+                                     {{}, {}, a, b},
+                                     {{}, {}, {}, a},
+                                     {"", a, a, a},
+                                     {{}, "", a, a},
+                                     {"a", b, b, b},
+                                     {{}, "a/", b, b},
+                                     {a + "/", b, b, b}}) {
+        std::string spelt;
+        for (std::size_t i = 0; i < spelling.size(); ++i) {
+            spelling[i] ? environment.set(variables[i], *spelling[i]) : environment.unset(variables[i]);
+            spelt += variables[i] + "=" + spelling[i].value_or("(unset)") + " ";
+        }
+        SCOPED_TRACE(spelt);
+        std::error_code ec;
+        const fs::path temporary = fs::temp_directory_path(ec), registry = ec ? fs::path() : temporary / "ddregistry";
+        EXPECT_EQ(platform::registryRootPlace(), registry);
+        if (registry.empty()) {
+            EXPECT_EQ(module.dllRegisterServer(), kAccessDenied);
+            continue;
+        }
+        ASSERT_EQ(module.dllRegisterServer(), 0);
+        EXPECT_EQ(platform::registryRoot(), registry);
+        fs::create_hard_link(registry / kKeyFolder / "DLLPATH.value", link);
+        std::ostringstream out, err;
+        EXPECT_EQ(runTool({"--module", DD_MODULE_PATH, "--trace", link.string(), "info"}, out, err), 2);
+        EXPECT_EQ(err.str(), "ddhost: --trace " + link.string() + " is a file of the registry\n");
+        fs::remove(link);
+        EXPECT_EQ(module.dllUnregisterServer(), 0);
+    }
+    fs::current_path(before);
     environment.set("TMPDIR", (root.path / "tmp").string());
     const fs::path shared = root.path / "tmp" / "ddregistry";
     registersUnder(shared);

@@ -12,19 +12,11 @@
 #include <windows.h>
 
 #include <cwchar>
+#include <iterator>
 #include <random>
 #include <string_view>
 
 namespace temporary {
-
-// Whether the process `id` still runs.
-inline bool running(DWORD id) {
-    const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, id);
-    if (!process) return false;
-    const bool ended = WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
-    CloseHandle(process);
-    return !ended;
-}
 
 // `folder` with everything in it, as far as it can go, named through "\\?\"
 // (as std::filesystem does not): names a lookup would trim, and paths past
@@ -47,27 +39,63 @@ inline void removeAll(const std::wstring& folder) {
     }
     RemoveDirectoryW(folder.c_str());
 }
-inline void removeAll(const std::filesystem::path& folder) { removeAll(L"\\\\?\\" + folder.wstring()); }
 
-// A new folder named `prefix`, the process and a number nobody foresees:
-// Wine reuses process IDs, and a copy of the module that a run loaded stays
-// until its process ends (each pins itself), so its folder too. What runs
-// that have ended left under `prefix` goes first.
-inline std::filesystem::path folderOfOurOwn(std::wstring_view prefix) {
-    const std::filesystem::path shared = std::filesystem::temp_directory_path();
+// The folders of the tests' form: "dd-", five hexadecimal digits, ".", three
+// more. Such a name is 8.3, and so its own short name, which no other name
+// in the folder can be given.
+inline bool ofTheTestsForm(std::wstring_view name) {
+    if (name.size() != 12 || !name.starts_with(L"dd-") || name[8] != L'.') return false;
+    for (std::size_t i = 3; i < name.size(); ++i)
+        if (i != 8 && !((name[i] >= L'0' && name[i] <= L'9') || (name[i] >= L'a' && name[i] <= L'f'))) return false;
+    return true;
+}
+
+// A run holds its folder open, sharing nothing but reading, for as long as
+// it lives, and the system lets go when a process ends, however it ends: a
+// folder of the tests' form that can be opened to add a file to is an ended
+// run's. No process ID, which Wine hands out again, is trusted.
+inline HANDLE openFolder(const std::wstring& folder, DWORD access, DWORD share) {
+    return CreateFileW(folder.c_str(), access, share, nullptr, OPEN_EXISTING,
+                       FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+}
+
+// What runs that have ended left in `shared`, each folder removed while it
+// is held so, which keeps a run that has just made a folder of that name
+// from taking it.
+inline void removeEnded(const std::filesystem::path& shared) {
     std::error_code ec;
     for (std::filesystem::directory_iterator i(shared, ec); !ec && i != std::filesystem::directory_iterator();
          i.increment(ec)) {
-        const std::wstring name = i->path().filename().wstring();
-        if (name.starts_with(prefix) && !running(std::wcstoul(name.c_str() + prefix.size(), nullptr, 10)))
-            removeAll(i->path());
+        if (!ofTheTestsForm(i->path().filename().wstring())) continue;
+        const std::wstring folder = L"\\\\?\\" + i->path().wstring();
+        const HANDLE ended = openFolder(folder, FILE_ADD_FILE | FILE_READ_ATTRIBUTES,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+        if (ended == INVALID_HANDLE_VALUE) continue;  // a live run's, or gone
+        BY_HANDLE_FILE_INFORMATION kind;
+        if (GetFileInformationByHandle(ended, &kind) && (kind.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+            !(kind.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+            removeAll(folder);
+        CloseHandle(ended);
     }
+}
+
+// A new folder of the tests' form in the temporary folder, held in `held`
+// until it goes; what ended runs left goes first. A copy of the module that
+// a run loaded stays until its process ends (each pins itself), so its
+// folder too.
+inline std::filesystem::path folderOfOurOwn(HANDLE& held) {
+    const std::filesystem::path shared = std::filesystem::temp_directory_path();
+    removeEnded(shared);
     // No mkdtemp: a random name, taken only when nobody has it yet.
     std::random_device random;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::filesystem::path name =
-            shared / (std::wstring(prefix) + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(random()));
-        if (std::filesystem::create_directory(name)) return name;
+        wchar_t name[16];
+        std::swprintf(name, std::size(name), L"dd-%05x.%03x", random() & 0xFFFFFu, random() & 0xFFFu);
+        const std::wstring folder = L"\\\\?\\" + (shared / name).wstring();
+        if (!CreateDirectoryW(folder.c_str(), nullptr)) continue;
+        held = openFolder(folder, FILE_LIST_DIRECTORY, FILE_SHARE_READ);
+        if (held != INVALID_HANDLE_VALUE) return shared / name;
+        // Another run's start took it for an ended one's before it was held.
     }
     throw std::runtime_error("no folder of the test's own in " + shared.string());
 }
@@ -80,8 +108,14 @@ inline std::filesystem::path folderOfOurOwn(std::wstring_view prefix) {
 // and it goes with everything in it at the end of its scope.
 struct TemporaryFolder {
 #if defined(_WIN32)
-    explicit TemporaryFolder(std::wstring_view prefix = L"dd-test-") : path(temporary::folderOfOurOwn(prefix)) {}
-    ~TemporaryFolder() { temporary::removeAll(path); }
+    TemporaryFolder() {
+        path = temporary::folderOfOurOwn(held_);
+        top_ = L"\\\\?\\" + path.wstring();
+    }
+    ~TemporaryFolder() {
+        CloseHandle(held_);
+        temporary::removeAll(top_);
+    }
 #else
     TemporaryFolder() {
         const std::filesystem::path shared = std::filesystem::temp_directory_path();
@@ -100,4 +134,9 @@ struct TemporaryFolder {
     TemporaryFolder& operator=(const TemporaryFolder&) = delete;
 
     std::filesystem::path path;
+#if defined(_WIN32)
+private:
+    HANDLE held_ = INVALID_HANDLE_VALUE;
+    std::wstring top_;  // the folder made, which `path` may have gone below
+#endif
 };

@@ -16,11 +16,17 @@
 
 #if !defined(_WIN32)
 #include <grp.h>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 
 #include <unistd.h>
 #include <csignal>
+#include <cstddef>
+#include <initializer_list>
 #include <utility>
 #endif
 
@@ -192,6 +198,24 @@ inline std::optional<std::string> inChildProcess(const std::function<bool()>& pr
     if (!found) return "the child process did not finish";
     if (found->empty()) return std::nullopt;
     return found->substr(1);
+}
+
+// Holds this process's system calls to `program` from now on: true once done.
+inline bool confine(std::vector<sock_filter> program) {
+    const sock_fprog filter{static_cast<unsigned short>(program.size()), program.data()};
+    return prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 && prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &filter) == 0;
+}
+
+// Answers this process's system calls `numbers` with `action` from now on:
+// true once done.
+inline bool answering(std::initializer_list<long> numbers, __u32 action) {
+    std::vector<sock_filter> program{BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr))};
+    for (const long number : numbers) {
+        program.push_back(BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, static_cast<__u32>(number), 0, 1));
+        program.push_back(BPF_STMT(BPF_RET | BPF_K, action));
+    }
+    program.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
+    return confine(std::move(program));
 }
 
 // The user "nobody", whose files and rights the tests take for another user's.

@@ -81,7 +81,8 @@ std::filesystem::path registryRoot();
 // Where the root directory lies, whatever stands there, looked at or not:
 // the one the registry refuses (as not the user's own) too, and its place
 // where it cannot be reached or opened, or is none. Empty where no folder is
-// named.
+// named. The registry's own calls name the root by the same reading of the
+// environment.
 std::filesystem::path registryRootPlace();
 #endif
 // The values of a key below HKEY_LOCAL_MACHINE (backslash-separated path),

@@ -41,10 +41,13 @@ std::string longPathOf(const std::string& path) {
     return out;
 }
 
-// A folder of the test's own whose name is no short form of itself; what
-// ended runs left under its prefix goes first, lest a short name lead there.
+// A folder whose name is no short form of itself, inside a folder of the
+// test's own, where no neighbour's name can share its short name.
 struct LongFolder : TemporaryFolder {
-    LongFolder() : TemporaryFolder(L"dd module folder ") {}
+    LongFolder() {
+        path /= "dd module folder";
+        fs::create_directory(path);
+    }
 
     // The module copied in as `name`: its path, the path by short names (empty
     // where the volume keeps none) and the long path the module must record.

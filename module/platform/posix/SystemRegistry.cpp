@@ -603,27 +603,35 @@ struct Root {
 
 // Where the root lies, whatever stands there: the folder the user chose, or
 // else this user's own in the temporary folder, named as the standard
-// library names that folder (the first of these variables that is set, else
-// /tmp) but not looked at. Empty where a variable names no folder at all.
+// library names that folder (the first of these variables that is set, and
+// only where the process may trust its environment, else /tmp) but not
+// looked at. Empty where a variable names no folder at all. The registry
+// and the host tool's check of a trace both take it from here, so that they
+// cannot disagree.
 struct Place {
     fs::path path;
-    mode_t mode;     // the mode it is made with
-    bool temporary;  // in the temporary folder, which every user shares
+    mode_t mode;  // the mode it is made with
+    // The temporary folder it is in, which every user shares; empty where a
+    // variable names none.
+    std::optional<fs::path> temporary;
 };
 Place rootPlace() {
     for (const auto& [variable, below] :
          {std::pair{"DD_REGISTRY_ROOT", ""}, {"XDG_DATA_HOME", "ddregistry"}, {"HOME", ".local/share/ddregistry"}}) {
         const char* chosen = std::getenv(variable);
         if (!chosen || !*chosen) continue;
-        return {*below ? fs::path(chosen) / below : fs::path(chosen), *below ? kOwnRootMode : kFolderMode, false};
+        return {*below ? fs::path(chosen) / below : fs::path(chosen), *below ? kOwnRootMode : kFolderMode, {}};
     }
+    // As std::filesystem::temp_directory_path reads them: in secure execution
+    // (set-user-ID and the like) none of them counts.
     const char* temporary = "/tmp";
     for (const char* variable : {"TMPDIR", "TMP", "TEMP", "TEMPDIR"})
-        if (const char* named = std::getenv(variable)) {
+        if (const char* named = secure_getenv(variable)) {
             temporary = named;
             break;
         }
-    return {*temporary ? fs::path(temporary) / "ddregistry" : fs::path(), kOwnRootMode, true};
+    if (!*temporary) return {{}, kOwnRootMode, fs::path()};
+    return {fs::path(temporary) / "ddregistry", kOwnRootMode, temporary};
 }
 
 // Where the user chose the root, it is opened as chosen, links and all, and
@@ -645,21 +653,20 @@ Root openRoot(bool create) {
                                     "cannot open the registry's folder " + root.path.string());
         return root;
     }
-    std::error_code ec;
-    const fs::path temporary = fs::temp_directory_path(ec);
-    if (ec)
-        throw std::runtime_error(
-            "no folder for the registry: DD_REGISTRY_ROOT, XDG_DATA_HOME and HOME are unset, "
-            "and there is no temporary folder (" +
-            ec.message() + ")");
-    root.path = temporary / "ddregistry";
     const auto failed = [&](const char* what, int error) {
         throw std::system_error(error, std::generic_category(),
                                 std::string("cannot ") + what + " the registry's folder " + root.path.string());
     };
-    const Descriptor shared(open(temporary.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (shared.get() < 0) failed("reach", errno);
-    if (const int error = create ? makeMissing(shared.get(), "ddregistry", place.mode) : 0) failed("make", error);
+    const Descriptor shared(
+        place.temporary->empty() ? -1 : open(place.temporary->c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const int error = place.temporary->empty() ? ENOENT : errno;
+    if (shared.get() < 0 && (error == ENOENT || error == ENOTDIR))
+        throw std::runtime_error(
+            "no folder for the registry: DD_REGISTRY_ROOT, XDG_DATA_HOME and HOME are unset, "
+            "and there is no temporary folder (" +
+            std::generic_category().message(error) + ")");
+    if (shared.get() < 0) failed("reach", error);
+    if (const int made = create ? makeMissing(shared.get(), "ddregistry", place.mode) : 0) failed("make", made);
     struct stat status {};
     root.folder.reset(openat(shared.get(), "ddregistry", O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     if (root.folder.get() < 0 && errno == ENOENT && !create) return root;
