@@ -227,6 +227,9 @@ TEST(HostTool, ErrorsAreClearAndNeverCrash) {
         EXPECT_TRUE(o.out.empty()) << o.out;
         EXPECT_EQ(o.err.rfind("ddhost: ", 0), 0u) << o.err;
         EXPECT_NE(o.err.find(says), std::string::npos) << o.err;
+        if (says.starts_with("--trace ") && says.ends_with("\n")) {
+            EXPECT_EQ(o.err, "ddhost: " + says);  // no usage
+        }
         EXPECT_TRUE(terminalSafe(o.err)) << o.err;
     }
     EXPECT_EQ(contents(guarded), registered);

@@ -59,23 +59,25 @@ inline HANDLE openFolder(const std::wstring& folder, DWORD access, DWORD share) 
                        FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
 }
 
-// What runs that have ended left in `shared`, each folder removed while it
-// is held so, which keeps a run that has just made a folder of that name
-// from taking it.
+// What runs that have ended left in `shared`, each folder emptied while it
+// is held so, sharing no deletion: a run that has just made a folder of that
+// name cannot take it, and nobody can put another in its place.
 inline void removeEnded(const std::filesystem::path& shared) {
     std::error_code ec;
     for (std::filesystem::directory_iterator i(shared, ec); !ec && i != std::filesystem::directory_iterator();
          i.increment(ec)) {
         if (!ofTheTestsForm(i->path().filename().wstring())) continue;
         const std::wstring folder = L"\\\\?\\" + i->path().wstring();
-        const HANDLE ended = openFolder(folder, FILE_ADD_FILE | FILE_READ_ATTRIBUTES,
-                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+        const HANDLE ended =
+            openFolder(folder, FILE_ADD_FILE | FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE);
         if (ended == INVALID_HANDLE_VALUE) continue;  // a live run's, or gone
         BY_HANDLE_FILE_INFORMATION kind;
-        if (GetFileInformationByHandle(ended, &kind) && (kind.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
-            !(kind.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
-            removeAll(folder);
+        const bool folderItself = GetFileInformationByHandle(ended, &kind) &&
+                                  (kind.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+                                  !(kind.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT);
+        if (folderItself) removeAll(folder);
         CloseHandle(ended);
+        if (folderItself) RemoveDirectoryW(folder.c_str());  // emptied, and no longer held
     }
 }
 
