@@ -308,45 +308,30 @@ TEST(Registration, TheRootIsXdgDataHomesThenTheHomeFoldersThenTheUsersOwnTempora
     for (const char* name : {"a", "b"}) fs::create_directory(name);
     const std::string a = fs::absolute("a").string(), b = fs::absolute("b").string();
     const std::string variables[] = {"TMPDIR", "TMP", "TEMP", "TEMPDIR"};
-    using Spelling = std::vector<std::optional<std::string>>;  // each variable's value, or unset
-    for (const Spelling& spelling : {Spelling{a, b, b, b},
-                                     {{}, a, b, b},
-                                     {{}, {}, a, b},
-                                     {{}, {}, {}, a},
-                                     {"", a, a, a},
-                                     {{}, "", a, a},
-                                     {{}, {}, "", a},
-                                     {{}, {}, {}, ""},
-                                     {"a", b, b, b},
-                                     {{}, "a", b, b},
-                                     {{}, {}, "a", b},
-                                     {{}, {}, {}, "a"},
-                                     {a + "/", b, b, b},
-                                     {{}, "a/", b, b},
-                                     {{}, {}, a + "/", b},
-                                     {{}, {}, {}, "a/"}}) {
-        std::string spelt;
-        for (std::size_t i = 0; i < spelling.size(); ++i) {
-            spelling[i] ? environment.set(variables[i], *spelling[i]) : environment.unset(variables[i]);
-            spelt += variables[i] + "=" + spelling[i].value_or("(unset)") + " ";
+    // The first variable set is spelt in each way; those before it are unset,
+    // those after it name another folder.
+    for (std::size_t first = 0; first < std::size(variables); ++first)
+        for (const std::string& spelt : {a, std::string(), std::string("a"), std::string("a/"), a + "/"}) {
+            SCOPED_TRACE(variables[first] + "=" + spelt);
+            for (std::size_t i = 0; i < std::size(variables); ++i)
+                i < first ? environment.unset(variables[i]) : environment.set(variables[i], i == first ? spelt : b);
+            std::error_code ec;
+            const fs::path temporary = fs::temp_directory_path(ec),
+                           registry = ec ? fs::path() : temporary / "ddregistry";
+            EXPECT_EQ(platform::registryRootPlace(), registry);
+            if (registry.empty()) {
+                EXPECT_EQ(module.dllRegisterServer(), kAccessDenied);
+                continue;
+            }
+            ASSERT_EQ(module.dllRegisterServer(), 0);
+            EXPECT_EQ(platform::registryRoot(), registry);
+            fs::create_hard_link(registry / kKeyFolder / "DLLPATH.value", link);
+            std::ostringstream out, err;
+            EXPECT_EQ(runTool({"--module", DD_MODULE_PATH, "--trace", link.string(), "info"}, out, err), 2);
+            EXPECT_EQ(err.str(), "ddhost: --trace " + link.string() + " is a file of the registry\n");
+            fs::remove(link);
+            EXPECT_EQ(module.dllUnregisterServer(), 0);
         }
-        SCOPED_TRACE(spelt);
-        std::error_code ec;
-        const fs::path temporary = fs::temp_directory_path(ec), registry = ec ? fs::path() : temporary / "ddregistry";
-        EXPECT_EQ(platform::registryRootPlace(), registry);
-        if (registry.empty()) {
-            EXPECT_EQ(module.dllRegisterServer(), kAccessDenied);
-            continue;
-        }
-        ASSERT_EQ(module.dllRegisterServer(), 0);
-        EXPECT_EQ(platform::registryRoot(), registry);
-        fs::create_hard_link(registry / kKeyFolder / "DLLPATH.value", link);
-        std::ostringstream out, err;
-        EXPECT_EQ(runTool({"--module", DD_MODULE_PATH, "--trace", link.string(), "info"}, out, err), 2);
-        EXPECT_EQ(err.str(), "ddhost: --trace " + link.string() + " is a file of the registry\n");
-        fs::remove(link);
-        EXPECT_EQ(module.dllUnregisterServer(), 0);
-    }
     std::string untried;
     if (geteuid() == 0) {
         const fs::path copy = root.folder.path / "secure-copy";
