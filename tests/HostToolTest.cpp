@@ -49,23 +49,6 @@ Output tool(std::vector<std::string> args) {
 }
 
 #if !defined(_WIN32)
-// A command line run by the shell: its exit status (-1 when it did not
-// exit) and what it printed on the output.
-struct Shell {
-    int status;
-    std::string out;
-};
-Shell shell(const std::string& line) {
-    FILE* const run = popen(line.c_str(), "r");
-    if (!run) return {-1, {}};
-    std::string out;
-    for (int c; (c = std::fgetc(run)) != EOF;) out += static_cast<char>(c);
-    const int status = pclose(run);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
-}
-#endif
-
-#if !defined(_WIN32)
 // A chain of `depth` folders in `top`, each named "d" in the one above, with
 // a hard link to `file` at its end: made through descriptors, as no path the
 // system takes whole reaches that far.

@@ -339,12 +339,9 @@ TEST(Registration, TheRootIsXdgDataHomesThenTheHomeFoldersThenTheUsersOwnTempora
         ASSERT_TRUE(chown(copy.c_str(), 0, kNobody) == 0 && chmod(copy.c_str(), 02755) == 0);
         environment.set("DD_SECURE_COPY", "1");
         const auto* test = testing::UnitTest::GetInstance()->current_test_info();
-        FILE* const run =
-            popen((copy.string() + " --gtest_filter=" + test->test_suite_name() + "." + test->name()).c_str(), "r");
+        const std::string said =
+            shell(copy.string() + " --gtest_filter=" + test->test_suite_name() + "." + test->name()).out;
         environment.unset("DD_SECURE_COPY");
-        std::string said;
-        for (int c; run && (c = std::fgetc(run)) != EOF;) said += static_cast<char>(c);
-        if (run) pclose(run);
         if (said.find("root place: (not secure)\n") != std::string::npos)
             untried = "no secure execution here";
         else

@@ -50,6 +50,14 @@ inline bool ofTheTestsForm(std::wstring_view name) {
     return true;
 }
 
+// A new name of the tests' form, which nobody foresees.
+inline std::wstring newName() {
+    std::random_device random;
+    wchar_t name[16];
+    std::swprintf(name, std::size(name), L"dd-%05x.%03x", random() & 0xFFFFFu, random() & 0xFFFu);
+    return name;
+}
+
 // A run holds its folder open, sharing nothing but reading, for as long as
 // it lives, and the system lets go when a process ends, however it ends: a
 // folder of the tests' form that can be opened to add a file to is an ended
@@ -89,10 +97,8 @@ inline std::filesystem::path folderOfOurOwn(HANDLE& held) {
     const std::filesystem::path shared = std::filesystem::temp_directory_path();
     removeEnded(shared);
     // No mkdtemp: a random name, taken only when nobody has it yet.
-    std::random_device random;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        wchar_t name[16];
-        std::swprintf(name, std::size(name), L"dd-%05x.%03x", random() & 0xFFFFFu, random() & 0xFFFu);
+        const std::wstring name = newName();
         const std::wstring folder = L"\\\\?\\" + (shared / name).wstring();
         if (!CreateDirectoryW(folder.c_str(), nullptr)) continue;
         held = openFolder(folder, FILE_LIST_DIRECTORY, FILE_SHARE_READ);

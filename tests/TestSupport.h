@@ -26,6 +26,7 @@
 #include <unistd.h>
 #include <csignal>
 #include <cstddef>
+#include <cstdio>
 #include <initializer_list>
 #include <utility>
 #endif
@@ -198,6 +199,21 @@ inline std::optional<std::string> inChildProcess(const std::function<bool()>& pr
     if (!found) return "the child process did not finish";
     if (found->empty()) return std::nullopt;
     return found->substr(1);
+}
+
+// A command line run by the shell: its exit status (-1 when it did not
+// exit) and what it printed on the output.
+struct Shell {
+    int status;
+    std::string out;
+};
+inline Shell shell(const std::string& line) {
+    FILE* const run = popen(line.c_str(), "r");
+    if (!run) return {-1, {}};
+    std::string out;
+    for (int c; (c = std::fgetc(run)) != EOF;) out += static_cast<char>(c);
+    const int status = pclose(run);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
 }
 
 // Holds this process's system calls to `program` from now on: true once done.

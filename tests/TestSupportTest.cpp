@@ -2,10 +2,7 @@
 // nothing behind.
 #include <gtest/gtest-spi.h>
 
-#include <cstdio>
 #include <fstream>
-#include <iterator>
-#include <random>
 
 #include "tests/TestSupport.h"
 
@@ -36,13 +33,10 @@ TEST(TestSupport, ATemporaryFolderIsFreshAndGoesWithEverythingInIt) {
         // A folder's start takes what ended runs left, and only that: a folder
         // of the tests' form that no live run holds goes, one of another form,
         // however alike, stays, as do the folders of live runs.
-        std::random_device random;
-        wchar_t mark[16];
-        std::swprintf(mark, std::size(mark), L"%05x.%03x", random() & 0xFFFFFu, random() & 0xFFFu);
+        const std::wstring name = temporary::newName();
         const auto shared = std::filesystem::temp_directory_path();
-        const std::filesystem::path ended = shared / (L"dd-" + std::wstring(mark)),
-                                    alike[] = {shared / (L"dd-" + std::wstring(mark) + L"-keep"),
-                                               shared / (L"dd-" + std::wstring(mark, 8) + L"g")};
+        const std::filesystem::path ended = shared / name,
+                                    alike[] = {shared / (name + L"-keep"), shared / (name.substr(0, 11) + L"g")};
         for (const auto& folder : {ended, alike[0], alike[1]}) {
             ASSERT_TRUE(std::filesystem::create_directory(folder)) << folder;
             std::ofstream(folder / "file") << "text";

@@ -657,9 +657,9 @@ Root openRoot(bool create) {
         throw std::system_error(error, std::generic_category(),
                                 std::string("cannot ") + what + " the registry's folder " + root.path.string());
     };
-    const Descriptor shared(
-        place.temporary->empty() ? -1 : open(place.temporary->c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    const int error = place.temporary->empty() ? ENOENT : errno;
+    // An empty name (a variable set but empty) opens nothing: ENOENT, no folder.
+    const Descriptor shared(open(place.temporary->c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const int error = errno;
     if (shared.get() < 0 && (error == ENOENT || error == ENOTDIR))
         throw std::runtime_error(
             "no folder for the registry: DD_REGISTRY_ROOT, XDG_DATA_HOME and HOME are unset, "
