@@ -130,7 +130,16 @@ Walk inTheRegistry(const FileId& id, std::filesystem::path root) {
     if (lstat(root.c_str(), &s) != 0) return errno == ENOENT || errno == ENOTDIR ? Walk::kNone : Walk::kUnread;
     if (platform::fileIdOf(s) == id) return Walk::kFound;
     const int folder = ::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder >= 0) return walkTree(folder, id);
+    if (folder >= 0) {
+        // Walked under the lock the registry's readers take, held by a copy
+        // of the descriptor that outlives the walk's: no call of any process
+        // is then half done in it. Without the lock it may be.
+        const int held = fcntl(folder, F_DUPFD_CLOEXEC, 0);
+        const bool whole = held >= 0 && platform::lockRootForReading(held) == 0;
+        const Walk walk = whole ? walkTree(folder, id) : (close(folder), Walk::kUnread);
+        if (held >= 0) close(held);
+        return walk;
+    }
     if (errno == ENOENT) return Walk::kNone;  // a link to nothing
     // A file, or a link to one, in the root's place.
     if (errno == ENOTDIR)

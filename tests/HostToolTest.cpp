@@ -2,6 +2,7 @@
 // refuses, and how --set reads a value. What it prints is pinned by the
 // golden files.
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +14,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -21,6 +23,7 @@
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -67,6 +70,24 @@ struct Chain {
     ~Chain() { shell("rm -rf '" + top.string() + "'"); }  // which goes as deep as it takes
     std::filesystem::path top;
 };
+#endif
+
+#if !defined(_WIN32)
+// Whether another process waits for the lock this one holds on `file` (an
+// open descriptor); nothing where /proc does not tell.
+std::optional<bool> lockWaits(int file) {
+    struct stat held {};
+    std::ifstream locks("/proc/locks");
+    if (fstat(file, &held) != 0 || !locks) return std::nullopt;
+    const std::string inode = ":" + std::to_string(held.st_ino) + " ";
+    bool ours = false, waited = false;
+    for (std::string line; std::getline(locks, line);) {
+        if (line.find(inode) == std::string::npos || line.find("FLOCK") == std::string::npos) continue;
+        (line.find(" -> ") != std::string::npos ? waited : ours) = true;
+    }
+    if (!ours) return std::nullopt;
+    return waited;
+}
 #endif
 
 std::string contents(const std::filesystem::path& file) {
@@ -267,7 +288,13 @@ TEST(HostTool, ErrorsAreClearAndNeverCrash) {
     // Each case: a folder closed to the user (to `rights`), the root, the
     // trace, the command and what it says. A registry the command itself
     // makes (where "missing" is made, the root is the folder above it) is
-    // found once the command has run.
+    // found once the command has run. A case that says nothing closes its
+    // folder only while a call under way holds the root's lock, as a call
+    // half done may leave a folder it makes: the walk waits for that call,
+    // and the trace, none of the registry's files, is written.
+    const fs::path outside = folder.path / "outside";
+    std::ofstream(outside) << "data\n";
+    fs::permissions(outside, fs::perms::all);
     for (const auto& [closed, rights, at, trace, command, says] :
          std::vector<std::tuple<fs::path, fs::perms, fs::path, fs::path, std::string, std::string>>{
              {root, fs::perms::none, root, guarded, "info", unread},
@@ -277,12 +304,20 @@ TEST(HostTool, ErrorsAreClearAndNeverCrash) {
              {{}, {}, place, place, "info", " is a file of the registry\n"},
              {{}, {}, root, deep, "info", " is a file of the registry\n"},
              {{}, {}, root / "missing" / "..", deep, "register", " is a file of the registry\n"},
+             {software, fs::perms::none, root, outside, "info", ""},
          }) {
         SCOPED_TRACE(trace.filename().string() + " " + closed.filename().string() + " " + command);
         environment.set("DD_REGISTRY_ROOT", at.string());
         const bool another = !closed.empty();  // a user the closed folder binds
+        const int call = says.empty() ? ::open(at.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC) : -1;
+        if (says.empty() && (call < 0 || flock(call, LOCK_EX) != 0 || !lockWaits(call))) {
+            untried = "no lock on the registry's root could be taken and told";
+            if (call >= 0) close(call);
+            continue;
+        }
         if (another) fs::permissions(closed, rights);
-        const std::string traced = trace.string(), expected = "ddhost: --trace " + traced + says, ran = command;
+        const std::string traced = trace.string(), ran = command,
+                          expected = says.empty() ? "" : "ddhost: --trace " + traced + says;
         const auto failed = inChildProcess(
             [&] {
                 const rlimit files{64, 64}, stack{512 << 10, 512 << 10};
@@ -293,8 +328,17 @@ TEST(HostTool, ErrorsAreClearAndNeverCrash) {
                 const auto o = tool({"--module", module.string(), "--trace", traced, ran});
                 // What the command did stays done.
                 const bool done = ran != "register" || o.out.rfind("DllRegisterServer: 0\n", 0) == 0;
-                if (o.status == 2 && o.err == expected && done) return {};
+                if (o.status == (expected.empty() ? 0 : 2) && o.err == expected && done) return {};
                 return "exit " + std::to_string(o.status) + ": " + o.err;
+            },
+            [&, shut = closed](const Child& child) {  // Clang 14 captures no structured binding
+                if (call < 0) return;
+                // Until the walk waits for the call, or has ended without it.
+                while (child.working() && !lockWaits(call).value_or(true))
+                    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                fs::permissions(shut, open);
+                flock(call, LOCK_UN);  // the child holds a copy of the descriptor
+                close(call);
             });
         if (another) fs::permissions(closed, open);
         if (!failed) untried = "root's rights could not be given up";
@@ -313,6 +357,7 @@ TEST(HostTool, ErrorsAreClearAndNeverCrash) {
     EXPECT_TRUE(fs::remove(missing));
     EXPECT_EQ(contents(guarded), registered);
     for (const auto& file : {place, deep}) EXPECT_EQ(contents(file), "data\n");
+    EXPECT_EQ(contents(outside), "");
 #endif
     // A module that cannot be loaded as the file named.
     std::vector<std::pair<std::string, std::string>> unloadable{

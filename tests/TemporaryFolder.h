@@ -15,29 +15,70 @@
 #include <iterator>
 #include <random>
 #include <string_view>
+#include <vector>
 
 namespace temporary {
 
-// `folder` with everything in it, as far as it can go, named through "\\?\"
-// (as std::filesystem does not): names a lookup would trim, and paths past
-// MAX_PATH, go too. A link goes, not what it leads to.
-inline void removeAll(const std::wstring& folder) {
-    WIN32_FIND_DATAW found;
-    const HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = found.cFileName, inner = folder + L"\\" + name;
-            if (name == L"." || name == L"..") continue;
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                DeleteFileW(inner.c_str());
-            else if (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
-                RemoveDirectoryW(inner.c_str());
-            else
-                removeAll(inner);
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
+// A folder opened by its name, not by a link's: through "\\?\", which
+// trims nothing, past MAX_PATH too.
+inline HANDLE openFolder(const std::wstring& folder, DWORD access, DWORD share) {
+    return CreateFileW(folder.c_str(), access | SYNCHRONIZE, share, nullptr, OPEN_EXISTING,
+                       FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+}
+
+// A folder held so that it can be removed, and only where no other handle
+// on it keeps it (a run's hold, a program's working folder): no other open
+// shares its deletion, and none may delete or write it meanwhile.
+inline HANDLE takeFolder(const std::wstring& folder) {
+    return openFolder(folder, DELETE | FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES, FILE_SHARE_READ);
+}
+
+inline bool removeAll(const std::wstring& folder);
+
+// Removes the folder `taken` (by takeFolder) names with everything in it,
+// as far as it can go, listed through that handle: true where it goes as the
+// handle is closed. A link goes, not what it leads to.
+inline bool removeTaken(HANDLE taken, const std::wstring& folder) {
+    BY_HANDLE_FILE_INFORMATION kind;
+    if (!GetFileInformationByHandle(taken, &kind) || !(kind.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ||
+        (kind.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        return false;
+    struct Entry {
+        std::wstring name;
+        DWORD attributes;
+    };
+    std::vector<Entry> entries;  // all listed before any goes
+    alignas(8) unsigned char listed[16384];
+    for (auto listing = FileFullDirectoryRestartInfo;
+         GetFileInformationByHandleEx(taken, listing, listed, sizeof listed); listing = FileFullDirectoryInfo)
+        for (std::size_t at = 0;;) {
+            const auto* entry = reinterpret_cast<const FILE_FULL_DIR_INFO*>(listed + at);
+            entries.push_back(
+                {std::wstring(entry->FileName, entry->FileNameLength / sizeof(wchar_t)), entry->FileAttributes});
+            if (!entry->NextEntryOffset) break;
+            at += entry->NextEntryOffset;
+        }
+    for (const auto& [name, attributes] : entries) {
+        if (name == L"." || name == L"..") continue;
+        const std::wstring inner = folder + L"\\" + name;
+        if (!(attributes & FILE_ATTRIBUTE_DIRECTORY))
+            DeleteFileW(inner.c_str());
+        else if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+            RemoveDirectoryW(inner.c_str());
+        else
+            removeAll(inner);
     }
-    RemoveDirectoryW(folder.c_str());
+    FILE_DISPOSITION_INFO gone{TRUE};
+    return SetFileInformationByHandle(taken, FileDispositionInfo, &gone, sizeof gone);
+}
+
+// `folder` with everything in it, as far as it can go, where nobody keeps it.
+inline bool removeAll(const std::wstring& folder) {
+    const HANDLE taken = takeFolder(folder);
+    if (taken == INVALID_HANDLE_VALUE) return false;
+    const bool gone = removeTaken(taken, folder);
+    CloseHandle(taken);
+    return gone;
 }
 
 // The folders of the tests' form: "dd-", five hexadecimal digits, ".", three
@@ -58,54 +99,70 @@ inline std::wstring newName() {
     return name;
 }
 
+// A turn of this session's, which the runs take to make a folder of the
+// tests' form, sweeping what ended runs left first, and to remove their own:
+// so no start meets a folder that another start, or its own run, is
+// removing, and a start's sweep is over when it returns. A run that ends
+// during its turn gives it up (the next finds the mutex abandoned), and what
+// it left half removed goes at the next sweep.
+class Turn {
+public:
+    Turn() : mutex_(CreateMutexW(nullptr, FALSE, L"Local\\dd-tests-temporary-folders")) {
+        const DWORD waited = mutex_ ? WaitForSingleObject(mutex_, INFINITE) : WAIT_FAILED;
+        taken_ = waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED;
+    }
+    ~Turn() {
+        if (taken_) ReleaseMutex(mutex_);
+        if (mutex_) CloseHandle(mutex_);
+    }
+    Turn(const Turn&) = delete;
+    Turn& operator=(const Turn&) = delete;
+    explicit operator bool() const { return taken_; }
+
+private:
+    HANDLE mutex_;
+    bool taken_ = false;
+};
+
 // A run holds its folder open, sharing nothing but reading, for as long as
 // it lives, and the system lets go when a process ends, however it ends: a
-// folder of the tests' form that can be opened to add a file to is an ended
-// run's. No process ID, which Wine hands out again, is trusted.
-inline HANDLE openFolder(const std::wstring& folder, DWORD access, DWORD share) {
-    return CreateFileW(folder.c_str(), access, share, nullptr, OPEN_EXISTING,
-                       FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
-}
-
-// What runs that have ended left in `shared`, each folder emptied while it
-// is held so, sharing no deletion: a run that has just made a folder of that
-// name cannot take it, and nobody can put another in its place.
-inline void removeEnded(const std::filesystem::path& shared) {
-    std::error_code ec;
-    for (std::filesystem::directory_iterator i(shared, ec); !ec && i != std::filesystem::directory_iterator();
-         i.increment(ec)) {
-        if (!ofTheTestsForm(i->path().filename().wstring())) continue;
-        const std::wstring folder = L"\\\\?\\" + i->path().wstring();
-        const HANDLE ended =
-            openFolder(folder, FILE_ADD_FILE | FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE);
-        if (ended == INVALID_HANDLE_VALUE) continue;  // a live run's, or gone
-        BY_HANDLE_FILE_INFORMATION kind;
-        const bool folderItself = GetFileInformationByHandle(ended, &kind) &&
-                                  (kind.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
-                                  !(kind.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT);
-        if (folderItself) removeAll(folder);
-        CloseHandle(ended);
-        if (folderItself) RemoveDirectoryW(folder.c_str());  // emptied, and no longer held
-    }
+// folder of the tests' form that nobody keeps is an ended run's. No process
+// ID, which Wine hands out again, is trusted.
+inline HANDLE holdFolder(const std::wstring& folder) {
+    return openFolder(folder, FILE_LIST_DIRECTORY, FILE_SHARE_READ);
 }
 
 // A new folder of the tests' form in the temporary folder, held in `held`
-// until it goes; what ended runs left goes first. A copy of the module that
-// a run loaded stays until its process ends (each pins itself), so its
-// folder too.
+// until it goes; what ended runs left goes first.
 inline std::filesystem::path folderOfOurOwn(HANDLE& held) {
     const std::filesystem::path shared = std::filesystem::temp_directory_path();
-    removeEnded(shared);
+    const Turn turn;
+    if (!turn)
+        throw std::runtime_error("no turn to make a folder of the test's own: error " + std::to_string(GetLastError()));
+    std::error_code ec;
+    for (std::filesystem::directory_iterator i(shared, ec); !ec && i != std::filesystem::directory_iterator();
+         i.increment(ec))
+        if (ofTheTestsForm(i->path().filename().wstring())) removeAll(L"\\\\?\\" + i->path().wstring());
     // No mkdtemp: a random name, taken only when nobody has it yet.
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::wstring name = newName();
         const std::wstring folder = L"\\\\?\\" + (shared / name).wstring();
         if (!CreateDirectoryW(folder.c_str(), nullptr)) continue;
-        held = openFolder(folder, FILE_LIST_DIRECTORY, FILE_SHARE_READ);
+        held = holdFolder(folder);
         if (held != INVALID_HANDLE_VALUE) return shared / name;
-        // Another run's start took it for an ended one's before it was held.
     }
     throw std::runtime_error("no folder of the test's own in " + shared.string());
+}
+
+// Removes the folder a run held in `held`, in a turn of its own; where it
+// cannot go (a copy of the module that the run loaded stays until its
+// process ends: each pins itself), it is held again until then, and a later
+// start removes it.
+inline void removeOurOwn(HANDLE held, const std::wstring& folder) {
+    const Turn turn;
+    if (!turn) return;  // still held, until the process ends
+    CloseHandle(held);
+    if (!removeAll(folder)) holdFolder(folder);
 }
 
 }  // namespace temporary
@@ -120,10 +177,7 @@ struct TemporaryFolder {
         path = temporary::folderOfOurOwn(held_);
         top_ = L"\\\\?\\" + path.wstring();
     }
-    ~TemporaryFolder() {
-        CloseHandle(held_);
-        temporary::removeAll(top_);
-    }
+    ~TemporaryFolder() { temporary::removeOurOwn(held_, top_); }
 #else
     TemporaryFolder() {
         const std::filesystem::path shared = std::filesystem::temp_directory_path();

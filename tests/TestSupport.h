@@ -18,6 +18,7 @@
 #include <grp.h>
 #include <linux/filter.h>
 #include <linux/seccomp.h>
+#include <poll.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -169,6 +170,11 @@ public:
         if (!end()) return std::nullopt;
         return said;
     }
+    // Whether it has not yet returned from `work`.
+    bool working() const {
+        pollfd said{from_, POLLIN, 0};
+        return from_ >= 0 && poll(&said, 1, 0) == 0;
+    }
     void kill() {
         if (pid_ > 0) ::kill(pid_, SIGKILL);
         end();
@@ -186,16 +192,20 @@ private:
     int from_ = -1;
 };
 
-// Runs `check` in a child process once `prepare` has set the child up.
-// `check` returns what went wrong, empty when nothing did; the result is
-// nothing when `prepare` could not set the child up.
+// Runs `check` in a child process once `prepare` has set the child up,
+// while this process runs `meanwhile`. `check` returns what went wrong,
+// empty when nothing did; the result is nothing when `prepare` could not set
+// the child up.
 inline std::optional<std::string> inChildProcess(const std::function<bool()>& prepare,
-                                                 const std::function<std::string()>& check) {
-    const auto found = Child([&] {
-                           std::string said;
-                           if (prepare()) said.append(1, '=').append(check());
-                           return said;
-                       }).join();
+                                                 const std::function<std::string()>& check,
+                                                 const std::function<void(const Child&)>& meanwhile = {}) {
+    Child child([&] {
+        std::string said;
+        if (prepare()) said.append(1, '=').append(check());
+        return said;
+    });
+    if (meanwhile) meanwhile(child);
+    const auto found = child.join();
     if (!found) return "the child process did not finish";
     if (found->empty()) return std::nullopt;
     return found->substr(1);

@@ -31,19 +31,28 @@ TEST(TestSupport, ATemporaryFolderIsFreshAndGoesWithEverythingInIt) {
         std::ofstream(first / "a" / "b" / "file") << "text";
 #if defined(_WIN32)
         // A folder's start takes what ended runs left, and only that: a folder
-        // of the tests' form that no live run holds goes, one of another form,
-        // however alike, stays, as do the folders of live runs.
+        // of the tests' form that nobody keeps goes; one of another form,
+        // however alike, stays, as do the folders of live runs and one that a
+        // program has as its working folder. They are planted in a turn, so
+        // that no other run's start meets that folder before it is one.
+        const auto shared = std::filesystem::temp_directory_path(), before = std::filesystem::current_path();
         const std::wstring name = temporary::newName();
-        const auto shared = std::filesystem::temp_directory_path();
-        const std::filesystem::path ended = shared / name,
+        const std::filesystem::path ended = shared / name, working = shared / temporary::newName(),
                                     alike[] = {shared / (name + L"-keep"), shared / (name.substr(0, 11) + L"g")};
-        for (const auto& folder : {ended, alike[0], alike[1]}) {
-            ASSERT_TRUE(std::filesystem::create_directory(folder)) << folder;
-            std::ofstream(folder / "file") << "text";
+        {
+            const temporary::Turn turn;
+            ASSERT_TRUE(turn);
+            for (const auto& folder : {ended, working, alike[0], alike[1]}) {
+                ASSERT_TRUE(std::filesystem::create_directory(folder)) << folder;
+                std::ofstream(folder / "file") << "text";
+            }
+            std::filesystem::current_path(working);
         }
         { const TemporaryFolder next; }
+        std::filesystem::current_path(before);
         EXPECT_FALSE(std::filesystem::exists(ended));
-        for (const auto& folder : alike) EXPECT_TRUE(std::filesystem::remove_all(folder) == 2) << folder;
+        for (const auto& folder : {working, alike[0], alike[1]})
+            EXPECT_TRUE(std::filesystem::remove_all(folder) == 2) << folder;
         EXPECT_TRUE(std::filesystem::exists(first / "a" / "b" / "file"));
         EXPECT_TRUE(std::filesystem::exists(second));
 #endif

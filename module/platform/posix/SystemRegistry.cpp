@@ -685,6 +685,14 @@ std::mutex calls;
 [[maybe_unused]] const bool forksWait =
     pthread_atfork([] { calls.lock(); }, [] { calls.unlock(); }, [] { calls.unlock(); }) == 0;
 
+// The root's lock on `root`, an open folder, until it is let go or every
+// copy of that descriptor is closed: 0 or the system's error.
+int lockRoot(int root, bool exclusive) {
+    while (flock(root, exclusive ? LOCK_EX : LOCK_SH) != 0)
+        if (errno != EINTR) return errno;
+    return 0;
+}
+
 // The root's lock, held for one call: shared for reading, exclusive for
 // writing, and this process's other calls wait too. The system lets go of
 // the lock of a process that dies.
@@ -695,9 +703,7 @@ public:
     int take(int root, bool exclusive) {
         descriptor_.reset(openat(root, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         if (descriptor_.get() < 0) return errno;
-        while (flock(descriptor_.get(), exclusive ? LOCK_EX : LOCK_SH) != 0)
-            if (errno != EINTR) return errno;
-        return 0;
+        return lockRoot(descriptor_.get(), exclusive);
     }
 
 private:
@@ -797,6 +803,8 @@ fs::path registryRoot() {
 }
 
 fs::path registryRootPlace() { return rootPlace().path; }
+
+int lockRootForReading(int root) { return lockRoot(root, false); }
 
 LONG RegConnectRegistryA(const char* machine, HKEY predefined, HKEY* result) {
     if (!result) return ERROR_INVALID_PARAMETER;
