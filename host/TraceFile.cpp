@@ -134,11 +134,15 @@ Walk inTheRegistry(const FileId& id, std::filesystem::path root) {
         // Walked under the lock the registry's readers take, held by a copy
         // of the descriptor that outlives the walk's: no call of any process
         // is then half done in it. Without the lock it may be.
-        const int held = fcntl(folder, F_DUPFD_CLOEXEC, 0);
-        const bool whole = held >= 0 && platform::lockRootForReading(held) == 0;
-        const Walk walk = whole ? walkTree(folder, id) : (close(folder), Walk::kUnread);
-        if (held >= 0) close(held);
-        return walk;
+        const struct Copy {
+            int descriptor;
+            ~Copy() {
+                if (descriptor >= 0) close(descriptor);
+            }
+        } held{fcntl(folder, F_DUPFD_CLOEXEC, 0)};
+        if (held.descriptor >= 0 && platform::lockRootForReading(held.descriptor) == 0) return walkTree(folder, id);
+        close(folder);
+        return Walk::kUnread;
     }
     if (errno == ENOENT) return Walk::kNone;  // a link to nothing
     // A file, or a link to one, in the root's place.

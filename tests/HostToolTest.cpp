@@ -36,6 +36,9 @@
 #include "host/Tool.h"
 #include "tests/RegistryRoot.h"
 #include "tests/TestSupport.h"
+#if !defined(_WIN32)
+#include "platform/SystemRegistry.h"
+#endif
 
 namespace {
 
@@ -286,31 +289,40 @@ TEST(HostTool, ErrorsAreClearAndNeverCrash) {
     const auto listedOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
     std::string untried;
     // Each case: a folder closed to the user (to `rights`), the root, the
-    // trace, the command and what it says. A registry the command itself
-    // makes (where "missing" is made, the root is the folder above it) is
-    // found once the command has run. A case that says nothing closes its
-    // folder only while a call under way holds the root's lock, as a call
-    // half done may leave a folder it makes: the walk waits for that call,
-    // and the trace, none of the registry's files, is written.
-    const fs::path outside = folder.path / "outside";
+    // trace, the command, what it says and whether a call under way holds
+    // the lock of the folder in the root's place. A registry the command
+    // itself makes (where "missing" is made, the root is the folder above it)
+    // is found once the command has run. A folder a call half done made may
+    // be closed: the walk waits for that call, and the trace, none of the
+    // registry's files, is written. No root named is ddregistry in a
+    // temporary folder, where the registry refuses one that others may
+    // write: the walk does not wait for its lock, which no call of the
+    // registry's holds, but cannot read it whole.
+    const fs::path outside = folder.path / "outside", temporary = folder.path / "tmp";
     std::ofstream(outside) << "data\n";
     fs::permissions(outside, fs::perms::all);
-    for (const auto& [closed, rights, at, trace, command, says] :
-         std::vector<std::tuple<fs::path, fs::perms, fs::path, fs::path, std::string, std::string>>{
-             {root, fs::perms::none, root, guarded, "info", unread},
-             {root.parent_path(), fs::perms::none, root, guarded, "info", unread},
-             {software, fs::perms::none, root, guarded, "info", unread},
-             {root, listedOnly, root, guarded, "info", unread},
-             {{}, {}, place, place, "info", " is a file of the registry\n"},
-             {{}, {}, root, deep, "info", " is a file of the registry\n"},
-             {{}, {}, root / "missing" / "..", deep, "register", " is a file of the registry\n"},
-             {software, fs::perms::none, root, outside, "info", ""},
+    fs::create_directories(temporary / "ddregistry");
+    fs::permissions(temporary / "ddregistry", fs::perms::all);
+    for (const char* unnamed : {"XDG_DATA_HOME", "HOME"}) environment.set(unnamed, "");  // empty names none
+    environment.set("TMPDIR", temporary.string());
+    for (const auto& [closed, rights, at, trace, command, says, underWay] :
+         std::vector<std::tuple<fs::path, fs::perms, fs::path, fs::path, std::string, std::string, bool>>{
+             {root, fs::perms::none, root, guarded, "info", unread, false},
+             {root.parent_path(), fs::perms::none, root, guarded, "info", unread, false},
+             {software, fs::perms::none, root, guarded, "info", unread, false},
+             {root, listedOnly, root, guarded, "info", unread, false},
+             {{}, {}, place, place, "info", " is a file of the registry\n", false},
+             {{}, {}, root, deep, "info", " is a file of the registry\n", false},
+             {{}, {}, root / "missing" / "..", deep, "register", " is a file of the registry\n", false},
+             {software, fs::perms::none, root, outside, "info", "", true},
+             {{}, {}, {}, outside, "info", unread, true},
          }) {
         SCOPED_TRACE(trace.filename().string() + " " + closed.filename().string() + " " + command);
         environment.set("DD_REGISTRY_ROOT", at.string());
         const bool another = !closed.empty();  // a user the closed folder binds
-        const int call = says.empty() ? ::open(at.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC) : -1;
-        if (says.empty() && (call < 0 || flock(call, LOCK_EX) != 0 || !lockWaits(call))) {
+        const int call =
+            underWay ? ::open(platform::registryRootPlace().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC) : -1;
+        if (underWay && (call < 0 || flock(call, LOCK_EX) != 0 || !lockWaits(call))) {
             untried = "no lock on the registry's root could be taken and told";
             if (call >= 0) close(call);
             continue;
@@ -336,7 +348,7 @@ TEST(HostTool, ErrorsAreClearAndNeverCrash) {
                 // Until the walk waits for the call, or has ended without it.
                 while (child.working() && !lockWaits(call).value_or(true))
                     std::this_thread::sleep_for(std::chrono::milliseconds(1));
-                fs::permissions(shut, open);
+                if (!shut.empty()) fs::permissions(shut, open);
                 flock(call, LOCK_UN);  // the child holds a copy of the descriptor
                 close(call);
             });

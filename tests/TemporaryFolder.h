@@ -19,40 +19,56 @@
 
 namespace temporary {
 
-// A folder opened by its name, not by a link's: through "\\?\", which
-// trims nothing, past MAX_PATH too.
+// A folder opened by its name, through "\\?\", which trims nothing, past
+// MAX_PATH too; a link itself, where the system tells one (Wine follows a
+// Unix one).
 inline HANDLE openFolder(const std::wstring& folder, DWORD access, DWORD share) {
     return CreateFileW(folder.c_str(), access | SYNCHRONIZE, share, nullptr, OPEN_EXISTING,
                        FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
 }
 
-// A folder held so that it can be removed, and only where no other handle
-// on it keeps it (a run's hold, a program's working folder): no other open
-// shares its deletion, and none may delete or write it meanwhile.
-inline HANDLE takeFolder(const std::wstring& folder) {
-    return openFolder(folder, DELETE | FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES, FILE_SHARE_READ);
+// The path the system names the file open as `file` by, past every link;
+// empty where it cannot tell.
+inline std::wstring finalPath(HANDLE file) {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD size =
+            GetFinalPathNameByHandleW(file, path.data(), static_cast<DWORD>(path.size()), FILE_NAME_NORMALIZED);
+        if (size < path.size()) {  // the whole path, or none where it failed
+            path.resize(size);
+            return path;
+        }
+        path.resize(size);  // too short: `size` holds it and its NUL
+    }
 }
 
-inline bool removeAll(const std::wstring& folder);
-
-// Removes the folder `taken` (by takeFolder) names with everything in it,
-// as far as it can go, listed through that handle: true where it goes as the
-// handle is closed. A link goes, not what it leads to.
-inline bool removeTaken(HANDLE taken, const std::wstring& folder) {
+// Removes the folder `folder`, which the system names `named` past every
+// link, with everything in it, as far as it can go: true where it is gone,
+// or goes as the last program that has it open lets go. The folder is held
+// meanwhile so that nobody else may delete or write it, and only where no
+// other handle keeps it (a run's hold, a program's working folder): where
+// every other open shares its deletion and only lists or reads it. Anything
+// else that a link or the like leads to stays.
+inline bool removeAll(const std::wstring& folder, const std::wstring& named) {
+    const HANDLE taken = openFolder(folder, DELETE | FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES, FILE_SHARE_READ);
+    if (taken == INVALID_HANDLE_VALUE) return false;
+    const std::wstring found = finalPath(taken);
     BY_HANDLE_FILE_INFORMATION kind;
-    if (!GetFileInformationByHandle(taken, &kind) || !(kind.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ||
-        (kind.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
-        return false;
+    bool gone = !found.empty() && CompareStringOrdinal(found.c_str(), -1, named.c_str(), -1, TRUE) == CSTR_EQUAL &&
+                GetFileInformationByHandle(taken, &kind) && (kind.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+                !(kind.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT);
+    // All listed, through the handle, before any goes.
     struct Entry {
         std::wstring name;
         DWORD attributes;
     };
-    std::vector<Entry> entries;  // all listed before any goes
-    alignas(8) unsigned char listed[16384];
+    std::vector<Entry> entries;
+    std::vector<unsigned char> listed(16384);  // not on the stack, which each level below takes
     for (auto listing = FileFullDirectoryRestartInfo;
-         GetFileInformationByHandleEx(taken, listing, listed, sizeof listed); listing = FileFullDirectoryInfo)
+         gone && GetFileInformationByHandleEx(taken, listing, listed.data(), static_cast<DWORD>(listed.size()));
+         listing = FileFullDirectoryInfo)
         for (std::size_t at = 0;;) {
-            const auto* entry = reinterpret_cast<const FILE_FULL_DIR_INFO*>(listed + at);
+            const auto* entry = reinterpret_cast<const FILE_FULL_DIR_INFO*>(listed.data() + at);
             entries.push_back(
                 {std::wstring(entry->FileName, entry->FileNameLength / sizeof(wchar_t)), entry->FileAttributes});
             if (!entry->NextEntryOffset) break;
@@ -66,17 +82,10 @@ inline bool removeTaken(HANDLE taken, const std::wstring& folder) {
         else if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
             RemoveDirectoryW(inner.c_str());
         else
-            removeAll(inner);
+            removeAll(inner, found + L"\\" + name);
     }
-    FILE_DISPOSITION_INFO gone{TRUE};
-    return SetFileInformationByHandle(taken, FileDispositionInfo, &gone, sizeof gone);
-}
-
-// `folder` with everything in it, as far as it can go, where nobody keeps it.
-inline bool removeAll(const std::wstring& folder) {
-    const HANDLE taken = takeFolder(folder);
-    if (taken == INVALID_HANDLE_VALUE) return false;
-    const bool gone = removeTaken(taken, folder);
+    FILE_DISPOSITION_INFO disposed{TRUE};
+    gone = gone && SetFileInformationByHandle(taken, FileDispositionInfo, &disposed, sizeof disposed);
     CloseHandle(taken);
     return gone;
 }
@@ -139,10 +148,17 @@ inline std::filesystem::path folderOfOurOwn(HANDLE& held) {
     const Turn turn;
     if (!turn)
         throw std::runtime_error("no turn to make a folder of the test's own: error " + std::to_string(GetLastError()));
+    const HANDLE at = CreateFileW((L"\\\\?\\" + shared.wstring()).c_str(), FILE_READ_ATTRIBUTES,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                  FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    const std::wstring named = at == INVALID_HANDLE_VALUE ? L"" : finalPath(at);
+    if (at != INVALID_HANDLE_VALUE) CloseHandle(at);
     std::error_code ec;
     for (std::filesystem::directory_iterator i(shared, ec); !ec && i != std::filesystem::directory_iterator();
-         i.increment(ec))
-        if (ofTheTestsForm(i->path().filename().wstring())) removeAll(L"\\\\?\\" + i->path().wstring());
+         i.increment(ec)) {
+        const std::wstring name = i->path().filename().wstring();
+        if (ofTheTestsForm(name)) removeAll(L"\\\\?\\" + i->path().wstring(), named + L"\\" + name);
+    }
     // No mkdtemp: a random name, taken only when nobody has it yet.
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::wstring name = newName();
@@ -161,8 +177,9 @@ inline std::filesystem::path folderOfOurOwn(HANDLE& held) {
 inline void removeOurOwn(HANDLE held, const std::wstring& folder) {
     const Turn turn;
     if (!turn) return;  // still held, until the process ends
+    const std::wstring named = finalPath(held);
     CloseHandle(held);
-    if (!removeAll(folder)) holdFolder(folder);
+    if (!removeAll(folder, named)) holdFolder(folder);
 }
 
 }  // namespace temporary

@@ -84,10 +84,12 @@ std::filesystem::path registryRoot();
 // named. The registry's own calls name the root by the same reading of the
 // environment.
 std::filesystem::path registryRootPlace();
-// Takes, on the registry's root folder open as `root`, the lock a reading
-// call holds, until every copy of that descriptor is closed: meanwhile no
-// call of any process is under way on that root, and none begins. It waits
-// only for a call under way. 0 or the system's error.
+// Takes, on the folder in the root's place open as `root`, the lock a
+// reading call holds, until every copy of that descriptor is closed:
+// meanwhile no call of any process is under way on that root, and none
+// begins. It waits for a call under way only where `root` is the folder the
+// registry's calls would use; elsewhere a lock held fails with EWOULDBLOCK.
+// 0 or the system's error.
 int lockRootForReading(int root);
 #endif
 // The values of a key below HKEY_LOCAL_MACHINE (backslash-separated path),

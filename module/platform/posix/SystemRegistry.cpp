@@ -685,10 +685,11 @@ std::mutex calls;
 [[maybe_unused]] const bool forksWait =
     pthread_atfork([] { calls.lock(); }, [] { calls.unlock(); }, [] { calls.unlock(); }) == 0;
 
-// The root's lock on `root`, an open folder, until it is let go or every
-// copy of that descriptor is closed: 0 or the system's error.
-int lockRoot(int root, bool exclusive) {
-    while (flock(root, exclusive ? LOCK_EX : LOCK_SH) != 0)
+// The root's lock on `root`, an open folder, by the `flock` operation given,
+// until it is let go or every copy of that descriptor is closed: 0 or the
+// system's error.
+int lockRoot(int root, int operation) {
+    while (flock(root, operation) != 0)
         if (errno != EINTR) return errno;
     return 0;
 }
@@ -703,7 +704,7 @@ public:
     int take(int root, bool exclusive) {
         descriptor_.reset(openat(root, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         if (descriptor_.get() < 0) return errno;
-        return lockRoot(descriptor_.get(), exclusive);
+        return lockRoot(descriptor_.get(), exclusive ? LOCK_EX : LOCK_SH);
     }
 
 private:
@@ -804,7 +805,22 @@ fs::path registryRoot() {
 
 fs::path registryRootPlace() { return rootPlace().path; }
 
-int lockRootForReading(int root) { return lockRoot(root, false); }
+int lockRootForReading(int root) {
+    // Only the root as the calls open it is locked by them. Whoever holds the
+    // lock of another folder, or of one they refuse, may hold it for good,
+    // and none of their calls is under way there: that lock is taken only
+    // where it is free.
+    const NoCancel uncancelled;
+    bool theirs = false;
+    try {
+        const Root own = openRoot(false);
+        struct stat found {
+        }, given{};
+        theirs = own.folder.get() >= 0 && fstat(own.folder.get(), &found) == 0 && fstat(root, &given) == 0 &&
+                 sameFile(found, given);
+    } catch (const std::exception&) {}
+    return lockRoot(root, theirs ? LOCK_SH : LOCK_SH | LOCK_NB);
+}
 
 LONG RegConnectRegistryA(const char* machine, HKEY predefined, HKEY* result) {
     if (!result) return ERROR_INVALID_PARAMETER;
