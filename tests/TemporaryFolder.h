@@ -19,44 +19,47 @@
 
 namespace temporary {
 
-// A folder opened by its name, through "\\?\", which trims nothing, past
-// MAX_PATH too; a link itself, where the system tells one (Wine follows a
-// Unix one).
-inline HANDLE openFolder(const std::wstring& folder, DWORD access, DWORD share) {
-    return CreateFileW(folder.c_str(), access | SYNCHRONIZE, share, nullptr, OPEN_EXISTING,
+// A file or folder opened by its name, through "\\?\", which trims
+// nothing, past MAX_PATH too; a link itself, where the system tells one.
+inline HANDLE openByName(const std::wstring& path, DWORD access, DWORD share) {
+    return CreateFileW(path.c_str(), access | SYNCHRONIZE, share, nullptr, OPEN_EXISTING,
                        FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
 }
 
-// The path the system names the file open as `file` by, past every link;
-// empty where it cannot tell.
-inline std::wstring finalPath(HANDLE file) {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD size =
-            GetFinalPathNameByHandleW(file, path.data(), static_cast<DWORD>(path.size()), FILE_NAME_NORMALIZED);
-        if (size < path.size()) {  // the whole path, or none where it failed
-            path.resize(size);
-            return path;
-        }
-        path.resize(size);  // too short: `size` holds it and its NUL
-    }
+// Where the file open as `file` lies, past every link: its volume and its
+// path there (which Wine tells however deep, and for a Linux link, which it
+// follows, the path of what it leads to). Empty where it cannot be told.
+inline std::wstring placeOf(HANDLE file) {
+    BY_HANDLE_FILE_INFORMATION volume;
+    std::vector<unsigned char> named(sizeof(FILE_NAME_INFO) + 32768 * sizeof(wchar_t));
+    if (!GetFileInformationByHandle(file, &volume) ||
+        !GetFileInformationByHandleEx(file, FileNameInfo, named.data(), static_cast<DWORD>(named.size())))
+        return {};
+    const auto* name = reinterpret_cast<const FILE_NAME_INFO*>(named.data());
+    std::wstring place = std::to_wstring(volume.dwVolumeSerialNumber) + L":" +
+                         std::wstring(name->FileName, name->FileNameLength / sizeof(wchar_t));
+    if (place.back() != L'\\') place += L'\\';  // a folder's, before its entries' names
+    return place;
 }
 
-// Removes the folder `folder`, which the system names `named` past every
-// link, with everything in it, as far as it can go: true where it is gone,
-// or goes as the last program that has it open lets go. The folder is held
-// meanwhile so that nobody else may delete or write it, and only where no
-// other handle keeps it (a run's hold, a program's working folder): where
-// every other open shares its deletion and only lists or reads it. Anything
-// else that a link or the like leads to stays.
-inline bool removeAll(const std::wstring& folder, const std::wstring& named) {
-    const HANDLE taken = openFolder(folder, DELETE | FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES, FILE_SHARE_READ);
+// Removes what `path` names, where it lies at `place` past every link (see
+// placeOf), as far as it can go: true where it is gone, or goes as the last
+// program that has it open lets go. A link goes, where the system tells it
+// from what it leads to, and else stays; what it leads to stays. A folder,
+// where `folder` asks for one, goes with everything in it, held meanwhile so
+// that nobody else may delete or write it, and only where no other handle
+// keeps it (a run's hold, a program's working folder): where every other
+// open shares its deletion and only lists or reads it.
+inline bool removeAll(const std::wstring& path, const std::wstring& place, bool folder = true) {
+    const HANDLE taken = openByName(path, DELETE | FILE_READ_ATTRIBUTES | (folder ? FILE_LIST_DIRECTORY : 0),
+                                    folder ? FILE_SHARE_READ : FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
     if (taken == INVALID_HANDLE_VALUE) return false;
-    const std::wstring found = finalPath(taken);
+    const std::wstring found = placeOf(taken);
     BY_HANDLE_FILE_INFORMATION kind;
-    bool gone = !found.empty() && CompareStringOrdinal(found.c_str(), -1, named.c_str(), -1, TRUE) == CSTR_EQUAL &&
-                GetFileInformationByHandle(taken, &kind) && (kind.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
-                !(kind.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT);
+    bool gone =
+        !found.empty() && CompareStringOrdinal(found.c_str(), -1, place.c_str(), -1, TRUE) == CSTR_EQUAL &&
+        (!folder || (GetFileInformationByHandle(taken, &kind) && (kind.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+                     !(kind.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)));
     // All listed, through the handle, before any goes.
     struct Entry {
         std::wstring name;
@@ -65,7 +68,8 @@ inline bool removeAll(const std::wstring& folder, const std::wstring& named) {
     std::vector<Entry> entries;
     std::vector<unsigned char> listed(16384);  // not on the stack, which each level below takes
     for (auto listing = FileFullDirectoryRestartInfo;
-         gone && GetFileInformationByHandleEx(taken, listing, listed.data(), static_cast<DWORD>(listed.size()));
+         gone && folder &&
+         GetFileInformationByHandleEx(taken, listing, listed.data(), static_cast<DWORD>(listed.size()));
          listing = FileFullDirectoryInfo)
         for (std::size_t at = 0;;) {
             const auto* entry = reinterpret_cast<const FILE_FULL_DIR_INFO*>(listed.data() + at);
@@ -74,16 +78,10 @@ inline bool removeAll(const std::wstring& folder, const std::wstring& named) {
             if (!entry->NextEntryOffset) break;
             at += entry->NextEntryOffset;
         }
-    for (const auto& [name, attributes] : entries) {
-        if (name == L"." || name == L"..") continue;
-        const std::wstring inner = folder + L"\\" + name;
-        if (!(attributes & FILE_ATTRIBUTE_DIRECTORY))
-            DeleteFileW(inner.c_str());
-        else if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
-            RemoveDirectoryW(inner.c_str());
-        else
-            removeAll(inner, found + L"\\" + name);
-    }
+    for (const auto& [name, attributes] : entries)
+        if (name != L"." && name != L"..")
+            removeAll(path + L"\\" + name, found + name + L"\\",
+                      (attributes & FILE_ATTRIBUTE_DIRECTORY) && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT));
     FILE_DISPOSITION_INFO disposed{TRUE};
     gone = gone && SetFileInformationByHandle(taken, FileDispositionInfo, &disposed, sizeof disposed);
     CloseHandle(taken);
@@ -138,7 +136,7 @@ private:
 // folder of the tests' form that nobody keeps is an ended run's. No process
 // ID, which Wine hands out again, is trusted.
 inline HANDLE holdFolder(const std::wstring& folder) {
-    return openFolder(folder, FILE_LIST_DIRECTORY, FILE_SHARE_READ);
+    return openByName(folder, FILE_LIST_DIRECTORY, FILE_SHARE_READ);
 }
 
 // A new folder of the tests' form in the temporary folder, held in `held`
@@ -151,13 +149,13 @@ inline std::filesystem::path folderOfOurOwn(HANDLE& held) {
     const HANDLE at = CreateFileW((L"\\\\?\\" + shared.wstring()).c_str(), FILE_READ_ATTRIBUTES,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                                   FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    const std::wstring named = at == INVALID_HANDLE_VALUE ? L"" : finalPath(at);
+    const std::wstring place = at == INVALID_HANDLE_VALUE ? L"" : placeOf(at);
     if (at != INVALID_HANDLE_VALUE) CloseHandle(at);
     std::error_code ec;
     for (std::filesystem::directory_iterator i(shared, ec); !ec && i != std::filesystem::directory_iterator();
          i.increment(ec)) {
         const std::wstring name = i->path().filename().wstring();
-        if (ofTheTestsForm(name)) removeAll(L"\\\\?\\" + i->path().wstring(), named + L"\\" + name);
+        if (ofTheTestsForm(name)) removeAll(L"\\\\?\\" + i->path().wstring(), place + name + L"\\");
     }
     // No mkdtemp: a random name, taken only when nobody has it yet.
     for (int attempt = 0; attempt < 100; ++attempt) {
@@ -177,9 +175,9 @@ inline std::filesystem::path folderOfOurOwn(HANDLE& held) {
 inline void removeOurOwn(HANDLE held, const std::wstring& folder) {
     const Turn turn;
     if (!turn) return;  // still held, until the process ends
-    const std::wstring named = finalPath(held);
+    const std::wstring place = placeOf(held);
     CloseHandle(held);
-    if (!removeAll(folder, named)) holdFolder(folder);
+    if (!removeAll(folder, place)) holdFolder(folder);
 }
 
 }  // namespace temporary
