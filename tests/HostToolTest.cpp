@@ -82,14 +82,24 @@ std::optional<bool> lockWaits(int file) {
     struct stat held {};
     std::ifstream locks("/proc/locks");
     if (fstat(file, &held) != 0 || !locks) return std::nullopt;
-    const std::string inode = ":" + std::to_string(held.st_ino) + " ";
-    bool ours = false, waited = false;
+    // "1: [-> ]FLOCK ADVISORY WRITE pid major:minor:inode 0 EOF"
+    std::string ours;
+    std::vector<std::string> waitedFor;
     for (std::string line; std::getline(locks, line);) {
-        if (line.find(inode) == std::string::npos || line.find("FLOCK") == std::string::npos) continue;
-        (line.find(" -> ") != std::string::npos ? waited : ours) = true;
+        std::istringstream fields(line);
+        std::string number, type, advisory, access, pid, id;
+        fields >> number >> type;
+        const bool waiting = type == "->";
+        if (waiting) fields >> type;
+        fields >> advisory >> access >> pid >> id;
+        if (type != "FLOCK") continue;
+        if (waiting)
+            waitedFor.push_back(id);
+        else if (pid == std::to_string(getpid()) && id.ends_with(":" + std::to_string(held.st_ino)))
+            ours = id;
     }
-    if (!ours) return std::nullopt;
-    return waited;
+    if (ours.empty()) return std::nullopt;
+    return std::find(waitedFor.begin(), waitedFor.end(), ours) != waitedFor.end();
 }
 #endif
 
