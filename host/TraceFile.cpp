@@ -140,7 +140,12 @@ Walk inTheRegistry(const FileId& id, std::filesystem::path root) {
                 if (descriptor >= 0) close(descriptor);
             }
         } held{fcntl(folder, F_DUPFD_CLOEXEC, 0)};
-        if (held.descriptor >= 0 && platform::lockRootForReading(held.descriptor) == 0) return walkTree(folder, id);
+        // Another folder may have taken the root's place while the lock was
+        // waited for: the registry's calls then use that one, unwalked.
+        struct stat now {};
+        if (held.descriptor >= 0 && platform::lockRootForReading(held.descriptor) == 0 &&
+            stat(root.c_str(), &now) == 0 && platform::fileIdOf(now) == platform::fileIdOf(folder))
+            return walkTree(folder, id);
         close(folder);
         return Walk::kUnread;
     }

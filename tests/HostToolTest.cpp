@@ -307,25 +307,29 @@ TEST(HostTool, ErrorsAreClearAndNeverCrash) {
     // registry's files, is written. No root named is ddregistry in a
     // temporary folder, where the registry refuses one that others may
     // write: the walk does not wait for its lock, which no call of the
-    // registry's holds, but cannot read it whole.
-    const fs::path outside = folder.path / "outside", temporary = folder.path / "tmp";
+    // registry's holds, but cannot read it whole. Nor can it read whole a
+    // root whose place another folder took while it waited (`moved`, which
+    // holds the trace).
+    const fs::path outside = folder.path / "outside", temporary = folder.path / "tmp", moved = folder.path / "moved";
     std::ofstream(outside) << "data\n";
     fs::permissions(outside, fs::perms::all);
-    fs::create_directories(temporary / "ddregistry");
+    for (const auto& made : {temporary / "ddregistry", folder.path / "in", moved}) fs::create_directories(made);
     fs::permissions(temporary / "ddregistry", fs::perms::all);
+    fs::create_hard_link(deep, moved / "deep");
     for (const char* unnamed : {"XDG_DATA_HOME", "HOME"}) environment.set(unnamed, "");  // empty names none
     environment.set("TMPDIR", temporary.string());
-    for (const auto& [closed, rights, at, trace, command, says, underWay] :
-         std::vector<std::tuple<fs::path, fs::perms, fs::path, fs::path, std::string, std::string, bool>>{
-             {root, fs::perms::none, root, guarded, "info", unread, false},
-             {root.parent_path(), fs::perms::none, root, guarded, "info", unread, false},
-             {software, fs::perms::none, root, guarded, "info", unread, false},
-             {root, listedOnly, root, guarded, "info", unread, false},
-             {{}, {}, place, place, "info", " is a file of the registry\n", false},
-             {{}, {}, root, deep, "info", " is a file of the registry\n", false},
-             {{}, {}, root / "missing" / "..", deep, "register", " is a file of the registry\n", false},
-             {software, fs::perms::none, root, outside, "info", "", true},
-             {{}, {}, {}, outside, "info", unread, true},
+    for (const auto& [closed, rights, at, trace, command, says, underWay, replaced] :
+         std::vector<std::tuple<fs::path, fs::perms, fs::path, fs::path, std::string, std::string, bool, bool>>{
+             {root, fs::perms::none, root, guarded, "info", unread, false, false},
+             {root.parent_path(), fs::perms::none, root, guarded, "info", unread, false, false},
+             {software, fs::perms::none, root, guarded, "info", unread, false, false},
+             {root, listedOnly, root, guarded, "info", unread, false, false},
+             {{}, {}, place, place, "info", " is a file of the registry\n", false, false},
+             {{}, {}, root, deep, "info", " is a file of the registry\n", false, false},
+             {{}, {}, root / "missing" / "..", deep, "register", " is a file of the registry\n", false, false},
+             {software, fs::perms::none, root, outside, "info", "", true, false},
+             {{}, {}, {}, outside, "info", unread, true, false},
+             {{}, {}, folder.path / "in", deep, "info", unread, true, true},
          }) {
         SCOPED_TRACE(trace.filename().string() + " " + closed.filename().string() + " " + command);
         environment.set("DD_REGISTRY_ROOT", at.string());
@@ -353,12 +357,14 @@ TEST(HostTool, ErrorsAreClearAndNeverCrash) {
                 if (o.status == (expected.empty() ? 0 : 2) && o.err == expected && done) return {};
                 return "exit " + std::to_string(o.status) + ": " + o.err;
             },
-            [&, shut = closed](const Child& child) {  // Clang 14 captures no structured binding
+            [&, shut = closed, swap = replaced](const Child& child) {  // Clang 14 captures no structured binding
                 if (call < 0) return;
                 // Until the walk waits for the call, or has ended without it.
                 while (child.working() && !lockWaits(call).value_or(true))
                     std::this_thread::sleep_for(std::chrono::milliseconds(1));
                 if (!shut.empty()) fs::permissions(shut, open);
+                // Over the empty folder there, which the walk holds.
+                if (swap) fs::rename(moved, platform::registryRootPlace());
                 flock(call, LOCK_UN);  // the child holds a copy of the descriptor
                 close(call);
             });

@@ -42,6 +42,24 @@ inline std::wstring placeOf(HANDLE file) {
     return place;
 }
 
+// Whether two places (see placeOf) are one. Wine tells a name without some
+// or all of the dots and spaces that end it, and not alike for the last
+// name and the folders above it ("a. .\b.." as "a. \b"), so none of them
+// counts on either side; nor does case, as in the system's own names.
+inline bool samePlace(std::wstring_view one, std::wstring_view other) {
+    const auto names = [](std::wstring_view place) {
+        std::wstring kept;
+        for (const wchar_t c : place) {
+            if (c == L'\\')
+                while (!kept.empty() && (kept.back() == L'.' || kept.back() == L' ')) kept.pop_back();
+            kept += c;
+        }
+        return kept;
+    };
+    const std::wstring a = names(one), b = names(other);
+    return !a.empty() && CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) == CSTR_EQUAL;
+}
+
 // Removes what `path` names, where it lies at `place` past every link (see
 // placeOf), as far as it can go: true where it is gone, or goes as the last
 // program that has it open lets go. A link goes, where the system tells it
@@ -56,10 +74,9 @@ inline bool removeAll(const std::wstring& path, const std::wstring& place, bool 
     if (taken == INVALID_HANDLE_VALUE) return false;
     const std::wstring found = placeOf(taken);
     BY_HANDLE_FILE_INFORMATION kind;
-    bool gone =
-        !found.empty() && CompareStringOrdinal(found.c_str(), -1, place.c_str(), -1, TRUE) == CSTR_EQUAL &&
-        (!folder || (GetFileInformationByHandle(taken, &kind) && (kind.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
-                     !(kind.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)));
+    bool gone = samePlace(found, place) && (!folder || (GetFileInformationByHandle(taken, &kind) &&
+                                                        (kind.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+                                                        !(kind.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)));
     // All listed, through the handle, before any goes.
     struct Entry {
         std::wstring name;

@@ -31,7 +31,9 @@ TEST(TestSupport, ATemporaryFolderIsFreshAndGoesWithEverythingInIt) {
         std::ofstream(first / "a" / "b" / "file") << "text";
 #if defined(_WIN32)
         // A folder's start takes what ended runs left, and only that: a folder
-        // of the tests' form that nobody keeps goes; one of another form,
+        // of the tests' form that nobody keeps goes, whatever names a test
+        // made in it (through \\?\, names that end in dots or spaces, which
+        // Wine tells without them); one of another form,
         // however alike, stays, as do the folders of live runs and one that a
         // program has as its working folder. They are planted in a turn, so
         // that no other run's start meets that folder before it is one.
@@ -46,6 +48,10 @@ TEST(TestSupport, ATemporaryFolderIsFreshAndGoesWithEverythingInIt) {
                 ASSERT_TRUE(std::filesystem::create_directory(folder)) << folder;
                 std::ofstream(folder / "file") << "text";
             }
+            const std::wstring verbatim = L"\\\\?\\" + ended.wstring();
+            for (const wchar_t* below : {L"\\a. .", L"\\a. .\\b..", L"\\sp "})
+                ASSERT_TRUE(CreateDirectoryW((verbatim + below).c_str(), nullptr)) << GetLastError();
+            std::ofstream(std::filesystem::path(verbatim + L"\\a. .\\b..\\file.")) << "text";
             std::filesystem::current_path(working);
         }
         { const TemporaryFolder next; }
