@@ -42,63 +42,73 @@ inline std::wstring placeOf(HANDLE file) {
     return place;
 }
 
-// Whether two places (see placeOf) are one. Wine tells a name without some
-// or all of the dots and spaces that end it, and not alike for the last
-// name and the folders above it ("a. .\b.." as "a. \b"), so none of them
-// counts on either side; nor does case, as in the system's own names.
-inline bool samePlace(std::wstring_view one, std::wstring_view other) {
-    const auto names = [](std::wstring_view place) {
-        std::wstring kept;
-        for (const wchar_t c : place) {
-            if (c == L'\\')
-                while (!kept.empty() && (kept.back() == L'.' || kept.back() == L' ')) kept.pop_back();
-            kept += c;
-        }
-        return kept;
-    };
-    const std::wstring a = names(one), b = names(other);
-    return !a.empty() && CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) == CSTR_EQUAL;
+// Whether the file whose place (see placeOf) is `found` lies at `place`,
+// spelt with its names as they are. Wine tells a name without some or all
+// of the dots and spaces that end it, and not alike for the last name and
+// the folders above it ("a. .\b.." as "a. \b"): a name found counts where
+// it is the one spelt but for such an end, whatever its case.
+inline bool atPlace(std::wstring_view found, std::wstring_view place) {
+    for (bool first = true;; first = false) {
+        const std::size_t f = found.find(L'\\'), p = place.find(L'\\');
+        const std::wstring_view name = found.substr(0, f), spelt = place.substr(0, p);
+        if ((first && name.empty()) || name.size() > spelt.size() ||
+            spelt.find_first_not_of(L". ", name.size()) != std::wstring_view::npos ||
+            CompareStringOrdinal(name.data(), static_cast<int>(name.size()), spelt.data(),
+                                 static_cast<int>(name.size()), TRUE) != CSTR_EQUAL)
+            return false;
+        if (f == std::wstring_view::npos || p == std::wstring_view::npos) return f == p;
+        found.remove_prefix(f + 1);
+        place.remove_prefix(p + 1);
+    }
 }
 
-// Removes what `path` names, where it lies at `place` past every link (see
-// placeOf), as far as it can go: true where it is gone, or goes as the last
-// program that has it open lets go. A link goes, where the system tells it
-// from what it leads to, and else stays; what it leads to stays. A folder,
-// where `folder` asks for one, goes with everything in it, held meanwhile so
-// that nobody else may delete or write it, and only where no other handle
-// keeps it (a run's hold, a program's working folder): where every other
-// open shares its deletion and only lists or reads it.
-inline bool removeAll(const std::wstring& path, const std::wstring& place, bool folder = true) {
-    const HANDLE taken = openByName(path, DELETE | FILE_READ_ATTRIBUTES | (folder ? FILE_LIST_DIRECTORY : 0),
-                                    folder ? FILE_SHARE_READ : FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
-    if (taken == INVALID_HANDLE_VALUE) return false;
-    const std::wstring found = placeOf(taken);
-    BY_HANDLE_FILE_INFORMATION kind;
-    bool gone = samePlace(found, place) && (!folder || (GetFileInformationByHandle(taken, &kind) &&
-                                                        (kind.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
-                                                        !(kind.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)));
-    // All listed, through the handle, before any goes.
-    struct Entry {
-        std::wstring name;
-        DWORD attributes;
-    };
+// The entries of the folder open as `folder`, with their attributes as
+// listed, "." and ".." aside.
+struct Entry {
+    std::wstring name;
+    DWORD attributes;
+};
+inline std::vector<Entry> entriesOf(HANDLE folder) {
     std::vector<Entry> entries;
-    std::vector<unsigned char> listed(16384);  // not on the stack, which each level below takes
+    std::vector<unsigned char> listed(16384);  // not on the stack, which each level of a removal takes
     for (auto listing = FileFullDirectoryRestartInfo;
-         gone && folder &&
-         GetFileInformationByHandleEx(taken, listing, listed.data(), static_cast<DWORD>(listed.size()));
+         GetFileInformationByHandleEx(folder, listing, listed.data(), static_cast<DWORD>(listed.size()));
          listing = FileFullDirectoryInfo)
         for (std::size_t at = 0;;) {
             const auto* entry = reinterpret_cast<const FILE_FULL_DIR_INFO*>(listed.data() + at);
-            entries.push_back(
-                {std::wstring(entry->FileName, entry->FileNameLength / sizeof(wchar_t)), entry->FileAttributes});
+            const std::wstring name(entry->FileName, entry->FileNameLength / sizeof(wchar_t));
+            if (name != L"." && name != L"..") entries.push_back({name, entry->FileAttributes});
             if (!entry->NextEntryOffset) break;
             at += entry->NextEntryOffset;
         }
-    for (const auto& [name, attributes] : entries)
-        if (name != L"." && name != L"..")
-            removeAll(path + L"\\" + name, found + name + L"\\",
-                      (attributes & FILE_ATTRIBUTE_DIRECTORY) && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT));
+    return entries;
+}
+
+// What tells a folder from a link as listed: Wine lists a Linux link to a
+// folder as a link, and opens what it leads to.
+constexpr DWORD kKind = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
+
+// Removes what `path` names, listed with `attributes`, where it lies at
+// `place` past every link (see placeOf) and is still of the kind listed, as
+// far as it can go: true where it is gone, or goes as the last program that
+// has it open lets go. A link goes, where the system tells it from what it
+// leads to, and else stays; what it leads to stays. A folder goes with
+// everything in it, held meanwhile so that nobody else may delete or write
+// it, and only where no other handle keeps it (a run's hold, a program's
+// working folder): where every other open shares its deletion and only lists
+// or reads it.
+inline bool removeAll(const std::wstring& path, const std::wstring& place,
+                      DWORD attributes = FILE_ATTRIBUTE_DIRECTORY) {
+    const bool folder = (attributes & kKind) == FILE_ATTRIBUTE_DIRECTORY;
+    const HANDLE taken = openByName(path, DELETE | FILE_READ_ATTRIBUTES | (folder ? FILE_LIST_DIRECTORY : 0),
+                                    folder ? FILE_SHARE_READ : FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+    if (taken == INVALID_HANDLE_VALUE) return false;
+    BY_HANDLE_FILE_INFORMATION opened;
+    bool gone = atPlace(placeOf(taken), place) && GetFileInformationByHandle(taken, &opened) &&
+                (opened.dwFileAttributes & kKind) == (attributes & kKind);
+    if (gone && folder)  // all listed, through the handle, before any goes
+        for (const auto& [name, listed] : entriesOf(taken))
+            removeAll(path + L"\\" + name, place + name + L"\\", listed);
     FILE_DISPOSITION_INFO disposed{TRUE};
     gone = gone && SetFileInformationByHandle(taken, FileDispositionInfo, &disposed, sizeof disposed);
     CloseHandle(taken);
@@ -163,16 +173,16 @@ inline std::filesystem::path folderOfOurOwn(HANDLE& held) {
     const Turn turn;
     if (!turn)
         throw std::runtime_error("no turn to make a folder of the test's own: error " + std::to_string(GetLastError()));
-    const HANDLE at = CreateFileW((L"\\\\?\\" + shared.wstring()).c_str(), FILE_READ_ATTRIBUTES,
+    const HANDLE at = CreateFileW((L"\\\\?\\" + shared.wstring()).c_str(), FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                                   FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    const std::wstring place = at == INVALID_HANDLE_VALUE ? L"" : placeOf(at);
-    if (at != INVALID_HANDLE_VALUE) CloseHandle(at);
-    std::error_code ec;
-    for (std::filesystem::directory_iterator i(shared, ec); !ec && i != std::filesystem::directory_iterator();
-         i.increment(ec)) {
-        const std::wstring name = i->path().filename().wstring();
-        if (ofTheTestsForm(name)) removeAll(L"\\\\?\\" + i->path().wstring(), place + name + L"\\");
+    if (at != INVALID_HANDLE_VALUE) {
+        // Folders only: a link of the tests' form stays.
+        const std::wstring place = placeOf(at);
+        for (const auto& [name, attributes] : entriesOf(at))
+            if (ofTheTestsForm(name) && (attributes & kKind) == FILE_ATTRIBUTE_DIRECTORY)
+                removeAll(L"\\\\?\\" + (shared / name).wstring(), place + name + L"\\");
+        CloseHandle(at);
     }
     // No mkdtemp: a random name, taken only when nobody has it yet.
     for (int attempt = 0; attempt < 100; ++attempt) {

@@ -51,7 +51,7 @@ TEST(TestSupport, ATemporaryFolderIsFreshAndGoesWithEverythingInIt) {
             const std::wstring verbatim = L"\\\\?\\" + ended.wstring();
             for (const wchar_t* below : {L"\\a. .", L"\\a. .\\b..", L"\\sp "})
                 ASSERT_TRUE(CreateDirectoryW((verbatim + below).c_str(), nullptr)) << GetLastError();
-            std::ofstream(std::filesystem::path(verbatim + L"\\a. .\\b..\\file.")) << "text";
+            ASSERT_TRUE(std::ofstream(std::filesystem::path(verbatim + L"\\a. .\\b..\\file.")) << "text");
             std::filesystem::current_path(working);
         }
         { const TemporaryFolder next; }
