@@ -45,18 +45,21 @@ inline std::wstring placeOf(HANDLE file) {
 // Whether the file whose place (see placeOf) is `found` lies at `place`,
 // spelt with its names as they are. Wine tells a name without some or all
 // of the dots and spaces that end it, and not alike for the last name and
-// the folders above it ("a. .\b.." as "a. \b"): a name found counts where
-// it is the one spelt but for such an end, whatever its case.
+// the folders above it ("a. .\b.." as "a. \b"), and a last name of nothing
+// else not at all: a name found counts where it is the one spelt but for
+// such an end, whatever its case. (The folder above, which that leaves, is
+// held without sharing its deletion, so it is never what opens.)
 inline bool atPlace(std::wstring_view found, std::wstring_view place) {
     for (bool first = true;; first = false) {
         const std::size_t f = found.find(L'\\'), p = place.find(L'\\');
         const std::wstring_view name = found.substr(0, f), spelt = place.substr(0, p);
         if ((first && name.empty()) || name.size() > spelt.size() ||
             spelt.find_first_not_of(L". ", name.size()) != std::wstring_view::npos ||
-            CompareStringOrdinal(name.data(), static_cast<int>(name.size()), spelt.data(),
-                                 static_cast<int>(name.size()), TRUE) != CSTR_EQUAL)
+            (!name.empty() && CompareStringOrdinal(name.data(), static_cast<int>(name.size()), spelt.data(),
+                                                   static_cast<int>(name.size()), TRUE) != CSTR_EQUAL))
             return false;
-        if (f == std::wstring_view::npos || p == std::wstring_view::npos) return f == p;
+        if (f == std::wstring_view::npos || p == std::wstring_view::npos)
+            return f == p || (f == std::wstring_view::npos && p + 1 == place.size());
         found.remove_prefix(f + 1);
         place.remove_prefix(p + 1);
     }
@@ -92,11 +95,12 @@ constexpr DWORD kKind = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
 // `place` past every link (see placeOf) and is still of the kind listed, as
 // far as it can go: true where it is gone, or goes as the last program that
 // has it open lets go. A link goes, where the system tells it from what it
-// leads to, and else stays; what it leads to stays. A folder goes with
-// everything in it, held meanwhile so that nobody else may delete or write
-// it, and only where no other handle keeps it (a run's hold, a program's
-// working folder): where every other open shares its deletion and only lists
-// or reads it.
+// leads to, and else stays; what it leads to stays, but for a file that
+// Wine tells at the link's own place (in another case, or below a folder
+// whose name ends in one dot more). A folder goes with everything in it,
+// held meanwhile so that nobody else may delete or write it, and only where
+// no other handle keeps it (a run's hold, a program's working folder): where
+// every other open shares its deletion and only lists or reads it.
 inline bool removeAll(const std::wstring& path, const std::wstring& place,
                       DWORD attributes = FILE_ATTRIBUTE_DIRECTORY) {
     const bool folder = (attributes & kKind) == FILE_ATTRIBUTE_DIRECTORY;

@@ -49,7 +49,7 @@ TEST(TestSupport, ATemporaryFolderIsFreshAndGoesWithEverythingInIt) {
                 std::ofstream(folder / "file") << "text";
             }
             const std::wstring verbatim = L"\\\\?\\" + ended.wstring();
-            for (const wchar_t* below : {L"\\a. .", L"\\a. .\\b..", L"\\sp "})
+            for (const wchar_t* below : {L"\\a. .", L"\\a. .\\b..", L"\\sp ", L"\\sp \\. ."})
                 ASSERT_TRUE(CreateDirectoryW((verbatim + below).c_str(), nullptr)) << GetLastError();
             ASSERT_TRUE(std::ofstream(std::filesystem::path(verbatim + L"\\a. .\\b..\\file.")) << "text");
             std::filesystem::current_path(working);
