@@ -310,10 +310,11 @@ TEST(HostTool, ErrorsAreClearAndNeverCrash) {
     // registry's holds, but cannot read it whole. Nor can it read whole a
     // root whose place another folder took while it waited (`moved`, which
     // holds the trace).
-    const fs::path outside = folder.path / "outside", temporary = folder.path / "tmp", moved = folder.path / "moved";
+    const fs::path outside = folder.path / "outside", temporary = folder.path / "tmp";
+    const fs::path emptied = folder.path / "in", moved = folder.path / "moved";
     std::ofstream(outside) << "data\n";
     fs::permissions(outside, fs::perms::all);
-    for (const auto& made : {temporary / "ddregistry", folder.path / "in", moved}) fs::create_directories(made);
+    for (const auto& made : {temporary / "ddregistry", emptied, moved}) fs::create_directories(made);
     fs::permissions(temporary / "ddregistry", fs::perms::all);
     fs::create_hard_link(deep, moved / "deep");
     for (const char* unnamed : {"XDG_DATA_HOME", "HOME"}) environment.set(unnamed, "");  // empty names none
@@ -329,7 +330,7 @@ TEST(HostTool, ErrorsAreClearAndNeverCrash) {
              {{}, {}, root / "missing" / "..", deep, "register", " is a file of the registry\n", false, false},
              {software, fs::perms::none, root, outside, "info", "", true, false},
              {{}, {}, {}, outside, "info", unread, true, false},
-             {{}, {}, folder.path / "in", deep, "info", unread, true, true},
+             {{}, {}, emptied, deep, "info", unread, true, true},
          }) {
         SCOPED_TRACE(trace.filename().string() + " " + closed.filename().string() + " " + command);
         environment.set("DD_REGISTRY_ROOT", at.string());

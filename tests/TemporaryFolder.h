@@ -90,6 +90,7 @@ inline std::vector<Entry> entriesOf(HANDLE folder) {
 // What tells a folder from a link as listed: Wine lists a Linux link to a
 // folder as a link, and opens what it leads to.
 constexpr DWORD kKind = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
+inline bool aFolder(DWORD attributes) { return (attributes & kKind) == FILE_ATTRIBUTE_DIRECTORY; }
 
 // Removes what `path` names, listed with `attributes`, where it lies at
 // `place` past every link (see placeOf) and is still of the kind listed, as
@@ -103,7 +104,7 @@ constexpr DWORD kKind = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
 // every other open shares its deletion and only lists or reads it.
 inline bool removeAll(const std::wstring& path, const std::wstring& place,
                       DWORD attributes = FILE_ATTRIBUTE_DIRECTORY) {
-    const bool folder = (attributes & kKind) == FILE_ATTRIBUTE_DIRECTORY;
+    const bool folder = aFolder(attributes);
     const HANDLE taken = openByName(path, DELETE | FILE_READ_ATTRIBUTES | (folder ? FILE_LIST_DIRECTORY : 0),
                                     folder ? FILE_SHARE_READ : FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
     if (taken == INVALID_HANDLE_VALUE) return false;
@@ -184,7 +185,7 @@ inline std::filesystem::path folderOfOurOwn(HANDLE& held) {
         // Folders only: a link of the tests' form stays.
         const std::wstring place = placeOf(at);
         for (const auto& [name, attributes] : entriesOf(at))
-            if (ofTheTestsForm(name) && (attributes & kKind) == FILE_ATTRIBUTE_DIRECTORY)
+            if (ofTheTestsForm(name) && aFolder(attributes))
                 removeAll(L"\\\\?\\" + (shared / name).wstring(), place + name + L"\\");
         CloseHandle(at);
     }
